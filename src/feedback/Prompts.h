@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorlent {
+
+// How commands ask the user for something. The UI asks with dialogs, tests answer from a script.
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+
+  // A line of text; nothing when the user cancels.
+  virtual std::optional<std::string> askText(std::string_view caption, std::string_view prompt,
+                                             std::string_view initialText) = 0;
+
+  // A folder; nothing when the user cancels.
+  virtual std::optional<std::string> chooseFolder(std::string_view prompt,
+                                                  std::string_view startFolder) = 0;
+};
+
+}  // namespace vorlent

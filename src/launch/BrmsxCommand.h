@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "launch/BrmsxOptions.h"
+#include "launch/LaunchEnvironment.h"
+#include "launch/LauncherState.h"
+
+namespace vorlent {
+
+// The options as brMSX takes them on its command line; empty when every option is at the value
+// that writes nothing.
+std::string brmsxOptionText(const BrmsxOptions& options);
+
+std::string brmsxModelToken(int brmsxModel);
+std::string brmsxResolutionToken(int brmsxResolution);
+
+// The brMSX mapper number of a mapper code (17, auto detect, has none), or -1 outside 7 to 16.
+int brmsxMapperNumber(int mapperCode);
+
+std::string brmsxCartridgeTokens(std::string_view slot1Path, int slot1Mapper,
+                                 std::string_view slot2Path, int slot2Mapper);
+std::string brmsxDiskToken(std::string_view drive1Path);
+
+// The command line without touching the current folder.
+std::string composeBrmsxCommand(const LauncherState& state, PathStyle style);
+
+// What the command check shows: the command line, "(", its length in bytes, ")".
+std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style);
+
+// Composes the command line and hands it to start (when given) with the emulator's folder
+// current; the folder that was current is made current again on every way out.
+std::string buildBrmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
+                              const StartCommand& start);
+
+}  // namespace vorlent

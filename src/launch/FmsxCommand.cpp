@@ -1,0 +1,170 @@
+#include "launch/FmsxCommand.h"
+
+#include <array>
+
+#include "launch/SharedTokens.h"
+#include "platform/PathParts.h"
+
+namespace vorlent {
+
+namespace {
+
+std::string numbered(std::string_view option, int value) {
+  return std::string(option) + std::to_string(value) + " ";
+}
+
+// The option whose value writes nothing at `silent` and "<option><value> " otherwise.
+std::string unlessAt(int value, int silent, std::string_view option, int written) {
+  return value == silent ? std::string() : numbered(option, written);
+}
+
+std::string verboseToken(int verbose) {
+  switch (verbose) {
+    case 0:
+      return " -verbose 0 ";
+    case 2:
+      return " -verbose 2 ";
+    case 3:
+      return " -verbose 4 ";
+    case 4:
+      return " -verbose 8 ";
+    case 5:
+      return " -verbose 16 ";
+    default:
+      return {};
+  }
+}
+
+std::string chipsetToken(int chipset) {
+  if (chipset == 2) {
+    return {};
+  }
+  return chipset == 0 ? "-chipset 0 " : "-chipset 1 ";
+}
+
+}  // namespace
+
+// Every option but verbose writes its token for any value other than the one that writes
+// nothing; verbose writes nothing for a value that names no item.
+std::string fmsxOptionText(const FmsxOptions& o) {
+  std::string text;
+  if (o.ifreq != 0) text += "-ifreq 60 ";
+  text += unlessAt(o.speed, 100, "-cpuspeed ", o.speed);
+  if (o.swapb != 0) text += "-swapbuttons 1 ";
+  if (o.vram != 1) text += "-vram 4 ";
+  if (o.ram != 1) text += "-ram 4 ";
+  text += unlessAt(o.joystick, 1, "-joystick ", o.joystick);
+  if (o.sync != 1) text += "-sync 0 ";
+  text += unlessAt(o.adjust, 0, "-adjust ", o.adjust);
+  if (o.sprite != 0) text += "-sprite 1 ";
+  if (o.modeswitch != 0) text += "-modeswitch 1 ";
+  text += chipsetToken(o.chipset);
+  text += unlessAt(o.uperiod, 1, "-uperiod ", o.uperiod + 1);
+  text += unlessAt(o.sound, 6, "-sound ", o.sound);
+  text += unlessAt(o.vol, 10, "-volume ", o.vol);
+  text += unlessAt(o.scc, 1, "-scc ", o.scc);
+  text += unlessAt(o.fmpac, 0, "-fmpac ", o.fmpac);
+  text += unlessAt(o.sq, 2, "-soundquality ", o.sq + 1);
+  text += unlessAt(o.stereo, 0, "-stereo ", o.stereo);
+  text += unlessAt(o.reveb, 7, "-reverb ", o.reveb);
+  text += unlessAt(o.chorus, 0, "-chorus ", o.chorus);
+  text += verboseToken(o.verbose);
+  return text;
+}
+
+std::string fmsxModelToken(int fmsxModel) {
+  switch (fmsxModel) {
+    case 0:
+      return " -msx1";
+    case 2:
+      return " -msx2+";
+    default:
+      return {};
+  }
+}
+
+std::string fmsxResolutionToken(int fmsxResolution) {
+  switch (fmsxResolution) {
+    case 1:
+      return " -video 1";
+    case 2:
+      return " -video 2";
+    case 3:
+      return "  -video 3";
+    default:
+      return {};
+  }
+}
+
+int fmsxMapperNumber(int mapperCode) {
+  static constexpr std::array<int, 11> kNumbers = {0, 1, 2, 3, 4, 4, 5, 5, 0, 0, 0};
+  return isMapperCode(mapperCode) ? kNumbers[static_cast<std::size_t>(mapperCode - 7)] : -1;
+}
+
+std::string fmsxCartridgeTokens(std::string_view slot1Path, int slot1Mapper,
+                                std::string_view slot2Path, int slot2Mapper) {
+  const int first = fmsxMapperNumber(slot1Mapper);
+  const int second = fmsxMapperNumber(slot2Mapper);
+  if (first >= 0 && second >= 0) {
+    return " -rom " + std::to_string(first) + "," + std::to_string(second) + " " +
+           std::string(slot1Path) + " " + std::string(slot2Path);
+  }
+  if (first >= 0) {
+    return " -rom " + numbered("", first) + std::string(slot1Path);
+  }
+  if (second >= 0) {
+    return " -rom " + numbered("", second) + std::string(slot2Path);
+  }
+  return {};
+}
+
+std::string fmsxDiskTokens(std::string_view drive1Path, std::string_view drive2Path) {
+  std::string tokens;
+  if (drive1Path == kPcDriveMarker) {
+    tokens += " -diska a:";
+  } else if (!drive1Path.empty()) {
+    tokens += " -diska " + std::string(drive1Path);
+  }
+  if (!drive2Path.empty()) {
+    tokens += " -diskb " + std::string(drive2Path);
+  }
+  return tokens;
+}
+
+std::string fmsxResponseFilePath(std::string_view fmsxExePath, PathStyle style) {
+  return folderPart(fmsxExePath, style) + "/" + std::string(kResponseFileName);
+}
+
+bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle style) {
+  const std::string options = fmsxOptionText(state.fmsxOptions);
+  if (options.empty() || !files.fileExists(state.fmsxExePath)) {
+    return false;
+  }
+  files.writeFile(fmsxResponseFilePath(state.fmsxExePath, style), options + "\r\n");
+  return true;
+}
+
+std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
+                             const StartCommand& start) {
+  const PathStyle style = environment.pathStyle;
+  const CurrentFolderScope emulatorFolder(environment.currentFolder,
+                                          folderPart(state.fmsxExePath, style));
+  std::string command = fileNamePart(state.fmsxExePath, style);
+  if (!fmsxOptionText(state.fmsxOptions).empty() &&
+      environment.files.fileExists(fmsxResponseFilePath(state.fmsxExePath, style))) {
+    writeResponseFile(state, environment.files, style);
+    command += kResponseFileReference;
+  }
+  command += fmsxModelToken(state.fmsxModel);
+  command += fmsxResolutionToken(state.fmsxResolution);
+  command +=
+      fmsxCartridgeTokens(state.slot1Path, state.slot1Mapper, state.slot2Path, state.slot2Mapper);
+  command += fmsxDiskTokens(state.drive1Path, state.drive2Path);
+  command += tapeToken(state.tapePath);
+  if (start) {
+    start(command);
+  }
+  return command;
+}
+
+}  // namespace vorlent

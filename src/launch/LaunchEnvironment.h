@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/CurrentFolder.h"
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+
+namespace vorlent {
+
+// What composing a launch needs of the system.
+struct LaunchEnvironment {
+  CurrentFolder& currentFolder;
+  FileSystem& files;
+  PathStyle pathStyle;
+};
+
+// Starts the composed command line; called while the emulator's folder is current.
+using StartCommand = std::function<void(const std::string& commandLine)>;
+
+}  // namespace vorlent

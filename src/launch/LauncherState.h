@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "launch/BrmsxOptions.h"
+#include "launch/FmsxOptions.h"
+
+namespace vorlent {
+
+// The emulator that the run-current command starts, numbered as the emulator tabs.
+enum class EmulatorKind { Brmsx = 0, Fmsx = 1 };
+
+// A slot's mapper code: kNoCartridge for an empty slot, otherwise the type plus 7, which is
+// also the number of the icon that shows the type.
+inline constexpr int kNoCartridge = -1;
+inline constexpr int kFirstMapperCode = 7;
+inline constexpr int kLastMapperCode = 17;
+inline constexpr int kAutoDetectMapperCode = 17;
+
+constexpr bool isMapperCode(int code) {
+  return code >= kFirstMapperCode && code <= kLastMapperCode;
+}
+
+// Stands in drive 1's path for the PC's own floppy drive A:; compared byte for byte.
+inline constexpr std::string_view kPcDriveMarker = "Select A:Drive[PC]";
+
+inline constexpr int kDiskListLength = 9;
+using DiskList = std::array<std::string, kDiskListLength>;
+
+// Everything a launch consumes and everything the configuration file keeps. Paths are the
+// short forms of full paths, so that they hold no blanks; an empty text means nothing is set.
+struct LauncherState {
+  std::string fmsxExePath;
+  std::string brmsxExePath;
+  std::string palamsxExePath;
+  std::string slot1Path;
+  int slot1Mapper = kNoCartridge;
+  std::string slot2Path;
+  int slot2Mapper = kNoCartridge;
+  std::string drive1Path;
+  std::string drive2Path;
+  DiskList drive1List;
+  DiskList drive2List;
+  std::string tapePath;
+  int fmsxModel = 1;
+  int brmsxModel = 0;
+  int fmsxResolution = 0;
+  int brmsxResolution = 0;
+  FmsxOptions fmsxOptions;
+  BrmsxOptions brmsxOptions;
+  EmulatorKind activeEmulator = EmulatorKind::Brmsx;
+
+  bool operator==(const LauncherState&) const = default;
+};
+
+}  // namespace vorlent

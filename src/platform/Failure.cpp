@@ -1,0 +1,35 @@
+#include "platform/Failure.h"
+
+namespace vorlent {
+
+std::string fileFailureText(FileFailureKind kind, int errorNumber) {
+  switch (kind) {
+    case FileFailureKind::FileNotFound:
+      return "ファイルが見つかりません";
+    case FileFailureKind::InvalidFileName:
+      return "不正なファイル名です";
+    case FileFailureKind::TooManyOpenFiles:
+      return "オープンしたファイルが多すぎます";
+    case FileFailureKind::AccessDenied:
+      return "ファイルへのアクセスが拒否されました";
+    case FileFailureKind::ReadPastEnd:
+      return "ファイルの末尾以降を読み込みました";
+    case FileFailureKind::DiskFull:
+      return "ディスクがいっぱいです";
+    case FileFailureKind::NotANumber:
+      return "入力値が数値ではありません";
+    case FileFailureKind::Other:
+      break;
+  }
+  return "I/O エラー (" + std::to_string(errorNumber) + ")";
+}
+
+std::string notAnIntegerText(std::string_view text) {
+  return "'" + std::string(text) + "' は整数ではありません";
+}
+
+std::string indexOutOfRangeText(long long index) {
+  return "リストのインデックスが範囲を超えています (" + std::to_string(index) + ")";
+}
+
+}  // namespace vorlent

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace vorlent {
+
+// The folder that holds the running program's executable, ending in the path delimiter,
+// whatever the current folder is.
+std::string programFolder();
+
+}  // namespace vorlent

@@ -1,0 +1,32 @@
+#include "ui/QtFeedback.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
+#include "ui/SoundCuePlayer.h"
+
+namespace vorlent {
+
+QtFeedback::QtFeedback(QWidget* window, QLineEdit* statusLine, std::array<QLabel*, 3> panels,
+                       SoundCuePlayer& sounds)
+    : window_(window), statusLine_(statusLine), panels_(panels), sounds_(sounds) {}
+
+void QtFeedback::showStatus(std::string_view text) { statusLine_->setText(toQt(text)); }
+
+void QtFeedback::setStatusPanel(StatusPanel panel, std::string_view text) {
+  panels_[static_cast<std::size_t>(panel)]->setText(toQt(text));
+}
+
+void QtFeedback::playSoundCue(SoundCue cue) { sounds_.play(soundCueFileName(cue)); }
+
+void QtFeedback::showMessageBox(MessageKind kind, std::string_view text) {
+  vorlent::showMessageBox(window_, kind, toQt(text));
+}
+
+void QtFeedback::reportError(std::string_view failureText) {
+  showErrorReport(window_, failureText);
+}
+
+}  // namespace vorlent
