@@ -1,0 +1,67 @@
+#include "browser/FileList.h"
+
+#include <algorithm>
+
+namespace vorlent {
+
+void FileList::assign(std::vector<FileListEntry> entries) {
+  entries_ = std::move(entries);
+  selected_.assign(entries_.size(), false);
+  focused_.reset();
+}
+
+void FileList::setSelected(std::size_t index, bool selected) {
+  if (index < selected_.size()) {
+    selected_[index] = selected;
+  }
+}
+
+void FileList::clearSelection() { std::fill(selected_.begin(), selected_.end(), false); }
+
+bool FileList::isSelected(std::size_t index) const {
+  return index < selected_.size() && selected_[index];
+}
+
+std::size_t FileList::selectedCount() const {
+  return static_cast<std::size_t>(std::count(selected_.begin(), selected_.end(), true));
+}
+
+std::vector<const FileListEntry*> FileList::selectedEntries() const {
+  std::vector<const FileListEntry*> selected;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (selected_[i]) {
+      selected.push_back(&entries_[i]);
+    }
+  }
+  return selected;
+}
+
+const FileListEntry* FileList::firstSelected() const {
+  const auto it = std::find(selected_.begin(), selected_.end(), true);
+  return it == selected_.end() ? nullptr
+                               : &entries_[static_cast<std::size_t>(it - selected_.begin())];
+}
+
+void FileList::setFocused(std::optional<std::size_t> index) {
+  focused_ = index && *index < entries_.size() ? index : std::nullopt;
+}
+
+const FileListEntry* FileList::focused() const { return focused_ ? &entries_[*focused_] : nullptr; }
+
+const FileListEntry* FileList::parentEntry() const {
+  const auto it = std::find_if(entries_.begin(), entries_.end(),
+                               [](const FileListEntry& entry) { return entry.caption == ".."; });
+  return it == entries_.end() ? nullptr : &*it;
+}
+
+void FileList::update(std::size_t index, std::string_view caption, std::string_view fullPath,
+                      int iconIndex) {
+  if (index >= entries_.size()) {
+    return;
+  }
+  entries_[index].caption = caption;
+  entries_[index].fullPath = fullPath;
+  entries_[index].iconIndex = iconIndex;
+}
+
+}  // namespace vorlent

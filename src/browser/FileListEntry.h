@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace vorlent {
+
+// One entry of the file list. Every operation reaches the file by its full path; the caption
+// is for display and to recognise the parent entry "..".
+struct FileListEntry {
+  std::string caption;
+  int iconIndex = 1;
+  std::string sizeText;
+  std::string fullPath;
+  std::string typeText;
+  std::string timeStamp;
+
+  bool operator==(const FileListEntry&) const = default;
+};
+
+}  // namespace vorlent
