@@ -1,0 +1,208 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "platform/Failure.h"
+#include "support/NextMessageBox.h"
+#include "ui/SoundCuePlayer.h"
+#include "ui/Unit1.h"
+
+using vorlent::MessageKind;
+using vorlent::TForm1;
+using vorlent::testing::NextMessageBox;
+
+class FeedbackTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void mainWindowStartsWithItsCaptionStatusLineAndPanels();
+  void statusLineAndPanelsTakeTheLatestText();
+  void messageBoxesCarryTheirCaptionAndIcon_data();
+  void messageBoxesCarryTheirCaptionAndIcon();
+  void errorReportAppliesTheFullStopRule_data();
+  void errorReportAppliesTheFullStopRule();
+  void aFailureInACommandIsReportedAndTheWindowStaysUsable();
+  void ctrlQClosesTheMainWindow();
+  void aMissingCueGivesTheDefaultSound();
+  void aNewCueReplacesTheOneBefore();
+  void theShippedCuesAreShortMonoWaves();
+};
+
+void FeedbackTest::mainWindowStartsWithItsCaptionStatusLineAndPanels() {
+  TForm1 window;
+  window.show();
+  QCOMPARE(window.windowTitle(), QStringLiteral("MSX Vorlent! for brMSX2.6 & fMSX MS-DOS1.6b2a"));
+
+  auto* statusLine = window.findChild<QLineEdit*>(QStringLiteral("StatusLine"));
+  QVERIFY(statusLine != nullptr);
+  QCOMPARE(statusLine->text(), QStringLiteral("Wellcome!!"));
+  QVERIFY(statusLine->isReadOnly());
+  QVERIFY(!statusLine->hasFrame());
+  QCOMPARE(statusLine->font().pixelSize(), 13);
+  auto* band = qobject_cast<QToolBar*>(statusLine->parentWidget());
+  QVERIFY(band != nullptr);
+  QCOMPARE(band->windowTitle(), QStringLiteral("インフォメーション"));
+
+  const int widths[] = {150, 360, 50};
+  for (int i = 0; i < 3; ++i) {
+    auto* panel = window.statusBar()->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i));
+    QVERIFY(panel != nullptr);
+    QCOMPARE(panel->width(), widths[i]);
+    QVERIFY(panel->text().isEmpty());
+  }
+}
+
+void FeedbackTest::statusLineAndPanelsTakeTheLatestText() {
+  TForm1 window;
+  window.feedback().showStatus("スロット１に \"A.ROM\" を挿入しました。");
+  window.feedback().showStatus("second");
+  QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
+           QStringLiteral("second"));
+  window.feedback().setStatusPanel(vorlent::StatusPanel::DriveSize, "first");
+  window.feedback().setStatusPanel(vorlent::StatusPanel::DriveSize, "総容量");
+  window.feedback().setStatusPanel(vorlent::StatusPanel::EmulatorMode, "fMSX");
+  QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text(),
+           QStringLiteral("総容量"));
+  QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
+           QStringLiteral("fMSX"));
+  QVERIFY(window.findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text().isEmpty());
+}
+
+void FeedbackTest::messageBoxesCarryTheirCaptionAndIcon_data() {
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("icon");
+  QTest::newRow("warning") << int(MessageKind::Warning) << QStringLiteral("警告")
+                           << int(QMessageBox::Warning);
+  QTest::newRow("error") << int(MessageKind::Error) << QStringLiteral("エラー")
+                         << int(QMessageBox::Critical);
+  QTest::newRow("information") << int(MessageKind::Information) << QStringLiteral("情報")
+                               << int(QMessageBox::Information);
+  QTest::newRow("plain") << int(MessageKind::Plain) << QStringLiteral("MSXVorlent!")
+                         << int(QMessageBox::NoIcon);
+}
+
+void FeedbackTest::messageBoxesCarryTheirCaptionAndIcon() {
+  QFETCH(int, kind);
+  QFETCH(QString, caption);
+  QFETCH(int, icon);
+  TForm1 window;
+  NextMessageBox next;
+  window.feedback().showMessageBox(static_cast<MessageKind>(kind), "-sound 3 \r\n<b>x</b>");
+  QVERIFY(next.seen().has_value());
+  QCOMPARE(next.seen()->title, caption);
+  QCOMPARE(int(next.seen()->icon), icon);
+  QCOMPARE(next.seen()->text, QStringLiteral("-sound 3 \r\n<b>x</b>"));
+  QCOMPARE(next.seen()->buttonCount, 1);
+  QCOMPARE(next.seen()->buttonText, QStringLiteral("OK"));
+}
+
+void FeedbackTest::errorReportAppliesTheFullStopRule_data() {
+  QTest::addColumn<QString>("failure");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("letter") << QStringLiteral("Disk error") << QStringLiteral("Disk error.");
+  QTest::newRow("japanese") << QStringLiteral("ファイルが見つかりません")
+                            << QStringLiteral("ファイルが見つかりません.");
+  QTest::newRow("parenthesis") << QStringLiteral("I/O エラー (5)")
+                               << QStringLiteral("I/O エラー (5)");
+  QTest::newRow("full stop") << QStringLiteral("Done.") << QStringLiteral("Done.");
+}
+
+void FeedbackTest::errorReportAppliesTheFullStopRule() {
+  QFETCH(QString, failure);
+  QFETCH(QString, shown);
+  TForm1 window;
+  NextMessageBox next;
+  window.feedback().reportError(failure.toStdString());
+  QVERIFY(next.seen().has_value());
+  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(int(next.seen()->icon), int(QMessageBox::Critical));
+  QCOMPARE(next.seen()->text, shown);
+  QCOMPARE(next.seen()->buttonCount, 1);
+}
+
+void FeedbackTest::aFailureInACommandIsReportedAndTheWindowStaysUsable() {
+  TForm1 window;
+  window.show();
+  bool ranToTheEnd = false;
+  NextMessageBox next;
+  window.runCommand([&] {
+    window.feedback().showStatus("before");
+    throw vorlent::systemFailure(EACCES);
+    ranToTheEnd = true;
+  });
+  QVERIFY(!ranToTheEnd);
+  QVERIFY(next.seen().has_value());
+  QCOMPARE(next.seen()->text, QStringLiteral("ファイルへのアクセスが拒否されました."));
+  // What the command did before the failure stays done.
+  QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
+           QStringLiteral("before"));
+  window.runCommand([&] { window.feedback().showStatus("after"); });
+  QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
+           QStringLiteral("after"));
+  QVERIFY(window.isVisible());
+}
+
+void FeedbackTest::ctrlQClosesTheMainWindow() {
+  TForm1 window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+  QTRY_VERIFY(!window.isVisible());
+}
+
+void FeedbackTest::aMissingCueGivesTheDefaultSound() {
+  QTemporaryDir folder;
+  int defaultSounds = 0;
+  vorlent::SoundCuePlayer player(folder.path() + QLatin1Char('/'), [&] { ++defaultSounds; });
+  player.play("sound/set.wav");
+  QCOMPARE(defaultSounds, 1);
+  player.play("sound/set.wav");
+  QCOMPARE(defaultSounds, 2);
+}
+
+void FeedbackTest::aNewCueReplacesTheOneBefore() {
+  QTemporaryDir folder;
+  QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sound")));
+  const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/sound/");
+  for (const char* name : {"ok.wav", "reset.wav"}) {
+    QVERIFY(QFile::copy(shipped + QLatin1String(name),
+                        folder.path() + QStringLiteral("/sound/") + QLatin1String(name)));
+  }
+  int defaultSounds = 0;
+  vorlent::SoundCuePlayer player(folder.path() + QLatin1Char('/'), [&] { ++defaultSounds; });
+  player.play("sound/ok.wav");
+  QCOMPARE(player.currentSource(),
+           QUrl::fromLocalFile(folder.path() + QStringLiteral("/sound/ok.wav")));
+  player.play("sound/reset.wav");
+  QCOMPARE(player.currentSource(),
+           QUrl::fromLocalFile(folder.path() + QStringLiteral("/sound/reset.wav")));
+  QCOMPARE(defaultSounds, 0);
+}
+
+void FeedbackTest::theShippedCuesAreShortMonoWaves() {
+  const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/sound/");
+  for (const char* name : {"ok.wav", "set.wav", "error.wav", "reset.wav"}) {
+    QFile file(shipped + QLatin1String(name));
+    QVERIFY2(file.open(QIODevice::ReadOnly), name);
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.size() > 44);
+    QCOMPARE(bytes.left(4), QByteArray("RIFF"));
+    QCOMPARE(bytes.mid(8, 8), QByteArray("WAVEfmt "));
+    QCOMPARE(bytes.at(22), char(1));   // mono
+    QCOMPARE(bytes.at(34), char(16));  // 16-bit
+    QCOMPARE(bytes.mid(36, 4), QByteArray("data"));
+    const auto dataBytes = qFromLittleEndian<quint32>(bytes.constData() + 40);
+    QCOMPARE(qsizetype(dataBytes), bytes.size() - 44);
+    QVERIFY2(dataBytes < 22050u * 2u / 2u, "a cue lasts under half a second");
+  }
+}
+
+QTEST_MAIN(FeedbackTest)
+#include "test_feedback.moc"
