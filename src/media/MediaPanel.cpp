@@ -1,0 +1,91 @@
+#include "media/MediaPanel.h"
+
+#include "media/MediaFields.h"
+#include "media/MediaSelection.h"
+#include "media/MediaTexts.h"
+#include "media/MenuCaptions.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr std::string_view kRomExtension = ".rom";
+
+bool isMapperType(int type) { return type >= 0 && type < kMapperTypeCount; }
+
+}  // namespace
+
+MediaPanel::MediaPanel(LauncherState& state, MediaPanelState& panel, Feedback& feedback,
+                       ShortPaths& shortPaths, PathStyle pathStyle)
+    : state_(state),
+      panel_(panel),
+      feedback_(feedback),
+      shortPaths_(shortPaths),
+      pathStyle_(pathStyle) {}
+
+void MediaPanel::MountCartridge(const FileList& list, CartridgeSlot slot) {
+  const FileListEntry* entry = singleSelectedEntry(list);
+  if (entry == nullptr) {
+    return;
+  }
+  std::optional<MountableFile> file = mountableFile(*entry, kRomExtension, shortPaths_, pathStyle_);
+  if (!file) {
+    return;
+  }
+  const SlotFields fields = slotFields(state_, panel_, slot);
+  fields.path = std::move(file->shortPath);
+  fields.name = std::move(file->displayName);
+  fields.mapper = fields.mapperChoice + kFirstMapperCode;
+  feedback_.showStatus(slotMountedText(slot, fields.name));
+  feedback_.playSoundCue(SoundCue::Set);
+}
+
+void MediaPanel::ejectCartridgeQuietly(CartridgeSlot slot) {
+  const SlotFields fields = slotFields(state_, panel_, slot);
+  fields.path.clear();
+  fields.mapper = kNoCartridge;
+  fields.name.clear();
+}
+
+void MediaPanel::EjectCartridge(CartridgeSlot slot) {
+  ejectCartridgeQuietly(slot);
+  feedback_.showStatus(slotEjectedText(slot));
+}
+
+void MediaPanel::ChooseMapperType(const FileList& list, CartridgeSlot slot, int type) {
+  if (!isMapperType(type)) {
+    return;
+  }
+  const SlotFields fields = slotFields(state_, panel_, slot);
+  fields.mapperChoice = type;
+  if (!fields.path.empty()) {
+    fields.mapper = type + kFirstMapperCode;
+  }
+  MountCartridge(list, slot);
+}
+
+void MediaPanel::SelectEmulator(EmulatorKind emulator) {
+  state_.activeEmulator = emulator;
+  feedback_.setStatusPanel(
+      StatusPanel::EmulatorMode,
+      emulatorModeText(kEmulatorTabCaptions[static_cast<std::size_t>(emulator)]));
+}
+
+void MediaPanel::SelectModel(EmulatorKind emulator, int model) {
+  if (model < 0 || model >= static_cast<int>(kModelItemCaptions.size())) {
+    return;
+  }
+  (emulator == EmulatorKind::Fmsx ? state_.fmsxModel : state_.brmsxModel) = model;
+}
+
+void MediaPanel::SelectResolution(EmulatorKind emulator, int resolution) {
+  const bool fmsx = emulator == EmulatorKind::Fmsx;
+  const int count =
+      static_cast<int>(fmsx ? kFmsxResolutionCaptions.size() : kBrmsxResolutionCaptions.size());
+  if (resolution < 0 || resolution >= count) {
+    return;
+  }
+  (fmsx ? state_.fmsxResolution : state_.brmsxResolution) = resolution;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "browser/FileList.h"
+#include "platform/PathStyle.h"
+#include "platform/ShortPaths.h"
+
+namespace vorlent {
+
+// The entry a mount reads: the focused entry while exactly one entry is selected; nothing when
+// the selection is another size or no entry holds the focus.
+const FileListEntry* singleSelectedEntry(const FileList& list);
+
+struct MountableFile {
+  std::string shortPath;
+  std::string displayName;
+};
+
+// The entry as a medium of the extension (lower case, with its dot), or nothing when the entry
+// has another extension, when its path could not be stored in the configuration file, or when
+// it has no short form.
+std::optional<MountableFile> mountableFile(const FileListEntry& entry,
+                                           std::string_view lowerCaseExtension,
+                                           ShortPaths& shortPaths, PathStyle style);
+
+}  // namespace vorlent
