@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+namespace vorlent {
+
+// A file that replaces its target whole or not at all. The bytes go to a temporary file beside
+// the target; commit() flushes it to the disk and renames it over the target. Destroying the
+// object without a successful commit removes the temporary file and leaves the target as it
+// was. Failures are thrown as Failure with the report's wording.
+class AtomicFile {
+ public:
+  virtual ~AtomicFile() = default;
+
+  virtual void write(std::string_view bytes) = 0;
+  virtual void commit() = 0;
+};
+
+// Creates the files that replace targets; an interface so that tests can make a step fail.
+class AtomicFiles {
+ public:
+  virtual ~AtomicFiles() = default;
+
+  virtual std::unique_ptr<AtomicFile> create(std::string_view targetPath) = 0;
+};
+
+std::unique_ptr<AtomicFiles> makeAtomicFiles();
+
+}  // namespace vorlent

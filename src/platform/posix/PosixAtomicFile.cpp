@@ -1,0 +1,109 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+
+#include "platform/AtomicFile.h"
+#include "platform/Failure.h"
+
+namespace vorlent {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes a completed rename survive a power cut; a folder that cannot be synced is no failure
+// of the save itself.
+void syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+class PosixAtomicFile final : public AtomicFile {
+ public:
+  explicit PosixAtomicFile(std::string_view targetPath) : target_(targetPath) {
+    static std::atomic<unsigned> counter{0};
+    // A name that no other save uses, so O_EXCL never meets a file left by someone else.
+    for (int attempt = 0; fd_ < 0; ++attempt) {
+      temporary_ = target_ + ".tmp" + std::to_string(::getpid()) + "-" +
+                   std::to_string(counter.fetch_add(1));
+      fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd_ < 0 && (errno != EEXIST || attempt >= 100)) {
+        throw systemFailure(errno);
+      }
+    }
+    // The new file keeps the permissions of the one it replaces.
+    struct stat existing {};
+    if (::stat(target_.c_str(), &existing) == 0) {
+      ::fchmod(fd_, existing.st_mode & 07777);
+    }
+  }
+
+  ~PosixAtomicFile() override {
+    if (fd_ >= 0) {
+      ::close(fd_);
+    }
+    if (!committed_) {
+      ::unlink(temporary_.c_str());
+    }
+  }
+
+  PosixAtomicFile(const PosixAtomicFile&) = delete;
+  PosixAtomicFile& operator=(const PosixAtomicFile&) = delete;
+
+  void write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        throw systemFailure(errno);
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+  }
+
+  void commit() override {
+    if (::fsync(fd_) != 0) {
+      throw systemFailure(errno);
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+      throw systemFailure(errno);
+    }
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+      throw systemFailure(errno);
+    }
+    committed_ = true;
+    syncFolder(folderOf(target_));
+  }
+
+ private:
+  std::string target_;
+  std::string temporary_;
+  int fd_ = -1;
+  bool committed_ = false;
+};
+
+class PosixAtomicFiles final : public AtomicFiles {
+ public:
+  std::unique_ptr<AtomicFile> create(std::string_view targetPath) override {
+    return std::make_unique<PosixAtomicFile>(targetPath);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<AtomicFiles> makeAtomicFiles() { return std::make_unique<PosixAtomicFiles>(); }
+
+}  // namespace vorlent

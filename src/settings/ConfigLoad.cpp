@@ -1,0 +1,132 @@
+#include "platform/Failure.h"
+#include "platform/PathParts.h"
+#include "settings/ConfigInteger.h"
+#include "settings/ConfigLayout.h"
+#include "settings/ConfigText.h"
+
+namespace vorlent {
+
+namespace {
+
+// Hands out the lines one by one; a line ends at LF, and a CR just before it is dropped.
+// Past the end every line is empty.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : rest_(text) {}
+
+  std::string_view next() {
+    const auto end = rest_.find('\n');
+    std::string_view line = rest_.substr(0, end);
+    rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
+    if (end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    return line;
+  }
+
+  void skip() { next(); }
+
+  int integer() {
+    const std::string_view line = next();
+    const std::optional<int> value = parseConfigInteger(line);
+    if (!value) {
+      throw Failure(notAnIntegerText(line));
+    }
+    return *value;
+  }
+
+  // An item position of a menu with count items.
+  int menuItem(int count) {
+    const int value = integer();
+    if (value < 0 || value >= count) {
+      throw Failure(indexOutOfRangeText(value));
+    }
+    return value;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+class ConfigLoader {
+ public:
+  ConfigLoader(std::string_view text, LauncherState& state, MediaPanelState& panel,
+               const ConfigLoadEnvironment& environment)
+      : lines_(text), state_(state), panel_(panel), environment_(environment) {}
+
+  void run() {
+    // A folder that is gone or an empty line keeps the current folder, silently.
+    environment_.currentFolder.set(lines_.next());
+    lines_.skip();
+    executable(state_.fmsxExePath);
+    lines_.skip();
+    executable(state_.brmsxExePath);
+    lines_.skip();
+    executable(state_.palamsxExePath);
+    lines_.skip();
+    slot(state_.slot1Path, state_.slot1Mapper, panel_.slot1Name);
+    slot(state_.slot2Path, state_.slot2Mapper, panel_.slot2Name);
+    medium(state_.drive1Path, panel_.drive1Name);
+    medium(state_.drive2Path, panel_.drive2Name);
+    medium(state_.tapePath, panel_.tapeName);
+    diskList(state_.drive1List);
+    diskList(state_.drive2List);
+    lines_.skip();
+    state_.fmsxModel = lines_.menuItem(3);
+    state_.fmsxResolution = lines_.menuItem(4);
+    for (const auto field : kFmsxOptionLines) state_.fmsxOptions.*field = lines_.integer();
+    lines_.skip();
+    state_.brmsxModel = lines_.menuItem(3);
+    state_.brmsxResolution = lines_.menuItem(10);
+    for (const auto field : kBrmsxOptionLines) state_.brmsxOptions.*field = lines_.integer();
+  }
+
+ private:
+  bool isFile(std::string_view path) const { return environment_.files.fileExists(path); }
+
+  void executable(std::string& field) {
+    const std::string_view line = lines_.next();
+    field = isFile(line) ? std::string(line) : std::string();
+  }
+
+  // The mapper line is converted even when the slot stays empty, so that it can fail.
+  void slot(std::string& path, int& mapper, std::string& name) {
+    const std::string_view line = lines_.next();
+    if (isFile(line)) {
+      path = line;
+      name = fileNamePart(line, environment_.pathStyle);
+    }
+    const int code = lines_.integer();
+    if (code >= kFirstMapperCode && !path.empty()) {
+      mapper = code;
+    }
+  }
+
+  // The PC drive marker names no file and is never restored, even where a file of that name
+  // could exist.
+  void medium(std::string& path, std::string& name) {
+    const std::string_view line = lines_.next();
+    if (line != kPcDriveMarker && isFile(line)) {
+      path = line;
+      name = fileNamePart(line, environment_.pathStyle);
+    }
+  }
+
+  void diskList(DiskList& list) {
+    for (std::string& entry : list) entry = lines_.next();
+  }
+
+  LineReader lines_;
+  LauncherState& state_;
+  MediaPanelState& panel_;
+  const ConfigLoadEnvironment& environment_;
+};
+
+}  // namespace
+
+void applyConfigText(std::string_view text, LauncherState& state, MediaPanelState& panel,
+                     const ConfigLoadEnvironment& environment) {
+  ConfigLoader(text, state, panel, environment).run();
+}
+
+}  // namespace vorlent
