@@ -8,12 +8,17 @@
 #include "launch/LauncherState.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+#include "ui/EmulatorTabs.h"
+#include "ui/MainMenu.h"
+#include "ui/MediaToolbar.h"
 #include "ui/QtFeedback.h"
 #include "ui/SoundCuePlayer.h"
 
 class QLabel;
 class QLineEdit;
 class QToolBar;
+class QToolButton;
 
 namespace vorlent {
 
@@ -28,27 +33,46 @@ class TForm1 : public QMainWindow {
 
   LauncherState& state() { return state_; }
   Feedback& feedback() { return *feedback_; }
+  const MainMenu& mainMenu() const { return menu_; }
+  const EmulatorTabs& emulatorTabs() const { return tabs_; }
+  const MediaToolbar& mediaToolbar() const { return media_; }
 
   // Runs a command at the event boundary: a Failure it throws goes to the general error report
   // and the window stays usable.
   void runCommand(const std::function<void()>& command);
 
   void ClosetClick();
+  void PageControl1Change();
+  void BRMSX261Click();
+  void fMSXMSDOS1Click();
+  void ToolButton29Click();
+  void SaveCfgFile1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void buildDriveBand();
+  void buildTabsBand();
+  void buildMediaBand();
   void buildStatusLine();
   void buildStatusBar();
-  void buildMenus();
+  void connectCommands();
+  void addBand(QToolBar* band);
 
   LauncherState state_;
   std::unique_ptr<CurrentFolder> currentFolder_;
   std::unique_ptr<FileSystem> files_;
+  PathStyle pathStyle_;
   SoundCuePlayer sounds_;
+  MainMenu menu_;
+  EmulatorTabs tabs_;
+  MediaToolbar media_;
+  QToolBar* driveBar_ = nullptr;
+  std::array<QToolButton*, 26> driveButtons_{};
+  std::array<QToolButton*, 4> viewButtons_{};
+  QToolButton* chooseFolderButton_ = nullptr;
   QLineEdit* statusLine_ = nullptr;
-  QToolBar* informationBand_ = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
   std::unique_ptr<QtFeedback> feedback_;
 };

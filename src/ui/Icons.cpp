@@ -1,0 +1,62 @@
+#include "ui/Icons.h"
+
+#include <QHash>
+#include <array>
+
+namespace vorlent {
+
+namespace {
+
+// Icons are loaded once; QIcon shares its data, so handing out copies is cheap.
+QIcon cached(const QString& resource) {
+  static QHash<QString, QIcon> icons;
+  auto it = icons.find(resource);
+  if (it == icons.end()) {
+    it = icons.insert(resource, QIcon(resource));
+  }
+  return *it;
+}
+
+}  // namespace
+
+QIcon toolIcon(ToolIcon icon) {
+  static constexpr std::array<const char*, 26> kNames = {
+      "unknown",  "known",      "system", "resolution", "edit", "check",  "run",
+      "emulator", "folder",     "big",    "small",      "list", "report", "eject",
+      "new-file", "new-folder", "open",   "rename",     "move", "copy",   "join",
+      "trash",    "refresh",    "about",  "help",       "home"};
+  return cached(QStringLiteral(":/icons/tools/%1.svg")
+                    .arg(QLatin1String(kNames[static_cast<std::size_t>(icon)])));
+}
+
+QIcon mediaIcon(int index) {
+  if (index < 0 || index > 18) {
+    return {};
+  }
+  return cached(QStringLiteral(":/icons/media/%1.svg").arg(index));
+}
+
+QIcon fileListIcon(int index) {
+  if (index < 0 || index > 18) {
+    return {};
+  }
+  return cached(QStringLiteral(":/icons/files/%1.svg").arg(index));
+}
+
+QIcon driveIcon(std::string_view typeLabel) {
+  const char* name = "fixed";
+  if (typeLabel == "RDD") {
+    name = "removable";
+  } else if (typeLabel == "NTD") {
+    name = "remote";
+  } else if (typeLabel == " CD") {
+    name = "cdrom";
+  } else if (typeLabel == "RAM") {
+    name = "ramdisk";
+  }
+  return cached(QStringLiteral(":/icons/drives/%1.svg").arg(QLatin1String(name)));
+}
+
+QIcon programIcon() { return cached(QStringLiteral(":/icons/program.svg")); }
+
+}  // namespace vorlent

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QIcon>
+#include <string_view>
+
+namespace vorlent {
+
+// Pictures of the toolbars and menus.
+enum class ToolIcon {
+  Unknown,  // an executable not located yet
+  Known,    // a located executable
+  System,
+  Resolution,
+  Edit,
+  Check,
+  Run,
+  Emulator,
+  Folder,
+  BigIcons,
+  SmallIcons,
+  List,
+  Report,
+  Eject,
+  NewFile,
+  NewFolder,
+  Open,
+  Rename,
+  Move,
+  Copy,
+  Join,
+  Trash,
+  Refresh,
+  About,
+  Help,
+  HomePage,
+};
+
+QIcon toolIcon(ToolIcon icon);
+
+// The media icon list: 0 empty slot, 1 empty drive, 3 no tape, 5 eject, 7 to 17 the mapper
+// types, 16 also a filled drive or tape, 18 the PC drive. A null icon outside 0 to 18.
+QIcon mediaIcon(int index);
+
+// The file list's pictures by icon index 0 to 18, drawn for 32 and 16 pixels alike.
+QIcon fileListIcon(int index);
+
+// A drive button's picture by its four-character type label ("HDD", "RDD", "NTD", " CD",
+// "RAM").
+QIcon driveIcon(std::string_view typeLabel);
+
+QIcon programIcon();
+
+}  // namespace vorlent
