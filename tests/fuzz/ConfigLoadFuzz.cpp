@@ -1,0 +1,59 @@
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "launch/LauncherState.h"
+#include "launch/MediaPanelState.h"
+#include "platform/Failure.h"
+#include "settings/ConfigText.h"
+
+namespace {
+
+using vorlent::PathStyle;
+
+// A file exists for every path whose first byte is odd, so that both branches of each rule run
+// without touching the disk.
+class ImaginedFiles final : public vorlent::FileSystem {
+ public:
+  bool fileExists(std::string_view path) const override {
+    return !path.empty() && (static_cast<unsigned char>(path.front()) & 1U) != 0;
+  }
+  bool folderExists(std::string_view) const override { return false; }
+  void writeFile(std::string_view, std::string_view) override {}
+  std::string readFile(std::string_view) const override { return {}; }
+};
+
+class ImaginedFolder final : public vorlent::CurrentFolder {
+ public:
+  std::string get() const override { return folder_; }
+  bool set(std::string_view folder) override {
+    if (folder.empty()) return false;
+    folder_ = folder;
+    return true;
+  }
+
+ private:
+  std::string folder_ = "/";
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  ImaginedFiles files;
+  ImaginedFolder folder;
+  vorlent::LauncherState state;
+  vorlent::MediaPanelState panel;
+  const PathStyle style = size > 0 && (data[0] & 2U) != 0 ? PathStyle::Windows : PathStyle::Posix;
+  try {
+    vorlent::applyConfigText(text, state, panel, {files, folder, style});
+  } catch (const vorlent::Failure& failure) {
+    // A failing line is the loader's ordinary answer to a bad file.
+    if (std::string_view(failure.what()).empty()) __builtin_trap();
+  }
+  // Whatever the input, a slot's code is only set together with its path.
+  if (state.slot1Path.empty() && state.slot1Mapper != vorlent::kNoCartridge) __builtin_trap();
+  if (state.slot2Path.empty() && state.slot2Mapper != vorlent::kNoCartridge) __builtin_trap();
+  return 0;
+}
