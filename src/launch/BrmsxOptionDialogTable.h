@@ -1,0 +1,11 @@
+#pragma once
+
+#include "launch/BrmsxOptions.h"
+#include "launch/OptionControlSpec.h"
+
+namespace vorlent {
+
+// The brMSX option dialog: its window, its pages and one control per field of BrmsxOptions.
+const OptionDialogTable<BrmsxOptions>& brmsxOptionDialogTable();
+
+}  // namespace vorlent

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "launch/FmsxOptions.h"
+#include "launch/OptionControlSpec.h"
+
+namespace vorlent {
+
+// The fMSX MS-DOS option dialog: its window, its pages and one control per field of FmsxOptions.
+const OptionDialogTable<FmsxOptions>& fmsxOptionDialogTable();
+
+}  // namespace vorlent

@@ -1,0 +1,15 @@
+#include "launch/ResponseFileCheck.h"
+
+#include "launch/FmsxCommand.h"
+
+namespace vorlent {
+
+std::optional<std::string> checkResponseFile(const LauncherState& state, FileSystem& files,
+                                             PathStyle style) {
+  if (!writeResponseFile(state, files, style)) {
+    return std::nullopt;
+  }
+  return fmsxOptionText(state.fmsxOptions);
+}
+
+}  // namespace vorlent
