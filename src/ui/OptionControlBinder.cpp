@@ -1,0 +1,92 @@
+#include "ui/OptionControlBinder.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "launch/OptionLimits.h"
+#include "ui/QtText.h"
+#include "ui/SliderScale.h"
+
+namespace vorlent {
+
+OptionControlBinder::OptionControlBinder(const OptionControlSpec& spec, int& field, QWidget* parent)
+    : spec_(spec), field_(field) {
+  if (spec.kind == OptionControlKind::Level) {
+    buildLevel(parent);
+  } else {
+    buildChoice(parent);
+  }
+}
+
+QWidget* OptionControlBinder::widget() const { return frame_; }
+
+// The items run down the first column, then down the next, as many to a column as the item
+// count divided by the columns, rounded up.
+void OptionControlBinder::buildChoice(QWidget* parent) {
+  frame_ = new QGroupBox(toQt(spec_.caption), parent);
+  frame_->setObjectName(toQt(spec_.name));
+  buttons_ = new QButtonGroup(frame_);
+  auto* layout = new QGridLayout(frame_);
+  layout->setContentsMargins(8, 2, 8, 4);
+  layout->setVerticalSpacing(2);
+  const int count = static_cast<int>(spec_.items.size());
+  const int columns = std::max(1, spec_.columns);
+  const int perColumn = std::max(1, (count + columns - 1) / columns);
+  for (int index = 0; index < count; ++index) {
+    auto* button = new QRadioButton(toQt(spec_.items[static_cast<std::size_t>(index)]), frame_);
+    button->setObjectName(toQt(spec_.name) + QString::number(index));
+    buttons_->addButton(button, index);
+    layout->addWidget(button, index % perColumn, index / perColumn);
+  }
+}
+
+void OptionControlBinder::buildLevel(QWidget* parent) {
+  frame_ = new QGroupBox(toQt(spec_.caption), parent);
+  frame_->setObjectName(toQt(spec_.frame));
+  slider_ = new QSlider(Qt::Horizontal, frame_);
+  slider_->setObjectName(toQt(spec_.name));
+  const SliderSpec& s = spec_.slider;
+  slider_->setRange(s.minimum, s.maximum);
+  slider_->setSingleStep(s.arrowStep);
+  slider_->setPageStep(s.pageStep);
+  slider_->setTickInterval(s.tickInterval);
+  slider_->setTickPosition(QSlider::TicksBelow);
+  auto* scale = new SliderScale(*slider_, s.labels, frame_);
+  scale->setObjectName(toQt(spec_.name) + QStringLiteral("Scale"));
+  auto* layout = new QVBoxLayout(frame_);
+  layout->setContentsMargins(8, 2, 8, 4);
+  layout->setSpacing(0);
+  layout->addWidget(slider_);
+  layout->addWidget(scale);
+}
+
+void OptionControlBinder::show(int value) {
+  if (slider_ != nullptr) {
+    slider_->setValue(shownSliderPosition(value, slider_->minimum(), slider_->maximum()));
+    return;
+  }
+  const int item = shownChoiceItem(value, static_cast<int>(buttons_->buttons().size()));
+  if (item == kNoItemShown) {
+    // An exclusive group keeps one button checked; it must let go to show none.
+    buttons_->setExclusive(false);
+    for (QAbstractButton* button : buttons_->buttons()) {
+      button->setChecked(false);
+    }
+    buttons_->setExclusive(true);
+  } else {
+    buttons_->button(item)->setChecked(true);
+  }
+}
+
+int OptionControlBinder::shownValue() const {
+  if (slider_ != nullptr) {
+    return slider_->value();
+  }
+  return buttons_->checkedId();
+}
+
+}  // namespace vorlent

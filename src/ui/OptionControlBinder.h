@@ -1,0 +1,43 @@
+#pragma once
+
+#include "launch/OptionControlSpec.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QSlider;
+class QWidget;
+
+namespace vorlent {
+
+// One option's control and the field it edits. The control is a working copy: fill shows the
+// field, limited to what the control can show; store takes the control's value into the field;
+// reset shows the reset value without touching the field.
+class OptionControlBinder {
+ public:
+  // The control is built inside parent; spec and field must outlive the binder.
+  OptionControlBinder(const OptionControlSpec& spec, int& field, QWidget* parent);
+
+  QWidget* widget() const;
+  int page() const { return spec_.page; }
+
+  void fill() { show(field_); }
+  void store() { field_ = shownValue(); }
+  void reset() { show(spec_.reset); }
+
+  void show(int value);
+
+  // The chosen item's index (-1 for none) or the slider's position.
+  int shownValue() const;
+
+ private:
+  void buildChoice(QWidget* parent);
+  void buildLevel(QWidget* parent);
+
+  const OptionControlSpec& spec_;
+  int& field_;
+  QGroupBox* frame_ = nullptr;
+  QButtonGroup* buttons_ = nullptr;
+  QSlider* slider_ = nullptr;
+};
+
+}  // namespace vorlent

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+class QTabWidget;
+class QWidget;
+
+namespace vorlent {
+
+// The page control of an option dialog ("PageControl1"), its tabs drawn as flat buttons. Each
+// page scrolls should its controls ever be taller than the page.
+class OptionPages {
+ public:
+  OptionPages(const std::vector<std::string_view>& captions, int width, QWidget* parent);
+
+  QTabWidget* widget() const { return tabs_; }
+
+  // Where the controls of a page are created.
+  QWidget* page(int index) const;
+
+  // Puts a control on its page, after the ones put there before.
+  void place(int page, QWidget* control);
+
+  // Lays out every page: two controls side by side where both fit into half the width, a
+  // control that does not across the whole width. Call once, after the last place.
+  void arrange();
+
+ private:
+  void arrangePage(QWidget* page, const std::vector<QWidget*>& controls) const;
+
+  QTabWidget* tabs_ = nullptr;
+  int width_ = 0;
+  std::vector<QWidget*> pages_;
+  std::vector<std::vector<QWidget*>> controls_;
+};
+
+}  // namespace vorlent

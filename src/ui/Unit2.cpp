@@ -1,0 +1,12 @@
+#include "ui/Unit2.h"
+
+#include "launch/FmsxOptionDialogTable.h"
+
+namespace vorlent {
+
+TForm2::TForm2(FmsxOptions& options, QWidget* parent)
+    : OptionDialog(fmsxOptionDialogTable(), options, parent) {
+  setObjectName(QStringLiteral("Form2"));
+}
+
+}  // namespace vorlent
