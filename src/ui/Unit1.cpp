@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVariant>
 #include <exception>
 
 #include "launch/BrmsxCommand.h"
@@ -34,8 +35,14 @@ QToolButton* bandButton(QToolBar* bar, const QString& objectName, const QString&
   button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   button->setFixedSize(41, 35);
   button->setAutoRaise(true);
-  bar->addWidget(button);
+  button->setIconSize(QSize(16, 16));
+  button->setProperty("bandAction", QVariant::fromValue(bar->addWidget(button)));
   return button;
+}
+
+// The toolbar action that shows or hides a button added to a band.
+QAction* bandAction(QToolButton* button) {
+  return button->property("bandAction").value<QAction*>();
 }
 
 }  // namespace
@@ -78,7 +85,7 @@ void TForm1::buildDriveBand() {
     const QChar letter(static_cast<char16_t>(u'a' + i));
     driveButtons_[i] = bandButton(driveBar_, QString(letter),
                                   QString(letter.toUpper()) + QLatin1Char(':'), driveIcon("HDD"));
-    driveButtons_[i]->setVisible(false);
+    bandAction(driveButtons_[i])->setVisible(false);
   }
   driveBar_->addSeparator();
   chooseFolderButton_ = bandButton(driveBar_, QStringLiteral("ToolButton32"), QStringLiteral("Dir"),

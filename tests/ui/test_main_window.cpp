@@ -1,0 +1,239 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "support/NextMessageBox.h"
+#include "ui/QtText.h"
+#include "ui/Unit1.h"
+
+using vorlent::EmulatorKind;
+using vorlent::TForm1;
+using vorlent::testing::NextMessageBox;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void menuBarHoldsEveryItemWithItsShortcut();
+  void debugMenuIsNeverShown();
+  void emulatorTabsAndTheirToolbars();
+  void mediaToolbarButtonsAndMenus();
+  void functionKeysSwitchTheActiveEmulator();
+  void commandCheckShowsTheBrmsxLineAndItsLength();
+  void cfgCheckWritesTheResponseFileAndShowsTheOptions();
+  void cfgCheckShowsNothingWhenNothingIsWritten();
+};
+
+namespace {
+
+// "caption|shortcut" of every item of a menu, separators as "-", submenus as "caption>".
+QStringList describe(const QMenu* menu) {
+  QStringList items;
+  for (const QAction* action : menu->actions()) {
+    if (action->isSeparator()) {
+      items << QStringLiteral("-");
+    } else if (action->menu() != nullptr) {
+      items << action->text() + QStringLiteral(">") +
+                   describe(action->menu()).join(QLatin1Char(','));
+    } else {
+      items << action->text() + QLatin1Char('|') + action->shortcut().toString();
+    }
+  }
+  return items;
+}
+
+QMenu* topMenu(TForm1& window, const QString& caption) {
+  for (QAction* action : window.menuBar()->actions()) {
+    if (action->text() == caption) {
+      return action->menu();
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void MainWindowTest::menuBarHoldsEveryItemWithItsShortcut() {
+  TForm1 window;
+  const struct {
+    QString menu;
+    QStringList items;
+  } expected[] = {
+      {QStringLiteral("ファイル(&F)"),
+       {QStringLiteral("新規ファイル作成(&F)|"), QStringLiteral("新規フォルダ作成(&N)|"),
+        QStringLiteral("-"), QStringLiteral("ファイルを開く(&O)|"),
+        QStringLiteral("フォルダを開く(&D)|"), QStringLiteral("-"),
+        QStringLiteral("閉じる(&C)|Ctrl+Q")}},
+      {QStringLiteral("編集(&E)"),
+       {QStringLiteral("移動(&M)|Ctrl+M"), QStringLiteral("コピー(&C)|Ctrl+C"),
+        QStringLiteral("名前の変更(&R)|F2"), QStringLiteral("-"),
+        QStringLiteral("ファイルの結合(&O)|Ctrl+P"), QStringLiteral("-"),
+        QStringLiteral("ごみ箱に捨てる(&D)|Del")}},
+      {QStringLiteral("表示(&V)"),
+       {QStringLiteral("大きいアイコン(&G)|"), QStringLiteral("小さいアイコン(&M))|"),
+        QStringLiteral("一覧表示 (&L)|"), QStringLiteral("詳細表示 (&D)|"), QStringLiteral("-"),
+        QStringLiteral("最新の情報に更新 (&R)|")}},
+      {QStringLiteral("実行(&R)"),
+       {QStringLiteral("編集（BrMSX）(&B)|"), QStringLiteral("編集(&fMSX MS-DOS)(&F)|"),
+        QStringLiteral("-"),
+        QStringLiteral("実行ファイルのディレクトリ(&W)>brmsx.exe(&B)|,fmsx-dos.exe(&F)|"),
+        QStringLiteral("モード切替え(&M)>BRMSX 2.6(&B)|F9,fMSX MS-DOS(&F)|F10"),
+        QStringLiteral("-"), QStringLiteral("実行する(&R)|F5")}},
+      {QStringLiteral("ヘルプ(&H)"),
+       {QStringLiteral("バージョン情報(&I)|"), QStringLiteral("-"),
+        QStringLiteral("ヘルプの表示(&H)|"), QStringLiteral("ホームページへ(&P)|")}},
+  };
+  for (const auto& menu : expected) {
+    QMenu* found = topMenu(window, menu.menu);
+    QVERIFY2(found != nullptr, qPrintable(menu.menu));
+    QCOMPARE(describe(found), menu.items);
+  }
+}
+
+void MainWindowTest::debugMenuIsNeverShown() {
+  TForm1 window;
+  window.show();
+  QMenu* debug = topMenu(window, QStringLiteral("Debug(&D)"));
+  QVERIFY(debug != nullptr);
+  QVERIFY(!debug->menuAction()->isVisible());
+  QVERIFY(!debug->menuAction()->isEnabled());
+  QCOMPARE(
+      describe(debug),
+      (QStringList{QStringLiteral("Save Config(S)|"), QStringLiteral("Load Config(&L)|"),
+                   QStringLiteral("-"), QStringLiteral("Get ExeFiles(&G)|"), QStringLiteral("-"),
+                   QStringLiteral("Save CfgFile|"), QStringLiteral("testrunf|"),
+                   QStringLiteral("-"), QStringLiteral("CountOBJ|"), QStringLiteral("DriveSize|"),
+                   QStringLiteral("Get ListView(&M)|"), QStringLiteral("Get Drive(&D)|"),
+                   QStringLiteral("-"), QStringLiteral("CustomSort|")}));
+}
+
+void MainWindowTest::emulatorTabsAndTheirToolbars() {
+  TForm1 window;
+  const QTabWidget* tabs = window.emulatorTabs().pageControl;
+  QCOMPARE(tabs->count(), 3);
+  QCOMPARE(tabs->tabText(0), QStringLiteral("BRMSX 2.6(MS-DOS)"));
+  QCOMPARE(tabs->tabText(1), QStringLiteral("fMSX MS-DOS 1.6b2.a"));
+  QCOMPARE(tabs->tabText(2), QStringLiteral("PalaMSX (Win)"));
+  QVERIFY(!tabs->isTabVisible(2));
+  QVERIFY(!tabs->isTabEnabled(2));
+  QCOMPARE(tabs->currentIndex(), 0);
+  QCOMPARE(window.state().activeEmulator, EmulatorKind::Brmsx);
+
+  const struct {
+    const char* name;
+    QString caption;
+  } buttons[] = {
+      {"ToolButton17", QStringLiteral("実行ファイル")},
+      {"ToolButton28", QStringLiteral("システム")},
+      {"ToolButton25", QStringLiteral("解像度")},
+      {"ToolButton2", QStringLiteral("コマンド編集(B)")},
+      {"ToolButton29", QStringLiteral("コマンド確認")},
+      {"ToolButton9", QStringLiteral("実行(&F5)")},
+      {"exef", QStringLiteral("実行ファイル")},
+      {"ToolButton27", QStringLiteral("システム")},
+      {"ToolButton24", QStringLiteral("解像度")},
+      {"Editf", QStringLiteral("コマンド編集(F)")},
+      {"ToolButton3", QStringLiteral("Cfgﾌｧｲﾙ確認")},
+      {"runf", QStringLiteral("実行(F5)")},
+      {"ToolButton19", QStringLiteral("Working ExeFile")},
+  };
+  for (const auto& b : buttons) {
+    auto* button = window.findChild<QToolButton*>(QLatin1String(b.name));
+    QVERIFY2(button != nullptr, b.name);
+    QCOMPARE(button->text(), b.caption);
+  }
+  QCOMPARE(describe(window.emulatorTabs().brmsxResolutions.menu).size(), 10);
+  QCOMPARE(window.emulatorTabs().fmsxResolutions.menu->actions().at(2)->text(),
+           QStringLiteral("640x480"));
+}
+
+void MainWindowTest::mediaToolbarButtonsAndMenus() {
+  TForm1 window;
+  const auto& media = window.mediaToolbar();
+  QCOMPARE(media.bar->windowTitle(), QStringLiteral("イメージ操作"));
+  QCOMPARE(media.cartridgeSlots[0].button->text(), QStringLiteral("スロット　１"));
+  QCOMPARE(media.cartridgeSlots[1].button->text(), QStringLiteral("スロット　２"));
+  QCOMPARE(media.drives[0].button->text(), QStringLiteral("ドライブ　１"));
+  QCOMPARE(media.drives[1].button->text(), QStringLiteral("ドライブ　２"));
+  QCOMPARE(media.tape.button->text(), QStringLiteral("テープ"));
+  QCOMPARE(media.ejectAll->text(), QStringLiteral("全部解除"));
+  for (const auto& slot : media.cartridgeSlots) {
+    // Name item, separator, eleven mapper items, separator, eject item.
+    QCOMPARE(slot.menu->actions().size(), 15);
+    QCOMPARE(slot.menu->actions().at(14), slot.ejectItem);
+    QCOMPARE(slot.ejectItem->text(), QStringLiteral("解除"));
+    QVERIFY(!slot.ejectItem->isEnabled());
+    QCOMPARE(slot.button->cursor().shape(), Qt::PointingHandCursor);
+  }
+  QCOMPARE(describe(media.drives[0].menu),
+           (QStringList{QStringLiteral("|"), QStringLiteral("-"), QStringLiteral("マウント A:|"),
+                        QStringLiteral("-"), QStringLiteral("解除|")}));
+  QCOMPARE(describe(media.drives[1].menu),
+           (QStringList{QStringLiteral("|"), QStringLiteral("-"), QStringLiteral("解除|")}));
+  QCOMPARE(media.drives[0].diskList->actions().size(), 11);
+  QCOMPARE(media.drives[0].resetItem->text(), QStringLiteral("リセット"));
+}
+
+void MainWindowTest::functionKeysSwitchTheActiveEmulator() {
+  TForm1 window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QTest::keyClick(&window, Qt::Key_F10);
+  QCOMPARE(window.state().activeEmulator, EmulatorKind::Fmsx);
+  QCOMPARE(window.emulatorTabs().pageControl->currentIndex(), 1);
+  QTest::keyClick(&window, Qt::Key_F9);
+  QCOMPARE(window.state().activeEmulator, EmulatorKind::Brmsx);
+  QCOMPARE(window.emulatorTabs().pageControl->currentIndex(), 0);
+}
+
+void MainWindowTest::commandCheckShowsTheBrmsxLineAndItsLength() {
+  TForm1 window;
+  window.state().brmsxExePath = "/emu/BRMSX.EXE";
+  window.state().brmsxModel = 1;
+  window.state().drive1Path = std::string(vorlent::kPcDriveMarker);
+  NextMessageBox next;
+  window.emulatorTabs().brmsxCheck->click();
+  QVERIFY(next.seen().has_value());
+  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(int(next.seen()->icon), int(QMessageBox::NoIcon));
+  QCOMPARE(next.seen()->text, QStringLiteral("BRMSX.EXE -msx2 -res 0 -mount a:(32)"));
+}
+
+void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
+  QTemporaryDir emulatorFolder;
+  QFile exe(emulatorFolder.filePath(QStringLiteral("FMSX-DOS.EXE")));
+  QVERIFY(exe.open(QIODevice::WriteOnly));
+  exe.close();
+  TForm1 window;
+  window.state().fmsxExePath = vorlent::toCore(exe.fileName());
+  window.state().fmsxOptions.sound = 3;
+  NextMessageBox next;
+  window.emulatorTabs().fmsxCheck->click();
+  QVERIFY(next.seen().has_value());
+  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(next.seen()->text, QStringLiteral("-sound 3 "));
+  QFile written(emulatorFolder.filePath(QStringLiteral("Vorlent.cfg")));
+  QVERIFY(written.open(QIODevice::ReadOnly));
+  QCOMPARE(written.readAll(), QByteArray("-sound 3 \r\n"));
+}
+
+void MainWindowTest::cfgCheckShowsNothingWhenNothingIsWritten() {
+  QTemporaryDir emulatorFolder;
+  TForm1 window;
+  window.state().fmsxExePath =
+      vorlent::toCore(emulatorFolder.filePath(QStringLiteral("FMSX-DOS.EXE")));
+  window.state().fmsxOptions.sound = 3;
+  NextMessageBox next;
+  window.emulatorTabs().fmsxCheck->click();
+  QTest::qWait(50);
+  QVERIFY(!next.seen().has_value());
+  QVERIFY(!QFile::exists(emulatorFolder.filePath(QStringLiteral("Vorlent.cfg"))));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
