@@ -20,7 +20,7 @@ using vorlent::testing::NextMessageBox;
 class FeedbackTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void mainWindowStartsWithItsCaptionStatusLineAndPanels();
   void statusLineAndPanelsTakeTheLatestText();
   void messageBoxesCarryTheirCaptionAndIcon_data();

@@ -18,7 +18,7 @@ using vorlent::testing::NextMessageBox;
 class MainWindowTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void menuBarHoldsEveryItemWithItsShortcut();
   void debugMenuIsNeverShown();
   void emulatorTabsAndTheirToolbars();
