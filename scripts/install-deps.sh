@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
+  dosbox nasm
 )
 
 missing=()

@@ -1,34 +1,99 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
+#include "platform/PathParts.h"
 #include "platform/ShortPaths.h"
+#include "platform/posix/PosixUserFolders.h"
 
 namespace vorlent {
 
 namespace {
 
-bool holdsBlankOrControl(std::string_view path) {
-  for (const char c : path) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte <= 0x20 || byte == 0x7F) {
-      return true;
-    }
+// How many differing targets may share one hash before the alias is given up.
+constexpr int kAliasAttempts = 8;
+
+std::string hashText(std::string_view text) {
+  std::uint64_t hash = 14695981039346656037ull;  // 64-bit FNV-1a
+  for (const char c : text) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
   }
-  return false;
+  char digits[17];
+  std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+  return digits;
 }
 
-// An absolute path without blanks or control characters is its own short form.
+std::optional<std::string> linkTarget(const std::string& link) {
+  std::vector<char> buffer(4096);
+  for (;;) {
+    const ssize_t length = ::readlink(link.c_str(), buffer.data(), buffer.size());
+    if (length < 0) {
+      return std::nullopt;
+    }
+    if (static_cast<std::size_t>(length) < buffer.size()) {
+      return std::string(buffer.data(), static_cast<std::size_t>(length));
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+// A link named from the stem that points to the target: the one already there, or a new one.
+// A stem taken by another target (a hash collision) gets a numbered suffix.
+std::optional<std::string> aliasLink(const std::string& folder, const std::string& stem,
+                                     const std::string& extension, const std::string& target) {
+  for (int attempt = 0; attempt < kAliasAttempts; ++attempt) {
+    const std::string suffix = attempt == 0 ? std::string() : "-" + std::to_string(attempt);
+    const std::string link = folder + "/" + stem + suffix + extension;
+    if (::symlink(target.c_str(), link.c_str()) == 0) {
+      return link;
+    }
+    if (errno != EEXIST) {
+      return std::nullopt;
+    }
+    if (linkTarget(link) == target) {
+      return link;
+    }
+  }
+  return std::nullopt;
+}
+
+// An absolute path without blanks or control characters is its own short form. Any other is
+// reached through a link in the user's alias folder, named from a hash of what it points to,
+// so the same file gets the same short form in every session: a link to the file's folder
+// when the file name itself is blank-free (the name, which the emulators' command lines begin
+// with, stays as it is), otherwise a link to the file that keeps its extension.
 class PosixShortPaths final : public ShortPaths {
  public:
   std::optional<std::string> shortForm(std::string_view fullPath) override {
     struct stat info {};
     const std::string path(fullPath);
-    if (path.empty() || path.front() != '/' || ::stat(path.c_str(), &info) != 0 ||
-        holdsBlankOrControl(path)) {
+    if (path.empty() || path.front() != '/' || ::stat(path.c_str(), &info) != 0) {
       return std::nullopt;
     }
-    return path;
+    if (!holdsBlankOrControl(path)) {
+      return path;
+    }
+    const std::optional<std::string> folder = aliasFolder();
+    if (!folder) {
+      return std::nullopt;
+    }
+    const std::string name = fileNamePart(path, PathStyle::Posix);
+    if (!name.empty() && !holdsBlankOrControl(name)) {
+      const std::string parent = folderPart(path, PathStyle::Posix);
+      const auto link = aliasLink(*folder, "d" + hashText(parent), "", parent);
+      return link ? std::optional<std::string>(*link + "/" + name) : std::nullopt;
+    }
+    std::string extension = extensionOf(name, PathStyle::Posix);
+    if (holdsBlankOrControl(extension)) {
+      extension.clear();
+    }
+    return aliasLink(*folder, "f" + hashText(path), extension, path);
   }
 };
 

@@ -1,0 +1,97 @@
+#include "platform/DosStartPlan.h"
+
+#include <algorithm>
+
+#include "platform/PathParts.h"
+
+namespace vorlent {
+
+namespace {
+
+bool isDosNameCharacter(char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+    return true;
+  }
+  return std::string_view("!#$&'()-@^_{}~").find(c) != std::string_view::npos;
+}
+
+bool isDosNamePart(std::string_view part, std::size_t longest) {
+  return !part.empty() && part.size() <= longest &&
+         std::all_of(part.begin(), part.end(), isDosNameCharacter);
+}
+
+std::string asciiUpper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - 'a' + 'A');
+    }
+  }
+  return upper;
+}
+
+std::string stagingPath(std::string_view dosName) {
+  return std::string(1, kStagingDrive) + ":\\" + std::string(dosName);
+}
+
+}  // namespace
+
+std::string DosStartPlan::commandTail() const {
+  std::string tail;
+  for (const std::string& argument : arguments) {
+    tail += ' ';
+    tail += argument;
+  }
+  return tail;
+}
+
+bool isDosShortName(std::string_view name) {
+  const auto dot = name.find('.');
+  if (dot == std::string_view::npos) {
+    return isDosNamePart(name, 8);
+  }
+  return isDosNamePart(name.substr(0, dot), 8) && isDosNamePart(name.substr(dot + 1), 3);
+}
+
+std::string stagedDosName(std::string_view stem, std::size_t number, std::string_view hostName) {
+  std::string name = asciiUpper(stem) + std::to_string(number);
+  const std::string extension = extensionOf(hostName, PathStyle::Posix);
+  if (extension.size() > 1 && isDosNamePart(std::string_view(extension).substr(1), 3)) {
+    name += asciiUpper(extension);
+  }
+  return name;
+}
+
+DosStartPlan planDosStart(std::string_view programHostPath,
+                          const std::vector<std::string>& arguments, const HostFileOf& hostFileOf) {
+  DosStartPlan plan;
+  const std::string programName = fileNamePart(programHostPath, PathStyle::Posix);
+  if (isDosShortName(programName)) {
+    plan.program = programName;
+  } else {
+    const std::string dosName = stagedDosName("RUN", 0, programName);
+    plan.stagedFiles.push_back({dosName, std::string(programHostPath)});
+    plan.program = stagingPath(dosName);
+  }
+  std::size_t mediaCount = 0;
+  for (const std::string& argument : arguments) {
+    const std::optional<std::string> hostPath = hostFileOf(argument);
+    if (!hostPath) {
+      plan.arguments.push_back(argument);
+      continue;
+    }
+    const auto staged =
+        std::find_if(plan.stagedFiles.begin(), plan.stagedFiles.end(),
+                     [&](const StagedFile& file) { return file.hostPath == *hostPath; });
+    if (staged != plan.stagedFiles.end()) {
+      plan.arguments.push_back(stagingPath(staged->dosName));
+      continue;
+    }
+    const std::string dosName = stagedDosName("M", ++mediaCount, *hostPath);
+    plan.stagedFiles.push_back({dosName, *hostPath});
+    plan.arguments.push_back(stagingPath(dosName));
+  }
+  return plan;
+}
+
+}  // namespace vorlent

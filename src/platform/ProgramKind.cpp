@@ -1,0 +1,45 @@
+#include "platform/ProgramKind.h"
+
+#include <cstdint>
+
+#include "platform/PathParts.h"
+
+namespace vorlent {
+
+namespace {
+
+// Where the offset of a Windows program's PE header is kept inside the MZ header.
+constexpr std::size_t kNewHeaderOffsetField = 0x3C;
+
+std::uint32_t littleEndian32(std::string_view bytes) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 4; i-- > 0;) {
+    value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+  }
+  return value;
+}
+
+}  // namespace
+
+ProgramKind programKindOf(std::string_view fileName, const ProgramBytes& read) {
+  const std::string extension = asciiLower(extensionOf(fileName, PathStyle::Posix));
+  if (extension == ".com") {
+    return ProgramKind::MsDos;
+  }
+  if (extension != ".exe") {
+    return ProgramKind::Native;
+  }
+  const std::string header = read(0, kNewHeaderOffsetField + 4);
+  if (header.size() < 2 || header.compare(0, 2, "MZ") != 0) {
+    return ProgramKind::Native;
+  }
+  if (header.size() < kNewHeaderOffsetField + 4) {
+    return ProgramKind::MsDos;
+  }
+  const std::uint32_t peOffset =
+      littleEndian32(std::string_view(header).substr(kNewHeaderOffsetField));
+  const std::string signature = read(peOffset, 4);
+  return signature == std::string_view("PE\0\0", 4) ? ProgramKind::Native : ProgramKind::MsDos;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vorlent {
+
+enum class ProgramKind { Native, MsDos };
+
+// Reads up to `length` bytes of the program file from `offset`; fewer at the end of the file.
+using ProgramBytes = std::function<std::string(std::size_t offset, std::size_t length)>;
+
+// A ".com" file, or an ".exe" file whose MZ header has no PE header behind it, is an MS-DOS
+// program; everything else is left to the system.
+ProgramKind programKindOf(std::string_view fileName, const ProgramBytes& read);
+
+}  // namespace vorlent

@@ -1,0 +1,227 @@
+#include "platform/posix/PosixDosBox.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "platform/DosStartPlan.h"
+#include "platform/PathParts.h"
+#include "platform/posix/PosixDetachedSpawn.h"
+#include "platform/posix/PosixProgramLookup.h"
+#include "platform/posix/PosixUserFolders.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr std::string_view kStagingPrefix = "run-";
+constexpr const char* kLockName = "lock";
+
+std::optional<std::string> findDosBox() {
+  for (const char* name : {"dosbox", "dosbox-x", "dosbox-staging"}) {
+    if (auto found = findOnSearchPath(name)) {
+      return found;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> realPath(const std::string& path) {
+  std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                       &std::free);
+  if (!resolved) {
+    return std::nullopt;
+  }
+  return std::string(resolved.get());
+}
+
+std::optional<std::string> hostFileOf(std::string_view argument) {
+  if (argument.find('/') == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::string path(argument);
+  if (!isRegularFile(path)) {
+    return std::nullopt;
+  }
+  return realPath(path);
+}
+
+// Owns a descriptor.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) {
+      ::close(fd_);
+    }
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+struct DirectoryCloser {
+  void operator()(DIR* directory) const { ::closedir(directory); }
+};
+
+void removeFolder(const std::string& folder) {
+  std::error_code ignored;
+  // Removes the links, never what they point to.
+  std::filesystem::remove_all(folder, ignored);
+}
+
+// A staging folder for one start: its links, and a lock that the DOSBox started with it holds.
+class Staging {
+ public:
+  explicit Staging(const std::string& root) {
+    std::string pattern = root + "/" + std::string(kStagingPrefix) + "XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      errorCode_ = errno;
+      return;
+    }
+    folder_ = pattern;
+    lock_ = ::open((folder_ + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) {
+      errorCode_ = errno;
+    }
+  }
+  ~Staging() {
+    if (lock_ >= 0) {
+      ::close(lock_);
+    }
+    if (!kept_ && !folder_.empty()) {
+      removeFolder(folder_);
+    }
+  }
+  Staging(const Staging&) = delete;
+  Staging& operator=(const Staging&) = delete;
+
+  int errorCode() const { return errorCode_; }
+  const std::string& folder() const { return folder_; }
+  int lock() const { return lock_; }
+
+  // Links `name` inside the staging folder to the target; false with the errno kept.
+  bool link(const std::string& name, const std::string& target) {
+    const std::string path = folder_ + "/" + name;
+    const auto slash = name.find('/');
+    if (slash != std::string::npos) {
+      ::mkdir((folder_ + "/" + name.substr(0, slash)).c_str(), 0700);
+    }
+    if (::symlink(target.c_str(), path.c_str()) != 0) {
+      errorCode_ = errno;
+      return false;
+    }
+    return true;
+  }
+
+  // The started DOSBox holds the lock now; the folder goes when it has ended.
+  void keep() { kept_ = true; }
+
+ private:
+  std::string folder_;
+  int lock_ = -1;
+  int errorCode_ = 0;
+  bool kept_ = false;
+};
+
+std::vector<std::string> dosBoxArguments(const std::string& dosBox, const std::string& staging,
+                                         const DosStartPlan& plan) {
+  std::vector<std::string> arguments = {dosBox, "-c", "mount c " + staging + "/C"};
+  if (!plan.stagedFiles.empty()) {
+    arguments.insert(arguments.end(),
+                     {"-c", "mount " + std::string(1, kStagingDrive) + " " + staging + "/D"});
+  }
+  arguments.insert(arguments.end(), {"-c", "c:", "-c", plan.shellLine(), "-c", "exit"});
+  return arguments;
+}
+
+}  // namespace
+
+DosBox::~DosBox() { removeEndedStagings(); }
+
+void DosBox::removeEndedStagings() {
+  const std::optional<std::string> root = stagingRoot();
+  if (!root) {
+    return;
+  }
+  std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(root->c_str()));
+  if (!directory) {
+    return;
+  }
+  std::vector<std::string> ended;
+  while (const dirent* entry = ::readdir(directory.get())) {
+    const std::string_view name = entry->d_name;
+    if (name.substr(0, kStagingPrefix.size()) != kStagingPrefix) {
+      continue;
+    }
+    const std::string folder = *root + "/" + std::string(name);
+    const Descriptor lock(::open((folder + "/" + kLockName).c_str(), O_RDONLY | O_CLOEXEC));
+    if (lock.get() >= 0 && ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
+      ended.push_back(folder);
+    }
+  }
+  for (const std::string& folder : ended) {
+    removeFolder(folder);
+  }
+}
+
+int DosBox::start(const std::string& programPath, const std::vector<std::string>& arguments) {
+  removeEndedStagings();
+  const std::optional<std::string> program = realPath(programPath);
+  if (!program) {
+    return errno;
+  }
+  const DosStartPlan plan = planDosStart(*program, arguments, hostFileOf);
+  if (plan.commandTail().size() > kDosCommandTailLimit) {
+    std::fprintf(stderr,
+                 "vorlent: the command line for %s would be %zu characters in MS-DOS, more than "
+                 "the %zu it hands a program\n",
+                 program->c_str(), plan.commandTail().size(), kDosCommandTailLimit);
+    return E2BIG;
+  }
+  const std::optional<std::string> dosBox = findDosBox();
+  if (!dosBox) {
+    std::fprintf(stderr,
+                 "vorlent: %s is an MS-DOS program; starting it needs DOSBox, but none of "
+                 "dosbox, dosbox-x or dosbox-staging is on PATH\n",
+                 program->c_str());
+    return ENOENT;
+  }
+  const std::optional<std::string> root = stagingRoot();
+  if (!root) {
+    return EACCES;
+  }
+  Staging staging(*root);
+  if (staging.errorCode() != 0) {
+    return staging.errorCode();
+  }
+  if (!staging.link("C", folderPart(*program, PathStyle::Posix))) {
+    return staging.errorCode();
+  }
+  for (const StagedFile& file : plan.stagedFiles) {
+    if (!staging.link("D/" + file.dosName, file.hostPath)) {
+      return staging.errorCode();
+    }
+  }
+  const int errorCode =
+      spawnDetached(*dosBox, dosBoxArguments(*dosBox, staging.folder(), plan), staging.lock());
+  if (errorCode == 0) {
+    staging.keep();
+  }
+  return errorCode;
+}
+
+}  // namespace vorlent

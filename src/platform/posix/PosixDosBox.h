@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vorlent {
+
+// Runs MS-DOS programs in DOSBox: the program's folder is drive C: and current, the host files
+// named by the arguments appear under 8.3 names on a staging drive of links that lives as long
+// as that DOSBox, and DOSBox closes when the program ends. The user's DOSBox configuration is
+// used as it is.
+class DosBox {
+ public:
+  DosBox() = default;
+  // Removes the staging folders whose DOSBox has ended.
+  ~DosBox();
+  DosBox(const DosBox&) = delete;
+  DosBox& operator=(const DosBox&) = delete;
+
+  // Returns 0 when DOSBox was started, otherwise the errno: ENOENT when no DOSBox is on PATH,
+  // E2BIG when the translated command tail is longer than MS-DOS hands a program.
+  int start(const std::string& programPath, const std::vector<std::string>& arguments);
+
+  // Staging folders are locked by the DOSBox that uses them, so this finds the ended ones
+  // also of earlier launcher sessions.
+  static void removeEndedStagings();
+};
+
+}  // namespace vorlent

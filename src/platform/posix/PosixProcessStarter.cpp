@@ -1,0 +1,87 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "platform/CommandLineWords.h"
+#include "platform/PathParts.h"
+#include "platform/ProcessStarter.h"
+#include "platform/ProgramKind.h"
+#include "platform/posix/PosixDetachedSpawn.h"
+#include "platform/posix/PosixDosBox.h"
+#include "platform/posix/PosixProgramLookup.h"
+
+namespace vorlent {
+
+namespace {
+
+std::string readBytes(const std::string& path, std::size_t offset, std::size_t length) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    return {};
+  }
+  std::string bytes(length, '\0');
+  const ssize_t got = ::pread(fd, bytes.data(), length, static_cast<off_t>(offset));
+  ::close(fd);
+  bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return bytes;
+}
+
+StartResult resultOf(int errorCode) {
+  return errorCode == 0 ? StartResult::success() : StartResult::failure(errorCode);
+}
+
+// Never through a shell: native programs are executed directly, MS-DOS programs in DOSBox.
+class PosixProcessStarter final : public ProcessStarter {
+ public:
+  StartResult startCommandLine(std::string_view commandLine) override {
+    const std::vector<std::string> words = splitAtBlanks(commandLine);
+    if (words.empty()) {
+      return StartResult::failure(ENOENT);
+    }
+    const FoundProgram program = findCommandLineProgram(words.front());
+    if (program.errorCode != 0) {
+      return StartResult::failure(program.errorCode);
+    }
+    return start(program.path, words);
+  }
+
+  StartResult startProgram(std::string_view programPath) override {
+    std::string path(programPath);
+    if (path.empty()) {
+      return StartResult::failure(ENOENT);
+    }
+    if (path.find('/') == std::string::npos) {
+      path = "./" + path;
+    }
+    if (::access(path.c_str(), F_OK) != 0) {
+      return StartResult::failure(errno);
+    }
+    return start(path, {std::string(programPath)});
+  }
+
+ private:
+  // `words` is the program's name as given, then its arguments.
+  StartResult start(const std::string& path, const std::vector<std::string>& words) {
+    const ProgramKind kind = programKindOf(
+        fileNamePart(path, PathStyle::Posix),
+        [&](std::size_t offset, std::size_t length) { return readBytes(path, offset, length); });
+    if (kind == ProgramKind::MsDos) {
+      return resultOf(
+          dosBox_.start(path, std::vector<std::string>(words.begin() + 1, words.end())));
+    }
+    return resultOf(spawnDetached(path, words));
+  }
+
+  DosBox dosBox_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProcessStarter> makeProcessStarter() {
+  return std::make_unique<PosixProcessStarter>();
+}
+
+}  // namespace vorlent

@@ -1,0 +1,90 @@
+#include "platform/posix/PosixUserFolders.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace vorlent {
+
+namespace {
+
+std::optional<std::string> absoluteVariable(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr || value[0] != '/') {
+    return std::nullopt;
+  }
+  return std::string(value);
+}
+
+bool isOwnFolder(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid();
+}
+
+// The first candidate that has no blank and can be made this user's own folder.
+std::optional<std::string> firstUsable(const std::vector<std::string>& candidates) {
+  for (const std::string& candidate : candidates) {
+    if (holdsBlankOrControl(candidate)) {
+      continue;
+    }
+    if (auto folder = privateFolder(candidate)) {
+      return folder;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool holdsBlankOrControl(std::string_view text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte <= 0x20 || byte == 0x7F) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::optional<std::string> privateFolder(const std::string& path) {
+  if (path.empty() || path.front() != '/') {
+    return std::nullopt;
+  }
+  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+       slash = path.find('/', slash + 1)) {
+    ::mkdir(path.substr(0, slash).c_str(), 0700);
+  }
+  if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+    return std::nullopt;
+  }
+  if (!isOwnFolder(path)) {
+    return std::nullopt;
+  }
+  return path;
+}
+
+std::optional<std::string> aliasFolder() {
+  std::vector<std::string> candidates;
+  if (auto data = absoluteVariable("XDG_DATA_HOME")) {
+    candidates.push_back(*data + "/vorlent/short");
+  }
+  if (auto home = absoluteVariable("HOME")) {
+    candidates.push_back(*home + "/.local/share/vorlent/short");
+  }
+  candidates.push_back("/var/tmp/vorlent-" + std::to_string(::getuid()) + "/short");
+  return firstUsable(candidates);
+}
+
+std::optional<std::string> stagingRoot() {
+  std::vector<std::string> candidates;
+  if (auto runtime = absoluteVariable("XDG_RUNTIME_DIR")) {
+    candidates.push_back(*runtime + "/vorlent-dosbox");
+  }
+  candidates.push_back("/tmp/vorlent-dosbox-" + std::to_string(::getuid()));
+  return firstUsable(candidates);
+}
+
+}  // namespace vorlent
