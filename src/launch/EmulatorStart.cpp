@@ -1,0 +1,75 @@
+#include "launch/EmulatorStart.h"
+
+#include "launch/BrmsxCommand.h"
+#include "launch/FmsxCommand.h"
+
+namespace vorlent {
+
+namespace {
+
+std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+// Hands the composer a start that shows its own failure, so that the message is closed
+// before the composer makes the listed folder current again.
+StartCommand startShowingFailure(std::string_view program, const StartEnvironment& environment,
+                                 bool& started) {
+  return [program, &environment, &started](const std::string& commandLine) {
+    const StartResult result = environment.processes.startCommandLine(commandLine);
+    started = result.started;
+    if (!result.started) {
+      environment.feedback.showMessageBox(MessageKind::Information,
+                                          startFailureText(quoted(program), result.errorCode));
+    }
+  };
+}
+
+}  // namespace
+
+std::string startFailureText(std::string_view program, int errorCode) {
+  return std::string(program) + " can not be carried out. (" + std::to_string(errorCode) + ")";
+}
+
+bool runFmsx(const LauncherState& state, const StartEnvironment& environment) {
+  bool started = false;
+  buildFmsxCommand(state, environment.launch,
+                   startShowingFailure(kFmsxExecutableName, environment, started));
+  return started;
+}
+
+bool runBrmsx(const LauncherState& state, const StartEnvironment& environment) {
+  bool started = false;
+  buildBrmsxCommand(state, environment.launch,
+                    startShowingFailure(kBrmsxExecutableName, environment, started));
+  return started;
+}
+
+bool runEmulator(EmulatorKind emulator, const LauncherState& state,
+                 const StartEnvironment& environment) {
+  switch (emulator) {
+    case EmulatorKind::Brmsx:
+      return runBrmsx(state, environment);
+    case EmulatorKind::Fmsx:
+      return runFmsx(state, environment);
+  }
+  return false;
+}
+
+bool runCurrent(const LauncherState& state, const StartEnvironment& environment) {
+  return runEmulator(state.activeEmulator, state, environment);
+}
+
+bool runListedProgram(const FileList& list, ProcessStarter& processes, Feedback& feedback) {
+  if (list.selectedCount() != 1) {
+    return false;
+  }
+  // The focused entry is the selected one after a click; without a focus, the selection names it.
+  const FileListEntry* entry = list.focused() != nullptr ? list.focused() : list.firstSelected();
+  const StartResult result = processes.startProgram(entry->fullPath);
+  if (!result.started) {
+    feedback.showMessageBox(MessageKind::Information,
+                            startFailureText(entry->fullPath, result.errorCode));
+  }
+  return result.started;
+}
+
+}  // namespace vorlent
