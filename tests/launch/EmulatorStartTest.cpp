@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "launch/EmulatorStart.h"
+#include "launch/FmsxCommand.h"
+#include "platform/CommandLineWords.h"
+#include "platform/Failure.h"
+#include "platform/StartTestSupport.h"
+#include "support/RecordingFeedback.h"
+#include "support/TempFolder.h"
+
+namespace vorlent {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordingFeedback;
+
+// Notes the current folder whenever a message is shown, then records it as usual.
+class FolderNotingFeedback final : public Feedback {
+ public:
+  explicit FolderNotingFeedback(CurrentFolder& currentFolder) : currentFolder_(currentFolder) {}
+  void showStatus(std::string_view text) override { recorded.showStatus(text); }
+  void setStatusPanel(StatusPanel panel, std::string_view text) override {
+    recorded.setStatusPanel(panel, text);
+  }
+  void playSoundCue(SoundCue cue) override { recorded.playSoundCue(cue); }
+  void showMessageBox(MessageKind kind, std::string_view text) override {
+    foldersAtMessage.push_back(currentFolder_.get());
+    recorded.showMessageBox(kind, text);
+  }
+  void reportError(std::string_view failureText) override { recorded.reportError(failureText); }
+
+  RecordingFeedback recorded;
+  std::vector<std::string> foldersAtMessage;
+
+ private:
+  CurrentFolder& currentFolder_;
+};
+
+// Passes every start on to the real starter and keeps the command lines and paths it was given.
+class LoggingStarter final : public ProcessStarter {
+ public:
+  StartResult startCommandLine(std::string_view commandLine) override {
+    log.emplace_back(commandLine);
+    return real->startCommandLine(commandLine);
+  }
+  StartResult startProgram(std::string_view programPath) override {
+    log.emplace_back(programPath);
+    return real->startProgram(programPath);
+  }
+  std::unique_ptr<ProcessStarter> real = makeProcessStarter();
+  std::vector<std::string> log;
+};
+
+class EmulatorStartTest : public ::testing::Test {
+ protected:
+  EmulatorStartTest() {
+    fs::create_directories(root.path() / "listed");
+    currentFolder->set((root.path() / "listed").string());
+    listed = currentFolder->get();
+  }
+
+  StartEnvironment environment() {
+    return StartEnvironment{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix}, starter,
+                            feedback};
+  }
+
+  // A recording stand-in stored on disk as `diskName` in the folder `folder` below the root.
+  std::string fakeEmulator(const std::string& folder, const std::string& diskName,
+                           const std::string& recordName) {
+    const std::string path =
+        root.write(folder + "/" + diskName, testing::recordingScript(root.path() / recordName));
+    testing::makeExecutable(path);
+    return path;
+  }
+
+  // The arguments and folder a started stand-in recorded, one a line.
+  std::string recorded(const std::string& recordName) {
+    return testing::waitForFile(root.path() / recordName).value_or("(nothing recorded)");
+  }
+
+  static std::string expectedRecord(const std::string& commandLine, const fs::path& folder) {
+    const std::vector<std::string> words = splitAtBlanks(commandLine);
+    std::string lines;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+      lines += words[i] + "\n";
+    }
+    return lines + "cwd=" + folder.string() + "\n";
+  }
+
+  testing::CurrentFolderGuard restore;
+  testing::TempFolder root;
+  std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
+  std::unique_ptr<FileSystem> files = makeFileSystem();
+  LoggingStarter starter;
+  FolderNotingFeedback feedback{*currentFolder};
+  std::string listed;
+};
+
+TEST_F(EmulatorStartTest, TheEmulatorGetsTheComposedLineInItsFolderWhateverTheCaseOnDisk) {
+  struct Case {
+    EmulatorKind emulator;
+    const char* diskName;
+  };
+  const Case cases[] = {
+      {EmulatorKind::Brmsx, "brmsx.exe"},   {EmulatorKind::Brmsx, "BRMSX.EXE"},
+      {EmulatorKind::Brmsx, "BrMsx.Exe"},   {EmulatorKind::Fmsx, "fmsx-dos.exe"},
+      {EmulatorKind::Fmsx, "FMSX-DOS.EXE"},
+  };
+  int number = 0;
+  for (const Case& c : cases) {
+    const std::string folder = "emu" + std::to_string(++number);
+    const std::string record = "record" + std::to_string(number);
+    fakeEmulator(folder, c.diskName, record);
+    LauncherState state;
+    state.activeEmulator = c.emulator;
+    state.brmsxExePath = root.at(folder + "/brmsx.exe");
+    state.fmsxExePath = root.at(folder + "/fmsx-dos.exe");
+    state.slot1Path = root.write("media/A.ROM");
+    state.slot1Mapper = 9;
+    state.drive1Path = std::string(kPcDriveMarker);
+    state.tapePath = root.write("media/T.CAS");
+    state.fmsxOptions.sound = 3;
+    state.brmsxOptions.scc = 1;
+    root.write(folder + "/Vorlent.cfg");
+
+    EXPECT_TRUE(runCurrent(state, environment())) << c.diskName;
+    ASSERT_EQ(starter.log.size(), static_cast<std::size_t>(number));
+    const std::string& line = starter.log.back();
+    const std::string expectedLine = c.emulator == EmulatorKind::Brmsx
+                                         ? "brmsx.exe -res 0 -roma 2 " + state.slot1Path +
+                                               " -mount a: -tape " + state.tapePath + " -scc"
+                                         : "fmsx-dos.exe @Vorlent.cfg -rom 2 " + state.slot1Path +
+                                               " -diska a: -tape " + state.tapePath;
+    EXPECT_EQ(line, expectedLine);
+    EXPECT_EQ(recorded(record), expectedRecord(line, root.path() / folder)) << c.diskName;
+    EXPECT_EQ(currentFolder->get(), listed);
+  }
+  EXPECT_TRUE(feedback.recorded.events.empty());
+}
+
+TEST_F(EmulatorStartTest, FiveStartsOnlyTheActiveEmulator) {
+  fakeEmulator("emu", "brmsx.exe", "brmsx-record");
+  fakeEmulator("emu", "fmsx-dos.exe", "fmsx-record");
+  LauncherState state;
+  state.brmsxExePath = root.at("emu/brmsx.exe");
+  state.fmsxExePath = root.at("emu/fmsx-dos.exe");
+
+  EXPECT_TRUE(runCurrent(state, environment()));
+  EXPECT_EQ(starter.log, std::vector<std::string>{"brmsx.exe -res 0"});
+  EXPECT_EQ(recorded("brmsx-record"), "-res\n0\ncwd=" + root.at("emu") + "\n");
+
+  starter.log.clear();
+  state.activeEmulator = EmulatorKind::Fmsx;
+  EXPECT_TRUE(runCurrent(state, environment()));
+  EXPECT_EQ(starter.log, std::vector<std::string>{"fmsx-dos.exe"});
+  EXPECT_EQ(recorded("fmsx-record"), "cwd=" + root.at("emu") + "\n");
+}
+
+TEST_F(EmulatorStartTest, AFailedStartIsShownFromTheEmulatorsFolderWhichIsLeftAfterwards) {
+  root.write("plain/brmsx.exe", "#!/bin/sh\nexit 0\n");  // no execute permission
+  testing::makeExecutable(root.write("garbage/brmsx.exe", "\x7f\x01 not a program"));
+  testing::makeExecutable(root.write("garbage/fmsx-dos.exe", "\x7f\x01 not a program"));
+  fs::create_directories(root.path() / "empty");
+  struct Case {
+    EmulatorKind emulator;
+    const char* folder;
+    const char* message;
+  };
+  const Case cases[] = {
+      {EmulatorKind::Brmsx, "empty", "\"brmsx.exe\" can not be carried out. (2)"},
+      {EmulatorKind::Fmsx, "empty", "\"fmsx-dos.exe\" can not be carried out. (2)"},
+      {EmulatorKind::Brmsx, "plain", "\"brmsx.exe\" can not be carried out. (13)"},
+      {EmulatorKind::Brmsx, "garbage", "\"brmsx.exe\" can not be carried out. (8)"},
+      {EmulatorKind::Fmsx, "garbage", "\"fmsx-dos.exe\" can not be carried out. (8)"},
+  };
+  for (const Case& c : cases) {
+    FolderNotingFeedback shown(*currentFolder);
+    LauncherState state;
+    state.brmsxExePath = root.at(std::string(c.folder) + "/brmsx.exe");
+    state.fmsxExePath = root.at(std::string(c.folder) + "/fmsx-dos.exe");
+    const StartEnvironment failing{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},
+                                   starter, shown};
+    EXPECT_FALSE(runEmulator(c.emulator, state, failing)) << c.message;
+    EXPECT_EQ(shown.recorded.events,
+              std::vector<std::string>{"box 情報: " + std::string(c.message)});
+    EXPECT_EQ(shown.foldersAtMessage, std::vector<std::string>{root.at(c.folder)});
+    EXPECT_TRUE(shown.recorded.sounds.empty());
+    EXPECT_EQ(currentFolder->get(), listed) << c.message;
+  }
+}
+
+TEST_F(EmulatorStartTest, AResponseFileThatCannotBeWrittenStartsNothingAndRestoresTheFolder) {
+  const std::string emulator = fakeEmulator("emu", "fmsx-dos.exe", "record");
+  // A write to this response file meets a full disk.
+  fs::create_symlink("/dev/full", root.path() / "emu" / "Vorlent.cfg");
+  LauncherState state;
+  state.fmsxExePath = emulator;
+  state.fmsxOptions.sound = 3;
+  try {
+    runFmsx(state, environment());
+    ADD_FAILURE() << "the run went on after the failed write";
+  } catch (const Failure& failure) {
+    EXPECT_STREQ(failure.what(), "ディスクがいっぱいです");
+  }
+  EXPECT_TRUE(starter.log.empty());
+  EXPECT_EQ(currentFolder->get(), listed);
+}
+
+FileList listOf(const std::vector<std::string>& paths) {
+  std::vector<FileListEntry> entries;
+  for (const std::string& path : paths) {
+    FileListEntry entry;
+    entry.caption = fs::path(path).filename().string();
+    entry.fullPath = path;
+    entries.push_back(entry);
+  }
+  FileList list;
+  list.assign(entries);
+  return list;
+}
+
+TEST_F(EmulatorStartTest, AListedProgramWithBlanksInItsPathStartsExactlyThatProgram) {
+  const std::string program = fakeEmulator("Program Files/App", "x.exe", "listed-record");
+  fakeEmulator("", "Program", "decoy-record");
+  fakeEmulator("", "Program.exe", "decoy-record");
+  FileList list = listOf({program});
+  list.setSelected(0, true);
+  list.setFocused(0);
+
+  EXPECT_TRUE(runListedProgram(list, starter, feedback));
+  EXPECT_EQ(starter.log, std::vector<std::string>{program});
+  EXPECT_EQ(recorded("listed-record"), "cwd=" + listed + "\n");
+  EXPECT_FALSE(fs::exists(root.path() / "decoy-record"));
+  EXPECT_EQ(currentFolder->get(), listed);
+  EXPECT_TRUE(feedback.recorded.events.empty());
+}
+
+TEST_F(EmulatorStartTest, AListedProgramNeedsExactlyOneSelectedEntry) {
+  FileList list = listOf({root.at("a.exe"), root.at("b.exe")});
+  EXPECT_FALSE(runListedProgram(list, starter, feedback));
+  list.setSelected(0, true);
+  list.setSelected(1, true);
+  list.setFocused(1);
+  EXPECT_FALSE(runListedProgram(list, starter, feedback));
+  EXPECT_TRUE(starter.log.empty());
+  EXPECT_TRUE(feedback.recorded.events.empty());
+}
+
+TEST_F(EmulatorStartTest, AListedProgramThatCannotStartIsShownByItsFullPath) {
+  const std::string missing = root.at("Program Files/gone.exe");
+  const std::string plain = root.write("Program Files/plain.exe", "#!/bin/sh\n");
+  struct Case {
+    std::string path;
+    std::string message;
+  };
+  const Case cases[] = {
+      {missing, missing + " can not be carried out. (2)"},
+      {plain, plain + " can not be carried out. (13)"},
+  };
+  for (const Case& c : cases) {
+    RecordingFeedback shown;
+    FileList list = listOf({root.at("other.exe"), c.path});
+    list.setSelected(1, true);
+    list.setFocused(1);
+    EXPECT_FALSE(runListedProgram(list, starter, shown));
+    EXPECT_EQ(shown.events, std::vector<std::string>{"box 情報: " + c.message});
+    EXPECT_EQ(currentFolder->get(), listed);
+  }
+}
+
+}  // namespace
+}  // namespace vorlent
