@@ -1,0 +1,128 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "platform/FolderEnumerator.h"
+
+namespace vorlent {
+
+namespace {
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+struct FreeDeleter {
+  void operator()(char* text) const { std::free(text); }
+};
+
+// Converts modification times to local time. Entries of one folder often share their minute,
+// so the last conversion is kept.
+class LocalTimeConverter {
+ public:
+  LocalTime convert(std::time_t seconds) {
+    // Floor division, so that times before 1970 fall into the right minute.
+    const std::time_t minute = seconds / 60 - (seconds % 60 < 0 ? 1 : 0);
+    if (!cachedMinute_ || *cachedMinute_ != minute) {
+      const std::time_t start = minute * 60;
+      std::tm parts{};
+      if (::localtime_r(&start, &parts) == nullptr) {
+        return {};
+      }
+      cached_ = {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour,
+                 parts.tm_min};
+      cachedMinute_ = minute;
+    }
+    return cached_;
+  }
+
+ private:
+  std::optional<std::time_t> cachedMinute_;
+  LocalTime cached_;
+};
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+class PosixFolderEnumerator final : public FolderEnumerator {
+ public:
+  std::optional<FolderContents> enumerate(std::string_view folder) override {
+    const std::string path(folder);
+    if (path.empty()) {
+      return std::nullopt;
+    }
+    const std::unique_ptr<char, FreeDeleter> resolved(::realpath(path.c_str(), nullptr));
+    if (!resolved) {
+      return std::nullopt;
+    }
+    const int fd = ::open(resolved.get(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+      return std::nullopt;
+    }
+    const std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd));
+    if (!dir) {
+      ::close(fd);
+      return std::nullopt;
+    }
+    struct stat self {};
+    if (::fstat(fd, &self) != 0) {
+      return std::nullopt;
+    }
+
+    FolderContents contents;
+    contents.folderPath = resolved.get();
+    LocalTimeConverter times;
+    for (;;) {
+      errno = 0;
+      const dirent* entry = ::readdir(dir.get());
+      if (entry == nullptr) {
+        if (errno != 0) {
+          return std::nullopt;
+        }
+        break;
+      }
+      const std::string_view name = entry->d_name;
+      if (name == ".") {
+        continue;
+      }
+      struct stat info {};
+      bool dangling = false;
+      if (::fstatat(fd, entry->d_name, &info, 0) != 0) {
+        // A link that points nowhere is listed by its own time; a name that vanished meanwhile
+        // is not listed.
+        if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+          continue;
+        }
+        dangling = true;
+      }
+      if (name == ".." && sameFile(info, self)) {
+        continue;
+      }
+      FolderItem item;
+      item.name = name;
+      item.isFolder = !dangling && S_ISDIR(info.st_mode);
+      item.sizeInBytes = item.isFolder || dangling || info.st_size < 0
+                             ? 0
+                             : static_cast<std::uint64_t>(info.st_size);
+      item.lastWrite = times.convert(info.st_mtim.tv_sec);
+      contents.items.push_back(std::move(item));
+    }
+    return contents;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<FolderEnumerator> makeFolderEnumerator() {
+  return std::make_unique<PosixFolderEnumerator>();
+}
+
+}  // namespace vorlent
