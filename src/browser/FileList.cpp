@@ -5,9 +5,15 @@
 namespace vorlent {
 
 void FileList::assign(std::vector<FileListEntry> entries) {
+  if (observer_) {
+    observer_->entriesAboutToBeReplaced();
+  }
   entries_ = std::move(entries);
   selected_.assign(entries_.size(), false);
   focused_.reset();
+  if (observer_) {
+    observer_->entriesReplaced();
+  }
 }
 
 void FileList::setSelected(std::size_t index, bool selected) {
@@ -62,6 +68,43 @@ void FileList::update(std::size_t index, std::string_view caption, std::string_v
   entries_[index].caption = caption;
   entries_[index].fullPath = fullPath;
   entries_[index].iconIndex = iconIndex;
+  if (observer_) {
+    observer_->entryChanged(index);
+  }
+}
+
+void FileList::reorder(const std::vector<std::size_t>& oldIndexOfNew) {
+  if (oldIndexOfNew.size() != entries_.size()) {
+    return;
+  }
+  std::vector<bool> seen(entries_.size(), false);
+  for (const std::size_t old : oldIndexOfNew) {
+    if (old >= seen.size() || seen[old]) {
+      return;
+    }
+    seen[old] = true;
+  }
+  if (observer_) {
+    observer_->entriesAboutToBeReordered();
+  }
+  std::vector<FileListEntry> entries;
+  entries.reserve(entries_.size());
+  std::vector<bool> selected(entries_.size(), false);
+  std::optional<std::size_t> focused;
+  for (std::size_t i = 0; i < oldIndexOfNew.size(); ++i) {
+    const std::size_t old = oldIndexOfNew[i];
+    entries.push_back(std::move(entries_[old]));
+    selected[i] = selected_[old];
+    if (focused_ == old) {
+      focused = i;
+    }
+  }
+  entries_ = std::move(entries);
+  selected_ = std::move(selected);
+  focused_ = focused;
+  if (observer_) {
+    observer_->entriesReordered(oldIndexOfNew);
+  }
 }
 
 }  // namespace vorlent

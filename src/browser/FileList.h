@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "browser/FileListEntry.h"
+#include "browser/FileListObserver.h"
+#include "browser/ViewStyle.h"
 
 namespace vorlent {
 
-// The listed entries with their selection and focused entry, as the other commands read them.
+// The listed entries with their selection and focused entry, as the other commands read them,
+// and the list's display state (sort column, view style).
 class FileList {
  public:
   // Replaces the entries; the selection and the focus are cleared.
@@ -40,10 +43,27 @@ class FileList {
   void update(std::size_t index, std::string_view caption, std::string_view fullPath,
               int iconIndex);
 
+  // Puts the entries in a new order; selection and focus stay with their entries.
+  // oldIndexOfNew must be a permutation of 0 .. count() - 1, else nothing changes.
+  void reorder(const std::vector<std::size_t>& oldIndexOfNew);
+
+  // The column index of the last header click (0 "Name" to 4 "TimeStamp").
+  int sortColumn() const { return sortColumn_; }
+  void setSortColumn(int column) { sortColumn_ = column; }
+
+  ViewStyle viewStyle() const { return viewStyle_; }
+  void setViewStyle(ViewStyle style) { viewStyle_ = style; }
+
+  // At most one observer; nullptr detaches it. The observer must outlive its attachment.
+  void setObserver(FileListObserver* observer) { observer_ = observer; }
+
  private:
   std::vector<FileListEntry> entries_;
   std::vector<bool> selected_;
   std::optional<std::size_t> focused_;
+  int sortColumn_ = 0;
+  ViewStyle viewStyle_ = ViewStyle::LargeIcons;
+  FileListObserver* observer_ = nullptr;
 };
 
 }  // namespace vorlent

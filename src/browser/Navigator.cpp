@@ -1,0 +1,161 @@
+#include "browser/Navigator.h"
+
+#include "browser/ListFolder.h"
+#include "browser/NavigationTexts.h"
+
+namespace vorlent {
+
+Navigator::Navigator(FileList& list, NavigatorServices services)
+    : list_(list), services_(services) {}
+
+const DriveButton* Navigator::buttonOf(char letter) const {
+  if (letter >= 'A' && letter <= 'Z') {
+    letter = static_cast<char>(letter - 'A' + 'a');
+  }
+  if (letter < 'a' || letter > 'z') {
+    return nullptr;
+  }
+  const DriveButton& button = driveButtons_[static_cast<std::size_t>(letter - 'a')];
+  return button.visible ? &button : nullptr;
+}
+
+void Navigator::warnNotAccessible(std::string_view folder) {
+  services_.feedback.playSoundCue(SoundCue::Error);
+  services_.feedback.showMessageBox(MessageKind::Warning, folderNotAccessibleText(folder));
+}
+
+// Lists the current folder. When that fails, the folder listed before is made current again,
+// so that the current folder and the listed folder stay equal.
+bool Navigator::listCurrentFolder() {
+  const std::string current = services_.currentFolder.get();
+  std::optional<std::string> listed;
+  if (!current.empty()) {
+    listed = ListFolder(list_, current, services_.folders, services_.busy);
+  }
+  if (!listed) {
+    if (!listedFolder_.empty() && current != listedFolder_) {
+      services_.currentFolder.set(listedFolder_);
+    }
+    return false;
+  }
+  listedFolder_ = std::move(*listed);
+  if (listedFolderHook_) {
+    listedFolderHook_(listedFolder_);
+  }
+  return true;
+}
+
+bool Navigator::ListviewMake1Click() {
+  const std::string attempted = services_.currentFolder.get();
+  if (listCurrentFolder()) {
+    return true;
+  }
+  warnNotAccessible(attempted.empty() ? listedFolder_ : attempted);
+  return false;
+}
+
+void Navigator::InformationNew1Click() {
+  {
+    const BusyScope hourglass(services_.busy);
+    ListviewMake1Click();
+    GetDrive1Click();
+  }
+  CountOBJ1Click();
+  DriveSize1Click();
+}
+
+void Navigator::GetDrive1Click() {
+  const BusyScope hourglass(services_.busy);
+  driveButtons_ = driveButtonsFor(services_.drives.list());
+}
+
+bool Navigator::DriveIsReady(char letter) {
+  const DriveButton* button = buttonOf(letter);
+  return button && services_.drives.space(button->root).totalBytes != -1;
+}
+
+void Navigator::aClick(char letter) {
+  bool ready = false;
+  std::string root;
+  {
+    const BusyScope hourglass(services_.busy);
+    ready = DriveIsReady(letter);
+    if (ready) {
+      root = buttonOf(letter)->root;
+      ready = services_.currentFolder.set(root);
+    }
+    if (ready && !listCurrentFolder()) {
+      services_.currentFolder.set(listedFolder_);
+      warnNotAccessible(root);
+      root.clear();
+    }
+  }
+  if (!ready) {
+    services_.feedback.playSoundCue(SoundCue::Error);
+    services_.feedback.showMessageBox(MessageKind::Error, driveNotAccessibleText(letter));
+  }
+  CountOBJ1Click();
+  DriveSize1Click();
+}
+
+void Navigator::CountOBJ1Click() {
+  std::size_t count = list_.count();
+  if (list_.parentEntry() != nullptr) {
+    --count;
+  }
+  services_.feedback.setStatusPanel(StatusPanel::ObjectCount, objectCountText(count));
+}
+
+void Navigator::DriveSize1Click() {
+  std::string current = services_.currentFolder.get();
+  if (current.empty()) {
+    current = listedFolder_;
+  }
+  const DriveSpace space = services_.drives.space(current);
+  services_.feedback.setStatusPanel(StatusPanel::DriveSize,
+                                    driveSizeText(space.totalBytes, space.freeBytes));
+}
+
+void Navigator::ToolButton32Click() {
+  std::string start = services_.currentFolder.get();
+  if (start.empty()) {
+    start = listedFolder_;
+  }
+  const std::optional<std::string> chosen =
+      services_.prompts.chooseFolder(kChooseFolderPrompt, start);
+  if (!chosen) {
+    return;
+  }
+  if (!services_.currentFolder.set(*chosen)) {
+    warnNotAccessible(*chosen);
+    return;
+  }
+  InformationNew1Click();
+}
+
+void Navigator::EnterFolder(std::string_view fullPath) {
+  bool entered = false;
+  {
+    const BusyScope hourglass(services_.busy);
+    entered = services_.currentFolder.set(fullPath) && listCurrentFolder();
+    if (!entered && !listedFolder_.empty()) {
+      services_.currentFolder.set(listedFolder_);
+    }
+  }
+  if (!entered) {
+    warnNotAccessible(fullPath);
+  }
+  CountOBJ1Click();
+  DriveSize1Click();
+}
+
+void Navigator::OpenDirectory1Click() {
+  const FileListEntry* first = list_.firstSelected();
+  if (first == nullptr || !services_.files.folderExists(first->fullPath)) {
+    return;
+  }
+  const BusyScope hourglass(services_.busy);
+  services_.opener.open(first->fullPath, services_.currentFolder.get());
+}
+
+}  // namespace vorlent

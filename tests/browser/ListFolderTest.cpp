@@ -1,0 +1,234 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <filesystem>
+#include <map>
+
+#include "browser/EntryTexts.h"
+#include "browser/ListFolder.h"
+#include "support/TempFolder.h"
+
+namespace vorlent {
+namespace {
+
+using testing::TempFolder;
+
+class CountingBusy final : public BusyIndicator {
+ public:
+  void begin() override {
+    ++depth;
+    ++begun;
+  }
+  void end() override { --depth; }
+  int depth = 0;
+  int begun = 0;
+};
+
+// A file of the given size without writing its bytes.
+void makeSparseFile(const std::string& path, std::uint64_t size) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0) << path;
+  ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(size)), 0) << path;
+  ::close(fd);
+}
+
+std::map<std::string, FileListEntry> byCaption(const FileList& list) {
+  std::map<std::string, FileListEntry> entries;
+  for (const FileListEntry& entry : list.entries()) {
+    entries[entry.caption] = entry;
+  }
+  return entries;
+}
+
+class ListFolderTest : public ::testing::Test {
+ protected:
+  std::optional<std::string> list(const std::string& path) {
+    return ListFolder(fileList, path, *enumerator, busy);
+  }
+
+  TempFolder folder;
+  FileList fileList;
+  std::unique_ptr<FolderEnumerator> enumerator = makeFolderEnumerator();
+  CountingBusy busy;
+};
+
+TEST_F(ListFolderTest, EntriesOfEveryKind) {
+  const struct {
+    const char* name;
+    std::uint64_t size;
+    int icon;
+    const char* sizeText;
+    const char* type;
+  } files[] = {
+      {"empty.bin", 0, 1, "         0kB", ".bin"},
+      {"k1.txt", 1'024, 17, "         1kB", ".txt"},
+      {"k2.txt", 1'025, 17, "         2kB", ".txt"},
+      {"SMALL.ROM", 131'072, 7, "       128kB", ".ROM"},
+      {"BIG.ROM", 131'073, 2, "       129kB", ".ROM"},
+      {"a.dsk", 737'279, 8, "       720kB", ".dsk"},
+      {"b.dsk", 737'280, 3, "       720kB", ".dsk"},
+      {"c.DsK", 1'474'559, 3, "      1440kB", ".DsK"},
+      {"d.dsk", 1'474'560, 9, "      1440kB", ".dsk"},
+      {"README", 10, 1, "         1kB", ""},
+      {".hidden", 10, 1, "         1kB", ".hidden"},
+      {"tape.cas", 100, 4, "         1kB", ".cas"},
+      {"huge.dsk", 5'368'709'120ULL, 9, "   5242880kB", ".dsk"},  // 5 GiB
+  };
+  for (const auto& f : files) {
+    makeSparseFile(folder.at(f.name), f.size);
+  }
+  std::filesystem::create_directory(folder.at("X.ROM"));
+
+  ASSERT_EQ(list(folder.string()), folder.string());
+  EXPECT_EQ(busy.begun, 1);
+  EXPECT_EQ(busy.depth, 0);
+  auto entries = byCaption(fileList);
+  EXPECT_EQ(fileList.count(), std::size(files) + 2);  // the folder and ".."
+  EXPECT_EQ(entries.count("."), 0u);
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.name);
+    ASSERT_EQ(entries.count(f.name), 1u);
+    const FileListEntry& entry = entries[f.name];
+    EXPECT_EQ(entry.iconIndex, f.icon);
+    EXPECT_EQ(entry.sizeText, f.sizeText);
+    EXPECT_EQ(entry.typeText, f.type);
+    EXPECT_EQ(entry.fullPath, folder.string() + "/" + f.name);
+  }
+  const FileListEntry& romFolder = entries["X.ROM"];
+  EXPECT_EQ(romFolder.iconIndex, 0);
+  EXPECT_EQ(romFolder.sizeText, "");
+  EXPECT_EQ(romFolder.typeText, "");
+  EXPECT_EQ(romFolder.fullPath, folder.at("X.ROM"));
+
+  const FileListEntry& parent = entries[".."];
+  EXPECT_EQ(parent.iconIndex, 6);
+  EXPECT_EQ(parent.sizeText, "");
+  EXPECT_EQ(parent.typeText, "");
+  EXPECT_EQ(parent.fullPath, folder.string() + "/..");
+}
+
+TEST_F(ListFolderTest, TimeStampIsLocalTimeToTheMinute) {
+  const std::string path = folder.write("dated.txt", "x");
+  struct tm parts {};
+  parts.tm_year = 2001 - 1900;
+  parts.tm_mon = 1;
+  parts.tm_mday = 3;
+  parts.tm_hour = 4;
+  parts.tm_min = 5;
+  parts.tm_sec = 59;
+  parts.tm_isdst = -1;
+  const std::time_t when = std::mktime(&parts);
+  const struct timespec times[2] = {{when, 0}, {when, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+
+  ASSERT_TRUE(list(folder.string()));
+  EXPECT_EQ(byCaption(fileList)["dated.txt"].timeStamp, "2001/02/03 04:05");
+}
+
+TEST_F(ListFolderTest, TheRootHasNoParentEntry) {
+  ASSERT_EQ(list("/"), "/");
+  EXPECT_EQ(fileList.parentEntry(), nullptr);
+  for (const FileListEntry& entry : fileList.entries()) {
+    EXPECT_NE(entry.caption, ".");
+    EXPECT_EQ(entry.fullPath, "/" + entry.caption);
+  }
+}
+
+TEST_F(ListFolderTest, PathsAreNormalised) {
+  std::filesystem::create_directories(folder.at("a/b"));
+  folder.write("a/file.txt");
+  ASSERT_EQ(list(folder.at("a/b/..")), folder.at("a"));
+  EXPECT_EQ(byCaption(fileList)["file.txt"].fullPath, folder.at("a/file.txt"));
+  EXPECT_EQ(byCaption(fileList)[".."].fullPath, folder.at("a/.."));
+}
+
+TEST_F(ListFolderTest, LinksAreListedAsWhatTheyPointTo) {
+  makeSparseFile(folder.at("real.rom"), 200'000);
+  std::filesystem::create_directory(folder.at("realdir"));
+  std::filesystem::create_symlink("real.rom", folder.at("link.rom"));
+  std::filesystem::create_directory_symlink("realdir", folder.at("linkdir"));
+  std::filesystem::create_symlink("nowhere.rom", folder.at("broken.rom"));
+
+  ASSERT_TRUE(list(folder.string()));
+  auto entries = byCaption(fileList);
+  EXPECT_EQ(entries["link.rom"].iconIndex, 2);
+  EXPECT_EQ(entries["link.rom"].sizeText, "       196kB");
+  EXPECT_EQ(entries["linkdir"].iconIndex, 0);
+  EXPECT_EQ(entries["linkdir"].sizeText, "");
+  EXPECT_EQ(entries["linkdir"].fullPath, folder.at("linkdir"));
+  EXPECT_EQ(entries["broken.rom"].iconIndex, 7);
+  EXPECT_EQ(entries["broken.rom"].sizeText, "         0kB");
+  EXPECT_EQ(entries["broken.rom"].typeText, ".rom");
+  EXPECT_EQ(entries["broken.rom"].timeStamp.size(), 16u);
+}
+
+TEST_F(ListFolderTest, NamesThatAreNotTextKeepTheirBytesInTheFullPath) {
+  const std::string sjis = "\x83Q\x81[\x83\x80.ROM";  // Shift-JIS bytes, not UTF-8
+  const std::string control = "bell\a.dsk";
+  folder.write(sjis, "x");
+  folder.write(control, "y");
+
+  ASSERT_TRUE(list(folder.string()));
+  auto entries = byCaption(fileList);
+  const FileListEntry& shown = entries[displayName(sjis)];
+  EXPECT_EQ(shown.caption, "\xEF\xBF\xBDQ\xEF\xBF\xBD[\xEF\xBF\xBD\xEF\xBF\xBD.ROM");
+  EXPECT_EQ(shown.fullPath, folder.string() + "/" + sjis);
+  EXPECT_EQ(shown.typeText, ".ROM");
+  EXPECT_EQ(shown.iconIndex, 7);
+  EXPECT_TRUE(std::filesystem::exists(shown.fullPath));
+  const FileListEntry& bell = entries["bell\xEF\xBF\xBD.dsk"];
+  EXPECT_EQ(bell.fullPath, folder.at(control));
+  EXPECT_EQ(bell.iconIndex, 8);
+}
+
+TEST_F(ListFolderTest, AFolderThatCannotBeReadLeavesTheListAsItWas) {
+  folder.write("keep.txt");
+  ASSERT_TRUE(list(folder.string()));
+  fileList.setSelected(0, true);
+  const auto before = fileList.entries();
+
+  const std::string file = folder.write("plain.txt");
+  for (const std::string& bad : {folder.at("missing"), file, std::string()}) {
+    EXPECT_EQ(list(bad), std::nullopt) << bad;
+  }
+  EXPECT_EQ(fileList.entries(), before);
+  EXPECT_TRUE(fileList.isSelected(0));
+  EXPECT_EQ(busy.depth, 0);
+}
+
+TEST_F(ListFolderTest, AFolderWithoutReadPermission) {
+  if (::geteuid() == 0) {
+    GTEST_SKIP() << "permissions do not hold for root";
+  }
+  std::filesystem::create_directory(folder.at("locked"));
+  std::filesystem::permissions(folder.at("locked"), std::filesystem::perms::owner_exec);
+  EXPECT_EQ(list(folder.at("locked")), std::nullopt);
+}
+
+TEST_F(ListFolderTest, ANewListingDiscardsSelectionAndSortOrder) {
+  for (const char* name : {"b", "a", "c"}) {
+    folder.write(name);
+  }
+  ASSERT_TRUE(list(folder.string()));
+  const auto enumerationOrder = fileList.entries();
+  fileList.setSelected(1, true);
+  fileList.setFocused(1);
+  std::vector<std::size_t> reversed(fileList.count());
+  for (std::size_t i = 0; i < reversed.size(); ++i) {
+    reversed[i] = reversed.size() - 1 - i;
+  }
+  fileList.reorder(reversed);
+  ASSERT_NE(fileList.entries(), enumerationOrder);
+
+  ASSERT_TRUE(list(folder.string()));
+  EXPECT_EQ(fileList.entries(), enumerationOrder);
+  EXPECT_EQ(fileList.selectedCount(), 0u);
+  EXPECT_EQ(fileList.focused(), nullptr);
+}
+
+}  // namespace
+}  // namespace vorlent

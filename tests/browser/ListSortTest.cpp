@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "browser/EntryTexts.h"
+#include "browser/ListSort.h"
+
+namespace vorlent {
+namespace {
+
+int sign(int value) { return (value > 0) - (value < 0); }
+
+TEST(CompareListTextsTest, ByteWiseWithOnlyAsciiLettersFolded) {
+  const struct {
+    const char* a;
+    const char* b;
+    int order;
+  } cases[] = {
+      {"", "", 0},
+      {"", "a", -1},
+      {"abc", "ABC", 0},
+      {"GaMe.rom", "game.ROM", 0},
+      {"ab", "abc", -1},
+      {"ABC", "ab", 1},
+      {"a", "b", -1},
+      {"B", "a", 1},
+      // Folding lowers nothing: "_" (0x5F) lies between "Z" and "a" and sorts after every letter.
+      {"_", "a", 1},
+      {"_", "Z", 1},
+      {"[", "a", 1},
+      {"Z", "[", -1},
+      // Bytes above 0x7F compare unsigned and are never folded.
+      {"\xC3\xA9", "z", 1},
+      {"\xC3\xA9", "\xC3\x89", 1},
+      {"\xE3\x81\x82", "\xE3\x81\x81", 1},
+      {" 9", "10", -1},
+      {"         9kB", "        10kB", -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(sign(compareListTexts(c.a, c.b)), c.order) << c.a << " / " << c.b;
+    EXPECT_EQ(sign(compareListTexts(c.b, c.a)), -c.order) << c.b << " / " << c.a;
+  }
+}
+
+FileListEntry fileEntry(std::string caption, std::uint64_t size, std::string type,
+                        std::string time) {
+  return {caption, 1, sizeText(size), "/x/" + caption, std::move(type), std::move(time)};
+}
+
+FileListEntry folderEntry(std::string caption, std::string time) {
+  return {caption, 0, "", "/x/" + caption, "", std::move(time)};
+}
+
+std::vector<std::string> captions(const FileList& list) {
+  std::vector<std::string> result;
+  for (const FileListEntry& entry : list.entries()) {
+    result.push_back(entry.caption);
+  }
+  return result;
+}
+
+class ColumnSortTest : public ::testing::Test {
+ protected:
+  ColumnSortTest() {
+    list.assign({
+        fileEntry("b.rom", 2'000, ".rom", "2020/01/02 10:00"),
+        folderEntry("Zeta", "2019/12/31 23:59"),
+        fileEntry("A.DSK", 737'280, ".DSK", "2020/01/02 09:59"),
+        fileEntry("noext", 0, "", "2021/06/01 00:00"),
+        folderEntry("..", "2000/01/01 00:00"),
+        fileEntry("c.txt", 10'000'000, ".txt", "1999/05/05 05:05"),
+        fileEntry("a.bin", 3'000, ".bin", "2020/01/02 10:01"),
+    });
+  }
+  FileList list;
+};
+
+TEST_F(ColumnSortTest, EveryColumnAscending) {
+  const struct {
+    int column;
+    std::vector<std::string> order;
+  } cases[] = {
+      {0, {"..", "a.bin", "A.DSK", "b.rom", "c.txt", "noext", "Zeta"}},
+      // Folders first, then by kilobytes.
+      {1, {"Zeta", "..", "noext", "b.rom", "a.bin", "A.DSK", "c.txt"}},
+      {2, {"/x/..", "/x/a.bin", "/x/A.DSK", "/x/b.rom", "/x/c.txt", "/x/noext", "/x/Zeta"}},
+      // Chronological.
+      {4, {"c.txt", "..", "Zeta", "A.DSK", "b.rom", "a.bin", "noext"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.column);
+    ListView1ColumnClick(list, c.column);
+    EXPECT_EQ(list.sortColumn(), c.column);
+    std::vector<std::string> got;
+    for (const FileListEntry& entry : list.entries()) {
+      got.push_back(c.column == 2 ? entry.fullPath : entry.caption);
+    }
+    if (c.column == 1) {
+      // The two folders compare equal; their order is not defined.
+      ASSERT_EQ(got.size(), c.order.size());
+      EXPECT_EQ((std::set<std::string>{got[0], got[1]}), (std::set<std::string>{"Zeta", ".."}));
+      EXPECT_EQ(std::vector(got.begin() + 2, got.end()),
+                std::vector(c.order.begin() + 2, c.order.end()));
+    } else {
+      EXPECT_EQ(got, c.order);
+    }
+    // A second click on the same header sorts ascending again.
+    const auto once = list.entries();
+    ListView1ColumnClick(list, c.column);
+    for (std::size_t i = 1; i < list.count(); ++i) {
+      EXPECT_LE(ListView1Compare(list.entries()[i - 1], list.entries()[i], c.column), 0);
+    }
+  }
+}
+
+TEST_F(ColumnSortTest, TypeColumnPutsEmptyTypesFirst) {
+  ListView1ColumnClick(list, 3);
+  std::vector<std::string> types;
+  for (const FileListEntry& entry : list.entries()) {
+    types.push_back(entry.typeText);
+  }
+  EXPECT_EQ(types, (std::vector<std::string>{"", "", "", ".bin", ".DSK", ".rom", ".txt"}));
+}
+
+TEST_F(ColumnSortTest, CustomSortIsDescendingByCaptionAndKeepsTheColumn) {
+  ListView1ColumnClick(list, 4);
+  CustomSort1Click(list);
+  EXPECT_EQ(captions(list),
+            (std::vector<std::string>{"Zeta", "noext", "c.txt", "b.rom", "A.DSK", "a.bin", ".."}));
+  EXPECT_EQ(list.sortColumn(), 4);
+}
+
+TEST_F(ColumnSortTest, SelectionAndFocusFollowTheirEntries) {
+  list.setSelected(2, true);  // A.DSK
+  list.setSelected(5, true);  // c.txt
+  list.setFocused(5);
+  ListView1ColumnClick(list, 0);
+  ASSERT_EQ(list.selectedCount(), 2u);
+  const auto selected = list.selectedEntries();
+  EXPECT_EQ(selected[0]->caption, "A.DSK");
+  EXPECT_EQ(selected[1]->caption, "c.txt");
+  EXPECT_EQ(list.focused()->caption, "c.txt");
+  EXPECT_EQ(list.firstSelected()->caption, "A.DSK");
+}
+
+TEST(ListSortTest, NamesDifferingOnlyInCaseAreEqual) {
+  FileList list;
+  list.assign({fileEntry("GAME.ROM", 1, ".ROM", ""), fileEntry("b", 1, "", ""),
+               fileEntry("game.rom", 1, ".rom", ""), fileEntry("Game.Rom", 1, ".Rom", "")});
+  ListView1ColumnClick(list, 0);
+  EXPECT_EQ(list.entries()[0].caption, "b");
+  EXPECT_EQ(ListView1Compare(list.entries()[1], list.entries()[2], 0), 0);
+  EXPECT_EQ(ListView1Compare(list.entries()[2], list.entries()[3], 0), 0);
+}
+
+TEST(ListSortTest, ColumnsOutOfRangeReadTheCaption) {
+  const FileListEntry entry = fileEntry("n", 1, ".t", "time");
+  EXPECT_EQ(columnText(entry, -1), "n");
+  EXPECT_EQ(columnText(entry, 5), "n");
+  EXPECT_EQ(columnText(entry, 1), "         1kB");
+  EXPECT_EQ(columnText(entry, 2), "/x/n");
+  EXPECT_EQ(columnText(entry, 3), ".t");
+  EXPECT_EQ(columnText(entry, 4), "time");
+}
+
+}  // namespace
+}  // namespace vorlent
