@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "launch/EmulatorStart.h"
+#include "platform/ShortPaths.h"
+#include "platform/StartTestSupport.h"
+#include "platform/posix/PosixDosBox.h"
+#include "support/RecordingFeedback.h"
+#include "support/TempFolder.h"
+
+namespace vorlent {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool onPath(const char* program) {
+  return std::system(("command -v " + std::string(program) + " >/dev/null").c_str()) == 0;
+}
+
+// An MS-DOS emulator stand-in, assembled from DosProbe.asm, in a folder whose name has blanks;
+// DOSBox runs headless with a configuration of its own in a private home.
+class DosBoxStartTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(onPath("nasm")) << "the DOSBox tests need nasm (scripts/install-deps.sh)";
+    fs::create_directories(root.path() / "home");
+    fs::create_directories(root.path() / "listed");
+    const fs::path source = fs::path(__FILE__).parent_path() / "DosProbe.asm";
+    emulator = root.path() / "Emulator Folder With Blanks" / "brmsx.exe";
+    fs::create_directories(emulator.parent_path());
+    const std::string assemble =
+        "nasm -f bin -o '" + emulator.string() + "' '" + source.string() + "'";
+    ASSERT_EQ(std::system(assemble.c_str()), 0) << assemble;
+    currentFolder->set(root.at("listed"));
+  }
+
+  std::string shortForm(const std::string& path) { return shortPaths->shortForm(path).value(); }
+
+  StartEnvironment environment(Feedback& feedback) {
+    return StartEnvironment{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix}, *starter,
+                            feedback};
+  }
+
+  static bool stagingsLeft(const fs::path& stagingRoot) {
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(stagingRoot, ignored)) {
+      if (entry.path().filename().string().starts_with("run-")) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  testing::CurrentFolderGuard restore;
+  testing::TempFolder root;
+  testing::ScopedVariable home{"HOME", root.at("home")};
+  testing::ScopedVariable noDataHome{"XDG_DATA_HOME", std::nullopt};
+  testing::ScopedVariable runtime{"XDG_RUNTIME_DIR", root.at("home")};
+  testing::ScopedVariable video{"SDL_VIDEODRIVER", "dummy"};
+  testing::ScopedVariable audio{"SDL_AUDIODRIVER", "dummy"};
+  fs::path emulator;
+  std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
+  std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<ShortPaths> shortPaths = makeShortPaths();
+  std::unique_ptr<ProcessStarter> starter = makeProcessStarter();
+};
+
+TEST_F(DosBoxStartTest, TheProgramRunsInItsFolderAndReachesTheMediaThroughDosPaths) {
+  ASSERT_TRUE(onPath("dosbox")) << "the DOSBox tests need dosbox (scripts/install-deps.sh)";
+  const std::string rom = root.write("Media Library/A Very Long Cartridge Name.rom", "ROMDATA!");
+  const std::string disk = root.write("Media Library/Disk Image With Blanks.dsk", "DISKDATA");
+  const std::string tape =
+      root.write("Media Library/The Tape Of The Game.cas", "CASDATA1........the rest of the tape");
+  LauncherState state;
+  state.brmsxExePath = shortForm(emulator.string());
+  state.slot1Path = shortForm(rom);
+  state.slot1Mapper = 7;
+  state.drive1Path = shortForm(disk);
+  state.tapePath = shortForm(tape);
+  testing::RecordingFeedback feedback;
+
+  EXPECT_TRUE(runBrmsx(state, environment(feedback)));
+  EXPECT_TRUE(feedback.events.empty());
+  EXPECT_EQ(currentFolder->get(), root.at("listed"));
+
+  const fs::path output = emulator.parent_path() / "OUT.TXT";
+  ASSERT_TRUE(testing::waitUntil([&] { return testing::fileText(output).ends_with("END"); }))
+      << "the program left no complete OUT.TXT";
+  EXPECT_EQ(testing::fileText(output),
+            " -res 0 -roma 0 D:\\M1.ROM -diska D:\\M2.DSK -tape D:\\M3.CAS\r\n"
+            "C:\\\r\n"
+            "CASDATA1\r\n"
+            "END");
+  EXPECT_EQ(root.read("Media Library/The Tape Of The Game.cas"),
+            "CASDATA1DOSWRITEthe rest of the tape");
+
+  // Once DOSBox has ended its staging folder goes, and only the links in it.
+  const fs::path stagingRoot = root.path() / "home" / "vorlent-dosbox";
+  EXPECT_TRUE(testing::waitUntil([&] {
+    DosBox::removeEndedStagings();
+    return !stagingsLeft(stagingRoot);
+  })) << "the staging folder outlived DOSBox";
+  EXPECT_TRUE(fs::exists(emulator));
+  EXPECT_EQ(root.read("Media Library/Disk Image With Blanks.dsk"), "DISKDATA");
+}
+
+TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {
+  LauncherState tooLong;
+  tooLong.brmsxExePath = emulator.string();
+  for (int BrmsxOptions::*flag :
+       {&BrmsxOptions::ifreq, &BrmsxOptions::ram, &BrmsxOptions::Korean, &BrmsxOptions::green,
+        &BrmsxOptions::nocache, &BrmsxOptions::cpug, &BrmsxOptions::psgg, &BrmsxOptions::nosound,
+        &BrmsxOptions::scc, &BrmsxOptions::fmpac, &BrmsxOptions::speaker, &BrmsxOptions::joy,
+        &BrmsxOptions::fakejoy, &BrmsxOptions::snespad, &BrmsxOptions::autofire}) {
+    tooLong.brmsxOptions.*flag = 1;
+  }
+  LauncherState plain;
+  plain.brmsxExePath = emulator.string();
+  plain.drive1Path = std::string(kPcDriveMarker);
+
+  const testing::TempFolder emptyBin;
+  struct Case {
+    const char* what;
+    const LauncherState& state;
+    std::optional<std::string> path;
+    const char* message;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"tail of 127 or more", tooLong, std::nullopt, "\"brmsx.exe\" can not be carried out. (7)",
+       "more than the 126"},
+      {"no DOSBox on PATH", plain, emptyBin.string(), "\"brmsx.exe\" can not be carried out. (2)",
+       "none of dosbox, dosbox-x or dosbox-staging is on PATH"},
+  };
+  for (const Case& c : cases) {
+    std::optional<testing::ScopedVariable> path;
+    if (c.path) {
+      path.emplace("PATH", *c.path);
+    }
+    testing::RecordingFeedback feedback;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(runBrmsx(c.state, environment(feedback))) << c.what;
+    const std::string reason = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(feedback.events, std::vector<std::string>{"box 情報: " + std::string(c.message)});
+    EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+    EXPECT_EQ(currentFolder->get(), root.at("listed"));
+    EXPECT_FALSE(fs::exists(root.path() / "home" / "vorlent-dosbox") &&
+                 stagingsLeft(root.path() / "home" / "vorlent-dosbox"));
+  }
+}
+
+}  // namespace
+}  // namespace vorlent
