@@ -1,0 +1,57 @@
+#include "cli/CliCommands.h"
+
+#include "cli/ReadOnlyFileSystem.h"
+#include "feedback/Feedback.h"
+#include "launch/BrmsxCommand.h"
+#include "launch/FmsxCommand.h"
+#include "platform/AtomicFile.h"
+#include "platform/Failure.h"
+#include "platform/ProgramFolder.h"
+#include "settings/ConfigFile.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: vorlent-cli command brmsx|fmsx [--config FILE]\n"
+    "       vorlent-cli options brmsx|fmsx [--config FILE]\n";
+
+std::string composed(std::string_view command, bool fmsx, const LauncherState& state,
+                     FileSystem& files, CurrentFolder& currentFolder) {
+  if (command == "options") {
+    return fmsx ? fmsxOptionText(state.fmsxOptions) : brmsxOptionText(state.brmsxOptions);
+  }
+  ReadOnlyFileSystem readOnly(files);
+  const LaunchEnvironment environment{currentFolder, readOnly, nativePathStyle()};
+  return fmsx ? buildFmsxCommand(state, environment, nullptr)
+              : buildBrmsxCommand(state, environment, nullptr);
+}
+
+}  // namespace
+
+CliResult usageResult() { return {{}, std::string(kUsage), kCliUsage}; }
+
+CliResult runEmulatorCommand(std::string_view command, std::string_view emulator,
+                             const std::optional<std::string>& configFile) {
+  if ((command != "command" && command != "options") ||
+      (emulator != "brmsx" && emulator != "fmsx")) {
+    return usageResult();
+  }
+  const auto files = makeFileSystem();
+  const auto currentFolder = makeCurrentFolder();
+  const auto atomicFiles = makeAtomicFiles();
+  LauncherState state;
+  MediaPanelState panel;
+  try {
+    // Loaded as the program loads it at start, line 1 making its folder current.
+    ConfigFile config(configFile ? *configFile : configFilePathIn(programFolder()),
+                      {*files, *currentFolder, *atomicFiles, nativePathStyle()});
+    config.LoadConfig(state, panel);
+    return {composed(command, emulator == "fmsx", state, *files, *currentFolder) + "\n", {}, 0};
+  } catch (const Failure& failure) {
+    return {{}, errorReportText(failure.what()) + "\n", kCliLoadFailed};
+  }
+}
+
+}  // namespace vorlent

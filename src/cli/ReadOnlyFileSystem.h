@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace vorlent {
+
+// The file system as the companion sees it: it reads and tests like the real one and writes
+// nothing, so that building a command shows what the program would do without doing it.
+class ReadOnlyFileSystem final : public FileSystem {
+ public:
+  explicit ReadOnlyFileSystem(const FileSystem& real) : real_(real) {}
+
+  bool fileExists(std::string_view path) const override { return real_.fileExists(path); }
+  bool folderExists(std::string_view path) const override { return real_.folderExists(path); }
+  void writeFile(std::string_view, std::string_view) override {}
+  std::string readFile(std::string_view path) const override { return real_.readFile(path); }
+
+ private:
+  const FileSystem& real_;
+};
+
+}  // namespace vorlent

@@ -1,0 +1,60 @@
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommands.h"
+
+namespace {
+
+using vorlent::CliResult;
+
+// Splits "--option VALUE" pairs from the words; nothing when an option is unknown, repeated or
+// has no value.
+std::optional<std::vector<std::string>> withOption(std::vector<std::string> words,
+                                                   std::string_view option,
+                                                   std::optional<std::string>& value) {
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (words[i].rfind("--", 0) != 0) {
+      rest.push_back(words[i]);
+      continue;
+    }
+    if (words[i] != option || value || i + 1 == words.size()) {
+      return std::nullopt;
+    }
+    value = words[++i];
+  }
+  return rest;
+}
+
+CliResult run(std::vector<std::string> words) {
+  if (words.empty()) {
+    return vorlent::usageResult();
+  }
+  const std::string command = words.front();
+  words.erase(words.begin());
+  if (command == "command" || command == "options") {
+    std::optional<std::string> config;
+    const auto rest = withOption(words, "--config", config);
+    if (!rest || rest->size() != 1) {
+      return vorlent::usageResult();
+    }
+    return vorlent::runEmulatorCommand(command, rest->front(), config);
+  }
+  return vorlent::usageResult();
+}
+
+void writeAll(std::FILE* stream, const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const CliResult result = run(std::vector<std::string>(argv + 1, argv + argc));
+  writeAll(stdout, result.out);
+  writeAll(stderr, result.err);
+  return result.status;
+}
