@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "launch/ExecutableMarks.h"
+
 namespace vorlent {
 
 inline constexpr int kMapperTypeCount = 11;
@@ -22,10 +24,8 @@ struct MediaPanelState {
   std::string drive2Name;
   std::string tapeName;
 
-  // Whether each executable button shows the image of a found executable.
-  bool fmsxExeMarked = false;
-  bool brmsxExeMarked = false;
-  bool palamsxExeMarked = false;
+  // Which executable buttons show the image of a found executable.
+  ExecutableMarks executables;
 
   bool operator==(const MediaPanelState&) const = default;
 };

@@ -41,8 +41,6 @@ DriveView driveView(const LauncherState& state, const MediaPanelState& panel, Di
   return view;
 }
 
-int executableIcon(bool marked) { return marked ? kKnownExecutableIcon : kUnknownExecutableIcon; }
-
 }  // namespace
 
 int slotButtonIcon(std::string_view path, int mapperCode) {
@@ -72,9 +70,9 @@ MediaPanelView mediaPanelView(const LauncherState& state, const MediaPanelState&
   view.brmsxModelItem = state.brmsxModel;
   view.fmsxResolutionItem = state.fmsxResolution;
   view.brmsxResolutionItem = state.brmsxResolution;
-  view.fmsxExeIcon = executableIcon(panel.fmsxExeMarked);
-  view.brmsxExeIcon = executableIcon(panel.brmsxExeMarked);
-  view.palamsxExeIcon = executableIcon(panel.palamsxExeMarked);
+  view.fmsxExeIcon = executableButtonImage(panel.executables.fmsx);
+  view.brmsxExeIcon = executableButtonImage(panel.executables.brmsx);
+  view.palamsxExeIcon = executableButtonImage(panel.executables.palamsx);
   return view;
 }
 

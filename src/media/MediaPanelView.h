@@ -20,8 +20,8 @@ inline constexpr int kInsertedMediumIcon = 16;
 inline constexpr int kPcDriveItemIcon = 18;
 
 // Images of the executable buttons.
-inline constexpr int kUnknownExecutableIcon = 3;
-inline constexpr int kKnownExecutableIcon = 4;
+inline constexpr int kUnknownExecutableIcon = kExecutableUnknownImage;
+inline constexpr int kKnownExecutableIcon = kExecutableKnownImage;
 
 struct NameItemView {
   std::string caption;

@@ -451,7 +451,7 @@ TEST(MediaPanelViewTest, ButtonIconsFollowTheState) {
   EXPECT_EQ(fresh.brmsxExeIcon, kUnknownExecutableIcon);
   for (const DiskListItemView& item : fresh.drives[1].diskList) EXPECT_FALSE(item.visible);
 
-  panel.brmsxExeMarked = true;
+  panel.executables.brmsx = true;
   state.drive1Path = "/x.dsk";
   fresh = mediaPanelView(state, panel);
   EXPECT_EQ(fresh.brmsxExeIcon, kKnownExecutableIcon);
