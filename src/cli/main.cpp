@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
+#include "cli/ListCommand.h"
 
 namespace {
 
@@ -41,6 +42,14 @@ CliResult run(std::vector<std::string> words) {
       return vorlent::usageResult();
     }
     return vorlent::runEmulatorCommand(command, rest->front(), config);
+  }
+  if (command == "list") {
+    std::optional<std::string> sort;
+    const auto rest = withOption(words, "--sort", sort);
+    if (!rest || rest->size() != 1) {
+      return vorlent::usageResult();
+    }
+    return vorlent::runListCommand(rest->front(), sort);
   }
   return vorlent::usageResult();
 }

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "browser/ListFolder.h"
+#include "browser/ListSort.h"
 #include "feedback/Feedback.h"
 #include "launch/BrmsxCommand.h"
 #include "launch/FmsxCommand.h"
@@ -159,6 +163,61 @@ TEST_F(CliTest, WrongArgumentsPrintTheUsageAndExitTwo) {
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("usage: vorlent-cli"), std::string::npos);
   }
+}
+
+class QuietBusy final : public BusyIndicator {
+ public:
+  void begin() override {}
+  void end() override {}
+};
+
+// The listing as the file list holds it after listing the folder and the header click.
+std::string listedLines(const std::string& path, std::optional<int> column) {
+  FileList list;
+  QuietBusy busy;
+  const auto enumerator = makeFolderEnumerator();
+  EXPECT_TRUE(ListFolder(list, path, *enumerator, busy));
+  if (column) ListView1ColumnClick(list, *column);
+  std::string lines;
+  for (const FileListEntry& e : list.entries()) {
+    lines += e.caption + "\t" + std::to_string(e.iconIndex) + "\t" + e.sizeText + "\t" +
+             e.fullPath + "\t" + e.typeText + "\t" + e.timeStamp + "\n";
+  }
+  return lines;
+}
+
+TEST_F(CliTest, ListsAFolderInEveryColumnOrder) {
+  // Listed one level down, so that ".." is a folder no other process touches.
+  folder.write("listed/b.ROM", std::string(3000, 'x'));
+  folder.write("listed/A.dsk", "1");
+  folder.write("listed/c.cas");
+  folder.write("listed/sub/inner.txt") const std::string listed = folder.at("listed");
+  ;
+  const CliRun plain = run({"list", listed});
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out, listedLines(listed, std::nullopt));
+  EXPECT_NE(plain.out.find("A.dsk\t"), std::string::npos);
+  EXPECT_NE(plain.out.find("\t" + folder.at("listed/b.ROM") + "\t"), std::string::npos);
+  EXPECT_EQ(std::count(plain.out.begin(), plain.out.end(), '\n'), 5);
+  for (int column = 0; column < 5; ++column) {
+    SCOPED_TRACE(column);
+    const CliRun sorted = run({"list", listed, "--sort", std::to_string(column)});
+    EXPECT_EQ(sorted.status, 0);
+    EXPECT_EQ(sorted.out, listedLines(listed, column));
+  }
+}
+
+TEST_F(CliTest, ListRefusesBadSortColumnsAndUnreadableFolders) {
+  for (const char* column : {"5", "-1", "01", "", "x"}) {
+    const CliRun result = run({"list", folder.string(), "--sort", column});
+    EXPECT_EQ(result.status, 2) << column;
+    EXPECT_EQ(result.out, "");
+  }
+  EXPECT_EQ(run({"list"}).status, 2);
+  EXPECT_EQ(run({"list", "a", "b"}).status, 2);
+  const CliRun missing = run({"list", folder.at("missing")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
 }
 
 TEST_F(CliTest, TheDefaultConfigurationLiesBesideTheProgram) {

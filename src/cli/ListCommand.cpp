@@ -1,0 +1,49 @@
+#include "cli/ListCommand.h"
+
+#include "browser/ListFolder.h"
+#include "browser/ListSort.h"
+
+namespace vorlent {
+
+namespace {
+
+// The companion has no cursor to show.
+class NoBusyIndicator final : public BusyIndicator {
+ public:
+  void begin() override {}
+  void end() override {}
+};
+
+std::optional<int> columnOf(const std::optional<std::string>& text) {
+  if (text && text->size() == 1 && (*text)[0] >= '0' &&
+      (*text)[0] < static_cast<char>('0' + kListColumnCount)) {
+    return (*text)[0] - '0';
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+CliResult runListCommand(std::string_view folder, const std::optional<std::string>& sortColumn) {
+  const std::optional<int> column = columnOf(sortColumn);
+  if (sortColumn && !column) {
+    return usageResult();
+  }
+  FileList list;
+  NoBusyIndicator busy;
+  const auto enumerator = makeFolderEnumerator();
+  if (!ListFolder(list, folder, *enumerator, busy)) {
+    return {{}, "vorlent-cli: cannot list " + std::string(folder) + "\n", kCliLoadFailed};
+  }
+  if (column) {
+    ListView1ColumnClick(list, *column);
+  }
+  std::string out;
+  for (const FileListEntry& entry : list.entries()) {
+    out += entry.caption + '\t' + std::to_string(entry.iconIndex) + '\t' + entry.sizeText + '\t' +
+           entry.fullPath + '\t' + entry.typeText + '\t' + entry.timeStamp + '\n';
+  }
+  return {std::move(out), {}, 0};
+}
+
+}  // namespace vorlent
