@@ -50,6 +50,7 @@ QAction* bandAction(QToolButton* button) {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
       currentFolder_(makeCurrentFolder()),
+      shortPaths_(makeShortPaths()),
       files_(makeFileSystem()),
       pathStyle_(nativePathStyle()),
       sounds_(toQt(programFolder())) {
@@ -66,7 +67,9 @@ TForm1::TForm1(QWidget* parent)
   buildStatusLine();
   buildStatusBar();
   feedback_ = std::make_unique<QtFeedback>(this, statusLine_, statusPanels_, sounds_);
+  mediaPanel_ = std::make_unique<MediaPanel>(state_, panel_, *feedback_, *shortPaths_, pathStyle_);
   connectCommands();
+  connectMediaCommands();
   PageControl1Change();
 }
 
@@ -166,8 +169,9 @@ void TForm1::runCommand(const std::function<void()>& command) {
 void TForm1::ClosetClick() { close(); }
 
 void TForm1::PageControl1Change() {
-  state_.activeEmulator =
+  const EmulatorKind emulator =
       tabs_.pageControl->currentIndex() == 1 ? EmulatorKind::Fmsx : EmulatorKind::Brmsx;
+  mediaCommand([emulator](MediaPanel& media) { media.SelectEmulator(emulator); });
 }
 
 void TForm1::BRMSX261Click() { tabs_.pageControl->setCurrentIndex(0); }

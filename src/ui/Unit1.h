@@ -5,10 +5,15 @@
 #include <functional>
 #include <memory>
 
+#include "browser/FileList.h"
 #include "launch/LauncherState.h"
+#include "launch/MediaPanelState.h"
+#include "media/MediaKinds.h"
+#include "media/MediaPanel.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
+#include "platform/ShortPaths.h"
 #include "ui/EmulatorTabs.h"
 #include "ui/MainMenu.h"
 #include "ui/MediaToolbar.h"
@@ -32,6 +37,8 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   LauncherState& state() { return state_; }
+  MediaPanelState& mediaPanelState() { return panel_; }
+  FileList& fileList() { return fileList_; }
   Feedback& feedback() { return *feedback_; }
   const MainMenu& mainMenu() const { return menu_; }
   const EmulatorTabs& emulatorTabs() const { return tabs_; }
@@ -48,6 +55,9 @@ class TForm1 : public QMainWindow {
   void ToolButton29Click();
   void SaveCfgFile1Click();
 
+  // Shows the launcher state and the media panel's state in every control that shows them.
+  void refreshMedia();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -59,9 +69,16 @@ class TForm1 : public QMainWindow {
   void buildStatusBar();
   void connectCommands();
   void addBand(QToolBar* band);
+  void connectMediaCommands();
+  void connectRadioMenu(const RadioMenu& menu, EmulatorKind emulator, bool model);
+  // Runs a media command and shows its effect.
+  void mediaCommand(const std::function<void(MediaPanel&)>& command);
 
   LauncherState state_;
+  MediaPanelState panel_;
+  FileList fileList_;
   std::unique_ptr<CurrentFolder> currentFolder_;
+  std::unique_ptr<ShortPaths> shortPaths_;
   std::unique_ptr<FileSystem> files_;
   PathStyle pathStyle_;
   SoundCuePlayer sounds_;
@@ -75,6 +92,7 @@ class TForm1 : public QMainWindow {
   QLineEdit* statusLine_ = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
   std::unique_ptr<QtFeedback> feedback_;
+  std::unique_ptr<MediaPanel> mediaPanel_;
 };
 
 }  // namespace vorlent

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -27,6 +29,9 @@ class MainWindowTest : public QObject {
   void commandCheckShowsTheBrmsxLineAndItsLength();
   void cfgCheckWritesTheResponseFileAndShowsTheOptions();
   void cfgCheckShowsNothingWhenNothingIsWritten();
+  void mountingAFocusedRomShowsItOnTheSlot();
+  void tabSwitchRenamesTheMapperItemsAndEnablesDriveTwo();
+  void radioMenusFollowTheState();
 };
 
 namespace {
@@ -233,6 +238,81 @@ void MainWindowTest::cfgCheckShowsNothingWhenNothingIsWritten() {
   QTest::qWait(50);
   QVERIFY(!next.seen().has_value());
   QVERIFY(!QFile::exists(emulatorFolder.filePath(QStringLiteral("Vorlent.cfg"))));
+}
+
+void MainWindowTest::mountingAFocusedRomShowsItOnTheSlot() {
+  QTemporaryDir folder;
+  QFile rom(folder.filePath(QStringLiteral("GAME.ROM")));
+  QVERIFY(rom.open(QIODevice::WriteOnly));
+  rom.close();
+  TForm1 window;
+  vorlent::FileListEntry entry;
+  entry.caption = "GAME.ROM";
+  entry.fullPath = vorlent::toCore(rom.fileName());
+  window.fileList().assign({entry});
+  window.fileList().setSelected(0, true);
+  window.fileList().setFocused(0);
+  const auto& slot = window.mediaToolbar().cartridgeSlots[0];
+  QTest::mouseClick(slot.button, Qt::LeftButton, {}, QPoint(5, 5));
+
+  QCOMPARE(window.state().slot1Path, entry.fullPath);
+  QCOMPARE(window.state().slot1Mapper, 17);
+  QCOMPARE(slot.button->toolTip(), QStringLiteral("GAME.ROM"));
+  QCOMPARE(slot.nameItem->text(), vorlent::toQt(entry.fullPath));
+  QVERIFY(slot.ejectItem->isEnabled());
+  QVERIFY(slot.mapperItems[10]->isChecked());
+  QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
+           QStringLiteral("スロット１に \"GAME.ROM\" を挿入しました。"));
+
+  slot.mapperItems[2]->trigger();
+  QCOMPARE(window.state().slot1Mapper, 9);
+  QVERIFY(slot.mapperItems[2]->isChecked());
+  QVERIFY(!slot.mapperItems[10]->isChecked());
+
+  slot.ejectItem->trigger();
+  QVERIFY(window.state().slot1Path.empty());
+  QCOMPARE(window.state().slot1Mapper, -1);
+  QVERIFY(!slot.ejectItem->isEnabled());
+  QVERIFY(slot.button->toolTip().isEmpty());
+  // The mapper choice survives the eject.
+  QVERIFY(slot.mapperItems[2]->isChecked());
+}
+
+void MainWindowTest::tabSwitchRenamesTheMapperItemsAndEnablesDriveTwo() {
+  TForm1 window;
+  const auto& media = window.mediaToolbar();
+  QCOMPARE(media.cartridgeSlots[0].mapperItems[0]->text(),
+           QStringLiteral("Generic MegaROM with SCC"));
+  QVERIFY(!media.drives[1].button->isEnabled());
+  window.fMSXMSDOS1Click();
+  QCOMPARE(window.state().activeEmulator, EmulatorKind::Fmsx);
+  QCOMPARE(media.cartridgeSlots[1].mapperItems[0]->text(), QStringLiteral("Konami 8kB"));
+  QCOMPARE(media.cartridgeSlots[0].mapperItems[10]->text(), QStringLiteral("NO USED(Konami 8kB)"));
+  QVERIFY(media.drives[1].button->isEnabled());
+  QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
+           QStringLiteral("只今、「fMSX MS-DOS 1.6b2.a」モードです"));
+}
+
+void MainWindowTest::radioMenusFollowTheState() {
+  TForm1 window;
+  const auto& tabs = window.emulatorTabs();
+  QVERIFY(tabs.fmsxModels.items[1]->isChecked());
+  QVERIFY(tabs.brmsxModels.items[0]->isChecked());
+  QVERIFY(tabs.brmsxResolutions.items[0]->isChecked());
+  tabs.brmsxResolutions.items[8]->trigger();
+  QCOMPARE(window.state().brmsxResolution, 8);
+  tabs.fmsxModels.items[2]->trigger();
+  QCOMPARE(window.state().fmsxModel, 2);
+  for (const auto* menu :
+       {&tabs.fmsxModels, &tabs.brmsxModels, &tabs.fmsxResolutions, &tabs.brmsxResolutions}) {
+    int checked = 0;
+    for (const QAction* item : menu->items) {
+      checked += item->isChecked() ? 1 : 0;
+    }
+    QCOMPARE(checked, 1);
+  }
+  QVERIFY(tabs.brmsxResolutions.items[8]->isChecked());
+  QVERIFY(tabs.fmsxModels.items[2]->isChecked());
 }
 
 QTEST_MAIN(MainWindowTest)
