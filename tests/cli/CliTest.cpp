@@ -191,8 +191,8 @@ TEST_F(CliTest, ListsAFolderInEveryColumnOrder) {
   folder.write("listed/b.ROM", std::string(3000, 'x'));
   folder.write("listed/A.dsk", "1");
   folder.write("listed/c.cas");
-  folder.write("listed/sub/inner.txt") const std::string listed = folder.at("listed");
-  ;
+  folder.write("listed/sub/inner.txt");
+  const std::string listed = folder.at("listed");
   const CliRun plain = run({"list", listed});
   EXPECT_EQ(plain.status, 0) << plain.err;
   EXPECT_EQ(plain.out, listedLines(listed, std::nullopt));
