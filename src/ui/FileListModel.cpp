@@ -1,0 +1,116 @@
+#include "ui/FileListModel.h"
+
+#include "browser/ListSort.h"
+#include "ui/FileListIcons.h"
+#include "ui/QtText.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr int kSizeColumn = 1;
+
+}  // namespace
+
+FileListModel::FileListModel(FileList& list, const FileListIcons& icons, QObject* parent)
+    : QAbstractTableModel(parent), list_(list), icons_(icons) {
+  list_.setObserver(this);
+}
+
+FileListModel::~FileListModel() { list_.setObserver(nullptr); }
+
+int FileListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(list_.count());
+}
+
+int FileListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kListColumnCount;
+}
+
+const FileListEntry* FileListModel::entryAt(const QModelIndex& index) const {
+  if (!index.isValid() || index.model() != this || index.row() < 0 ||
+      static_cast<std::size_t>(index.row()) >= list_.count()) {
+    return nullptr;
+  }
+  return &list_.entries()[static_cast<std::size_t>(index.row())];
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const {
+  const FileListEntry* entry = entryAt(index);
+  if (entry == nullptr) {
+    return {};
+  }
+  switch (role) {
+    case Qt::DisplayRole:
+      return toQt(columnText(*entry, index.column()));
+    case Qt::DecorationRole:
+      return index.column() == 0 ? QVariant(icons_.icon(entry->iconIndex)) : QVariant();
+    case Qt::TextAlignmentRole:
+      return index.column() == kSizeColumn
+                 ? QVariant(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter))
+                 : QVariant();
+    case Qt::ToolTipRole:
+      return index.column() == 0 ? toQt(entry->fullPath) : QVariant();
+    default:
+      return {};
+  }
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kListColumnCount) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  static const QString kHeaders[kListColumnCount] = {
+      QStringLiteral("Name"), QStringLiteral("Size(kB)"), QStringLiteral("Full PathName"),
+      QStringLiteral("Type"), QStringLiteral("TimeStamp")};
+  if (role == Qt::DisplayRole) {
+    return kHeaders[section];
+  }
+  if (role == Qt::TextAlignmentRole && section == kSizeColumn) {
+    return QVariant(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+  }
+  return {};
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
+  return entryAt(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
+                        : Qt::NoItemFlags;
+}
+
+void FileListModel::sort(int column, Qt::SortOrder) {
+  if (column >= 0 && column < kListColumnCount) {
+    ListView1ColumnClick(list_, column);
+  }
+}
+
+void FileListModel::entriesAboutToBeReplaced() { beginResetModel(); }
+
+void FileListModel::entriesReplaced() { endResetModel(); }
+
+void FileListModel::entriesAboutToBeReordered() {
+  Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void FileListModel::entriesReordered(const std::vector<std::size_t>& oldIndexOfNew) {
+  std::vector<int> newRowOfOld(oldIndexOfNew.size());
+  for (std::size_t i = 0; i < oldIndexOfNew.size(); ++i) {
+    newRowOfOld[oldIndexOfNew[i]] = static_cast<int>(i);
+  }
+  const QModelIndexList from = persistentIndexList();
+  QModelIndexList to;
+  to.reserve(from.size());
+  for (const QModelIndex& index : from) {
+    const auto old = static_cast<std::size_t>(index.row());
+    to.append(old < newRowOfOld.size() ? this->index(newRowOfOld[old], index.column())
+                                       : QModelIndex());
+  }
+  changePersistentIndexList(from, to);
+  Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void FileListModel::entryChanged(std::size_t index) {
+  const int row = static_cast<int>(index);
+  Q_EMIT dataChanged(this->index(row, 0), this->index(row, kListColumnCount - 1));
+}
+
+}  // namespace vorlent

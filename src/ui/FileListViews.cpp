@@ -1,0 +1,140 @@
+#include "ui/FileListViews.h"
+
+#include <QHeaderView>
+#include <QListView>
+#include <QTreeView>
+
+#include "ui/FileListModel.h"
+#include "ui/WindowFont.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr int kListFontPixels = 13;
+constexpr int kLargeIcon = 32;
+constexpr int kSmallIcon = 16;
+// Columns laid out in batches, so that a long listing paints before it is laid out whole.
+constexpr int kLayoutBatch = 1000;
+
+enum Column { NameColumn, SizeColumn, PathColumn, TypeColumn, TimeColumn };
+
+}  // namespace
+
+FileListViews::FileListViews(FileListModel& model, QWidget* parent)
+    : QStackedWidget(parent),
+      model_(model),
+      iconView_(new QListView(this)),
+      detailsView_(new QTreeView(this)) {
+  setObjectName(QStringLiteral("ListView1"));
+  const QFont font = windowFont(kListFontPixels);
+
+  iconView_->setObjectName(QStringLiteral("ListView1Icons"));
+  iconView_->setFont(font);
+  iconView_->setModel(&model_);
+  iconView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  iconView_->setUniformItemSizes(true);
+  iconView_->setLayoutMode(QListView::Batched);
+  iconView_->setBatchSize(kLayoutBatch);
+  iconView_->setResizeMode(QListView::Adjust);
+  iconView_->setMovement(QListView::Static);
+
+  detailsView_->setObjectName(QStringLiteral("ListView1Details"));
+  detailsView_->setFont(font);
+  detailsView_->setModel(&model_);
+  detailsView_->setSelectionModel(iconView_->selectionModel());
+  detailsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  detailsView_->setRootIsDecorated(false);
+  detailsView_->setItemsExpandable(false);
+  detailsView_->setUniformRowHeights(true);
+  detailsView_->setAllColumnsShowFocus(true);
+  detailsView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
+  detailsView_->setSortingEnabled(false);
+  QHeaderView* header = detailsView_->header();
+  header->setSectionsClickable(true);
+  header->setSortIndicatorShown(false);
+  header->setStretchLastSection(false);
+  header->resizeSection(SizeColumn, kSizeColumnWidth);
+  connect(header, &QHeaderView::sectionClicked, this,
+          [this](int section) { model_.sort(section, Qt::AscendingOrder); });
+  connect(&model_, &QAbstractItemModel::modelReset, this, &FileListViews::fitColumns);
+
+  connect(iconView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &FileListViews::writeSelection);
+  connect(iconView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &FileListViews::writeFocus);
+  connect(&model_, &QAbstractItemModel::layoutChanged, this, &FileListViews::writeFocus);
+
+  addWidget(iconView_);
+  addWidget(detailsView_);
+  setViewStyle(model_.list().viewStyle());
+  fitColumns();
+}
+
+QItemSelectionModel* FileListViews::selectionModel() const { return iconView_->selectionModel(); }
+
+ViewStyle FileListViews::viewStyle() const { return model_.list().viewStyle(); }
+
+void FileListViews::setViewStyle(ViewStyle style) {
+  model_.list().setViewStyle(style);
+  switch (style) {
+    case ViewStyle::LargeIcons:
+      iconView_->setViewMode(QListView::IconMode);
+      iconView_->setIconSize(QSize(kLargeIcon, kLargeIcon));
+      iconView_->setFlow(QListView::LeftToRight);
+      iconView_->setWrapping(true);
+      break;
+    case ViewStyle::SmallIcons:
+      iconView_->setViewMode(QListView::ListMode);
+      iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
+      iconView_->setFlow(QListView::LeftToRight);
+      iconView_->setWrapping(true);
+      break;
+    case ViewStyle::List:
+      iconView_->setViewMode(QListView::ListMode);
+      iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
+      iconView_->setFlow(QListView::TopToBottom);
+      iconView_->setWrapping(true);
+      break;
+    case ViewStyle::Details:
+      break;
+  }
+  // setViewMode resets these two.
+  iconView_->setMovement(QListView::Static);
+  iconView_->setResizeMode(QListView::Adjust);
+  setCurrentWidget(style == ViewStyle::Details ? static_cast<QWidget*>(detailsView_)
+                                               : static_cast<QWidget*>(iconView_));
+}
+
+// "Name", "Full PathName" and "TimeStamp" take the width of their texts; the header measures
+// only a bounded number of rows, so this stays quick for long listings.
+void FileListViews::fitColumns() {
+  for (const int column : {NameColumn, PathColumn, TimeColumn}) {
+    detailsView_->resizeColumnToContents(column);
+  }
+  detailsView_->header()->resizeSection(SizeColumn, kSizeColumnWidth);
+}
+
+void FileListViews::writeSelection(const QItemSelection& selected,
+                                   const QItemSelection& deselected) {
+  FileList& list = model_.list();
+  for (const QItemSelectionRange& range : deselected) {
+    for (int row = range.top(); row <= range.bottom(); ++row) {
+      list.setSelected(static_cast<std::size_t>(row), false);
+    }
+  }
+  for (const QItemSelectionRange& range : selected) {
+    for (int row = range.top(); row <= range.bottom(); ++row) {
+      list.setSelected(static_cast<std::size_t>(row), true);
+    }
+  }
+}
+
+void FileListViews::writeFocus() {
+  const QModelIndex current = selectionModel()->currentIndex();
+  model_.list().setFocused(current.isValid()
+                               ? std::optional<std::size_t>(static_cast<std::size_t>(current.row()))
+                               : std::nullopt);
+}
+
+}  // namespace vorlent

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStackedWidget>
+
+#include "browser/ViewStyle.h"
+
+class QItemSelection;
+class QItemSelectionModel;
+class QListView;
+class QTreeView;
+
+namespace vorlent {
+
+class FileListModel;
+
+// The file list's four view styles over one model and one shared selection: a list view for
+// large icons, small icons and list, a tree view for details. The selection and the current
+// entry are written through to the core list, which the commands read.
+class FileListViews final : public QStackedWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kSizeColumnWidth = 100;
+
+  explicit FileListViews(FileListModel& model, QWidget* parent = nullptr);
+
+  // Shows the style and records it in the list.
+  void setViewStyle(ViewStyle style);
+  ViewStyle viewStyle() const;
+
+  QListView* iconView() const { return iconView_; }
+  QTreeView* detailsView() const { return detailsView_; }
+  QItemSelectionModel* selectionModel() const;
+
+ private:
+  void fitColumns();
+  void writeSelection(const QItemSelection& selected, const QItemSelection& deselected);
+  void writeFocus();
+
+  FileListModel& model_;
+  QListView* iconView_;
+  QTreeView* detailsView_;
+};
+
+}  // namespace vorlent

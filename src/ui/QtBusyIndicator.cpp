@@ -1,0 +1,12 @@
+#include "ui/QtBusyIndicator.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace vorlent {
+
+void QtBusyIndicator::begin() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+
+void QtBusyIndicator::end() { QGuiApplication::restoreOverrideCursor(); }
+
+}  // namespace vorlent

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "feedback/BusyIndicator.h"
+
+namespace vorlent {
+
+// The hourglass as the application's override cursor, over every window.
+class QtBusyIndicator final : public BusyIndicator {
+ public:
+  void begin() override;
+  void end() override;
+};
+
+}  // namespace vorlent
