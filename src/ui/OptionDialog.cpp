@@ -43,14 +43,17 @@ OptionDialog::OptionDialog(std::string_view caption, QSize clientSize, int pages
   pages_->widget()->setFixedHeight(pagesHeight);
   layout->addWidget(pages_->widget());
 
-  auto* buttons = new QHBoxLayout;
-  layout->addLayout(buttons);
+  auto* strip = new QWidget(client_);
+  strip->setFixedHeight(clientSize.height() - pagesHeight);
+  layout->addWidget(strip);
+  auto* buttons = new QHBoxLayout(strip);
+  buttons->setContentsMargins(0, 0, 0, 0);
   buttons->addStretch();
-  QPushButton* ok = addButton(client_, QStringLiteral("BitBtn1"), QStringLiteral("OK"),
-                              QStyle::SP_DialogOkButton);
-  QPushButton* reset = addButton(client_, QStringLiteral("BitBtn2"), QStringLiteral("リセット"),
+  QPushButton* ok =
+      addButton(strip, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStyle::SP_DialogOkButton);
+  QPushButton* reset = addButton(strip, QStringLiteral("BitBtn2"), QStringLiteral("リセット"),
                                  QStyle::SP_DialogResetButton);
-  QPushButton* close = addButton(client_, QStringLiteral("BitBtn3"), QStringLiteral("閉じる"),
+  QPushButton* close = addButton(strip, QStringLiteral("BitBtn3"), QStringLiteral("閉じる"),
                                  QStyle::SP_DialogCloseButton);
   buttons->addWidget(ok);
   buttons->addWidget(reset);

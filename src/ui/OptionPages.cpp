@@ -12,7 +12,7 @@ namespace vorlent {
 
 namespace {
 
-constexpr int kPageMargin = 6;
+constexpr int kPageMargin = 4;
 constexpr int kSpacing = 4;
 
 }  // namespace
@@ -63,7 +63,8 @@ void OptionPages::arrangePage(QWidget* page, const std::vector<QWidget*>& contro
   std::array<QVBoxLayout*, 2> columns{};
   std::array<int, 2> heights{};
   for (QWidget* control : controls) {
-    const QSize hint = control->sizeHint();
+    // A group's caption counts only in its minimum size.
+    const QSize hint = control->sizeHint().expandedTo(control->minimumSizeHint());
     if (hint.width() > halfWidth) {
       if (band != nullptr) {
         columns[0]->addStretch();

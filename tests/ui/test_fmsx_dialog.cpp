@@ -1,0 +1,596 @@
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "support/NextModalDialog.h"
+#include "support/OptionControlProbe.h"
+#include "ui/Unit2.h"
+
+using vorlent::FmsxOptions;
+using vorlent::TForm2;
+using namespace vorlent::testing;
+
+namespace {
+
+// The window, copied from the Fmsx option dialog's tables.
+const QString kCaption = QStringLiteral("コマンド編集 for fMSX MS-DOS1.6b2a");
+constexpr int kClientWidth = 618;
+constexpr int kClientHeight = 389;
+constexpr int kPagesHeight = 345;
+const QStringList kPages = {QStringLiteral("CPU and Memory I/O"), QStringLiteral("Screen (1)"),
+                            QStringLiteral("Screen(2)"),          QStringLiteral("Sound (1)"),
+                            QStringLiteral("Sound(SWE32)"),       QStringLiteral("Start Up")};
+
+int& fieldNamed(FmsxOptions& options, const QString& name) {
+  if (name == QLatin1String("ifreq")) return options.ifreq;
+  if (name == QLatin1String("vram")) return options.vram;
+  if (name == QLatin1String("ram")) return options.ram;
+  if (name == QLatin1String("joystick")) return options.joystick;
+  if (name == QLatin1String("swapb")) return options.swapb;
+  if (name == QLatin1String("speed")) return options.speed;
+  if (name == QLatin1String("sync")) return options.sync;
+  if (name == QLatin1String("adjust")) return options.adjust;
+  if (name == QLatin1String("sprite")) return options.sprite;
+  if (name == QLatin1String("modeswitch")) return options.modeswitch;
+  if (name == QLatin1String("chipset")) return options.chipset;
+  if (name == QLatin1String("uperiod")) return options.uperiod;
+  if (name == QLatin1String("sound")) return options.sound;
+  if (name == QLatin1String("vol")) return options.vol;
+  if (name == QLatin1String("scc")) return options.scc;
+  if (name == QLatin1String("fmpac")) return options.fmpac;
+  if (name == QLatin1String("sq")) return options.sq;
+  if (name == QLatin1String("stereo")) return options.stereo;
+  if (name == QLatin1String("reveb")) return options.reveb;
+  if (name == QLatin1String("chorus")) return options.chorus;
+  if (name == QLatin1String("verbose")) return options.verbose;
+  qFatal("no such field");
+}
+
+void addChoiceRows() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("page");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QStringList>("items");
+  QTest::addColumn<int>("columns");
+  QTest::addColumn<int>("reset");
+  QTest::newRow("ifreq") << QStringLiteral("ifreq") << QStringLiteral("CPU and Memory I/O")
+                         << QStringLiteral("-ifreq <frequency> Set interrupt frequency [50Hz]")
+                         << QStringList{QStringLiteral("50Hz"), QStringLiteral("60Hz")} << 1 << 0;
+  QTest::newRow("vram") << QStringLiteral("vram") << QStringLiteral("CPU and Memory I/O")
+                        << QStringLiteral("-vram <pages> Number of 16kB VRAM pages [8]")
+                        << QStringList{QStringLiteral("4"), QStringLiteral("8")} << 1 << 1;
+  QTest::newRow("ram") << QStringLiteral("ram") << QStringLiteral("CPU and Memory I/O")
+                       << QStringLiteral("-ram <pages> Number of 16kB RAM pages [8]")
+                       << QStringList{QStringLiteral("2"), QStringLiteral("8")} << 1 << 1;
+  QTest::newRow("joystick") << QStringLiteral("joystick") << QStringLiteral("CPU and Memory I/O")
+                            << QStringLiteral("-joystick <mode> Select joystick mode [1]")
+                            << QStringList{QStringLiteral("0 - No joystick support"),
+                                           QStringLiteral("1 - Emulate joystick at port 1"),
+                                           QStringLiteral("2 - Emulate joystick at port 2")}
+                            << 1 << 1;
+  QTest::newRow("swapb") << QStringLiteral("swapb") << QStringLiteral("CPU and Memory I/O")
+                         << QStringLiteral("-swapbuttons <mode> Swap/Do not swap buttons [0]")
+                         << QStringList{QStringLiteral("0 - Do not swap buttons"),
+                                        QStringLiteral("1 - Swap joystick buttons")}
+                         << 1 << 0;
+  QTest::newRow("sync") << QStringLiteral("sync") << QStringLiteral("Screen (1)")
+                        << QStringLiteral("-sync <mode> Set synchronisation mode [1]")
+                        << QStringList{QStringLiteral("0 - Do not sync emulation"),
+                                       QStringLiteral("1 - Sync emulation on every VDP interrupt")}
+                        << 1 << 1;
+  QTest::newRow("adjust") << QStringLiteral("adjust") << QStringLiteral("Screen (1)")
+                          << QStringLiteral(
+                                 "-adjust <mode> Set VDP screen adjustment emulation mode [0]")
+                          << QStringList{QStringLiteral("0 - Do not emulate VDP screen adjustment"),
+                                         QStringLiteral("1 - Emulate horizontal adjustment only"),
+                                         QStringLiteral("2 - Emulate vertical adjustment only"),
+                                         QStringLiteral("3 - Fully emulate VDP screen adjustment")}
+                          << 1 << 0;
+  QTest::newRow("sprite") << QStringLiteral("sprite") << QStringLiteral("Screen (1)")
+                          << QStringLiteral("-sprite <mode> Select sprite emulation mode [0]")
+                          << QStringList{QStringLiteral("0 - Show all sprites"),
+                                         QStringLiteral(
+                                             "1 - Limit number of sprites per row to 4/8")}
+                          << 1 << 0;
+  QTest::newRow("modeswitch") << QStringLiteral("modeswitch") << QStringLiteral("Screen(2)")
+                              << QStringLiteral(
+                                     "-modeswitch <mode> Allow/Don't allow VGA mode switches [0]")
+                              << QStringList{QStringLiteral("0 - Don't allow VGA mode switches"),
+                                             QStringLiteral("1 - Allow VGA mode switches")}
+                              << 1 << 0;
+  QTest::newRow("chipset") << QStringLiteral("chipset") << QStringLiteral("Screen(2)")
+                           << QStringLiteral("-chipset <id> Select SVGA chipset [255]")
+                           << QStringList{QStringLiteral("0    - VESA"),
+                                          QStringLiteral("1    - S3"),
+                                          QStringLiteral("255 - Detect")}
+                           << 1 << 2;
+  QTest::newRow("uperiod")
+      << QStringLiteral("uperiod") << QStringLiteral("Screen(2)")
+      << QStringLiteral("-uperiod <period>Set number of interrupts per screen update [2]")
+      << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                     QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}
+      << 3 << 1;
+  QTest::newRow("sound") << QStringLiteral("sound") << QStringLiteral("Sound (1)")
+                         << QStringLiteral("-sound <mode> Select audio mode [255]")
+                         << QStringList{QStringLiteral("0 - No sound"),
+                                        QStringLiteral("1 - Internal Speaker"),
+                                        QStringLiteral("2 - Adlib"),
+                                        QStringLiteral("3 - Sound Blaster"),
+                                        QStringLiteral("4 - Gravis Ultrasound"),
+                                        QStringLiteral("5 - SB AWE32"),
+                                        QStringLiteral("255 - Detect")}
+                         << 1 << 6;
+  QTest::newRow("scc") << QStringLiteral("scc") << QStringLiteral("Sound (1)")
+                       << QStringLiteral("-scc <mode> Set SCC emulation mode [1]")
+                       << QStringList{QStringLiteral("0 - SCC emulation off"),
+                                      QStringLiteral("1 - SCC emulation on")}
+                       << 1 << 1;
+  QTest::newRow("fmpac") << QStringLiteral("fmpac") << QStringLiteral("Sound (1)")
+                         << QStringLiteral("-fmpac <mode> Set FM-PAC emulation mode [0]")
+                         << QStringList{QStringLiteral("0 - FM-PAC emulation off"),
+                                        QStringLiteral("1 - FM-PAC emulation via OPL2 (Adlib)"),
+                                        QStringLiteral(
+                                            "2 - FM-PAC emulation via MPU401 (General MIDI)"),
+                                        QStringLiteral("3 - FM-PAC emulation via MPU401 & OPL2")}
+                         << 1 << 0;
+  QTest::newRow("sq") << QStringLiteral("sq") << QStringLiteral("Sound (1)")
+                      << QStringLiteral(
+                             "-soundquality [-sq] Set sound quality (SoundBlaster only) [3]")
+                      << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                     QStringLiteral("4"), QStringLiteral("5")}
+                      << 5 << 2;
+  QTest::newRow("verbose") << QStringLiteral("verbose") << QStringLiteral("Start Up")
+                           << QStringLiteral("-verbose <flags> Select debugging messages [1]")
+                           << QStringList{QStringLiteral("0 - Silent"),
+                                          QStringLiteral("1 - Startup messages"),
+                                          QStringLiteral("2 - V9938 ops"),
+                                          QStringLiteral("4 - Disk"),
+                                          QStringLiteral("8 - Memory"),
+                                          QStringLiteral("16 - Illegal Z80 ops")}
+                           << 1 << 1;
+}
+
+void addSliderRows() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("frame");
+  QTest::addColumn<QString>("page");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("minimum");
+  QTest::addColumn<int>("maximum");
+  QTest::addColumn<int>("arrowStep");
+  QTest::addColumn<int>("pageStep");
+  QTest::addColumn<int>("tickInterval");
+  QTest::addColumn<QStringList>("labels");
+  QTest::addColumn<int>("redLabel");
+  QTest::addColumn<int>("reset");
+  QTest::newRow("speed") << QStringLiteral("speed") << QStringLiteral("cpuspeed")
+                         << QStringLiteral("CPU and Memory I/O")
+                         << QStringLiteral("-cpuspeed <%>  Set Z80 CPU speed [100%]") << 50 << 599
+                         << 50 << 50 << 50
+                         << QStringList{QStringLiteral("100"), QStringLiteral("300"),
+                                        QStringLiteral("599")}
+                         << 0 << 100;
+  QTest::newRow("vol") << QStringLiteral("vol") << QStringLiteral("volume")
+                       << QStringLiteral("Sound (1)")
+                       << QStringLiteral("-volume <volume> Set initial volume [10]") << 0 << 15 << 1
+                       << 10 << 1
+                       << QStringList{QStringLiteral("0"), QStringLiteral("10"),
+                                      QStringLiteral("15")}
+                       << 1 << 10;
+  QTest::newRow("stereo") << QStringLiteral("stereo") << QStringLiteral("GroupBox2")
+                          << QStringLiteral("Sound(SWE32)")
+                          << QStringLiteral(
+                                 "-stereo <level> Set stereo panning level (SB AWE32 only) [0]")
+                          << 0 << 100 << 10 << 10 << 1
+                          << QStringList{QStringLiteral("0"), QStringLiteral("100")} << 0 << 0;
+  QTest::newRow("reveb")
+      << QStringLiteral("reveb") << QStringLiteral("GroupBox3") << QStringLiteral("Sound(SWE32)")
+      << QStringLiteral("-reverb <level> Set reverb send level (SB AWE32 only) [7]") << 0 << 100
+      << 10 << 10 << 1
+      << QStringList{QStringLiteral("0"), QStringLiteral("7"), QStringLiteral("100")} << 1 << 7;
+  QTest::newRow("chorus") << QStringLiteral("chorus") << QStringLiteral("GroupBox4")
+                          << QStringLiteral("Sound(SWE32)")
+                          << QStringLiteral(
+                                 "-chorus <level> Set chorus send level (SB AWE32 only) [0]")
+                          << 0 << 100 << 10 << 10 << 1
+                          << QStringList{QStringLiteral("0"), QStringLiteral("100")} << 0 << 0;
+}
+
+// Every field away from its reset value, inside the controls' ranges.
+FmsxOptions awayFromReset() {
+  FmsxOptions options;
+  options.ifreq = 1;
+  options.speed = 300;
+  options.swapb = 1;
+  options.vram = 0;
+  options.ram = 0;
+  options.joystick = 2;
+  options.sync = 0;
+  options.adjust = 3;
+  options.sprite = 1;
+  options.modeswitch = 1;
+  options.chipset = 0;
+  options.uperiod = 8;
+  options.sound = 3;
+  options.vol = 4;
+  options.scc = 0;
+  options.fmpac = 2;
+  options.sq = 4;
+  options.stereo = 60;
+  options.reveb = 30;
+  options.chorus = 90;
+  options.verbose = 5;
+  return options;
+}
+
+void showPageOf(QDialog& dialog, QWidget& control) {
+  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  for (int index = 0; index < pages->count(); ++index) {
+    if (pages->widget(index)->isAncestorOf(&control)) {
+      pages->setCurrentIndex(index);
+    }
+  }
+}
+
+}  // namespace
+
+class FmsxDialogTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void windowHasItsCaptionSizePagesAndButtons();
+  void choicesShowTheirCaptionsAndItems_data() { addChoiceRows(); }
+  void choicesShowTheirCaptionsAndItems();
+  void slidersHaveTheirRangeStepsAndLabels_data() { addSliderRows(); }
+  void slidersHaveTheirRangeStepsAndLabels();
+  void aClickedItemIsStoredInItsOwnFieldOnOk_data() { addChoiceRows(); }
+  void aClickedItemIsStoredInItsOwnFieldOnOk();
+  void storedValuesAreLimitedByTheControls_data();
+  void storedValuesAreLimitedByTheControls();
+  void sliderKeysMoveByTheirSteps_data();
+  void sliderKeysMoveByTheirSteps();
+  void resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt();
+  void resetThenOkStoresTheResetValues();
+  void enterActsAsOkAndEscapeAsClose();
+  void openingDoesNotRefillAndShowsTheLastPage();
+  void screenshotsOfEveryPage();
+};
+
+void FmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
+  FmsxOptions options;
+  TForm2 dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QCOMPARE(dialog.windowTitle(), kCaption);
+  QCOMPARE(dialog.size(), QSize(kClientWidth, kClientHeight));
+  QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+  const Qt::WindowFlags flags = dialog.windowFlags();
+  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+  QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMinMaxButtonsHint));
+  QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+  const QPoint desktopCentre = dialog.screen()->availableGeometry().center();
+  QVERIFY(qAbs(dialog.geometry().center().x() - desktopCentre.x()) <= 1);
+  QVERIFY(qAbs(dialog.geometry().center().y() - desktopCentre.y()) <= 1);
+
+  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  QVERIFY(pages != nullptr);
+  QCOMPARE(pages->geometry(), QRect(0, 0, kClientWidth, kPagesHeight));
+  QStringList captions;
+  for (int index = 0; index < pages->count(); ++index) {
+    captions << pages->tabText(index);
+  }
+  QCOMPARE(captions, kPages);
+  QCOMPARE(pages->currentIndex(), 0);
+
+  const QStringList buttonTexts = {QStringLiteral("OK"), QStringLiteral("リセット"),
+                                   QStringLiteral("閉じる")};
+  int left = -1;
+  for (int index = 0; index < 3; ++index) {
+    auto* button = dialog.findChild<QPushButton*>(QStringLiteral("BitBtn%1").arg(index + 1));
+    QVERIFY(button != nullptr);
+    QCOMPARE(button->text(), buttonTexts[index]);
+    QVERIFY(!button->icon().isNull());
+    QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(button->mapTo(&dialog, QPoint()).y() >= kPagesHeight);
+    QVERIFY(button->x() > left);
+    left = button->x();
+  }
+}
+
+void FmsxDialogTest::choicesShowTheirCaptionsAndItems() {
+  QFETCH(QString, name);
+  QFETCH(QString, page);
+  QFETCH(QString, caption);
+  QFETCH(QStringList, items);
+  QFETCH(int, columns);
+  FmsxOptions options;
+  TForm2 dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QGroupBox* choice = choiceNamed(dialog, name);
+  QVERIFY(choice != nullptr);
+  QCOMPARE(choice->title(), caption);
+  QCOMPARE(itemTexts(*choice), items);
+  QCOMPARE(pageCaptionOf(dialog, *choice), page);
+  showPageOf(dialog, *choice);
+  QCOMPARE(itemColumns(*choice), std::min(columns, int(items.size())));
+}
+
+void FmsxDialogTest::slidersHaveTheirRangeStepsAndLabels() {
+  QFETCH(QString, name);
+  QFETCH(QString, frame);
+  QFETCH(QString, page);
+  QFETCH(QString, caption);
+  QFETCH(int, minimum);
+  QFETCH(int, maximum);
+  QFETCH(int, arrowStep);
+  QFETCH(int, pageStep);
+  QFETCH(int, tickInterval);
+  QFETCH(QStringList, labels);
+  QFETCH(int, redLabel);
+  FmsxOptions options;
+  TForm2 dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QSlider* slider = sliderNamed(dialog, name);
+  QVERIFY(slider != nullptr);
+  auto* box = qobject_cast<QGroupBox*>(slider->parentWidget());
+  QVERIFY(box != nullptr);
+  QCOMPARE(box->objectName(), frame);
+  QCOMPARE(box->title(), caption);
+  QCOMPARE(pageCaptionOf(dialog, *slider), page);
+  QCOMPARE(slider->orientation(), Qt::Horizontal);
+  QCOMPARE(slider->minimum(), minimum);
+  QCOMPARE(slider->maximum(), maximum);
+  QCOMPARE(slider->singleStep(), arrowStep);
+  QCOMPARE(slider->pageStep(), pageStep);
+  QCOMPARE(slider->tickInterval(), tickInterval);
+  QCOMPARE(slider->tickPosition(), QSlider::TicksBelow);
+
+  showPageOf(dialog, *slider);
+  QCOMPARE(scaleTexts(*slider), labels);
+  QList<bool> red(labels.size(), false);
+  red[redLabel] = true;
+  QCOMPARE(scaleRed(*slider), red);
+  // The labels are fixed: moving the slider shows no value.
+  slider->setValue(maximum - 1);
+  QCOMPARE(scaleTexts(*slider), labels);
+  QCOMPARE(box->title(), caption);
+}
+
+// Clicking an item other than the checked one and pressing "OK" changes that field alone.
+void FmsxDialogTest::aClickedItemIsStoredInItsOwnFieldOnOk() {
+  QFETCH(QString, name);
+  QFETCH(QStringList, items);
+  FmsxOptions options;
+  TForm2 dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QGroupBox* choice = choiceNamed(dialog, name);
+  QVERIFY(choice != nullptr);
+  const int before = fieldNamed(options, name);
+  QCOMPARE(checkedItem(*choice), before);
+  const int target = before == int(items.size()) - 1 ? 0 : int(items.size()) - 1;
+  showPageOf(dialog, *choice);
+  clickItem(*choice, target);
+  QCOMPARE(checkedItem(*choice), target);
+  QCOMPARE(fieldNamed(options, name), before);  // only "OK" takes it over
+  clickButton(dialog, QStringLiteral("BitBtn1"));
+  QVERIFY(!dialog.isVisible());
+  FmsxOptions expected;
+  fieldNamed(expected, name) = target;
+  QCOMPARE(options, expected);
+}
+
+void FmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("stored");
+  QTest::addColumn<int>("shown");
+  QTest::addColumn<QString>("shownItem");
+  QTest::newRow("chipset 3") << QStringLiteral("chipset") << 3 << 2
+                             << QStringLiteral("255 - Detect");
+  QTest::newRow("verbose 7") << QStringLiteral("verbose") << 7 << 5
+                             << QStringLiteral("16 - Illegal Z80 ops");
+  QTest::newRow("ifreq 2") << QStringLiteral("ifreq") << 2 << 1 << QStringLiteral("60Hz");
+  QTest::newRow("uperiod huge") << QStringLiteral("uperiod") << 2147483647 << 8
+                                << QStringLiteral("9");
+  QTest::newRow("sound -3") << QStringLiteral("sound") << -3 << -1 << QString();
+  QTest::newRow("vram -1") << QStringLiteral("vram") << -1 << -1 << QString();
+  QTest::newRow("speed 20") << QStringLiteral("speed") << 20 << 50 << QString();
+  QTest::newRow("speed 1000") << QStringLiteral("speed") << 1000 << 599 << QString();
+  QTest::newRow("speed 600") << QStringLiteral("speed") << 600 << 599 << QString();
+  QTest::newRow("vol -5") << QStringLiteral("vol") << -5 << 0 << QString();
+  QTest::newRow("chorus 101") << QStringLiteral("chorus") << 101 << 100 << QString();
+}
+
+// The control shows the limited value while the field keeps the loaded one; "OK" stores what
+// the control shows.
+void FmsxDialogTest::storedValuesAreLimitedByTheControls() {
+  QFETCH(QString, name);
+  QFETCH(int, stored);
+  QFETCH(int, shown);
+  QFETCH(QString, shownItem);
+  FmsxOptions options;
+  fieldNamed(options, name) = stored;
+  TForm2 dialog(options);
+  if (QSlider* slider = sliderNamed(dialog, name)) {
+    QCOMPARE(slider->value(), shown);
+  } else {
+    QGroupBox* choice = choiceNamed(dialog, name);
+    QVERIFY(choice != nullptr);
+    QCOMPARE(checkedItem(*choice), shown);
+    if (shown >= 0) {
+      QCOMPARE(itemTexts(*choice).at(shown), shownItem);
+    }
+  }
+  QCOMPARE(fieldNamed(options, name), stored);
+  NextModalDialog ok(
+      [](QDialog& shownDialog) { clickButton(shownDialog, QStringLiteral("BitBtn1")); });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  FmsxOptions expected;
+  fieldNamed(expected, name) = shown;
+  QCOMPARE(options, expected);
+}
+
+void FmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("stored");
+  QTest::newRow("speed right") << QStringLiteral("speed") << int(Qt::Key_Right) << 150;
+  QTest::newRow("speed page up") << QStringLiteral("speed") << int(Qt::Key_PageUp) << 150;
+  QTest::newRow("vol right") << QStringLiteral("vol") << int(Qt::Key_Right) << 11;
+  QTest::newRow("vol page up to the end") << QStringLiteral("vol") << int(Qt::Key_PageUp) << 15;
+  QTest::newRow("vol page down") << QStringLiteral("vol") << int(Qt::Key_PageDown) << 0;
+  QTest::newRow("stereo right") << QStringLiteral("stereo") << int(Qt::Key_Right) << 10;
+  QTest::newRow("reveb left to the end") << QStringLiteral("reveb") << int(Qt::Key_Left) << 0;
+  QTest::newRow("chorus end") << QStringLiteral("chorus") << int(Qt::Key_End) << 100;
+}
+
+void FmsxDialogTest::sliderKeysMoveByTheirSteps() {
+  QFETCH(QString, name);
+  QFETCH(int, key);
+  QFETCH(int, stored);
+  FmsxOptions options;
+  TForm2 dialog(options);
+  NextModalDialog press([&](QDialog& shown) {
+    QSlider* slider = sliderNamed(shown, name);
+    showPageOf(shown, *slider);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key(key));
+    QTest::keyClick(slider, Qt::Key_Return);
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  FmsxOptions expected;
+  fieldNamed(expected, name) = stored;
+  QCOMPARE(options, expected);
+}
+
+void FmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
+  FmsxOptions options = awayFromReset();
+  TForm2 dialog(options);
+  NextModalDialog resetAndClose([](QDialog& shown) {
+    clickButton(shown, QStringLiteral("BitBtn2"));
+    QCOMPARE(checkedItem(*choiceNamed(shown, QStringLiteral("chipset"))), 2);
+    QCOMPARE(sliderNamed(shown, QStringLiteral("speed"))->value(), 100);
+    QVERIFY(shown.isVisible());
+    clickButton(shown, QStringLiteral("BitBtn3"));
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QVERIFY(resetAndClose.acted());
+  QCOMPARE(options, awayFromReset());
+
+  int chipsetShown = -2;
+  int speedShown = -2;
+  NextModalDialog look([&](QDialog& shown) {
+    chipsetShown = checkedItem(*choiceNamed(shown, QStringLiteral("chipset")));
+    speedShown = sliderNamed(shown, QStringLiteral("speed"))->value();
+    clickButton(shown, QStringLiteral("BitBtn1"));
+  });
+  dialog.exec();
+  QCOMPARE(chipsetShown, 0);
+  QCOMPARE(speedShown, 300);
+  QCOMPARE(options, awayFromReset());
+}
+
+void FmsxDialogTest::resetThenOkStoresTheResetValues() {
+  FmsxOptions options = awayFromReset();
+  TForm2 dialog(options);
+  NextModalDialog resetAndOk([](QDialog& shown) {
+    clickButton(shown, QStringLiteral("BitBtn2"));
+    clickButton(shown, QStringLiteral("BitBtn1"));
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(options.chipset, 2);
+  QCOMPARE(options.ifreq, 0);
+  QCOMPARE(options.vram, 1);
+  QCOMPARE(options.ram, 1);
+  QCOMPARE(options.joystick, 1);
+  QCOMPARE(options.swapb, 0);
+  QCOMPARE(options.speed, 100);
+  QCOMPARE(options.sync, 1);
+  QCOMPARE(options.adjust, 0);
+  QCOMPARE(options.sprite, 0);
+  QCOMPARE(options.modeswitch, 0);
+  QCOMPARE(options.chipset, 2);
+  QCOMPARE(options.uperiod, 1);
+  QCOMPARE(options.sound, 6);
+  QCOMPARE(options.vol, 10);
+  QCOMPARE(options.scc, 1);
+  QCOMPARE(options.fmpac, 0);
+  QCOMPARE(options.sq, 2);
+  QCOMPARE(options.stereo, 0);
+  QCOMPARE(options.reveb, 7);
+  QCOMPARE(options.chorus, 0);
+  QCOMPARE(options.verbose, 1);
+}
+
+void FmsxDialogTest::enterActsAsOkAndEscapeAsClose() {
+  FmsxOptions options;
+  TForm2 dialog(options);
+  NextModalDialog escape([](QDialog& shown) {
+    clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
+    QTest::keyClick(&shown, Qt::Key_Escape);
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QCOMPARE(options.ifreq, 0);
+  QCOMPARE(checkedItem(*choiceNamed(dialog, QStringLiteral("ifreq"))), 0);
+
+  // Enter takes "OK" even while the focus is on another button.
+  NextModalDialog enter([](QDialog& shown) {
+    clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
+    auto* reset = shown.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    reset->setFocus();
+    QTest::keyClick(reset, Qt::Key_Return);
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(options.ifreq, 1);
+}
+
+// The set changed behind the dialog's back shows only after "閉じる"; the page stays.
+void FmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
+  FmsxOptions options;
+  TForm2 dialog(options);
+  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  NextModalDialog toPage([&](QDialog& shown) {
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(4).center());
+    QCOMPARE(pages->currentIndex(), 4);
+    QTest::keyClick(&shown, Qt::Key_Escape);
+  });
+  dialog.exec();
+  options.vol = 3;
+  int pageShown = -1;
+  int volShown = -1;
+  NextModalDialog look([&](QDialog& shown) {
+    pageShown = pages->currentIndex();
+    volShown = sliderNamed(shown, QStringLiteral("vol"))->value();
+    clickButton(shown, QStringLiteral("BitBtn3"));
+  });
+  dialog.exec();
+  QCOMPARE(pageShown, 4);
+  QCOMPARE(volShown, 10);
+  QCOMPARE(sliderNamed(dialog, QStringLiteral("vol"))->value(), 3);
+}
+
+void FmsxDialogTest::screenshotsOfEveryPage() {
+  FmsxOptions options;
+  TForm2 dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+  QVERIFY(QDir().mkpath(folder));
+  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  for (int index = 0; index < pages->count(); ++index) {
+    pages->setCurrentIndex(index);
+    const QString file = folder + QStringLiteral("/fmsx-options-%1.png").arg(index + 1);
+    QVERIFY2(dialog.grab().save(file), qPrintable(file));
+  }
+}
+
+QTEST_MAIN(FmsxDialogTest)
+#include "test_fmsx_dialog.moc"
