@@ -16,6 +16,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vorlent-cli command brmsx|fmsx [--config FILE]\n"
     "       vorlent-cli options brmsx|fmsx [--config FILE]\n"
+    "       vorlent-cli run brmsx|fmsx [--config FILE]\n"
     "       vorlent-cli list FOLDER [--sort 0|1|2|3|4]\n";
 
 std::string composed(std::string_view command, bool fmsx, const LauncherState& state,

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/ListCommand.h"
+#include "cli/RunCommand.h"
 
 namespace {
 
@@ -42,6 +43,14 @@ CliResult run(std::vector<std::string> words) {
       return vorlent::usageResult();
     }
     return vorlent::runEmulatorCommand(command, rest->front(), config);
+  }
+  if (command == "run") {
+    std::optional<std::string> config;
+    const auto rest = withOption(words, "--config", config);
+    if (!rest || rest->size() != 1) {
+      return vorlent::usageResult();
+    }
+    return vorlent::runEmulatorStart(rest->front(), config);
   }
   if (command == "list") {
     std::optional<std::string> sort;

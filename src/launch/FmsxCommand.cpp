@@ -147,12 +147,18 @@ bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle 
 std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
                              const StartCommand& start) {
   const PathStyle style = environment.pathStyle;
+  // The response file is settled before the emulator's folder becomes current, so that a
+  // relative executable path names the same files as it does from the listed folder.
+  const bool usesResponseFile =
+      !fmsxOptionText(state.fmsxOptions).empty() &&
+      environment.files.fileExists(fmsxResponseFilePath(state.fmsxExePath, style));
+  if (usesResponseFile) {
+    writeResponseFile(state, environment.files, style);
+  }
   const CurrentFolderScope emulatorFolder(environment.currentFolder,
                                           folderPart(state.fmsxExePath, style));
   std::string command = fileNamePart(state.fmsxExePath, style);
-  if (!fmsxOptionText(state.fmsxOptions).empty() &&
-      environment.files.fileExists(fmsxResponseFilePath(state.fmsxExePath, style))) {
-    writeResponseFile(state, environment.files, style);
+  if (usesResponseFile) {
     command += kResponseFileReference;
   }
   command += fmsxModelToken(state.fmsxModel);

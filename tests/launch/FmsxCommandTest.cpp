@@ -171,6 +171,18 @@ TEST_F(FmsxCommandTest, AMissingExecutableKeepsTheReferenceButNotTheRewrite) {
   EXPECT_EQ(emulatorFolder.read("Vorlent.cfg"), "stale\r\n");
 }
 
+TEST_F(FmsxCommandTest, ARelativeExecutablePathFindsTheResponseFileBesideIt) {
+  emulatorFolder.write("emu/FMSX-DOS.EXE", "MZ");
+  emulatorFolder.write("emu/Vorlent.cfg", "old\r\n");
+  ASSERT_TRUE(currentFolder->set(emulatorFolder.string()));
+  state.fmsxExePath = "emu/FMSX-DOS.EXE";
+  state.fmsxOptions.vol = 12;
+  EXPECT_EQ(build(), "FMSX-DOS.EXE @Vorlent.cfg");
+  EXPECT_EQ(emulatorFolder.read("emu/Vorlent.cfg"), "-volume 12 \r\n");
+  EXPECT_EQ(folderAtStart, emulatorFolder.at("emu"));
+  EXPECT_EQ(currentFolder->get(), emulatorFolder.string());
+}
+
 TEST_F(FmsxCommandTest, WriteResponseFileWritesOneLine) {
   state.fmsxOptions.chorus = 50;
   state.fmsxOptions.verbose = 0;

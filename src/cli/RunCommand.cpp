@@ -1,0 +1,66 @@
+#include "cli/RunCommand.h"
+
+#include "feedback/Feedback.h"
+#include "launch/EmulatorStart.h"
+#include "platform/AtomicFile.h"
+#include "platform/Failure.h"
+#include "platform/ProcessStarter.h"
+#include "platform/ProgramFolder.h"
+#include "settings/ConfigFile.h"
+
+namespace vorlent {
+
+namespace {
+
+// What the window would show goes to stderr, one line each; status texts and sounds have no
+// place here.
+class StderrFeedback final : public Feedback {
+ public:
+  explicit StderrFeedback(std::string& err) : err_(err) {}
+
+  void showStatus(std::string_view) override {}
+  void setStatusPanel(StatusPanel, std::string_view) override {}
+  void playSoundCue(SoundCue) override {}
+  void showMessageBox(MessageKind, std::string_view text) override {
+    err_ += std::string(text) + "\n";
+  }
+  void reportError(std::string_view failureText) override {
+    err_ += errorReportText(failureText) + "\n";
+  }
+
+ private:
+  std::string& err_;
+};
+
+}  // namespace
+
+CliResult runEmulatorStart(std::string_view emulator,
+                           const std::optional<std::string>& configFile) {
+  if (emulator != "brmsx" && emulator != "fmsx") {
+    return usageResult();
+  }
+  const auto files = makeFileSystem();
+  const auto currentFolder = makeCurrentFolder();
+  const auto atomicFiles = makeAtomicFiles();
+  const auto processes = makeProcessStarter();
+  CliResult result;
+  StderrFeedback feedback(result.err);
+  LauncherState state;
+  MediaPanelState panel;
+  try {
+    ConfigFile config(configFile ? *configFile : configFilePathIn(programFolder()),
+                      {*files, *currentFolder, *atomicFiles, nativePathStyle()});
+    config.LoadConfig(state, panel);
+    const StartEnvironment environment{
+        {*currentFolder, *files, nativePathStyle()}, *processes, feedback};
+    const bool started = runEmulator(emulator == "fmsx" ? EmulatorKind::Fmsx : EmulatorKind::Brmsx,
+                                     state, environment);
+    result.status = started ? 0 : kCliLoadFailed;
+  } catch (const Failure& failure) {
+    feedback.reportError(failure.what());
+    result.status = kCliLoadFailed;
+  }
+  return result;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "feedback/Prompts.h"
+
+class QWidget;
+
+namespace vorlent {
+
+// Asks the user with Qt's dialogs, modal over the window.
+class QtPrompts final : public Prompts {
+ public:
+  explicit QtPrompts(QWidget* window) : window_(window) {}
+
+  std::optional<std::string> askText(std::string_view caption, std::string_view prompt,
+                                     std::string_view initialText) override;
+  std::optional<std::string> chooseFolder(std::string_view prompt,
+                                          std::string_view startFolder) override;
+
+ private:
+  QWidget* window_;
+};
+
+}  // namespace vorlent

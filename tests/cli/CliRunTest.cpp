@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/TempFolder.h"
+
+namespace vorlent {
+namespace {
+
+using testing::TempFolder;
+
+struct Outcome {
+  std::string err;
+  int status = -1;
+};
+
+class CliRunTest : public ::testing::Test {
+ protected:
+  Outcome run(const std::vector<std::string>& args) {
+    std::string line = std::string(VORLENT_BINARY_DIR) + "/vorlent-cli";
+    for (const std::string& arg : args) line += " '" + arg + "'";
+    line += " >/dev/null 2>'" + output.at("err") + "'";
+    const int raw = std::system(line.c_str());
+    return {output.read("err"), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
+  }
+
+  // Vorlent.ini with line 1 naming the folder, the brMSX executable on line 5 and slot 1 on
+  // lines 9 and 10; every option at its initial value.
+  std::string config(const std::string& brmsxExe, const std::string& rom) {
+    std::vector<std::string> lines(100, "0");
+    lines[0] = folder.string();
+    for (int marker : {1, 3, 5, 7, 33, 57}) lines[static_cast<std::size_t>(marker)] = "[x]";
+    lines[2] = lines[6] = "";
+    lines[4] = brmsxExe;
+    lines[8] = rom;
+    lines[9] = "9";
+    lines[10] = "";
+    lines[11] = "-1";
+    for (int i = 12; i < 33; ++i) lines[static_cast<std::size_t>(i)] = "";
+    lines[34] = "1";
+    const int fmsx[] = {0, 100, 0, 1, 1, 1, 1, 0, 0, 0, 2, 1, 6, 10, 1, 0, 2, 0, 7, 0, 1};
+    for (int i = 0; i < 21; ++i) lines[static_cast<std::size_t>(36 + i)] = std::to_string(fmsx[i]);
+    const int brmsx[] = {0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 45455, 0,
+                         3, 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0,     0};
+    for (int i = 0; i < 40; ++i) lines[static_cast<std::size_t>(60 + i)] = std::to_string(brmsx[i]);
+    std::string bytes;
+    for (const std::string& text : lines) bytes += text + "\r\n";
+    return folder.write("Vorlent.ini", bytes);
+  }
+
+  TempFolder folder;
+  TempFolder output;
+};
+
+TEST_F(CliRunTest, StartsTheEmulatorWithItsCommandLineInItsFolder) {
+  const std::string record = folder.at("record");
+  const std::string exe = folder.write(
+      "emu/BRMSX.EXE", "#!/bin/sh\npwd > '" + record + ".tmp'\necho \"$@\" >> '" + record +
+                           ".tmp'\nmv '" + record + ".tmp' '" + record + "'\n");
+  ::chmod(exe.c_str(), 0755);
+  const std::string rom = folder.write("game.rom");
+  const Outcome outcome = run({"run", "brmsx", "--config", config(exe, rom)});
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.err, "");
+  // The emulator runs on its own; wait for what it recorded.
+  for (int i = 0; i < 200 && !std::filesystem::exists(record); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_EQ(folder.read("record"), folder.at("emu") + "\n-res 0 -roma 2 " + rom + "\n");
+}
+
+TEST_F(CliRunTest, AFailedStartPrintsTheMessageAndExitsOne) {
+  const std::string missing = folder.at("emu/brmsx.exe");
+  const Outcome outcome = run({"run", "brmsx", "--config", config(missing, "")});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err, "\"brmsx.exe\" can not be carried out. (2)\n");
+}
+
+TEST_F(CliRunTest, WrongArgumentsPrintTheUsage) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"run"}, {"run", "palamsx"}, {"run", "brmsx", "fmsx"}, {"run", "brmsx", "--config"}}) {
+    const Outcome outcome = run(args);
+    EXPECT_EQ(outcome.status, 2) << args.size();
+    EXPECT_NE(outcome.err.find("vorlent-cli run brmsx|fmsx [--config FILE]"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace vorlent
