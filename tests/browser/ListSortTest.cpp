@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -163,6 +164,42 @@ TEST(ListSortTest, ColumnsOutOfRangeReadTheCaption) {
   EXPECT_EQ(columnText(entry, 2), "/x/n");
   EXPECT_EQ(columnText(entry, 3), ".t");
   EXPECT_EQ(columnText(entry, 4), "time");
+}
+
+}  // namespace
+}  // namespace vorlent
+
+namespace vorlent {
+namespace {
+
+// Long shared prefixes, case-only differences past the first sixteen bytes, prefixes of one
+// another: the sorted list must agree with the comparison pair by pair.
+TEST(ListSortTest, AgreesWithTheComparisonOnAwkwardTexts) {
+  std::mt19937 random(3);
+  const std::string alphabet = "aAbBzZ_ .\xC3\xA9";
+  std::vector<FileListEntry> entries;
+  for (int i = 0; i < 3000; ++i) {
+    std::string text = i % 2 ? "/shared/prefix/of/the/folder/" : "";
+    for (int n = static_cast<int>(random() % 40); n > 0; --n) {
+      text += alphabet[random() % alphabet.size()];
+    }
+    FileListEntry entry;
+    entry.caption = text;
+    entry.fullPath = "/same/folder/" + text;
+    entries.push_back(entry);
+  }
+  for (const int column : {0, 2}) {
+    FileList list;
+    list.assign(entries);
+    ListView1ColumnClick(list, column);
+    for (std::size_t i = 1; i < list.count(); ++i) {
+      ASSERT_LE(ListView1Compare(list.entries()[i - 1], list.entries()[i], column), 0) << i;
+    }
+    CustomSort1Click(list);
+    for (std::size_t i = 1; i < list.count(); ++i) {
+      ASSERT_GE(ListView1Compare(list.entries()[i - 1], list.entries()[i], 0), 0) << i;
+    }
+  }
 }
 
 }  // namespace
