@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -14,10 +15,13 @@
 
 #include "launch/BrmsxCommand.h"
 #include "launch/FmsxCommand.h"
+#include "launch/ResponseFileCheck.h"
 #include "platform/Failure.h"
-#include "platform/ProgramFolder.h"
 #include "ui/Icons.h"
+#include "ui/QtPrompts.h"
 #include "ui/QtText.h"
+#include "ui/Unit2.h"
+#include "ui/Unitbr.h"
 #include "ui/WindowFont.h"
 
 namespace vorlent {
@@ -47,13 +51,18 @@ QAction* bandAction(QToolButton* button) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(QWidget* parent) : TForm1(nativeMainWindowServices(), parent) {}
+
+TForm1::TForm1(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent),
-      currentFolder_(makeCurrentFolder()),
-      shortPaths_(makeShortPaths()),
-      files_(makeFileSystem()),
+      services_(std::move(services)),
       pathStyle_(nativePathStyle()),
-      sounds_(toQt(programFolder())) {
+      config_(configFilePathIn(services_.programFolder),
+              {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_}),
+      sounds_(toQt(services_.programFolder), services_.defaultSound) {
+  if (!services_.prompts) {
+    services_.prompts = std::make_unique<QtPrompts>(this);
+  }
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("MSX Vorlent! for brMSX2.6 & fMSX MS-DOS1.6b2a"));
   setWindowIcon(programIcon());
@@ -67,10 +76,24 @@ TForm1::TForm1(QWidget* parent)
   buildStatusLine();
   buildStatusBar();
   feedback_ = std::make_unique<QtFeedback>(this, statusLine_, statusPanels_, sounds_);
-  mediaPanel_ = std::make_unique<MediaPanel>(state_, panel_, *feedback_, *shortPaths_, pathStyle_);
+  mediaPanel_ =
+      std::make_unique<MediaPanel>(state_, panel_, *feedback_, *services_.shortPaths, pathStyle_);
   connectCommands();
   connectMediaCommands();
+  runStartUp();
+}
+
+void TForm1::runStartUp() {
+  // Each step reports its own failure and the next one runs, so that a broken configuration
+  // file still leaves a listed folder, a caption and a drop target.
+  tabs_.pageControl->setCurrentIndex(0);
   PageControl1Change();
+  LoadConfig1Click();
+  GetfMSXDOSexe1Click();
+  fmsxDialog_ = new TForm2(state_.fmsxOptions, this);
+  brmsxDialog_ = new TFormBR(state_.brmsxOptions, this);
+  setAcceptDrops(true);
+  refreshMedia();
 }
 
 TForm1::~TForm1() = default;
@@ -150,10 +173,40 @@ void TForm1::connectCommands() {
   connect(menu_.close, &QAction::triggered, this, &TForm1::ClosetClick);
   connect(menu_.switchToBrmsx, &QAction::triggered, this, &TForm1::BRMSX261Click);
   connect(menu_.switchToFmsx, &QAction::triggered, this, &TForm1::fMSXMSDOS1Click);
-  connect(tabs_.pageControl, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
-  connect(tabs_.brmsxCheck, &QToolButton::clicked, this, &TForm1::ToolButton29Click);
-  connect(tabs_.fmsxCheck, &QToolButton::clicked, this, &TForm1::SaveCfgFile1Click);
+  connect(menu_.runCurrent, &QAction::triggered, this, &TForm1::RunB1Click);
+  connect(menu_.editBrmsx, &QAction::triggered, this, &TForm1::ToolButton2Click);
+  connect(menu_.editFmsx, &QAction::triggered, this, &TForm1::EditfClick);
+  connect(menu_.locateBrmsx, &QAction::triggered, this, &TForm1::brmsxexe1Click);
+  connect(menu_.locateFmsx, &QAction::triggered, this, &TForm1::fmsxdosexe1Click);
+  connect(menu_.saveConfig, &QAction::triggered, this, &TForm1::SaveConfig1Click);
+  connect(menu_.loadConfig, &QAction::triggered, this, &TForm1::LoadConfig1Click);
+  connect(menu_.getExeFiles, &QAction::triggered, this, &TForm1::GetfMSXDOSexe1Click);
   connect(menu_.saveCfgFile, &QAction::triggered, this, &TForm1::SaveCfgFile1Click);
+  connect(menu_.testRunFmsx, &QAction::triggered, this, &TForm1::runfClick);
+  connect(tabs_.pageControl, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+  connect(tabs_.brmsxExecutable, &QToolButton::clicked, this, &TForm1::ToolButton17Click);
+  connect(tabs_.brmsxEdit, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
+  connect(tabs_.brmsxCheck, &QToolButton::clicked, this, &TForm1::ToolButton29Click);
+  connect(tabs_.brmsxRun, &QToolButton::clicked, this, &TForm1::ToolButton9Click);
+  connect(tabs_.fmsxExecutable, &QToolButton::clicked, this, &TForm1::exefClick);
+  connect(tabs_.fmsxEdit, &QToolButton::clicked, this, &TForm1::EditfClick);
+  connect(tabs_.fmsxCheck, &QToolButton::clicked, this, &TForm1::SaveCfgFile1Click);
+  connect(tabs_.fmsxRun, &QToolButton::clicked, this, &TForm1::runfClick);
+}
+
+StartEnvironment TForm1::startEnvironment() {
+  return {
+      {*services_.currentFolder, *services_.files, pathStyle_}, *services_.processes, *feedback_};
+}
+
+LocatorEnvironment TForm1::locatorEnvironment() {
+  return {*services_.currentFolder,
+          *services_.files,
+          *services_.fileNames,
+          *services_.shortPaths,
+          *services_.prompts,
+          *feedback_,
+          pathStyle_};
 }
 
 void TForm1::runCommand(const std::function<void()>& command) {
@@ -186,12 +239,86 @@ void TForm1::ToolButton29Click() {
 
 void TForm1::SaveCfgFile1Click() {
   runCommand([this] {
-    if (writeResponseFile(state_, *files_, pathStyle_)) {
-      feedback_->showMessageBox(MessageKind::Plain, fmsxOptionText(state_.fmsxOptions));
+    if (const auto text = checkResponseFile(state_, *services_.files, pathStyle_)) {
+      feedback_->showMessageBox(MessageKind::Plain, *text);
     }
   });
 }
 
-void TForm1::closeEvent(QCloseEvent* event) { event->accept(); }
+void TForm1::RunB1Click() {
+  runCommand([this] { runCurrent(state_, startEnvironment()); });
+}
+
+void TForm1::runfClick() {
+  runCommand([this] { runFmsx(state_, startEnvironment()); });
+}
+
+void TForm1::ToolButton9Click() {
+  runCommand([this] { runBrmsx(state_, startEnvironment()); });
+}
+
+void TForm1::EditfClick() { fmsxDialog_->exec(); }
+
+void TForm1::ToolButton2Click() { brmsxDialog_->exec(); }
+
+void TForm1::fmsxdosexe1Click() {
+  runCommand([this] { chooseFmsxFolder(state_, panel_.executables, locatorEnvironment()); });
+  refreshMedia();
+}
+
+void TForm1::brmsxexe1Click() {
+  runCommand([this] { chooseBrmsxFolder(state_, panel_.executables, locatorEnvironment()); });
+  refreshMedia();
+}
+
+void TForm1::exefClick() {
+  runCommand(
+      [this] { takeListedFmsx(state_, panel_.executables, fileList_, locatorEnvironment()); });
+  refreshMedia();
+}
+
+void TForm1::ToolButton17Click() {
+  runCommand(
+      [this] { takeListedBrmsx(state_, panel_.executables, fileList_, locatorEnvironment()); });
+  refreshMedia();
+}
+
+void TForm1::LoadConfig1Click() {
+  runCommand([this] { config_.LoadConfig(state_, panel_); });
+  refreshMedia();
+}
+
+void TForm1::SaveConfig1Click() {
+  runCommand([this] { config_.SaveConfig(state_); });
+}
+
+void TForm1::GetfMSXDOSexe1Click() {
+  markKnownExecutables(state_, panel_.executables, *services_.files);
+  refreshMedia();
+}
+
+bool TForm1::saveBeforeClosing() {
+  try {
+    config_.SaveConfig(state_);
+    return true;
+  } catch (const Failure& failure) {
+    feedback_->reportError(failure.what());
+  }
+  // Without this question a folder that cannot be written would keep the program from ever
+  // closing.
+  const auto answer =
+      QMessageBox::question(this, toQt(kApplicationTitle),
+                            QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  return answer == QMessageBox::Yes;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (saveBeforeClosing()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
 
 }  // namespace vorlent

@@ -6,16 +6,16 @@
 #include <memory>
 
 #include "browser/FileList.h"
+#include "launch/EmulatorStart.h"
+#include "launch/ExecutableLocator.h"
 #include "launch/LauncherState.h"
 #include "launch/MediaPanelState.h"
 #include "media/MediaKinds.h"
 #include "media/MediaPanel.h"
-#include "platform/CurrentFolder.h"
-#include "platform/FileSystem.h"
-#include "platform/PathStyle.h"
-#include "platform/ShortPaths.h"
+#include "settings/ConfigFile.h"
 #include "ui/EmulatorTabs.h"
 #include "ui/MainMenu.h"
+#include "ui/MainWindowServices.h"
 #include "ui/MediaToolbar.h"
 #include "ui/QtFeedback.h"
 #include "ui/SoundCuePlayer.h"
@@ -27,12 +27,18 @@ class QToolButton;
 
 namespace vorlent {
 
-// The main window. It owns the launcher state and the feedback channels; each command handler
-// runs one core operation through runCommand and then refreshes what it shows from the state.
+class TForm2;
+class TFormBR;
+
+// The main window. It owns the launcher state, the media panel's state, the file list and the
+// feedback channels; each command handler runs one core operation through runCommand and then
+// shows the state afresh.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
+  // Runs the start-up sequence: tabs, drives, configuration, executables, first listing.
+  explicit TForm1(MainWindowServices services, QWidget* parent = nullptr);
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
@@ -40,13 +46,19 @@ class TForm1 : public QMainWindow {
   MediaPanelState& mediaPanelState() { return panel_; }
   FileList& fileList() { return fileList_; }
   Feedback& feedback() { return *feedback_; }
+  const SoundCuePlayer& sounds() const { return sounds_; }
   const MainMenu& mainMenu() const { return menu_; }
   const EmulatorTabs& emulatorTabs() const { return tabs_; }
   const MediaToolbar& mediaToolbar() const { return media_; }
+  TForm2& fmsxDialog() { return *fmsxDialog_; }
+  TFormBR& brmsxDialog() { return *brmsxDialog_; }
 
   // Runs a command at the event boundary: a Failure it throws goes to the general error report
   // and the window stays usable.
   void runCommand(const std::function<void()>& command);
+
+  // Shows the launcher state and the media panel's state in every control that shows them.
+  void refreshMedia();
 
   void ClosetClick();
   void PageControl1Change();
@@ -54,9 +66,18 @@ class TForm1 : public QMainWindow {
   void fMSXMSDOS1Click();
   void ToolButton29Click();
   void SaveCfgFile1Click();
-
-  // Shows the launcher state and the media panel's state in every control that shows them.
-  void refreshMedia();
+  void RunB1Click();
+  void runfClick();
+  void ToolButton9Click();
+  void EditfClick();
+  void ToolButton2Click();
+  void fmsxdosexe1Click();
+  void brmsxexe1Click();
+  void exefClick();
+  void ToolButton17Click();
+  void LoadConfig1Click();
+  void SaveConfig1Click();
+  void GetfMSXDOSexe1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -68,19 +89,23 @@ class TForm1 : public QMainWindow {
   void buildStatusLine();
   void buildStatusBar();
   void connectCommands();
-  void addBand(QToolBar* band);
   void connectMediaCommands();
   void connectRadioMenu(const RadioMenu& menu, EmulatorKind emulator, bool model);
+  void addBand(QToolBar* band);
+  void runStartUp();
   // Runs a media command and shows its effect.
   void mediaCommand(const std::function<void(MediaPanel&)>& command);
+  StartEnvironment startEnvironment();
+  LocatorEnvironment locatorEnvironment();
+  // Saves at close; false when the save failed and the user keeps the window open.
+  bool saveBeforeClosing();
 
+  MainWindowServices services_;
+  PathStyle pathStyle_;
   LauncherState state_;
   MediaPanelState panel_;
   FileList fileList_;
-  std::unique_ptr<CurrentFolder> currentFolder_;
-  std::unique_ptr<ShortPaths> shortPaths_;
-  std::unique_ptr<FileSystem> files_;
-  PathStyle pathStyle_;
+  ConfigFile config_;
   SoundCuePlayer sounds_;
   MainMenu menu_;
   EmulatorTabs tabs_;
@@ -92,7 +117,10 @@ class TForm1 : public QMainWindow {
   QLineEdit* statusLine_ = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
   std::unique_ptr<QtFeedback> feedback_;
+  std::unique_ptr<Prompts> qtPrompts_;
   std::unique_ptr<MediaPanel> mediaPanel_;
+  TForm2* fmsxDialog_ = nullptr;
+  TFormBR* brmsxDialog_ = nullptr;
 };
 
 }  // namespace vorlent

@@ -10,6 +10,7 @@
 
 #include "platform/Failure.h"
 #include "support/NextMessageBox.h"
+#include "support/TestServices.h"
 #include "ui/SoundCuePlayer.h"
 #include "ui/Unit1.h"
 
@@ -35,7 +36,8 @@ class FeedbackTest : public QObject {
 };
 
 void FeedbackTest::mainWindowStartsWithItsCaptionStatusLineAndPanels() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.show();
   QCOMPARE(window.windowTitle(), QStringLiteral("MSX Vorlent! for brMSX2.6 & fMSX MS-DOS1.6b2a"));
 
@@ -61,7 +63,8 @@ void FeedbackTest::mainWindowStartsWithItsCaptionStatusLineAndPanels() {
 }
 
 void FeedbackTest::statusLineAndPanelsTakeTheLatestText() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.feedback().showStatus("スロット１に \"A.ROM\" を挿入しました。");
   window.feedback().showStatus("second");
   QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
@@ -94,7 +97,8 @@ void FeedbackTest::messageBoxesCarryTheirCaptionAndIcon() {
   QFETCH(int, kind);
   QFETCH(QString, caption);
   QFETCH(int, icon);
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   NextMessageBox next;
   window.feedback().showMessageBox(static_cast<MessageKind>(kind), "-sound 3 \r\n<b>x</b>");
   QVERIFY(next.seen().has_value());
@@ -119,7 +123,8 @@ void FeedbackTest::errorReportAppliesTheFullStopRule_data() {
 void FeedbackTest::errorReportAppliesTheFullStopRule() {
   QFETCH(QString, failure);
   QFETCH(QString, shown);
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   NextMessageBox next;
   window.feedback().reportError(failure.toStdString());
   QVERIFY(next.seen().has_value());
@@ -130,7 +135,8 @@ void FeedbackTest::errorReportAppliesTheFullStopRule() {
 }
 
 void FeedbackTest::aFailureInACommandIsReportedAndTheWindowStaysUsable() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.show();
   bool ranToTheEnd = false;
   NextMessageBox next;
@@ -152,7 +158,8 @@ void FeedbackTest::aFailureInACommandIsReportedAndTheWindowStaysUsable() {
 }
 
 void FeedbackTest::ctrlQClosesTheMainWindow() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);

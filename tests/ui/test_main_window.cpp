@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 #include "support/NextMessageBox.h"
+#include "support/RecordingProcessStarter.h"
+#include "support/TestServices.h"
 #include "ui/QtText.h"
 #include "ui/Unit1.h"
 
@@ -32,6 +35,10 @@ class MainWindowTest : public QObject {
   void mountingAFocusedRomShowsItOnTheSlot();
   void tabSwitchRenamesTheMapperItemsAndEnablesDriveTwo();
   void radioMenusFollowTheState();
+  void f5StartsTheEmulatorOfTheActiveTab();
+  void closingSavesAndTheNextStartRestores();
+  void aBrokenConfigurationIsReportedAndStartUpGoesOn();
+  void aFailedSaveAsksBeforeClosing();
 };
 
 namespace {
@@ -64,7 +71,8 @@ QMenu* topMenu(TForm1& window, const QString& caption) {
 }  // namespace
 
 void MainWindowTest::menuBarHoldsEveryItemWithItsShortcut() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   const struct {
     QString menu;
     QStringList items;
@@ -101,7 +109,8 @@ void MainWindowTest::menuBarHoldsEveryItemWithItsShortcut() {
 }
 
 void MainWindowTest::debugMenuIsNeverShown() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.show();
   QMenu* debug = topMenu(window, QStringLiteral("Debug(&D)"));
   QVERIFY(debug != nullptr);
@@ -118,7 +127,8 @@ void MainWindowTest::debugMenuIsNeverShown() {
 }
 
 void MainWindowTest::emulatorTabsAndTheirToolbars() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   const QTabWidget* tabs = window.emulatorTabs().pageControl;
   QCOMPARE(tabs->count(), 3);
   QCOMPARE(tabs->tabText(0), QStringLiteral("BRMSX 2.6(MS-DOS)"));
@@ -158,7 +168,8 @@ void MainWindowTest::emulatorTabsAndTheirToolbars() {
 }
 
 void MainWindowTest::mediaToolbarButtonsAndMenus() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   const auto& media = window.mediaToolbar();
   QCOMPARE(media.bar->windowTitle(), QStringLiteral("イメージ操作"));
   QCOMPARE(media.cartridgeSlots[0].button->text(), QStringLiteral("スロット　１"));
@@ -185,7 +196,8 @@ void MainWindowTest::mediaToolbarButtonsAndMenus() {
 }
 
 void MainWindowTest::functionKeysSwitchTheActiveEmulator() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QTest::keyClick(&window, Qt::Key_F10);
@@ -197,7 +209,8 @@ void MainWindowTest::functionKeysSwitchTheActiveEmulator() {
 }
 
 void MainWindowTest::commandCheckShowsTheBrmsxLineAndItsLength() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.state().brmsxExePath = "/emu/BRMSX.EXE";
   window.state().brmsxModel = 1;
   window.state().drive1Path = std::string(vorlent::kPcDriveMarker);
@@ -214,7 +227,8 @@ void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
   QFile exe(emulatorFolder.filePath(QStringLiteral("FMSX-DOS.EXE")));
   QVERIFY(exe.open(QIODevice::WriteOnly));
   exe.close();
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.state().fmsxExePath = vorlent::toCore(exe.fileName());
   window.state().fmsxOptions.sound = 3;
   NextMessageBox next;
@@ -229,7 +243,8 @@ void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
 
 void MainWindowTest::cfgCheckShowsNothingWhenNothingIsWritten() {
   QTemporaryDir emulatorFolder;
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.state().fmsxExePath =
       vorlent::toCore(emulatorFolder.filePath(QStringLiteral("FMSX-DOS.EXE")));
   window.state().fmsxOptions.sound = 3;
@@ -245,7 +260,8 @@ void MainWindowTest::mountingAFocusedRomShowsItOnTheSlot() {
   QFile rom(folder.filePath(QStringLiteral("GAME.ROM")));
   QVERIFY(rom.open(QIODevice::WriteOnly));
   rom.close();
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   vorlent::FileListEntry entry;
   entry.caption = "GAME.ROM";
   entry.fullPath = vorlent::toCore(rom.fileName());
@@ -279,7 +295,8 @@ void MainWindowTest::mountingAFocusedRomShowsItOnTheSlot() {
 }
 
 void MainWindowTest::tabSwitchRenamesTheMapperItemsAndEnablesDriveTwo() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   const auto& media = window.mediaToolbar();
   QCOMPARE(media.cartridgeSlots[0].mapperItems[0]->text(),
            QStringLiteral("Generic MegaROM with SCC"));
@@ -294,7 +311,8 @@ void MainWindowTest::tabSwitchRenamesTheMapperItemsAndEnablesDriveTwo() {
 }
 
 void MainWindowTest::radioMenusFollowTheState() {
-  TForm1 window;
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   const auto& tabs = window.emulatorTabs();
   QVERIFY(tabs.fmsxModels.items[1]->isChecked());
   QVERIFY(tabs.brmsxModels.items[0]->isChecked());
@@ -313,6 +331,107 @@ void MainWindowTest::radioMenusFollowTheState() {
   }
   QVERIFY(tabs.brmsxResolutions.items[8]->isChecked());
   QVERIFY(tabs.fmsxModels.items[2]->isChecked());
+}
+
+void MainWindowTest::f5StartsTheEmulatorOfTheActiveTab() {
+  QTemporaryDir programFolder;
+  QTemporaryDir emulatorFolder;
+  auto starts = std::make_shared<std::vector<vorlent::testing::RecordedStart>>();
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  services.processes = std::make_unique<vorlent::testing::RecordingProcessStarter>(starts);
+  TForm1 window(std::move(services));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const std::string emulators = vorlent::toCore(emulatorFolder.path());
+  window.state().brmsxExePath = emulators + "/BRMSX.EXE";
+  window.state().fmsxExePath = emulators + "/FMSX-DOS.EXE";
+  const std::string listed = QDir::currentPath().toStdString();
+
+  QTest::keyClick(&window, Qt::Key_F5);
+  QTest::keyClick(&window, Qt::Key_F10);
+  QTest::keyClick(&window, Qt::Key_F5);
+  QTest::keyClick(&window, Qt::Key_F9);
+  window.emulatorTabs().fmsxRun->click();
+  QCOMPARE(starts->size(), std::size_t(3));
+  QCOMPARE(starts->at(0).commandLine, std::string("BRMSX.EXE -res 0"));
+  QCOMPARE(starts->at(1).commandLine, std::string("FMSX-DOS.EXE"));
+  QCOMPARE(starts->at(2).commandLine, std::string("FMSX-DOS.EXE"));
+  for (const auto& start : *starts) {
+    QCOMPARE(start.currentFolder, emulators);
+  }
+  QCOMPARE(QDir::currentPath().toStdString(), listed);
+}
+
+void MainWindowTest::closingSavesAndTheNextStartRestores() {
+  QTemporaryDir programFolder;
+  QTemporaryDir media;
+  QFile rom(media.filePath(QStringLiteral("GAME.ROM")));
+  QVERIFY(rom.open(QIODevice::WriteOnly));
+  rom.close();
+  {
+    TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+    window.show();
+    window.state().slot1Path = vorlent::toCore(rom.fileName());
+    window.state().slot1Mapper = 13;
+    window.state().brmsxOptions.scc = 1;
+    // The close box runs the same close handling as the close command.
+    QVERIFY(window.close());
+  }
+  QFile saved(programFolder.filePath(QStringLiteral("Vorlent.ini")));
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = saved.readAll().split('\n');
+  QCOMPARE(lines.size(), 101);
+  QCOMPARE(lines.at(8), rom.fileName().toUtf8() + "\r");
+  QCOMPARE(lines.at(9), QByteArray("13\r"));
+
+  TForm1 again(vorlent::testing::servicesIn(programFolder.path()));
+  QCOMPARE(again.state().slot1Path, vorlent::toCore(rom.fileName()));
+  QCOMPARE(again.state().slot1Mapper, 13);
+  QCOMPARE(again.state().brmsxOptions.scc, 1);
+  QCOMPARE(again.state().activeEmulator, EmulatorKind::Brmsx);
+  QCOMPARE(again.mediaToolbar().cartridgeSlots[0].button->toolTip(), QStringLiteral("GAME.ROM"));
+  QVERIFY(again.mediaToolbar().cartridgeSlots[0].ejectItem->isEnabled());
+}
+
+void MainWindowTest::aBrokenConfigurationIsReportedAndStartUpGoesOn() {
+  QTemporaryDir programFolder;
+  QFile ini(programFolder.filePath(QStringLiteral("Vorlent.ini")));
+  QVERIFY(ini.open(QIODevice::WriteOnly));
+  ini.write(programFolder.path().toUtf8() + "\r\n");
+  ini.close();
+  NextMessageBox next;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  QVERIFY(next.seen().has_value());
+  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(int(next.seen()->icon), int(QMessageBox::Critical));
+  // The steps after the load still ran: the tab's mode text and the dialogs are there.
+  QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
+           QStringLiteral("只今、「BRMSX 2.6(MS-DOS)」モードです"));
+  QVERIFY(window.acceptDrops());
+}
+
+void MainWindowTest::aFailedSaveAsksBeforeClosing() {
+  QTemporaryDir programFolder;
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  // A program folder that is gone cannot take the configuration file.
+  services.programFolder += "gone/";
+  TForm1 window(std::move(services));
+  window.show();
+  {
+    NextMessageBox report;
+    NextMessageBox question(QMessageBox::No);
+    QVERIFY(!window.close());
+    QVERIFY(report.seen().has_value());
+    QCOMPARE(int(report.seen()->icon), int(QMessageBox::Critical));
+    QVERIFY(question.seen().has_value());
+    QCOMPARE(question.seen()->text,
+             QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"));
+    QVERIFY(window.isVisible());
+  }
+  NextMessageBox report;
+  NextMessageBox question(QMessageBox::Yes);
+  QVERIFY(window.close());
+  QVERIFY(!window.isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -2,20 +2,42 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <algorithm>
+#include <vector>
 
 namespace vorlent::testing {
 
-NextMessageBox::NextMessageBox() {
+namespace {
+
+// Watchers that have not seen their box yet, oldest first.
+std::vector<NextMessageBox*>& waiting() {
+  static std::vector<NextMessageBox*> watchers;
+  return watchers;
+}
+
+void forget(NextMessageBox* watcher) {
+  auto& watchers = waiting();
+  watchers.erase(std::remove(watchers.begin(), watchers.end(), watcher), watchers.end());
+}
+
+}  // namespace
+
+NextMessageBox::NextMessageBox(QMessageBox::StandardButton answer) : answer_(answer) {
+  waiting().push_back(this);
   timer_.setInterval(10);
   QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
   timer_.start();
 }
 
+NextMessageBox::~NextMessageBox() { forget(this); }
+
 void NextMessageBox::poll() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-  if (box == nullptr || seen_) {
+  if (box == nullptr || seen_ || waiting().empty() || waiting().front() != this ||
+      box->property("answered").toBool()) {
     return;
   }
+  box->setProperty("answered", true);
   SeenMessageBox seen;
   seen.title = box->windowTitle();
   seen.text = box->text();
@@ -27,8 +49,13 @@ void NextMessageBox::poll() {
   }
   seen_ = seen;
   timer_.stop();
-  if (!buttons.isEmpty()) {
-    buttons.front()->click();
+  forget(this);
+  QAbstractButton* press = answer_ == QMessageBox::NoButton ? nullptr : box->button(answer_);
+  if (press == nullptr && !buttons.isEmpty()) {
+    press = buttons.front();
+  }
+  if (press != nullptr) {
+    press->click();
   } else {
     box->reject();
   }

@@ -1,0 +1,22 @@
+#include "ui/MainWindowServices.h"
+
+#include "platform/ProgramFolder.h"
+
+namespace vorlent {
+
+MainWindowServices nativeMainWindowServices() {
+  MainWindowServices services;
+  services.programFolder = programFolder();
+  services.currentFolder = makeCurrentFolder();
+  services.files = makeFileSystem();
+  services.shortPaths = makeShortPaths();
+  services.fileNames = makeFileNameMatcher();
+  services.processes = makeProcessStarter();
+  services.atomicFiles = makeAtomicFiles();
+  services.folders = makeFolderEnumerator();
+  services.drives = makeDrives();
+  services.opener = makeDesktopOpener();
+  return services;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "feedback/Prompts.h"
+#include "platform/AtomicFile.h"
+#include "platform/CurrentFolder.h"
+#include "platform/DesktopOpener.h"
+#include "platform/Drives.h"
+#include "platform/FileNameMatcher.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderEnumerator.h"
+#include "platform/ProcessStarter.h"
+#include "platform/ShortPaths.h"
+
+namespace vorlent {
+
+// What the main window needs of the system, handed in whole so that tests can replace a part
+// (the program's folder, the process starter, the desktop opener, the prompts).
+struct MainWindowServices {
+  // The folder of Vorlent.ini, sound/ and the help file, ending in its delimiter.
+  std::string programFolder;
+  std::unique_ptr<CurrentFolder> currentFolder;
+  std::unique_ptr<FileSystem> files;
+  std::unique_ptr<ShortPaths> shortPaths;
+  std::unique_ptr<FileNameMatcher> fileNames;
+  std::unique_ptr<ProcessStarter> processes;
+  std::unique_ptr<AtomicFiles> atomicFiles;
+  std::unique_ptr<FolderEnumerator> folders;
+  std::unique_ptr<Drives> drives;
+  std::unique_ptr<DesktopOpener> opener;
+  // Nothing: Qt's dialogs over the main window.
+  std::unique_ptr<Prompts> prompts;
+  // Nothing: the desktop's beep.
+  std::function<void()> defaultSound;
+};
+
+// The services of the running program on this platform.
+MainWindowServices nativeMainWindowServices();
+
+}  // namespace vorlent

@@ -1,0 +1,17 @@
+#include "TestServices.h"
+
+#include "ui/QtText.h"
+
+namespace vorlent::testing {
+
+MainWindowServices servicesIn(const QString& programFolder) {
+  MainWindowServices services = nativeMainWindowServices();
+  services.programFolder = toCore(programFolder);
+  if (!services.programFolder.empty() && services.programFolder.back() != '/') {
+    services.programFolder += '/';
+  }
+  services.defaultSound = [] {};
+  return services;
+}
+
+}  // namespace vorlent::testing

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/MainWindowServices.h"
+
+namespace vorlent::testing {
+
+// The native services with the program's folder moved to a test's own folder, so that the
+// window reads and writes Vorlent.ini there, and a silent default sound.
+MainWindowServices servicesIn(const QString& programFolder);
+
+}  // namespace vorlent::testing
