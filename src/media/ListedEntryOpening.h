@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "browser/FileList.h"
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+
+namespace vorlent {
+
+// What opening the listed selection does, decided by the first selected entry (folders and
+// the shell) and by the focused entry's name (media and programs).
+enum class OpeningKind {
+  Nothing,
+  EnterFolder,
+  MountCartridge,  // slot 1
+  MountDisk,       // drive 1
+  MountTape,
+  OpenWithShell,
+  RunProgram,
+  TakeFmsx,
+  TakeBrmsx,
+};
+
+struct Opening {
+  OpeningKind kind = OpeningKind::Nothing;
+  // The first selected entry's full path, for EnterFolder and OpenWithShell.
+  std::string path;
+};
+
+// With entries selected but none focused there is nothing to decide by, so nothing is done.
+Opening decideOpening(const FileList& list, const FileSystem& files, PathStyle style);
+
+// The positions of the list menu's eighteen items.
+inline constexpr std::size_t kListMenuItemCount = 18;
+using ListMenuVisibility = std::array<bool, kListMenuItemCount>;
+
+// Which items of the list menu show for the selection; with entries selected but none
+// focused the menu shows as for no selection.
+ListMenuVisibility listMenuVisibility(const FileList& list, const FileSystem& files,
+                                      PathStyle style);
+
+}  // namespace vorlent
