@@ -1,22 +1,13 @@
 #include "ui/FileListIcons.h"
 
-#include <QApplication>
-#include <QStyle>
+#include "ui/Icons.h"
 
 namespace vorlent {
 
 FileListIcons::FileListIcons() {
-  QStyle* style = QApplication::style();
-  const QIcon file = style->standardIcon(QStyle::SP_FileIcon);
-  icons_.fill(file);
-  icons_[0] = style->standardIcon(QStyle::SP_DirIcon);
-  icons_[3] = style->standardIcon(QStyle::SP_DriveFDIcon);
-  icons_[5] = style->standardIcon(QStyle::SP_ComputerIcon);
-  icons_[6] = style->standardIcon(QStyle::SP_FileDialogToParent);
-  icons_[8] = icons_[3];
-  icons_[9] = icons_[3];
-  icons_[10] = style->standardIcon(QStyle::SP_MediaVolume);
-  icons_[12] = style->standardIcon(QStyle::SP_MediaPlay);
+  for (int index = 0; index < kCount; ++index) {
+    icons_[static_cast<std::size_t>(index)] = fileListIcon(index);
+  }
 }
 
 const QIcon& FileListIcons::icon(int index) const {

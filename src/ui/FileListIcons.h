@@ -6,7 +6,7 @@
 namespace vorlent {
 
 // The nineteen pictures of the file list by icon index, each at 32 x 32 for the large-icon view
-// and 16 x 16 for the other views. Until the drawn set arrives they are the style's own icons.
+// and 16 x 16 for the other views.
 class FileListIcons {
  public:
   static constexpr int kCount = 19;

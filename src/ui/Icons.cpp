@@ -43,16 +43,23 @@ QIcon fileListIcon(int index) {
   return cached(QStringLiteral(":/icons/files/%1.svg").arg(index));
 }
 
-QIcon driveIcon(std::string_view typeLabel) {
+QIcon driveIcon(DriveType type) {
   const char* name = "fixed";
-  if (typeLabel == "RDD") {
-    name = "removable";
-  } else if (typeLabel == "NTD") {
-    name = "remote";
-  } else if (typeLabel == " CD") {
-    name = "cdrom";
-  } else if (typeLabel == "RAM") {
-    name = "ramdisk";
+  switch (type) {
+    case DriveType::Removable:
+      name = "removable";
+      break;
+    case DriveType::Remote:
+      name = "remote";
+      break;
+    case DriveType::CdRom:
+      name = "cdrom";
+      break;
+    case DriveType::RamDisk:
+      name = "ramdisk";
+      break;
+    default:
+      break;
   }
   return cached(QStringLiteral(":/icons/drives/%1.svg").arg(QLatin1String(name)));
 }

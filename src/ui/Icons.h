@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QIcon>
-#include <string_view>
+#include "platform/Drives.h"
 
 namespace vorlent {
 
@@ -44,9 +44,8 @@ QIcon mediaIcon(int index);
 // The file list's pictures by icon index 0 to 18, drawn for 32 and 16 pixels alike.
 QIcon fileListIcon(int index);
 
-// A drive button's picture by its four-character type label ("HDD", "RDD", "NTD", " CD",
-// "RAM").
-QIcon driveIcon(std::string_view typeLabel);
+// A drive button's picture by the drive's type.
+QIcon driveIcon(DriveType type);
 
 QIcon programIcon();
 

@@ -17,6 +17,7 @@
 #include "launch/FmsxCommand.h"
 #include "launch/ResponseFileCheck.h"
 #include "platform/Failure.h"
+#include "ui/BandButton.h"
 #include "ui/Icons.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtText.h"
@@ -29,25 +30,6 @@ namespace vorlent {
 namespace {
 
 constexpr std::array<int, 3> kStatusPanelWidths = {150, 360, 50};
-
-QToolButton* bandButton(QToolBar* bar, const QString& objectName, const QString& caption,
-                        const QIcon& icon) {
-  auto* button = new QToolButton(bar);
-  button->setObjectName(objectName);
-  button->setText(caption);
-  button->setIcon(icon);
-  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  button->setFixedSize(41, 35);
-  button->setAutoRaise(true);
-  button->setIconSize(QSize(16, 16));
-  button->setProperty("bandAction", QVariant::fromValue(bar->addWidget(button)));
-  return button;
-}
-
-// The toolbar action that shows or hides a button added to a band.
-QAction* bandAction(QToolButton* button) {
-  return button->property("bandAction").value<QAction*>();
-}
 
 }  // namespace
 
@@ -68,7 +50,6 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   setWindowIcon(programIcon());
   setFont(windowFont());
   resize(725, 413);
-  setCentralWidget(new QWidget(this));
   menu_ = buildMainMenu(*menuBar());
   buildDriveBand();
   buildTabsBand();
@@ -78,8 +59,10 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   feedback_ = std::make_unique<QtFeedback>(this, statusLine_, statusPanels_, sounds_);
   mediaPanel_ =
       std::make_unique<MediaPanel>(state_, panel_, *feedback_, *services_.shortPaths, pathStyle_);
+  buildFileList();
   connectCommands();
   connectMediaCommands();
+  connectListCommands();
   runStartUp();
 }
 
@@ -87,12 +70,17 @@ void TForm1::runStartUp() {
   // Each step reports its own failure and the next one runs, so that a broken configuration
   // file still leaves a listed folder, a caption and a drop target.
   tabs_.pageControl->setCurrentIndex(0);
+  GetDrive1Click();
   PageControl1Change();
   LoadConfig1Click();
   GetfMSXDOSexe1Click();
+  ListviewMake1Click();
+  CountOBJ1Click();
+  DriveSize1Click();
+  setAcceptDrops(true);
+  // The dialogs are made after the load, so that they show the loaded options.
   fmsxDialog_ = new TForm2(state_.fmsxOptions, this);
   brmsxDialog_ = new TFormBR(state_.brmsxOptions, this);
-  setAcceptDrops(true);
   refreshMedia();
 }
 
@@ -107,10 +95,14 @@ void TForm1::addBand(QToolBar* band) {
 void TForm1::buildDriveBand() {
   driveBar_ = new QToolBar(QStringLiteral("ドライブ＆表示"), this);
   driveBar_->setObjectName(QStringLiteral("ToolBar2"));
+  // The band hands its icon size and style to every button on it.
+  driveBar_->setIconSize(QSize(16, 16));
+  driveBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   for (std::size_t i = 0; i < driveButtons_.size(); ++i) {
     const QChar letter(static_cast<char16_t>(u'a' + i));
-    driveButtons_[i] = bandButton(driveBar_, QString(letter),
-                                  QString(letter.toUpper()) + QLatin1Char(':'), driveIcon("HDD"));
+    driveButtons_[i] =
+        bandButton(driveBar_, QString(letter), QString(letter.toUpper()) + QLatin1Char(':'),
+                   driveIcon(DriveType::Fixed));
     bandAction(driveButtons_[i])->setVisible(false);
   }
   driveBar_->addSeparator();

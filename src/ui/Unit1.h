@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "browser/FileList.h"
+#include "browser/Navigator.h"
+#include "browser/ViewStyle.h"
 #include "launch/EmulatorStart.h"
 #include "launch/ExecutableLocator.h"
 #include "launch/LauncherState.h"
@@ -14,9 +16,12 @@
 #include "media/MediaPanel.h"
 #include "settings/ConfigFile.h"
 #include "ui/EmulatorTabs.h"
+#include "ui/FileListIcons.h"
+#include "ui/ListMenu.h"
 #include "ui/MainMenu.h"
 #include "ui/MainWindowServices.h"
 #include "ui/MediaToolbar.h"
+#include "ui/QtBusyIndicator.h"
 #include "ui/QtFeedback.h"
 #include "ui/SoundCuePlayer.h"
 
@@ -27,6 +32,8 @@ class QToolButton;
 
 namespace vorlent {
 
+class FileListModel;
+class FileListViews;
 class TForm2;
 class TFormBR;
 
@@ -50,6 +57,11 @@ class TForm1 : public QMainWindow {
   const MainMenu& mainMenu() const { return menu_; }
   const EmulatorTabs& emulatorTabs() const { return tabs_; }
   const MediaToolbar& mediaToolbar() const { return media_; }
+  Navigator& navigator() { return *navigator_; }
+  FileListViews& fileListViews() { return *listViews_; }
+  const ListMenu& listMenu() const { return listMenu_; }
+  // The tooltip root, caption and visibility of the drive buttons `a` to `z`.
+  QToolButton* driveButton(char letter) const;
   TForm2& fmsxDialog() { return *fmsxDialog_; }
   TFormBR& brmsxDialog() { return *brmsxDialog_; }
 
@@ -79,6 +91,20 @@ class TForm1 : public QMainWindow {
   void SaveConfig1Click();
   void GetfMSXDOSexe1Click();
 
+  // The file list and navigation.
+  void ListView1DblClick();
+  void PopupMenulistPopup();
+  void ListviewMake1Click();
+  void InformationNew1Click();
+  void GetDrive1Click();
+  void CountOBJ1Click();
+  void DriveSize1Click();
+  void ToolButton32Click();
+  void OpenDirectory1Click();
+  void CustomSort1Click();
+  void aClick(char letter);
+  void setViewStyle(ViewStyle style);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -93,6 +119,12 @@ class TForm1 : public QMainWindow {
   void connectRadioMenu(const RadioMenu& menu, EmulatorKind emulator, bool model);
   void addBand(QToolBar* band);
   void runStartUp();
+  void buildFileList();
+  void connectListCommands();
+  void refreshDriveButtons();
+  // Runs a navigation command and shows the drive buttons afresh.
+  void navigationCommand(const std::function<void(Navigator&)>& command);
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // Runs a media command and shows its effect.
   void mediaCommand(const std::function<void(MediaPanel&)>& command);
   StartEnvironment startEnvironment();
@@ -119,6 +151,12 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<QtFeedback> feedback_;
   std::unique_ptr<Prompts> qtPrompts_;
   std::unique_ptr<MediaPanel> mediaPanel_;
+  QtBusyIndicator busy_;
+  FileListIcons listIcons_;
+  FileListModel* listModel_ = nullptr;
+  FileListViews* listViews_ = nullptr;
+  ListMenu listMenu_;
+  std::unique_ptr<Navigator> navigator_;
   TForm2* fmsxDialog_ = nullptr;
   TFormBR* brmsxDialog_ = nullptr;
 };

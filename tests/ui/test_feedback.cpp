@@ -22,6 +22,8 @@ class FeedbackTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // Every test starts in the same folder, whatever folder the one before left current.
+  void init() { QVERIFY(QDir::setCurrent(startFolder_)); }
   void mainWindowStartsWithItsCaptionStatusLineAndPanels();
   void statusLineAndPanelsTakeTheLatestText();
   void messageBoxesCarryTheirCaptionAndIcon_data();
@@ -33,13 +35,17 @@ class FeedbackTest : public QObject {
   void aMissingCueGivesTheDefaultSound();
   void aNewCueReplacesTheOneBefore();
   void theShippedCuesAreShortMonoWaves();
+
+ private:
+  QString startFolder_ = QDir::currentPath();
 };
 
 void FeedbackTest::mainWindowStartsWithItsCaptionStatusLineAndPanels() {
   QTemporaryDir programFolder;
   TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.show();
-  QCOMPARE(window.windowTitle(), QStringLiteral("MSX Vorlent! for brMSX2.6 & fMSX MS-DOS1.6b2a"));
+  // The first listing has replaced the initial caption with the listed folder.
+  QCOMPARE(window.windowTitle(), QDir::currentPath());
 
   auto* statusLine = window.findChild<QLineEdit*>(QStringLiteral("StatusLine"));
   QVERIFY(statusLine != nullptr);
@@ -57,7 +63,7 @@ void FeedbackTest::mainWindowStartsWithItsCaptionStatusLineAndPanels() {
     QVERIFY(panel != nullptr);
     QCOMPARE(panel->width(), widths[i]);
   }
-  // The listing fills panels 0 and 1; the start-up's tab change names the mode in panel 2.
+  // The start-up's tab change names the mode in panel 2.
   QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
            QStringLiteral("只今、「BRMSX 2.6(MS-DOS)」モードです"));
 }
@@ -76,7 +82,6 @@ void FeedbackTest::statusLineAndPanelsTakeTheLatestText() {
            QStringLiteral("総容量"));
   QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
            QStringLiteral("fMSX"));
-  QVERIFY(window.findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text().isEmpty());
 }
 
 void FeedbackTest::messageBoxesCarryTheirCaptionAndIcon_data() {

@@ -24,6 +24,8 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // Every test starts in the same folder, whatever folder the one before left current.
+  void init() { QVERIFY(QDir::setCurrent(startFolder_)); }
   void menuBarHoldsEveryItemWithItsShortcut();
   void debugMenuIsNeverShown();
   void emulatorTabsAndTheirToolbars();
@@ -39,6 +41,9 @@ class MainWindowTest : public QObject {
   void closingSavesAndTheNextStartRestores();
   void aBrokenConfigurationIsReportedAndStartUpGoesOn();
   void aFailedSaveAsksBeforeClosing();
+
+ private:
+  QString startFolder_ = QDir::currentPath();
 };
 
 namespace {

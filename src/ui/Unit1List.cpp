@@ -1,0 +1,218 @@
+// The file list of the main window, its context menu, the drive band and the view commands:
+// each runs one navigation or opening command, then the window shows the state afresh.
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QListView>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <algorithm>
+
+#include "browser/ListSort.h"
+#include "media/ListedEntryOpening.h"
+#include "ui/BandButton.h"
+#include "ui/FileListModel.h"
+#include "ui/FileListViews.h"
+#include "ui/Icons.h"
+#include "ui/QtText.h"
+#include "ui/Unit1.h"
+
+namespace vorlent {
+
+void TForm1::buildFileList() {
+  listModel_ = new FileListModel(fileList_, listIcons_, this);
+  listViews_ = new FileListViews(*listModel_, this);
+  listViews_->setObjectName(QStringLiteral("ListView1"));
+  setCentralWidget(listViews_);
+  listMenu_ = buildListMenu(this);
+  listMenu_.menu->setSeparatorsCollapsible(true);
+  navigator_ = std::make_unique<Navigator>(
+      fileList_, NavigatorServices{*services_.currentFolder, *services_.folders, *services_.drives,
+                                   *services_.files, *services_.opener, *feedback_,
+                                   *services_.prompts, busy_});
+  navigator_->setListedFolderHook(
+      [this](std::string_view folder) { setWindowTitle(toQt(folder)); });
+}
+
+void TForm1::connectListCommands() {
+  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(listViews_->iconView()),
+                                  static_cast<QAbstractItemView*>(listViews_->detailsView())}) {
+    connect(view, &QAbstractItemView::doubleClicked, this, &TForm1::ListView1DblClick);
+    view->installEventFilter(this);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
+      PopupMenulistPopup();
+      listMenu_.menu->popup(view->viewport()->mapToGlobal(at));
+    });
+  }
+
+  const auto& items = listMenu_.items;
+  connect(items[3], &QAction::triggered, this, &TForm1::ListView1DblClick);
+  connect(items[4], &QAction::triggered, this, &TForm1::OpenDirectory1Click);
+  connect(items[6], &QAction::triggered, media_.cartridgeSlots[0].button, &QToolButton::click);
+  connect(items[7], &QAction::triggered, media_.cartridgeSlots[1].button, &QToolButton::click);
+  // Drive 2's item stays usable while brMSX disables its button.
+  connect(items[8], &QAction::triggered, this, [this] {
+    mediaCommand([this](MediaPanel& media) { media.MountDisk(fileList_, DiskDrive::Drive1); });
+  });
+  connect(items[9], &QAction::triggered, this, [this] {
+    mediaCommand([this](MediaPanel& media) { media.MountDisk(fileList_, DiskDrive::Drive2); });
+  });
+  connect(items[10], &QAction::triggered, media_.tape.button, &QToolButton::click);
+
+  connect(menu_.openFile, &QAction::triggered, this, &TForm1::ListView1DblClick);
+  connect(menu_.openFolder, &QAction::triggered, this, &TForm1::OpenDirectory1Click);
+  connect(menu_.refresh, &QAction::triggered, this, &TForm1::InformationNew1Click);
+  connect(menu_.countObjects, &QAction::triggered, this, &TForm1::CountOBJ1Click);
+  connect(menu_.driveSize, &QAction::triggered, this, &TForm1::DriveSize1Click);
+  connect(menu_.makeListView, &QAction::triggered, this, &TForm1::ListviewMake1Click);
+  connect(menu_.getDrives, &QAction::triggered, this, &TForm1::GetDrive1Click);
+  connect(menu_.customSort, &QAction::triggered, this, &TForm1::CustomSort1Click);
+  connect(chooseFolderButton_, &QToolButton::clicked, this, &TForm1::ToolButton32Click);
+
+  const std::pair<QAction*, ViewStyle> menuStyles[] = {{menu_.bigIcons, ViewStyle::LargeIcons},
+                                                       {menu_.smallIcons, ViewStyle::SmallIcons},
+                                                       {menu_.listView, ViewStyle::List},
+                                                       {menu_.details, ViewStyle::Details}};
+  for (std::size_t i = 0; i < 4; ++i) {
+    const ViewStyle style = menuStyles[i].second;
+    connect(menuStyles[i].first, &QAction::triggered, this, [this, style] { setViewStyle(style); });
+    connect(viewButtons_[i], &QToolButton::clicked, this, [this, style] { setViewStyle(style); });
+  }
+  for (QToolButton* button : driveButtons_) {
+    const char letter = button->objectName().at(0).toLatin1();
+    connect(button, &QToolButton::clicked, this, [this, letter] { aClick(letter); });
+  }
+
+  // The file operations and the join take their places when they are built.
+  for (QAction* unbuilt : {menu_.newFile, menu_.newFolder, menu_.move, menu_.copy, menu_.rename,
+                           menu_.join, menu_.trash}) {
+    unbuilt->setVisible(false);
+  }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // The list taking the focus from another control opens the selection, as a double click does;
+  // the window itself becoming active again does not.
+  if (event->type() == QEvent::FocusIn) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+        reason != Qt::OtherFocusReason) {
+      ListView1DblClick();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+QToolButton* TForm1::driveButton(char letter) const {
+  return letter >= 'a' && letter <= 'z' ? driveButtons_[static_cast<std::size_t>(letter - 'a')]
+                                        : nullptr;
+}
+
+void TForm1::navigationCommand(const std::function<void(Navigator&)>& command) {
+  runCommand([&] { command(*navigator_); });
+  refreshDriveButtons();
+}
+
+void TForm1::refreshDriveButtons() {
+  const DriveButtons& buttons = navigator_->driveButtons();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    QToolButton* button = driveButtons_[i];
+    button->setText(toQt(buttons[i].caption));
+    button->setToolTip(toQt(buttons[i].root));
+    button->setIcon(driveIcon(buttons[i].type));
+    bandAction(button)->setVisible(buttons[i].visible);
+  }
+}
+
+void TForm1::ListView1DblClick() {
+  runCommand([this] {
+    const Opening opening = decideOpening(fileList_, *services_.files, pathStyle_);
+    switch (opening.kind) {
+      case OpeningKind::Nothing:
+        return;
+      case OpeningKind::EnterFolder:
+        navigator_->EnterFolder(opening.path);
+        return;
+      case OpeningKind::MountCartridge:
+        mediaPanel_->MountCartridge(fileList_, CartridgeSlot::Slot1);
+        break;
+      case OpeningKind::MountDisk:
+        mediaPanel_->MountDisk(fileList_, DiskDrive::Drive1);
+        break;
+      case OpeningKind::MountTape:
+        mediaPanel_->MountTape(fileList_);
+        break;
+      case OpeningKind::OpenWithShell: {
+        const BusyScope busy(busy_);
+        services_.opener->open(opening.path, services_.currentFolder->get());
+        return;
+      }
+      case OpeningKind::RunProgram:
+        runListedProgram(fileList_, *services_.processes, *feedback_);
+        return;
+      case OpeningKind::TakeFmsx:
+        takeListedFmsx(state_, panel_.executables, fileList_, locatorEnvironment());
+        break;
+      case OpeningKind::TakeBrmsx:
+        takeListedBrmsx(state_, panel_.executables, fileList_, locatorEnvironment());
+        break;
+    }
+  });
+  refreshMedia();
+  refreshDriveButtons();
+}
+
+void TForm1::PopupMenulistPopup() {
+  const ListMenuVisibility visible = listMenuVisibility(fileList_, *services_.files, pathStyle_);
+  // Items of the file operations and the join stay hidden until those commands are built.
+  static constexpr std::size_t kUnbuilt[] = {0, 1, 12, 13, 14, 15, 17};
+  for (std::size_t i = 0; i < kListMenuItemCount; ++i) {
+    const bool unbuilt =
+        std::find(std::begin(kUnbuilt), std::end(kUnbuilt), i) != std::end(kUnbuilt);
+    listMenu_.items[i]->setVisible(visible[i] && !unbuilt);
+  }
+}
+
+void TForm1::ListviewMake1Click() {
+  navigationCommand([](Navigator& n) { n.ListviewMake1Click(); });
+}
+
+void TForm1::InformationNew1Click() {
+  navigationCommand([](Navigator& n) { n.InformationNew1Click(); });
+}
+
+void TForm1::GetDrive1Click() {
+  navigationCommand([](Navigator& n) { n.GetDrive1Click(); });
+}
+
+void TForm1::CountOBJ1Click() {
+  navigationCommand([](Navigator& n) { n.CountOBJ1Click(); });
+}
+
+void TForm1::DriveSize1Click() {
+  navigationCommand([](Navigator& n) { n.DriveSize1Click(); });
+}
+
+void TForm1::ToolButton32Click() {
+  navigationCommand([](Navigator& n) { n.ToolButton32Click(); });
+}
+
+void TForm1::OpenDirectory1Click() {
+  navigationCommand([](Navigator& n) { n.OpenDirectory1Click(); });
+}
+
+void TForm1::aClick(char letter) {
+  navigationCommand([letter](Navigator& n) { n.aClick(letter); });
+}
+
+void TForm1::CustomSort1Click() {
+  runCommand([this] { vorlent::CustomSort1Click(fileList_); });
+}
+
+void TForm1::setViewStyle(ViewStyle style) { listViews_->setViewStyle(style); }
+
+}  // namespace vorlent
