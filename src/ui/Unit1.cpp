@@ -63,6 +63,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   connectCommands();
   connectMediaCommands();
   connectListCommands();
+  connectFileOperationCommands();
   runStartUp();
 }
 

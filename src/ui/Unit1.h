@@ -105,6 +105,10 @@ class TForm1 : public QMainWindow {
   void aClick(char letter);
   void setViewStyle(ViewStyle style);
 
+  // File operations and the join: declared and defined in Unit1FileOps.cpp.
+  // (begin file operations)
+  // (end file operations)
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -121,6 +125,7 @@ class TForm1 : public QMainWindow {
   void runStartUp();
   void buildFileList();
   void connectListCommands();
+  void connectFileOperationCommands();
   void refreshDriveButtons();
   // Runs a navigation command and shows the drive buttons afresh.
   void navigationCommand(const std::function<void(Navigator&)>& command);
