@@ -15,9 +15,9 @@ def svg(body, size=16):
             f'viewBox="0 0 16 16">{body}</svg>\n')
 
 
-def rect(x, y, w, h, fill, rx=1.0, stroke=LINE, extra=""):
+def rect(x, y, w, h, fill, rx=1.0, stroke=LINE, width=1.0):
     return (f'<rect x="{x}" y="{y}" width="{w}" height="{h}" rx="{rx}" fill="{fill}" '
-            f'stroke="{stroke}" stroke-width="1" {extra}/>')
+            f'stroke="{stroke}" stroke-width="{width}"/>')
 
 
 def path(d, fill="none", stroke=LINE, width=1.0, extra=""):
@@ -119,9 +119,9 @@ def file_icons():
         12: f'<circle cx="8" cy="8" r="6.5" fill="#7d8597" stroke="{LINE}"/>' +
         "".join(f'<circle cx="{x}" cy="{y}" r="1.4" fill="#ffffff"/>'
                 for x, y in ((8, 4.5), (8, 11.5), (4.5, 8), (11.5, 8))),
-        13: document() + rect(5, 7, 6, 5, "#8ecae6", 0.3, extra='stroke-width="0.6"'),
-        14: document() + rect(5, 7, 6, 5, "#95d5b2", 0.3, extra='stroke-width="0.6"'),
-        15: document() + rect(5, 7, 6, 5, "#f4a261", 0.3, extra='stroke-width="0.6"'),
+        13: document() + rect(5, 7, 6, 5, "#8ecae6", 0.3, width=0.6),
+        14: document() + rect(5, 7, 6, 5, "#95d5b2", 0.3, width=0.6),
+        15: document() + rect(5, 7, 6, 5, "#f4a261", 0.3, width=0.6),
         16: document() + f'<circle cx="8" cy="9.5" r="3" fill="#90e0ef" stroke="{LINE}" '
         f'stroke-width="0.6"/>' + path("M5 9.5h6M8 6.5v6", stroke=LINE, width=0.6),
         17: document(lines=True),

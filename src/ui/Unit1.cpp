@@ -22,6 +22,7 @@
 #include "ui/QtPrompts.h"
 #include "ui/QtText.h"
 #include "ui/Unit2.h"
+#include "ui/Unit3.h"
 #include "ui/Unitbr.h"
 #include "ui/WindowFont.h"
 
@@ -30,6 +31,7 @@ namespace vorlent {
 namespace {
 
 constexpr std::array<int, 3> kStatusPanelWidths = {150, 360, 50};
+constexpr std::string_view kHelpFileName = "VORLENT.HLP";
 
 }  // namespace
 
@@ -82,6 +84,11 @@ void TForm1::runStartUp() {
   // The dialogs are made after the load, so that they show the loaded options.
   fmsxDialog_ = new TForm2(state_.fmsxOptions, this);
   brmsxDialog_ = new TFormBR(state_.brmsxOptions, this);
+  aboutBox_ = new TAboutBox(
+      [this](std::string_view link) {
+        services_.opener->open(link, services_.currentFolder->get());
+      },
+      this);
   refreshMedia();
 }
 
@@ -171,6 +178,9 @@ void TForm1::connectCommands() {
   connect(menu_.editFmsx, &QAction::triggered, this, &TForm1::EditfClick);
   connect(menu_.locateBrmsx, &QAction::triggered, this, &TForm1::brmsxexe1Click);
   connect(menu_.locateFmsx, &QAction::triggered, this, &TForm1::fmsxdosexe1Click);
+  connect(menu_.about, &QAction::triggered, this, &TForm1::Info1Click);
+  connect(menu_.help, &QAction::triggered, this, &TForm1::Help2Click);
+  connect(menu_.homePage, &QAction::triggered, this, &TForm1::HomePage1Click);
   connect(menu_.saveConfig, &QAction::triggered, this, &TForm1::SaveConfig1Click);
   connect(menu_.loadConfig, &QAction::triggered, this, &TForm1::LoadConfig1Click);
   connect(menu_.getExeFiles, &QAction::triggered, this, &TForm1::GetfMSXDOSexe1Click);
@@ -288,6 +298,24 @@ void TForm1::SaveConfig1Click() {
 void TForm1::GetfMSXDOSexe1Click() {
   markKnownExecutables(state_, panel_.executables, *services_.files);
   refreshMedia();
+}
+
+void TForm1::Info1Click() { aboutBox_->exec(); }
+
+void TForm1::Help2Click() {
+  // There is no help viewer to report a missing file here, so the window says it.
+  const std::string helpFile = services_.programFolder + std::string(kHelpFileName);
+  runCommand([&] {
+    if (services_.files->fileExists(helpFile)) {
+      services_.opener->open(helpFile, services_.currentFolder->get());
+    } else {
+      feedback_->showMessageBox(MessageKind::Warning, helpFile + " が見つかりません。");
+    }
+  });
+}
+
+void TForm1::HomePage1Click() {
+  runCommand([this] { services_.opener->open(kHomePageAddress, services_.currentFolder->get()); });
 }
 
 bool TForm1::saveBeforeClosing() {

@@ -34,6 +34,7 @@ namespace vorlent {
 
 class FileListModel;
 class FileListViews;
+class TAboutBox;
 class TForm2;
 class TFormBR;
 
@@ -90,6 +91,10 @@ class TForm1 : public QMainWindow {
   void LoadConfig1Click();
   void SaveConfig1Click();
   void GetfMSXDOSexe1Click();
+  void Info1Click();
+  void Help2Click();
+  void HomePage1Click();
+  TAboutBox& aboutBox() { return *aboutBox_; }
 
   // The file list and navigation.
   void ListView1DblClick();
@@ -164,6 +169,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Navigator> navigator_;
   TForm2* fmsxDialog_ = nullptr;
   TFormBR* brmsxDialog_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
 };
 
 }  // namespace vorlent

@@ -1,0 +1,100 @@
+#include "ui/Unit3.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <string>
+
+#include "ui/Icons.h"
+#include "ui/QtText.h"
+#include "ui/WindowFont.h"
+
+namespace vorlent {
+
+namespace {
+
+QLabel* link(QWidget* parent, const char* objectName, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(objectName));
+  label->setStyleSheet(QStringLiteral("color: blue;"));
+  label->setCursor(Qt::PointingHandCursor);
+  return label;
+}
+
+// A label that runs an action when clicked.
+class ClickFilter final : public QObject {
+ public:
+  ClickFilter(QObject* parent, std::function<void()> action)
+      : QObject(parent), action_(std::move(action)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease) {
+      action_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> action_;
+};
+
+}  // namespace
+
+TAboutBox::TAboutBox(std::function<void(std::string_view)> open, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      open_(std::move(open)) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("バージョン情報"));
+  setFixedSize(531, 210);
+  setFont(windowFont());
+  setBackgroundRole(QPalette::Button);
+  setAutoFillBackground(true);
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName(QStringLiteral("ProgramIcon"));
+  icon->setPixmap(programIcon().pixmap(48, 48));
+
+  auto* product = new QLabel(QStringLiteral("MSX Vorlent! Ver 1.96(J)"), this);
+  product->setObjectName(QStringLiteral("ProductName"));
+  product->setFont(windowFont(13));
+
+  const QString lines[] = {
+      QStringLiteral("このソフトウェアはフリーソフトです。個人で利用する限り、自由に使用・"
+                     "複製・配布することができます。"),
+      QStringLiteral("転載や雑誌などへの収録を希望される場合は、作者までご一報下さい。"),
+      QStringLiteral("このソフトウェアを使用したことによって生じたいかなる損害についても、"
+                     "作者は一切の責任を負いません。"),
+  };
+  auto* text = new QVBoxLayout;
+  text->addWidget(product);
+  for (const QString& line : lines) {
+    auto* label = new QLabel(line, this);
+    label->setWordWrap(true);
+    text->addWidget(label);
+  }
+
+  label1_ = link(this, "Label1", QStringLiteral("URL:") + toQt(kHomePageAddress));
+  version_ = link(this, "Version", QStringLiteral("Mailto:") + toQt(kMailAddress));
+  label1_->installEventFilter(new ClickFilter(label1_, [this] { open_(kHomePageAddress); }));
+  version_->installEventFilter(
+      new ClickFilter(version_, [this] { open_("mailto:" + std::string(kMailAddress)); }));
+  text->addWidget(label1_);
+  text->addWidget(version_);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("OKButton"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(icon, 0, 0, Qt::AlignTop);
+  grid->addLayout(text, 0, 1);
+  grid->addWidget(ok, 1, 1, Qt::AlignRight);
+}
+
+}  // namespace vorlent
