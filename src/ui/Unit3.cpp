@@ -64,13 +64,12 @@ TAboutBox::TAboutBox(std::function<void(std::string_view)> open, QWidget* parent
   product->setFont(windowFont(13));
 
   const QString lines[] = {
-      QStringLiteral("このソフトウェアはフリーソフトです。個人で利用する限り、自由に使用・"
-                     "複製・配布することができます。"),
-      QStringLiteral("転載や雑誌などへの収録を希望される場合は、作者までご一報下さい。"),
-      QStringLiteral("このソフトウェアを使用したことによって生じたいかなる損害についても、"
-                     "作者は一切の責任を負いません。"),
+      QStringLiteral("本ソフトはフリーソフトです。個人の利用に限り自由に使用・複製できます。"),
+      QStringLiteral("雑誌等への収録や転載の際は、作者までご一報下さい。"),
+      QStringLiteral("本ソフトの使用により生じた損害について、作者は一切責任を負いません。"),
   };
   auto* text = new QVBoxLayout;
+  text->setSpacing(4);
   text->addWidget(product);
   for (const QString& line : lines) {
     auto* label = new QLabel(line, this);
