@@ -1,6 +1,6 @@
 # make run: installs what is missing, builds, starts the program.
 # make test: installs what is missing, builds, runs the whole suite (release and sanitizer builds).
-.PHONY: run test deps build build-asan bench clean
+.PHONY: run test deps build build-asan bench screenshots clean
 
 deps:
 	@scripts/install-deps.sh
@@ -22,6 +22,9 @@ test: build build-asan
 
 bench: build
 	@for b in build/release/bin/bench_*; do $$b; done
+
+screenshots: build
+	@cmake --build --preset release --target screenshots
 
 clean:
 	rm -rf build
