@@ -13,21 +13,26 @@ SoundCuePlayer::SoundCuePlayer(QString soundRoot, std::function<void()> defaultS
   if (!defaultSound_) {
     defaultSound_ = [] { QApplication::beep(); };
   }
-  effect_.setVolume(0.8f);
 }
 
 void SoundCuePlayer::play(std::string_view cueFileName) {
   const QString path = soundRoot_ + toQt(cueFileName);
-  effect_.stop();
+  if (effect_) {
+    effect_->stop();
+  }
   if (!QFileInfo(path).isFile()) {
     defaultSound_();
     return;
   }
-  const QUrl source = QUrl::fromLocalFile(path);
-  if (effect_.source() != source) {
-    effect_.setSource(source);
+  if (!effect_) {
+    effect_ = std::make_unique<QSoundEffect>();
+    effect_->setVolume(0.8f);
   }
-  effect_.play();
+  const QUrl source = QUrl::fromLocalFile(path);
+  if (effect_->source() != source) {
+    effect_->setSource(source);
+  }
+  effect_->play();
 }
 
 }  // namespace vorlent

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 namespace vorlent {
@@ -19,12 +20,13 @@ class SoundCuePlayer {
   void play(std::string_view cueFileName);
 
   // The file of the last cue that was found, for inspection.
-  QUrl currentSource() const { return effect_.source(); }
+  QUrl currentSource() const { return effect_ ? effect_->source() : QUrl(); }
 
  private:
   QString soundRoot_;
   std::function<void()> defaultSound_;
-  QSoundEffect effect_;
+  // Made at the first cue: loading the sound backend costs more than the rest of the start.
+  std::unique_ptr<QSoundEffect> effect_;
 };
 
 }  // namespace vorlent
