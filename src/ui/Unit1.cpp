@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -52,6 +54,10 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   setWindowIcon(programIcon());
   setFont(windowFont());
   resize(725, 413);
+  // The restored size sits in the middle of the desktop; the window starts maximised.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
   menu_ = buildMainMenu(*menuBar());
   buildDriveBand();
   buildTabsBand();
