@@ -34,6 +34,15 @@ std::string composed(std::string_view command, bool fmsx, const LauncherState& s
 
 CliResult usageResult() { return {{}, std::string(kUsage), kCliUsage}; }
 
+void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,
+               CurrentFolder& currentFolder, LauncherState& state) {
+  const auto atomicFiles = makeAtomicFiles();
+  MediaPanelState panel;
+  ConfigFile config(configFile ? *configFile : configFilePathIn(programFolder()),
+                    {files, currentFolder, *atomicFiles, nativePathStyle()});
+  config.LoadConfig(state, panel);
+}
+
 CliResult runEmulatorCommand(std::string_view command, std::string_view emulator,
                              const std::optional<std::string>& configFile) {
   if ((command != "command" && command != "options") ||
@@ -42,14 +51,9 @@ CliResult runEmulatorCommand(std::string_view command, std::string_view emulator
   }
   const auto files = makeFileSystem();
   const auto currentFolder = makeCurrentFolder();
-  const auto atomicFiles = makeAtomicFiles();
   LauncherState state;
-  MediaPanelState panel;
   try {
-    // Loaded as the program loads it at start, line 1 making its folder current.
-    ConfigFile config(configFile ? *configFile : configFilePathIn(programFolder()),
-                      {*files, *currentFolder, *atomicFiles, nativePathStyle()});
-    config.LoadConfig(state, panel);
+    loadSetup(configFile, *files, *currentFolder, state);
     return {composed(command, emulator == "fmsx", state, *files, *currentFolder) + "\n", {}, 0};
   } catch (const Failure& failure) {
     return {{}, errorReportText(failure.what()) + "\n", kCliLoadFailed};

@@ -5,6 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "launch/LauncherState.h"
+#include "platform/CurrentFolder.h"
+#include "platform/FileSystem.h"
+
 namespace vorlent {
 
 // The result of one companion command: the bytes for stdout, for stderr, and the exit status.
@@ -18,6 +22,11 @@ inline constexpr int kCliLoadFailed = 1;
 inline constexpr int kCliUsage = 2;
 
 CliResult usageResult();
+
+// Loads the setup as the program loads it at start, line 1 making its folder current: from the
+// given file, or from the Vorlent.ini beside the program. A failure is thrown as Failure.
+void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,
+               CurrentFolder& currentFolder, LauncherState& state);
 
 // "command brmsx|fmsx" and "options brmsx|fmsx", with the configuration file to load (the one
 // beside the program when none is given).

@@ -2,11 +2,8 @@
 
 #include "feedback/Feedback.h"
 #include "launch/EmulatorStart.h"
-#include "platform/AtomicFile.h"
 #include "platform/Failure.h"
 #include "platform/ProcessStarter.h"
-#include "platform/ProgramFolder.h"
-#include "settings/ConfigFile.h"
 
 namespace vorlent {
 
@@ -41,16 +38,12 @@ CliResult runEmulatorStart(std::string_view emulator,
   }
   const auto files = makeFileSystem();
   const auto currentFolder = makeCurrentFolder();
-  const auto atomicFiles = makeAtomicFiles();
   const auto processes = makeProcessStarter();
   CliResult result;
   StderrFeedback feedback(result.err);
   LauncherState state;
-  MediaPanelState panel;
   try {
-    ConfigFile config(configFile ? *configFile : configFilePathIn(programFolder()),
-                      {*files, *currentFolder, *atomicFiles, nativePathStyle()});
-    config.LoadConfig(state, panel);
+    loadSetup(configFile, *files, *currentFolder, state);
     const StartEnvironment environment{
         {*currentFolder, *files, nativePathStyle()}, *processes, feedback};
     const bool started = runEmulator(emulator == "fmsx" ? EmulatorKind::Fmsx : EmulatorKind::Brmsx,

@@ -16,6 +16,7 @@
 
 #include "platform/DosStartPlan.h"
 #include "platform/PathParts.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixDetachedSpawn.h"
 #include "platform/posix/PosixProgramLookup.h"
 #include "platform/posix/PosixUserFolders.h"
@@ -55,23 +56,6 @@ std::optional<std::string> hostFileOf(std::string_view argument) {
   }
   return realPath(path);
 }
-
-// Owns a descriptor.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 struct DirectoryCloser {
   void operator()(DIR* directory) const { ::closedir(directory); }
@@ -168,7 +152,7 @@ void DosBox::removeEndedStagings() {
       continue;
     }
     const std::string folder = *root + "/" + std::string(name);
-    const Descriptor lock(::open((folder + "/" + kLockName).c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor lock(::open((folder + "/" + kLockName).c_str(), O_RDONLY | O_CLOEXEC));
     if (lock.get() >= 0 && ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
       ended.push_back(folder);
     }

@@ -7,35 +7,11 @@
 
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace vorlent {
 
 namespace {
-
-// Owns a file descriptor and closes it on every way out.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-  int get() const { return fd_; }
-
-  // Closes now, so that a failure of the close itself is seen.
-  int close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
-
- private:
-  int fd_;
-};
 
 bool statMode(std::string_view path, mode_t& mode) {
   struct stat info {};
