@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
