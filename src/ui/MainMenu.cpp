@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
+
+#include "ui/Icons.h"
 
 namespace vorlent {
 
@@ -90,6 +93,37 @@ MainMenu buildMainMenu(QMenuBar& bar) {
   m.getDrives = item(m.debugMenu, "GetDrive1", QStringLiteral("Get Drive(&D)"));
   m.debugMenu->addSeparator();
   m.customSort = item(m.debugMenu, "CustomSort1", QStringLiteral("CustomSort"));
+  const std::pair<QAction*, ToolIcon> icons[] = {
+      {m.newFile, ToolIcon::NewFile},
+      {m.newFolder, ToolIcon::NewFolder},
+      {m.openFile, ToolIcon::Open},
+      {m.openFolder, ToolIcon::Folder},
+      {m.close, ToolIcon::Eject},
+      {m.move, ToolIcon::Move},
+      {m.copy, ToolIcon::Copy},
+      {m.rename, ToolIcon::Rename},
+      {m.join, ToolIcon::Join},
+      {m.trash, ToolIcon::Trash},
+      {m.bigIcons, ToolIcon::BigIcons},
+      {m.smallIcons, ToolIcon::SmallIcons},
+      {m.listView, ToolIcon::List},
+      {m.details, ToolIcon::Report},
+      {m.refresh, ToolIcon::Refresh},
+      {m.editBrmsx, ToolIcon::Edit},
+      {m.editFmsx, ToolIcon::Edit},
+      {m.locateBrmsx, ToolIcon::Known},
+      {m.locateFmsx, ToolIcon::Known},
+      {m.switchToBrmsx, ToolIcon::Emulator},
+      {m.switchToFmsx, ToolIcon::Emulator},
+      {m.runCurrent, ToolIcon::Run},
+      {m.about, ToolIcon::About},
+      {m.help, ToolIcon::Help},
+      {m.homePage, ToolIcon::HomePage},
+  };
+  for (const auto& [action, icon] : icons) {
+    action->setIcon(toolIcon(icon));
+  }
+
   m.debugMenu->menuAction()->setVisible(false);
   m.debugMenu->menuAction()->setEnabled(false);
   m.debugMenu->setEnabled(false);

@@ -110,6 +110,15 @@ void MainWindowTest::menuBarHoldsEveryItemWithItsShortcut() {
     QMenu* found = topMenu(window, menu.menu);
     QVERIFY2(found != nullptr, qPrintable(menu.menu));
     QCOMPARE(describe(found), menu.items);
+    for (const QAction* item : found->actions()) {
+      const QMenu* sub = item->menu();
+      for (const QAction* leaf : sub != nullptr ? sub->actions() : QList<QAction*>{}) {
+        QVERIFY2(!leaf->icon().isNull(), qPrintable(leaf->text()));
+      }
+      if (!item->isSeparator() && sub == nullptr) {
+        QVERIFY2(!item->icon().isNull(), qPrintable(item->text()));
+      }
+    }
   }
 }
 
