@@ -12,7 +12,6 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVariant>
 #include <exception>
 
 #include "launch/BrmsxCommand.h"

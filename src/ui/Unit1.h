@@ -159,7 +159,6 @@ class TForm1 : public QMainWindow {
   QLineEdit* statusLine_ = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
   std::unique_ptr<QtFeedback> feedback_;
-  std::unique_ptr<Prompts> qtPrompts_;
   std::unique_ptr<MediaPanel> mediaPanel_;
   QtBusyIndicator busy_;
   FileListIcons listIcons_;
