@@ -11,6 +11,7 @@
 #include "browser/EntryTexts.h"
 #include "browser/ListFolder.h"
 #include "support/TempFolder.h"
+#include "support/WithoutRootRights.h"
 
 namespace vorlent {
 namespace {
@@ -201,12 +202,11 @@ TEST_F(ListFolderTest, AFolderThatCannotBeReadLeavesTheListAsItWas) {
 }
 
 TEST_F(ListFolderTest, AFolderWithoutReadPermission) {
-  if (::geteuid() == 0) {
-    GTEST_SKIP() << "permissions do not hold for root";
-  }
   std::filesystem::create_directory(folder.at("locked"));
-  std::filesystem::permissions(folder.at("locked"), std::filesystem::perms::owner_exec);
-  EXPECT_EQ(list(folder.at("locked")), std::nullopt);
+  std::filesystem::permissions(folder.at("locked"), std::filesystem::perms::owner_exec |
+                                                        std::filesystem::perms::others_exec);
+  EXPECT_TRUE(
+      testing::holdsWithoutRootRights([&] { return list(folder.at("locked")) == std::nullopt; }));
 }
 
 TEST_F(ListFolderTest, ANewListingDiscardsSelectionAndSortOrder) {
