@@ -1,0 +1,13 @@
+#include "fileops/FileOperationTexts.h"
+
+namespace vorlent {
+
+std::string withPath(std::string_view text, std::string_view path) {
+  std::string result(text);
+  if (const auto at = result.find("%s"); at != std::string::npos) {
+    result.replace(at, 2, path);
+  }
+  return result;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,162 @@
+#include "fileops/FileOperations.h"
+
+#include "browser/EntryIcon.h"
+#include "fileops/FileOperationTexts.h"
+#include "fileops/PathList.h"
+#include "platform/PathParts.h"
+
+namespace vorlent {
+
+std::optional<ShellOperationKind> transferOfMenuItem(std::string_view itemName) {
+  const std::string name = asciiLower(itemName);
+  if (name == "movefile1" || name == "movefile2") {
+    return ShellOperationKind::Move;
+  }
+  if (name == "copyfile1" || name == "copyfile2") {
+    return ShellOperationKind::Copy;
+  }
+  return std::nullopt;
+}
+
+std::string FileOperations::pathInCurrentFolder(std::string_view name) const {
+  std::string path = s_.currentFolder.get();
+  if (path.empty() || !isPathDelimiter(path.back(), s_.style)) {
+    path += s_.style == PathStyle::Windows ? '\\' : '/';
+  }
+  path += name;
+  return path;
+}
+
+void FileOperations::warn(std::string_view text) {
+  s_.feedback.playSoundCue(SoundCue::Error);
+  s_.feedback.showMessageBox(MessageKind::Warning, text);
+}
+
+void FileOperations::Newfile() {
+  const std::optional<std::string> name = s_.prompts.askText(kNewFileCaption, kNamePrompt, "");
+  if (!name || name->empty()) {
+    return;
+  }
+  const std::string path = pathInCurrentFolder(*name);
+  if (s_.files.fileExists(path)) {
+    warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFileClash));
+    return;
+  }
+  s_.files.writeFile(path, "");
+  s_.navigator.InformationNew1Click();
+}
+
+void FileOperations::Newdir() {
+  const std::optional<std::string> name = s_.prompts.askText(kNewFolderCaption, kNamePrompt, "");
+  if (!name || name->empty()) {
+    return;
+  }
+  const std::string path = pathInCurrentFolder(*name);
+  if (s_.files.folderExists(path)) {
+    warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFolderClash));
+    return;
+  }
+  if (!s_.changes.createFolders(path)) {
+    warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFolderInvalid));
+    return;
+  }
+  s_.navigator.InformationNew1Click();
+}
+
+void FileOperations::RenameFile1Click() {
+  if (s_.list.selectedCount() != 1) {
+    return;
+  }
+  const FileListEntry* entry = s_.list.focused();
+  if (entry == nullptr) {
+    return;
+  }
+  if (entry->caption == "..") {
+    warn("\"..\"" + std::string(kCannotRenameParent));
+    return;
+  }
+  const std::size_t index = *s_.list.focusedIndex();
+  const std::string oldPath = entry->fullPath;
+  const std::string folder = folderPartWithDelimiter(oldPath, s_.style);
+  if (!s_.files.fileExists(oldPath) && !s_.files.folderExists(oldPath)) {
+    return;
+  }
+  const std::string currentName = fileNamePart(oldPath, s_.style);
+  const std::optional<std::string> answer =
+      s_.prompts.askText(kRenameCaption, kRenamePrompt, currentName);
+  if (!answer || answer->empty() || *answer == currentName) {
+    return;
+  }
+  if (!s_.changes.rename(oldPath, *answer)) {
+    warn(std::string(kRenameFailedFirstLine) + "\r\n" + std::string(kRenameFailedSecondLine));
+    return;
+  }
+  const std::string newPath = folder + *answer;
+  int icon = entry->iconIndex;
+  if (!s_.files.folderExists(newPath)) {
+    icon = kPlainFileIcon;
+    if (const auto size = s_.changes.fileSize(newPath)) {
+      icon = ClassifyEntryIcon(asciiLower(extensionOf(newPath, s_.style)), *size);
+    }
+  }
+  s_.list.update(index, *answer, newPath, icon);
+}
+
+void FileOperations::FileCopy_Move1Click(std::string_view itemName) {
+  const std::optional<ShellOperationKind> kind = transferOfMenuItem(itemName);
+  if (!kind || s_.list.selectedCount() == 0) {
+    return;
+  }
+  const std::string_view prefix =
+      *kind == ShellOperationKind::Move ? kMoveTitlePrefix : kCopyTitlePrefix;
+  const std::optional<std::string> folder = s_.prompts.chooseFolder(
+      std::string(prefix) + std::string(kChooseFolderSuffix), s_.currentFolder.get());
+  if (!folder) {
+    return;
+  }
+  SendToRecycleBin_and_M_and_C(buildPathList(s_.list, s_.files), *folder, *kind, true);
+  s_.navigator.DriveSize1Click();
+  if (*kind == ShellOperationKind::Move) {
+    s_.navigator.InformationNew1Click();
+  }
+}
+
+void FileOperations::DeleteFile1Click() {
+  if (s_.list.selectedCount() == 0) {
+    return;
+  }
+  SendToRecycleBin_and_M_and_C(buildPathList(s_.list, s_.files), "", ShellOperationKind::Delete,
+                               true);
+  s_.navigator.DriveSize1Click();
+  s_.navigator.InformationNew1Click();
+}
+
+void FileOperations::SendToRecycleBin_and_M_and_C(const std::vector<std::string>& paths,
+                                                  std::string_view destination,
+                                                  ShellOperationKind kind, bool showProgress) {
+  if (paths.empty()) {
+    return;
+  }
+  ShellFileRequest request;
+  request.kind = kind;
+  request.sources = paths;
+  if (kind != ShellOperationKind::Delete) {
+    request.destination = destination;
+  }
+  request.showProgress = showProgress;
+  s_.shell.run(request, s_.shellProgress);
+}
+
+void FileOperations::AcceptDroppedFiles(const std::vector<std::string>& dropped,
+                                        std::string_view destination) {
+  for (const std::string& path : dropped) {
+    std::vector<std::string> paths;
+    if (s_.files.fileExists(path) || s_.files.folderExists(path)) {
+      paths.push_back(path);
+    }
+    SendToRecycleBin_and_M_and_C(paths, destination, ShellOperationKind::Copy, true);
+  }
+  s_.navigator.InformationNew1Click();
+}
+
+}  // namespace vorlent

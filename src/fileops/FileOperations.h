@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "browser/FileList.h"
+#include "browser/Navigator.h"
+#include "feedback/Feedback.h"
+#include "feedback/Prompts.h"
+#include "platform/CurrentFolder.h"
+#include "platform/FileChanges.h"
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+#include "platform/ShellFileOperation.h"
+
+namespace vorlent {
+
+// What the file operations reach outside the list; everything must outlive the operations.
+struct FileOperationServices {
+  FileList& list;
+  Navigator& navigator;
+  CurrentFolder& currentFolder;
+  FileSystem& files;
+  FileChanges& changes;
+  ShellFileOperation& shell;
+  ShellFileProgress& shellProgress;
+  Feedback& feedback;
+  Prompts& prompts;
+  PathStyle style;
+};
+
+// Move or copy, told from the name of the menu item that was clicked ("MoveFile1", "MoveFile2",
+// "CopyFile1", "CopyFile2", in any letter case); nothing for any other name.
+std::optional<ShellOperationKind> transferOfMenuItem(std::string_view itemName);
+
+// Plain file management on the listed folder. Each command states its own refusals; a failure
+// it does not handle is thrown as Failure.
+class FileOperations {
+ public:
+  explicit FileOperations(FileOperationServices services) : s_(services) {}
+
+  void Newfile();
+  void Newdir();
+  void RenameFile1Click();
+  void FileCopy_Move1Click(std::string_view itemName);
+  void DeleteFile1Click();
+  // One shell operation over the paths; an empty list does not reach the shell.
+  void SendToRecycleBin_and_M_and_C(const std::vector<std::string>& paths,
+                                    std::string_view destination, ShellOperationKind kind,
+                                    bool showProgress);
+  // Copies each dropped path that exists into the destination (the listed folder), one shell
+  // operation each, then refreshes once.
+  void AcceptDroppedFiles(const std::vector<std::string>& dropped, std::string_view destination);
+
+ private:
+  std::string pathInCurrentFolder(std::string_view name) const;
+  void warn(std::string_view text);
+
+  FileOperationServices s_;
+};
+
+}  // namespace vorlent

@@ -1,0 +1,59 @@
+#include "fileops/JoinFiles.h"
+
+#include <memory>
+
+#include "fileops/FileOperationTexts.h"
+#include "platform/Failure.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr std::size_t kPieceSize = 1 << 20;
+
+}  // namespace
+
+void JoinFiles(const std::vector<std::string>& sources, std::string_view destination,
+               ReadStreams& readers, AtomicFiles& writers) {
+  const auto cannotCreate = [destination] {
+    return Failure(withPath(kCannotCreateDestination, destination));
+  };
+  std::unique_ptr<AtomicFile> output;
+  try {
+    output = writers.create(destination);
+  } catch (const Failure&) {
+    throw cannotCreate();
+  }
+  const auto piece = std::make_unique<char[]>(kPieceSize);
+  for (const std::string& source : sources) {
+    std::unique_ptr<ReadStream> input;
+    try {
+      input = readers.open(source);
+    } catch (const Failure&) {
+      throw Failure(withPath(kCannotOpenSource, source));
+    }
+    for (;;) {
+      std::size_t got = 0;
+      try {
+        got = input->read(piece.get(), kPieceSize);
+      } catch (const Failure&) {
+        throw Failure(withPath(kCannotOpenSource, source));
+      }
+      if (got == 0) {
+        break;
+      }
+      try {
+        output->write(std::string_view(piece.get(), got));
+      } catch (const Failure&) {
+        throw cannotCreate();
+      }
+    }
+  }
+  try {
+    output->commit();
+  } catch (const Failure&) {
+    throw cannotCreate();
+  }
+}
+
+}  // namespace vorlent

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace vorlent {
+
+// A file open for reading from its start, piece by piece.
+class ReadStream {
+ public:
+  virtual ~ReadStream() = default;
+
+  // Reads up to size bytes into buffer; 0 at the end. Failures are thrown as Failure.
+  virtual std::size_t read(char* buffer, std::size_t size) = 0;
+};
+
+// Opens files for reading; an interface so that tests can make a source fail.
+class ReadStreams {
+ public:
+  virtual ~ReadStreams() = default;
+
+  // Failures (missing, a folder, no access) are thrown as Failure.
+  virtual std::unique_ptr<ReadStream> open(std::string_view path) = 0;
+};
+
+std::unique_ptr<ReadStreams> makeReadStreams();
+
+}  // namespace vorlent

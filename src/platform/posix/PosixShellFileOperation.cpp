@@ -1,0 +1,393 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Failure.h"
+#include "platform/ShellFileOperation.h"
+#include "platform/posix/PosixTrash.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr std::size_t kCopyBufferSize = 1 << 20;
+
+std::string withoutTrailingSlashes(std::string_view path) {
+  std::string text(path);
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
+}
+
+std::string nameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string parentOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string inside(const std::string& folder, const std::string& name) {
+  return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+std::optional<struct stat> linkStatus(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) return std::nullopt;
+  return info;
+}
+
+bool sameItem(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+std::vector<std::string> namesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  ::closedir(dir);
+  return names;
+}
+
+std::uint64_t bytesBelow(const std::string& path) {
+  const auto info = linkStatus(path);
+  if (!info) return 0;
+  if (!S_ISDIR(info->st_mode)) {
+    return S_ISREG(info->st_mode) ? static_cast<std::uint64_t>(info->st_size) : 0;
+  }
+  std::uint64_t total = 0;
+  for (const std::string& name : namesIn(path)) total += bytesBelow(inside(path, name));
+  return total;
+}
+
+// Whether the folder lies at or below the other one, by what they really are.
+bool isAtOrBelow(const std::string& folder, const std::string& other) {
+  char* a = ::realpath(folder.c_str(), nullptr);
+  char* b = ::realpath(other.c_str(), nullptr);
+  bool below = false;
+  if (a != nullptr && b != nullptr) {
+    const std::string inner(a);
+    const std::string outer(b);
+    below = inner == outer ||
+            (inner.size() > outer.size() && inner.compare(0, outer.size(), outer) == 0 &&
+             (outer == "/" || inner[outer.size()] == '/'));
+  }
+  std::free(a);
+  std::free(b);
+  return below;
+}
+
+// Closes a descriptor on every way out.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  int close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+// A name beside the target that no one else uses; removed unless it was renamed into place.
+class PartFile {
+ public:
+  explicit PartFile(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    path_ = inside(parentOf(target), ".") + nameOf(target) + ".part" + std::to_string(::getpid()) +
+            "-" + std::to_string(counter.fetch_add(1));
+  }
+  ~PartFile() {
+    if (!placed_) ::unlink(path_.c_str());
+  }
+  PartFile(const PartFile&) = delete;
+  PartFile& operator=(const PartFile&) = delete;
+
+  const std::string& path() const { return path_; }
+  bool placeAt(const std::string& target) {
+    placed_ = ::rename(path_.c_str(), target.c_str()) == 0;
+    return placed_;
+  }
+
+ private:
+  std::string path_;
+  bool placed_ = false;
+};
+
+enum class Outcome { Done, Skipped, Failed, Cancelled };
+
+class Operation {
+ public:
+  Operation(const ShellFileRequest& request, ShellFileProgress& progress)
+      : request_(request), progress_(progress), buffer_(kCopyBufferSize) {}
+
+  void run() {
+    if (request_.kind == ShellOperationKind::Delete) {
+      trashAll();
+    } else {
+      transferAll();
+    }
+    progress_.finished();
+  }
+
+ private:
+  void trashAll() {
+    total_ = request_.sources.size();
+    for (const std::string& source : request_.sources) {
+      if (!report(source)) return;
+      const std::string error = moveToTrash(source);
+      if (!error.empty()) progress_.showError(error);
+      ++done_;
+    }
+    report({});
+  }
+
+  void transferAll() {
+    const std::string destination = withoutTrailingSlashes(request_.destination);
+    const auto folder = linkStatus(destination);
+    if (!folder || !S_ISDIR(folder->st_mode)) {
+      progress_.showError(failureText(destination, folder ? ENOTDIR : errno));
+      return;
+    }
+    for (const std::string& source : request_.sources) {
+      total_ += bytesBelow(withoutTrailingSlashes(source));
+    }
+    for (const std::string& sourceText : request_.sources) {
+      const std::string source = withoutTrailingSlashes(sourceText);
+      const Outcome outcome = request_.kind == ShellOperationKind::Move
+                                  ? moveItem(source, inside(destination, nameOf(source)))
+                                  : copyItem(source, inside(destination, nameOf(source)));
+      if (outcome == Outcome::Cancelled) return;
+    }
+    report({});
+  }
+
+  bool report(const std::string& path) {
+    if (!progress_.progress(done_, total_, path)) cancelled_ = true;
+    return !cancelled_;
+  }
+
+  static std::string failureText(const std::string& path, int code) {
+    return path + " : " + systemFailure(code).what();
+  }
+
+  Outcome fail(const std::string& path, int code) {
+    progress_.showError(failureText(path, code));
+    return Outcome::Failed;
+  }
+
+  // What to do about an existing target; asks unless an earlier answer holds for all.
+  ReplaceAnswer decideClash(const std::string& target, bool targetIsFolder) {
+    if (answerForAll_) return *answerForAll_;
+    const ReplaceChoice choice = progress_.askReplace(target, targetIsFolder);
+    if (choice.applyToAll) answerForAll_ = choice.answer;
+    if (choice.answer == ReplaceAnswer::Cancel) cancelled_ = true;
+    return choice.answer;
+  }
+
+  // A name for a copy of an item into its own folder: "name (copy)", "name (copy 2)", ...
+  static std::string freeCopyName(const std::string& target) {
+    const std::string folder = parentOf(target);
+    const std::string name = nameOf(target);
+    const auto dot = name.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && dot != 0;
+    const std::string stem = hasExtension ? name.substr(0, dot) : name;
+    const std::string extension = hasExtension ? name.substr(dot) : "";
+    for (int number = 1;; ++number) {
+      const std::string mark = number == 1 ? " (copy)" : " (copy " + std::to_string(number) + ")";
+      const std::string candidate = inside(folder, stem + mark + extension);
+      if (!linkStatus(candidate)) return candidate;
+    }
+  }
+
+  Outcome copyItem(const std::string& source, std::string target) {
+    if (cancelled_ || !report(source)) return Outcome::Cancelled;
+    const auto item = linkStatus(source);
+    if (!item) return fail(source, errno);
+    const bool isFolder = S_ISDIR(item->st_mode);
+    if (isFolder && isAtOrBelow(parentOf(target), source)) return fail(source, EINVAL);
+    auto existing = linkStatus(target);
+    if (existing && sameItem(*existing, *item)) {
+      target = freeCopyName(target);
+      existing.reset();
+    }
+    if (existing) {
+      const bool existingIsFolder = S_ISDIR(existing->st_mode);
+      switch (decideClash(target, existingIsFolder)) {
+        case ReplaceAnswer::Cancel:
+          return Outcome::Cancelled;
+        case ReplaceAnswer::Skip:
+          done_ += bytesBelow(source);
+          return Outcome::Skipped;
+        case ReplaceAnswer::Replace:
+          break;
+      }
+      // A folder and a file never replace each other: that would lose the one replaced.
+      if (existingIsFolder != isFolder) return fail(target, existingIsFolder ? EISDIR : ENOTDIR);
+    }
+    if (isFolder) return copyFolder(source, target, *item);
+    if (S_ISLNK(item->st_mode)) return copyLink(source, target);
+    return copyFile(source, target, *item);
+  }
+
+  Outcome copyFolder(const std::string& source, const std::string& target,
+                     const struct stat& item) {
+    if (::mkdir(target.c_str(), (item.st_mode & 07777) | S_IRWXU) != 0 && errno != EEXIST) {
+      return fail(target, errno);
+    }
+    Outcome outcome = Outcome::Done;
+    for (const std::string& name : namesIn(source)) {
+      const Outcome inner = copyItem(inside(source, name), inside(target, name));
+      if (inner == Outcome::Cancelled) return inner;
+      if (inner != Outcome::Done) outcome = inner;
+    }
+    return outcome;
+  }
+
+  Outcome copyLink(const std::string& source, const std::string& target) {
+    std::vector<char> pointee(PATH_MAX + 1);
+    const ssize_t length = ::readlink(source.c_str(), pointee.data(), PATH_MAX);
+    if (length < 0) return fail(source, errno);
+    PartFile part(target);
+    if (::symlink(std::string(pointee.data(), static_cast<std::size_t>(length)).c_str(),
+                  part.path().c_str()) != 0) {
+      return fail(target, errno);
+    }
+    return part.placeAt(target) ? Outcome::Done : fail(target, errno);
+  }
+
+  // The bytes go to a part file beside the target, which takes the target's name only when
+  // complete; a stop or failure on the way leaves the target as it was.
+  Outcome copyFile(const std::string& source, const std::string& target, const struct stat& item) {
+    Descriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) return fail(source, errno);
+    PartFile part(target);
+    Descriptor out(::open(part.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (out.get() < 0) return fail(target, errno);
+    for (;;) {
+      const ssize_t got = ::read(in.get(), buffer_.data(), buffer_.size());
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return fail(source, errno);
+      }
+      if (got == 0) break;
+      for (ssize_t written = 0; written < got;) {
+        const ssize_t now =
+            ::write(out.get(), buffer_.data() + written, static_cast<std::size_t>(got - written));
+        if (now < 0) {
+          if (errno == EINTR) continue;
+          return fail(target, errno);
+        }
+        written += now;
+      }
+      done_ += static_cast<std::uint64_t>(got);
+      if (!report(source)) return Outcome::Cancelled;
+    }
+    ::fchmod(out.get(), item.st_mode & 07777);
+    const struct timespec times[2] = {item.st_atim, item.st_mtim};
+    ::futimens(out.get(), times);
+    if (out.close() != 0) return fail(target, errno);
+    return part.placeAt(target) ? Outcome::Done : fail(target, errno);
+  }
+
+  Outcome moveItem(const std::string& source, const std::string& target) {
+    if (cancelled_ || !report(source)) return Outcome::Cancelled;
+    const auto item = linkStatus(source);
+    if (!item) return fail(source, errno);
+    const bool isFolder = S_ISDIR(item->st_mode);
+    const auto existing = linkStatus(target);
+    if (existing && sameItem(*existing, *item)) {
+      return Outcome::Skipped;  // already where it should go
+    }
+    if (isFolder && isAtOrBelow(parentOf(target), source)) return fail(source, EINVAL);
+    if (existing) {
+      const bool existingIsFolder = S_ISDIR(existing->st_mode);
+      switch (decideClash(target, existingIsFolder)) {
+        case ReplaceAnswer::Cancel:
+          return Outcome::Cancelled;
+        case ReplaceAnswer::Skip:
+          done_ += bytesBelow(source);
+          return Outcome::Skipped;
+        case ReplaceAnswer::Replace:
+          break;
+      }
+      if (existingIsFolder != isFolder) return fail(target, existingIsFolder ? EISDIR : ENOTDIR);
+      if (isFolder) return moveFolderInto(source, target, *item);
+    }
+    if (::rename(source.c_str(), target.c_str()) == 0) {
+      done_ += bytesBelow(target);
+      return Outcome::Done;
+    }
+    if (errno != EXDEV) return fail(source, errno);
+    if (isFolder) return moveFolderInto(source, target, *item);
+    // Across file systems: the source goes only once its copy is complete.
+    const Outcome copied =
+        S_ISLNK(item->st_mode) ? copyLink(source, target) : copyFile(source, target, *item);
+    if (copied != Outcome::Done) return copied;
+    return ::unlink(source.c_str()) == 0 ? Outcome::Done : fail(source, errno);
+  }
+
+  // Moves a folder's content one by one into a folder of the same name; the emptied source
+  // folder goes last. Items skipped or stopped keep the source folder.
+  Outcome moveFolderInto(const std::string& source, const std::string& target,
+                         const struct stat& item) {
+    if (::mkdir(target.c_str(), (item.st_mode & 07777) | S_IRWXU) != 0 && errno != EEXIST) {
+      return fail(target, errno);
+    }
+    Outcome outcome = Outcome::Done;
+    for (const std::string& name : namesIn(source)) {
+      const Outcome inner = moveItem(inside(source, name), inside(target, name));
+      if (inner == Outcome::Cancelled) return inner;
+      if (inner != Outcome::Done) outcome = inner;
+    }
+    if (outcome == Outcome::Done && ::rmdir(source.c_str()) != 0) return fail(source, errno);
+    return outcome;
+  }
+
+  const ShellFileRequest& request_;
+  ShellFileProgress& progress_;
+  std::vector<char> buffer_;
+  std::uint64_t done_ = 0;
+  std::uint64_t total_ = 0;
+  bool cancelled_ = false;
+  std::optional<ReplaceAnswer> answerForAll_;
+};
+
+class PosixShellFileOperation final : public ShellFileOperation {
+ public:
+  void run(const ShellFileRequest& request, ShellFileProgress& progress) override {
+    Operation(request, progress).run();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<ShellFileOperation> makeShellFileOperation() {
+  return std::make_unique<PosixShellFileOperation>();
+}
+
+}  // namespace vorlent

@@ -1,0 +1,193 @@
+#include "platform/posix/PosixTrash.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+
+#include "platform/Failure.h"
+
+namespace vorlent {
+
+namespace {
+
+std::string parentOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string withoutTrailingSlashes(std::string_view path) {
+  std::string text(path);
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
+}
+
+bool makeFolder(const std::string& path) {
+  return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+std::optional<dev_t> deviceOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return info.st_dev;
+}
+
+// A trash folder with its files/ and info/ below it, made when missing.
+bool prepareTrash(const std::string& trash) {
+  return makeFolder(trash) && makeFolder(trash + "/files") && makeFolder(trash + "/info");
+}
+
+bool prepareHomeTrash(const std::string& trash) {
+  // $XDG_DATA_HOME may not exist yet on a fresh account.
+  const std::string parent = parentOf(trash);
+  for (std::size_t slash = parent.find('/', 1); slash != std::string::npos;
+       slash = parent.find('/', slash + 1)) {
+    makeFolder(parent.substr(0, slash));
+  }
+  makeFolder(parent);
+  return prepareTrash(trash);
+}
+
+// The top folder of the file system that holds the folder.
+std::string topFolderOf(const std::string& folder, dev_t device) {
+  char* resolved = ::realpath(folder.c_str(), nullptr);
+  if (resolved == nullptr) return "/";
+  std::string current(resolved);
+  std::free(resolved);
+  while (current != "/") {
+    const std::string parent = parentOf(current);
+    if (deviceOf(parent) != device) break;
+    current = parent;
+  }
+  return current;
+}
+
+std::string localTimeStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+  return text;
+}
+
+struct TrashPlace {
+  std::string folder;
+  // The Path= of the info file: absolute in the home trash, relative to the top folder else.
+  std::string infoPath;
+};
+
+std::optional<TrashPlace> placeFor(const std::string& path, dev_t device) {
+  const std::string home = homeTrashFolder();
+  if (prepareHomeTrash(home) && deviceOf(home) == device) {
+    return TrashPlace{home, path};
+  }
+  const std::string top = topFolderOf(parentOf(path), device);
+  const std::string base = top == "/" ? "" : top;
+  const std::string relative = path.substr(base.size() + 1);
+  const std::string uid = std::to_string(::getuid());
+  struct stat shared {};
+  const std::string sharedTrash = base + "/.Trash";
+  if (::lstat(sharedTrash.c_str(), &shared) == 0 && S_ISDIR(shared.st_mode) &&
+      (shared.st_mode & S_ISVTX) != 0) {
+    const std::string own = sharedTrash + "/" + uid;
+    if (prepareTrash(own) && deviceOf(own) == device) return TrashPlace{own, relative};
+  }
+  const std::string own = base + "/.Trash-" + uid;
+  struct stat ownInfo {};
+  if (prepareTrash(own) && ::lstat(own.c_str(), &ownInfo) == 0 && S_ISDIR(ownInfo.st_mode) &&
+      ownInfo.st_uid == ::getuid() && deviceOf(own) == device) {
+    return TrashPlace{own, relative};
+  }
+  return std::nullopt;
+}
+
+std::string failureText(const std::string& path, int code) {
+  return path + " をごみ箱に移動できません: " + systemFailure(code).what();
+}
+
+}  // namespace
+
+std::string homeTrashFolder() {
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome != nullptr && dataHome[0] == '/') return std::string(dataHome) + "/Trash";
+  const char* home = std::getenv("HOME");
+  return std::string(home != nullptr ? home : "") + "/.local/share/Trash";
+}
+
+std::string trashInfoEscaped(std::string_view path) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string escaped;
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                       (byte >= '0' && byte <= '9') || c == '-' || c == '_' || c == '.' ||
+                       c == '~' || c == '/';
+    if (plain) {
+      escaped += c;
+    } else {
+      escaped += '%';
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 15];
+    }
+  }
+  return escaped;
+}
+
+std::string moveToTrash(std::string_view pathText) {
+  const std::string path = withoutTrailingSlashes(pathText);
+  struct stat item {};
+  if (path.empty() || path[0] != '/' || ::lstat(path.c_str(), &item) != 0) {
+    return failureText(path, path.empty() || path[0] != '/' ? EINVAL : errno);
+  }
+  const std::optional<TrashPlace> place = placeFor(path, item.st_dev);
+  if (!place) {
+    return failureText(path, EXDEV);
+  }
+  // The info file is made first, exclusively: it reserves the name in files/.
+  const std::string name = nameOf(path);
+  for (int number = 1; number < 10000; ++number) {
+    const std::string trashName = number == 1 ? name : name + "." + std::to_string(number);
+    const std::string infoFile = place->folder + "/info/" + trashName + ".trashinfo";
+    const std::string trashed = place->folder + "/files/" + trashName;
+    const int fd = ::open(infoFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return failureText(path, errno);
+    }
+    struct stat taken {};
+    if (::lstat(trashed.c_str(), &taken) == 0) {
+      ::close(fd);
+      ::unlink(infoFile.c_str());
+      continue;
+    }
+    const std::string info = "[Trash Info]\nPath=" + trashInfoEscaped(place->infoPath) +
+                             "\nDeletionDate=" + localTimeStamp() + "\n";
+    const bool written = ::write(fd, info.data(), info.size()) == static_cast<ssize_t>(info.size());
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+      ::unlink(infoFile.c_str());
+      return failureText(path, written ? errno : writeError);
+    }
+    if (::rename(path.c_str(), trashed.c_str()) != 0) {
+      const int code = errno;
+      ::unlink(infoFile.c_str());
+      return failureText(path, code);
+    }
+    return {};
+  }
+  return failureText(path, EEXIST);
+}
+
+}  // namespace vorlent
