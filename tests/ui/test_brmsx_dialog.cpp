@@ -10,6 +10,7 @@
 
 #include "support/NextModalDialog.h"
 #include "support/OptionControlProbe.h"
+#include "support/OptionDialogChecks.h"
 #include "ui/Unitbr.h"
 
 using vorlent::BrmsxOptions;
@@ -322,15 +323,6 @@ BrmsxOptions awayFromReset() {
   return options;
 }
 
-void showPageOf(QDialog& dialog, QWidget& control) {
-  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  for (int index = 0; index < pages->count(); ++index) {
-    if (pages->widget(index)->isAncestorOf(&control)) {
-      pages->setCurrentIndex(index);
-    }
-  }
-}
-
 }  // namespace
 
 class BrmsxDialogTest : public QObject {
@@ -413,88 +405,16 @@ void BrmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
 }
 
 void BrmsxDialogTest::choicesShowTheirCaptionsAndItems() {
-  QFETCH(QString, name);
-  QFETCH(QString, page);
-  QFETCH(QString, caption);
-  QFETCH(QStringList, items);
-  QFETCH(int, columns);
-  BrmsxOptions options;
-  TFormBR dialog(options);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QGroupBox* choice = choiceNamed(dialog, name);
-  QVERIFY(choice != nullptr);
-  QCOMPARE(choice->title(), caption);
-  QCOMPARE(itemTexts(*choice), items);
-  QCOMPARE(pageCaptionOf(dialog, *choice), page);
-  showPageOf(dialog, *choice);
-  QCOMPARE(itemColumns(*choice), std::min(columns, int(items.size())));
+  checkChoiceShowsItsCaptionAndItems<TFormBR, BrmsxOptions>();
 }
 
 void BrmsxDialogTest::slidersHaveTheirRangeStepsAndLabels() {
-  QFETCH(QString, name);
-  QFETCH(QString, frame);
-  QFETCH(QString, page);
-  QFETCH(QString, caption);
-  QFETCH(int, minimum);
-  QFETCH(int, maximum);
-  QFETCH(int, arrowStep);
-  QFETCH(int, pageStep);
-  QFETCH(int, tickInterval);
-  QFETCH(QStringList, labels);
-  QFETCH(int, redLabel);
-  BrmsxOptions options;
-  TFormBR dialog(options);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QSlider* slider = sliderNamed(dialog, name);
-  QVERIFY(slider != nullptr);
-  auto* box = qobject_cast<QGroupBox*>(slider->parentWidget());
-  QVERIFY(box != nullptr);
-  QCOMPARE(box->objectName(), frame);
-  QCOMPARE(box->title(), caption);
-  QCOMPARE(pageCaptionOf(dialog, *slider), page);
-  QCOMPARE(slider->orientation(), Qt::Horizontal);
-  QCOMPARE(slider->minimum(), minimum);
-  QCOMPARE(slider->maximum(), maximum);
-  QCOMPARE(slider->singleStep(), arrowStep);
-  QCOMPARE(slider->pageStep(), pageStep);
-  QCOMPARE(slider->tickInterval(), tickInterval);
-  QCOMPARE(slider->tickPosition(), QSlider::TicksBelow);
-
-  showPageOf(dialog, *slider);
-  QCOMPARE(scaleTexts(*slider), labels);
-  QList<bool> red(labels.size(), false);
-  red[redLabel] = true;
-  QCOMPARE(scaleRed(*slider), red);
-  // The labels are fixed: moving the slider shows no value.
-  slider->setValue(maximum - 1);
-  QCOMPARE(scaleTexts(*slider), labels);
-  QCOMPARE(box->title(), caption);
+  checkSliderHasItsRangeStepsAndLabels<TFormBR, BrmsxOptions>();
 }
 
 // Clicking an item other than the checked one and pressing "OK" changes that field alone.
 void BrmsxDialogTest::aClickedItemIsStoredInItsOwnFieldOnOk() {
-  QFETCH(QString, name);
-  QFETCH(QStringList, items);
-  BrmsxOptions options;
-  TFormBR dialog(options);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QGroupBox* choice = choiceNamed(dialog, name);
-  QVERIFY(choice != nullptr);
-  const int before = fieldNamed(options, name);
-  QCOMPARE(checkedItem(*choice), before);
-  const int target = before == int(items.size()) - 1 ? 0 : int(items.size()) - 1;
-  showPageOf(dialog, *choice);
-  clickItem(*choice, target);
-  QCOMPARE(checkedItem(*choice), target);
-  QCOMPARE(fieldNamed(options, name), before);  // only "OK" takes it over
-  clickButton(dialog, QStringLiteral("BitBtn1"));
-  QVERIFY(!dialog.isVisible());
-  BrmsxOptions expected;
-  fieldNamed(expected, name) = target;
-  QCOMPARE(options, expected);
+  checkClickedItemIsStoredOnOk<TFormBR, BrmsxOptions>(fieldNamed);
 }
 
 void BrmsxDialogTest::storedValuesAreLimitedByTheControls_data() {

@@ -104,4 +104,13 @@ void clickButton(const QDialog& dialog, const QString& name) {
   QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
 }
 
+void showPageOf(QDialog& dialog, QWidget& control) {
+  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  for (int index = 0; index < pages->count(); ++index) {
+    if (pages->widget(index)->isAncestorOf(&control)) {
+      pages->setCurrentIndex(index);
+    }
+  }
+}
+
 }  // namespace vorlent::testing

@@ -34,4 +34,7 @@ void clickItem(QGroupBox& choice, int index);
 
 void clickButton(const QDialog& dialog, const QString& name);
 
+// Brings the page that holds the control to the front.
+void showPageOf(QDialog& dialog, QWidget& control);
+
 }  // namespace vorlent::testing

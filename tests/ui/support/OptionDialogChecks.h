@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QtTest>
+#include <algorithm>
+
+#include "OptionControlProbe.h"
+
+// The checks both option dialogs share, for the data rows of the test that calls them. Dialog
+// is the window, Options the option set it edits.
+namespace vorlent::testing {
+
+template <typename Dialog, typename Options>
+void checkChoiceShowsItsCaptionAndItems() {
+  QFETCH(QString, name);
+  QFETCH(QString, page);
+  QFETCH(QString, caption);
+  QFETCH(QStringList, items);
+  QFETCH(int, columns);
+  Options options;
+  Dialog dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QGroupBox* choice = choiceNamed(dialog, name);
+  QVERIFY(choice != nullptr);
+  QCOMPARE(choice->title(), caption);
+  QCOMPARE(itemTexts(*choice), items);
+  QCOMPARE(pageCaptionOf(dialog, *choice), page);
+  showPageOf(dialog, *choice);
+  QCOMPARE(itemColumns(*choice), std::min(columns, int(items.size())));
+}
+
+template <typename Dialog, typename Options>
+void checkSliderHasItsRangeStepsAndLabels() {
+  QFETCH(QString, name);
+  QFETCH(QString, frame);
+  QFETCH(QString, page);
+  QFETCH(QString, caption);
+  QFETCH(int, minimum);
+  QFETCH(int, maximum);
+  QFETCH(int, arrowStep);
+  QFETCH(int, pageStep);
+  QFETCH(int, tickInterval);
+  QFETCH(QStringList, labels);
+  QFETCH(int, redLabel);
+  Options options;
+  Dialog dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QSlider* slider = sliderNamed(dialog, name);
+  QVERIFY(slider != nullptr);
+  auto* box = qobject_cast<QGroupBox*>(slider->parentWidget());
+  QVERIFY(box != nullptr);
+  QCOMPARE(box->objectName(), frame);
+  QCOMPARE(box->title(), caption);
+  QCOMPARE(pageCaptionOf(dialog, *slider), page);
+  QCOMPARE(slider->orientation(), Qt::Horizontal);
+  QCOMPARE(slider->minimum(), minimum);
+  QCOMPARE(slider->maximum(), maximum);
+  QCOMPARE(slider->singleStep(), arrowStep);
+  QCOMPARE(slider->pageStep(), pageStep);
+  QCOMPARE(slider->tickInterval(), tickInterval);
+  QCOMPARE(slider->tickPosition(), QSlider::TicksBelow);
+
+  showPageOf(dialog, *slider);
+  QCOMPARE(scaleTexts(*slider), labels);
+  QList<bool> red(labels.size(), false);
+  red[redLabel] = true;
+  QCOMPARE(scaleRed(*slider), red);
+  // The labels are fixed: moving the slider shows no value.
+  slider->setValue(maximum - 1);
+  QCOMPARE(scaleTexts(*slider), labels);
+  QCOMPARE(box->title(), caption);
+}
+
+template <typename Dialog, typename Options>
+void checkClickedItemIsStoredOnOk(int& (*fieldNamed)(Options&, const QString&)) {
+  QFETCH(QString, name);
+  QFETCH(QStringList, items);
+  Options options;
+  Dialog dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QGroupBox* choice = choiceNamed(dialog, name);
+  QVERIFY(choice != nullptr);
+  const int before = fieldNamed(options, name);
+  QCOMPARE(checkedItem(*choice), before);
+  const int target = before == int(items.size()) - 1 ? 0 : int(items.size()) - 1;
+  showPageOf(dialog, *choice);
+  clickItem(*choice, target);
+  QCOMPARE(checkedItem(*choice), target);
+  QCOMPARE(fieldNamed(options, name), before);  // only "OK" takes it over
+  clickButton(dialog, QStringLiteral("BitBtn1"));
+  QVERIFY(!dialog.isVisible());
+  Options expected;
+  fieldNamed(expected, name) = target;
+  QCOMPARE(options, expected);
+}
+
+}  // namespace vorlent::testing
