@@ -437,30 +437,7 @@ void BrmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
 // The control shows the limited value while the field keeps the loaded one; "OK" stores what
 // the control shows.
 void BrmsxDialogTest::storedValuesAreLimitedByTheControls() {
-  QFETCH(QString, name);
-  QFETCH(int, stored);
-  QFETCH(int, shown);
-  QFETCH(QString, shownItem);
-  BrmsxOptions options;
-  fieldNamed(options, name) = stored;
-  TFormBR dialog(options);
-  if (QSlider* slider = sliderNamed(dialog, name)) {
-    QCOMPARE(slider->value(), shown);
-  } else {
-    QGroupBox* choice = choiceNamed(dialog, name);
-    QVERIFY(choice != nullptr);
-    QCOMPARE(checkedItem(*choice), shown);
-    if (shown >= 0) {
-      QCOMPARE(itemTexts(*choice).at(shown), shownItem);
-    }
-  }
-  QCOMPARE(fieldNamed(options, name), stored);
-  NextModalDialog ok(
-      [](QDialog& shownDialog) { clickButton(shownDialog, QStringLiteral("BitBtn1")); });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-  BrmsxOptions expected;
-  fieldNamed(expected, name) = shown;
-  QCOMPARE(options, expected);
+  checkStoredValuesAreLimitedByTheControls<TFormBR, BrmsxOptions>(fieldNamed);
 }
 
 void BrmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
@@ -479,22 +456,7 @@ void BrmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
 }
 
 void BrmsxDialogTest::sliderKeysMoveByTheirSteps() {
-  QFETCH(QString, name);
-  QFETCH(int, key);
-  QFETCH(int, stored);
-  BrmsxOptions options;
-  TFormBR dialog(options);
-  NextModalDialog press([&](QDialog& shown) {
-    QSlider* slider = sliderNamed(shown, name);
-    showPageOf(shown, *slider);
-    slider->setFocus();
-    QTest::keyClick(slider, Qt::Key(key));
-    QTest::keyClick(slider, Qt::Key_Return);
-  });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-  BrmsxOptions expected;
-  fieldNamed(expected, name) = stored;
-  QCOMPARE(options, expected);
+  checkSliderKeysMoveByTheirSteps<TFormBR, BrmsxOptions>(fieldNamed);
 }
 
 void BrmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
@@ -576,25 +538,7 @@ void BrmsxDialogTest::resetThenOkStoresTheResetValues() {
 }
 
 void BrmsxDialogTest::enterActsAsOkAndEscapeAsClose() {
-  BrmsxOptions options;
-  TFormBR dialog(options);
-  NextModalDialog escape([](QDialog& shown) {
-    clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
-    QTest::keyClick(&shown, Qt::Key_Escape);
-  });
-  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-  QCOMPARE(options.ifreq, 0);
-  QCOMPARE(checkedItem(*choiceNamed(dialog, QStringLiteral("ifreq"))), 0);
-
-  // Enter takes "OK" even while the focus is on another button.
-  NextModalDialog enter([](QDialog& shown) {
-    clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
-    auto* reset = shown.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
-    reset->setFocus();
-    QTest::keyClick(reset, Qt::Key_Return);
-  });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-  QCOMPARE(options.ifreq, 1);
+  checkEnterActsAsOkAndEscapeAsClose<TFormBR, BrmsxOptions>();
 }
 
 // The set changed behind the dialog's back shows only after "閉じる"; the page stays.

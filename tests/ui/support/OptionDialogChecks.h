@@ -96,4 +96,75 @@ void checkClickedItemIsStoredOnOk(int& (*fieldNamed)(Options&, const QString&)) 
   QCOMPARE(options, expected);
 }
 
+template <typename Dialog, typename Options>
+void checkStoredValuesAreLimitedByTheControls(int& (*fieldNamed)(Options&, const QString&)) {
+  QFETCH(QString, name);
+  QFETCH(int, stored);
+  QFETCH(int, shown);
+  QFETCH(QString, shownItem);
+  Options options;
+  fieldNamed(options, name) = stored;
+  Dialog dialog(options);
+  if (QSlider* slider = sliderNamed(dialog, name)) {
+    QCOMPARE(slider->value(), shown);
+  } else {
+    QGroupBox* choice = choiceNamed(dialog, name);
+    QVERIFY(choice != nullptr);
+    QCOMPARE(checkedItem(*choice), shown);
+    if (shown >= 0) {
+      QCOMPARE(itemTexts(*choice).at(shown), shownItem);
+    }
+  }
+  QCOMPARE(fieldNamed(options, name), stored);
+  NextModalDialog ok(
+      [](QDialog& shownDialog) { clickButton(shownDialog, QStringLiteral("BitBtn1")); });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  Options expected;
+  fieldNamed(expected, name) = shown;
+  QCOMPARE(options, expected);
+}
+
+template <typename Dialog, typename Options>
+void checkSliderKeysMoveByTheirSteps(int& (*fieldNamed)(Options&, const QString&)) {
+  QFETCH(QString, name);
+  QFETCH(int, key);
+  QFETCH(int, stored);
+  Options options;
+  Dialog dialog(options);
+  NextModalDialog press([&](QDialog& shown) {
+    QSlider* slider = sliderNamed(shown, name);
+    showPageOf(shown, *slider);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key(key));
+    QTest::keyClick(slider, Qt::Key_Return);
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  Options expected;
+  fieldNamed(expected, name) = stored;
+  QCOMPARE(options, expected);
+}
+
+template <typename Dialog, typename Options>
+void checkEnterActsAsOkAndEscapeAsClose() {
+  Options options;
+  Dialog dialog(options);
+  NextModalDialog escape([](QDialog& shown) {
+    clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
+    QTest::keyClick(&shown, Qt::Key_Escape);
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QCOMPARE(options.ifreq, 0);
+  QCOMPARE(checkedItem(*choiceNamed(dialog, QStringLiteral("ifreq"))), 0);
+
+  // Enter takes "OK" even while the focus is on another button.
+  NextModalDialog enter([](QDialog& shown) {
+    clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
+    auto* reset = shown.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
+    reset->setFocus();
+    QTest::keyClick(reset, Qt::Key_Return);
+  });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(options.ifreq, 1);
+}
+
 }  // namespace vorlent::testing
