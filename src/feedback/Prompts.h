@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlent {
 
@@ -18,6 +19,15 @@ class Prompts {
   // A folder; nothing when the user cancels.
   virtual std::optional<std::string> chooseFolder(std::string_view prompt,
                                                   std::string_view startFolder) = 0;
+
+  // Existing files, several at once, in the order the dialog gives them; nothing when the user
+  // cancels.
+  virtual std::optional<std::vector<std::string>> chooseFilesToOpen(
+      std::string_view startFolder) = 0;
+
+  // A file to write; the dialog asks before an existing file is replaced. Nothing when the user
+  // cancels.
+  virtual std::optional<std::string> chooseFileToSave(std::string_view startFolder) = 0;
 };
 
 }  // namespace vorlent

@@ -9,13 +9,16 @@ namespace vorlent {
 
 std::optional<std::string> QtPrompts::askText(std::string_view caption, std::string_view prompt,
                                               std::string_view initialText) {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(window_, toQt(caption), toQt(prompt),
-                                             QLineEdit::Normal, toQt(initialText), &accepted);
-  if (!accepted) {
+  QInputDialog dialog(window_);
+  dialog.setWindowTitle(toQt(caption));
+  dialog.setLabelText(toQt(prompt));
+  dialog.setTextValue(toQt(initialText));
+  dialog.setOkButtonText(QStringLiteral("OK"));
+  dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+  if (dialog.exec() != QDialog::Accepted) {
     return std::nullopt;
   }
-  return toCore(text);
+  return toCore(dialog.textValue());
 }
 
 std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
@@ -26,6 +29,26 @@ std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
     return std::nullopt;
   }
   return toCore(folder);
+}
+
+std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string_view startFolder) {
+  const QStringList files = QFileDialog::getOpenFileNames(window_, QString(), toQt(startFolder));
+  if (files.isEmpty()) {
+    return std::nullopt;
+  }
+  std::vector<std::string> paths;
+  for (const QString& file : files) {
+    paths.push_back(toCore(file));
+  }
+  return paths;
+}
+
+std::optional<std::string> QtPrompts::chooseFileToSave(std::string_view startFolder) {
+  const QString file = QFileDialog::getSaveFileName(window_, QString(), toQt(startFolder));
+  if (file.isEmpty()) {
+    return std::nullopt;
+  }
+  return toCore(file);
 }
 
 }  // namespace vorlent

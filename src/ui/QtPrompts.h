@@ -15,6 +15,8 @@ class QtPrompts final : public Prompts {
                                      std::string_view initialText) override;
   std::optional<std::string> chooseFolder(std::string_view prompt,
                                           std::string_view startFolder) override;
+  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view startFolder) override;
+  std::optional<std::string> chooseFileToSave(std::string_view startFolder) override;
 
  private:
   QWidget* window_;

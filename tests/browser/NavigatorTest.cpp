@@ -51,6 +51,10 @@ class RecordingOpener final : public DesktopOpener {
 
 class ScriptedPrompts final : public Prompts {
  public:
+  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> chooseFileToSave(std::string_view) override { return std::nullopt; }
   std::optional<std::string> askText(std::string_view, std::string_view,
                                      std::string_view) override {
     return std::nullopt;

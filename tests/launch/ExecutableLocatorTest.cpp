@@ -18,6 +18,10 @@ namespace fs = std::filesystem;
 // Answers the folder chooser from the test and keeps what it was asked.
 class ScriptedPrompts final : public Prompts {
  public:
+  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> chooseFileToSave(std::string_view) override { return std::nullopt; }
   std::optional<std::string> askText(std::string_view, std::string_view,
                                      std::string_view) override {
     return std::nullopt;
