@@ -1,0 +1,300 @@
+#include "platform/ShellFileOperation.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+
+#include "platform/posix/PosixTrash.h"
+#include "support/TempFolder.h"
+
+namespace vorlent {
+namespace {
+
+using testing::TempFolder;
+namespace fs = std::filesystem;
+
+// Answers the clash questions from a script; can stop the operation at a given progress call.
+class ScriptedProgress final : public ShellFileProgress {
+ public:
+  bool progress(std::uint64_t done, std::uint64_t total, std::string_view) override {
+    lastDone = done;
+    lastTotal = total;
+    return ++calls != stopAtCall;
+  }
+  ReplaceChoice askReplace(std::string_view path, bool isFolder) override {
+    asked.push_back(std::string(path) + (isFolder ? " (folder)" : ""));
+    if (answers.empty()) return {ReplaceAnswer::Cancel, false};
+    const ReplaceChoice choice = answers.front();
+    answers.pop_front();
+    return choice;
+  }
+  void showError(std::string_view text) override { errors.emplace_back(text); }
+  void finished() override { ++finishedCount; }
+
+  std::deque<ReplaceChoice> answers;
+  std::vector<std::string> asked;
+  std::vector<std::string> errors;
+  int calls = 0;
+  int stopAtCall = -1;
+  int finishedCount = 0;
+  std::uint64_t lastDone = 0;
+  std::uint64_t lastTotal = 0;
+};
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  if (!fs::exists(folder)) return names;
+  for (const auto& item : fs::recursive_directory_iterator(folder)) {
+    names.push_back(fs::relative(item.path(), folder).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class ShellFileOperationTest : public ::testing::Test {
+ protected:
+  ShellFileOperationTest() {
+    a = folder.write("src/a.txt", "new a");
+    b = folder.write("src/b.txt", "new b");
+    folder.write("src/tree/inner/deep.bin", "deep");
+    folder.write("dst/a.txt", "old a");
+    folder.write("dst/b.txt", "old b");
+  }
+
+  void run(ShellOperationKind kind, std::vector<std::string> sources, std::string destination) {
+    ShellFileRequest request;
+    request.kind = kind;
+    request.sources = std::move(sources);
+    request.destination = std::move(destination);
+    shell->run(request, progress);
+  }
+
+  TempFolder folder;
+  std::string a;
+  std::string b;
+  std::unique_ptr<ShellFileOperation> shell = makeShellFileOperation();
+  ScriptedProgress progress;
+};
+
+TEST_F(ShellFileOperationTest, CopyAndMoveWithAClashForEachAnswer) {
+  const ReplaceChoice replace{ReplaceAnswer::Replace, false};
+  const ReplaceChoice skip{ReplaceAnswer::Skip, false};
+  const ReplaceChoice cancel{ReplaceAnswer::Cancel, false};
+  const ReplaceChoice replaceAll{ReplaceAnswer::Replace, true};
+  const ReplaceChoice skipAll{ReplaceAnswer::Skip, true};
+  const struct {
+    std::string name;
+    ShellOperationKind kind;
+    std::deque<ReplaceChoice> answers;
+    std::size_t questions;
+    std::string a;  // in dst afterwards
+    std::string b;
+    bool aLeftInSource;
+    bool bLeftInSource;
+  } cases[] = {
+      {"copy replace, skip",
+       ShellOperationKind::Copy,
+       {replace, skip},
+       2,
+       "new a",
+       "old b",
+       true,
+       true},
+      {"copy cancel", ShellOperationKind::Copy, {cancel}, 1, "old a", "old b", true, true},
+      {"copy replace all", ShellOperationKind::Copy, {replaceAll}, 1, "new a", "new b", true, true},
+      {"copy skip all", ShellOperationKind::Copy, {skipAll}, 1, "old a", "old b", true, true},
+      {"move replace, skip",
+       ShellOperationKind::Move,
+       {replace, skip},
+       2,
+       "new a",
+       "old b",
+       false,
+       true},
+      {"move cancel", ShellOperationKind::Move, {cancel}, 1, "old a", "old b", true, true},
+      {"move replace all",
+       ShellOperationKind::Move,
+       {replaceAll},
+       1,
+       "new a",
+       "new b",
+       false,
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.write("src/a.txt", "new a");
+    folder.write("src/b.txt", "new b");
+    folder.write("dst/a.txt", "old a");
+    folder.write("dst/b.txt", "old b");
+    progress = ScriptedProgress();
+    progress.answers = c.answers;
+    run(c.kind, {a, b}, folder.at("dst"));
+    EXPECT_EQ(progress.asked.size(), c.questions);
+    EXPECT_EQ(progress.asked.front(), folder.at("dst/a.txt"));
+    EXPECT_EQ(folder.read("dst/a.txt"), c.a);
+    EXPECT_EQ(folder.read("dst/b.txt"), c.b);
+    EXPECT_EQ(fs::exists(a), c.aLeftInSource);
+    EXPECT_EQ(fs::exists(b), c.bLeftInSource);
+    EXPECT_EQ(namesIn(folder.at("dst")), (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_TRUE(progress.errors.empty());
+    EXPECT_EQ(progress.finishedCount, 1);
+  }
+}
+
+TEST_F(ShellFileOperationTest, WholeFoldersAreCopiedAndMovedWithTheirContent) {
+  run(ShellOperationKind::Copy, {folder.at("src/tree")}, folder.at("dst"));
+  EXPECT_EQ(folder.read("dst/tree/inner/deep.bin"), "deep");
+  EXPECT_TRUE(fs::exists(folder.at("src/tree/inner/deep.bin")));
+  EXPECT_EQ(progress.lastDone, 4u);
+  EXPECT_EQ(progress.lastTotal, 4u);
+
+  // Into a folder of the same name: the content is merged, clashes asked for one by one.
+  folder.write("src/tree/inner/deep.bin", "newer");
+  folder.write("src/tree/extra.txt", "extra");
+  progress.answers = {{ReplaceAnswer::Replace, false}, {ReplaceAnswer::Replace, false}};
+  run(ShellOperationKind::Move, {folder.at("src/tree")}, folder.at("dst"));
+  EXPECT_EQ(progress.asked, (std::vector<std::string>{folder.at("dst/tree") + " (folder)",
+                                                      folder.at("dst/tree/inner") + " (folder)",
+                                                      folder.at("dst/tree/inner/deep.bin")}));
+  EXPECT_EQ(folder.read("dst/tree/inner/deep.bin"), "deep");  // third question: cancelled
+  EXPECT_TRUE(fs::exists(folder.at("src/tree/inner/deep.bin")));
+}
+
+TEST_F(ShellFileOperationTest, ACopyIntoItsOwnFolderGetsANameOfItsOwn) {
+  run(ShellOperationKind::Copy, {a, a}, folder.at("src"));
+  EXPECT_EQ(folder.read("src/a (copy).txt"), "new a");
+  EXPECT_EQ(folder.read("src/a (copy 2).txt"), "new a");
+  EXPECT_TRUE(progress.asked.empty());
+}
+
+TEST_F(ShellFileOperationTest, AFolderIsNeverCopiedIntoItself) {
+  run(ShellOperationKind::Copy, {folder.at("src/tree")}, folder.at("src/tree/inner"));
+  EXPECT_EQ(progress.errors.size(), 1u);
+  EXPECT_EQ(namesIn(folder.at("src/tree")), (std::vector<std::string>{"inner", "inner/deep.bin"}));
+}
+
+TEST_F(ShellFileOperationTest, ACancelledCopyLeavesNoPartlyWrittenFile) {
+  const std::string big(5 * 1024 * 1024, 'z');
+  const std::string source = folder.write("src/big.bin", big);
+  folder.write("dst/big.bin", "the old one");
+  progress.answers = {{ReplaceAnswer::Replace, false}};
+  progress.stopAtCall = 3;  // after the first piece
+  run(ShellOperationKind::Copy, {source}, folder.at("dst"));
+  EXPECT_EQ(folder.read("dst/big.bin"), "the old one");
+  EXPECT_EQ(namesIn(folder.at("dst")), (std::vector<std::string>{"a.txt", "b.txt", "big.bin"}));
+  EXPECT_EQ(folder.read("src/big.bin"), big);
+
+  progress = ScriptedProgress();
+  progress.stopAtCall = 3;
+  fs::remove(folder.at("dst/big.bin"));
+  run(ShellOperationKind::Move, {source}, "/dev/shm");
+  EXPECT_FALSE(fs::exists("/dev/shm/big.bin"));
+  EXPECT_EQ(folder.read("src/big.bin"), big);
+}
+
+TEST_F(ShellFileOperationTest, AMoveAcrossFileSystemsCopiesThenDeletesTheSource) {
+  struct stat here {};
+  struct stat there {};
+  if (::stat(folder.string().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 ||
+      here.st_dev == there.st_dev) {
+    GTEST_SKIP() << "no second file system at /dev/shm to move to";
+  }
+  const fs::path target = fs::path("/dev/shm") / ("vorlent-move-" + std::to_string(::getpid()));
+  fs::create_directory(target);
+  run(ShellOperationKind::Move, {a, folder.at("src/tree")}, target.string());
+  EXPECT_TRUE(progress.errors.empty());
+  EXPECT_EQ(namesIn(target),
+            (std::vector<std::string>{"a.txt", "tree", "tree/inner", "tree/inner/deep.bin"}));
+  EXPECT_FALSE(fs::exists(a));
+  EXPECT_FALSE(fs::exists(folder.at("src/tree")));
+  fs::remove_all(target);
+}
+
+TEST_F(ShellFileOperationTest, DeletingSendsToTheHomeTrashWithAnInfoFile) {
+  const std::string dataHome = folder.at("data");
+  const char* saved = std::getenv("XDG_DATA_HOME");
+  const std::string savedValue = saved != nullptr ? saved : "";
+  ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+  const std::string odd = folder.write("src/odd name%.txt", "odd");
+  folder.write("src/again/a.txt", "second a");
+  run(ShellOperationKind::Delete, {a, odd, folder.at("src/tree"), folder.at("src/again/a.txt")},
+      "");
+  if (saved != nullptr) {
+    ::setenv("XDG_DATA_HOME", savedValue.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_DATA_HOME");
+  }
+  EXPECT_TRUE(progress.errors.empty());
+  EXPECT_FALSE(fs::exists(a));
+  EXPECT_FALSE(fs::exists(odd));
+  EXPECT_EQ(folder.read("data/Trash/files/a.txt"), "new a");
+  EXPECT_EQ(folder.read("data/Trash/files/a.txt.2"), "second a");
+  EXPECT_EQ(folder.read("data/Trash/files/tree/inner/deep.bin"), "deep");
+  const std::string info = folder.read("data/Trash/info/odd name%.txt.trashinfo");
+  const std::string head = "[Trash Info]\nPath=" + trashInfoEscaped(odd) + "\nDeletionDate=";
+  EXPECT_EQ(info.substr(0, head.size()), head);
+  EXPECT_EQ(info.size(), head.size() + 20);  // YYYY-MM-DDThh:mm:ss and the line end
+  EXPECT_EQ(info.back(), '\n');
+  EXPECT_NE(trashInfoEscaped(odd).find("odd%20name%25.txt"), std::string::npos);
+  EXPECT_NE(folder.read("data/Trash/info/a.txt.2.trashinfo")
+                .find("\nPath=" + folder.at("src/again/a.txt") + "\n"),
+            std::string::npos);
+}
+
+TEST_F(ShellFileOperationTest, DeletingOnAnotherFileSystemUsesItsOwnTrash) {
+  struct stat here {};
+  struct stat there {};
+  if (::stat(folder.string().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 ||
+      here.st_dev == there.st_dev) {
+    GTEST_SKIP() << "no second file system at /dev/shm";
+  }
+  const char* saved = std::getenv("XDG_DATA_HOME");
+  const std::string savedValue = saved != nullptr ? saved : "";
+  ::setenv("XDG_DATA_HOME", folder.at("data").c_str(), 1);
+  const std::string name = "vorlent-trash-" + std::to_string(::getpid()) + ".txt";
+  const fs::path item = fs::path("/dev/shm") / name;
+  {
+    std::FILE* file = std::fopen(item.c_str(), "w");
+    std::fclose(file);
+  }
+  run(ShellOperationKind::Delete, {item.string()}, "");
+  if (saved != nullptr) {
+    ::setenv("XDG_DATA_HOME", savedValue.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_DATA_HOME");
+  }
+  const fs::path trash = "/dev/shm/.Trash-" + std::to_string(::getuid());
+  EXPECT_TRUE(progress.errors.empty());
+  EXPECT_FALSE(fs::exists(item));
+  EXPECT_TRUE(fs::exists(trash / "files" / name));
+  std::string info;
+  {
+    std::FILE* file = std::fopen((trash / "info" / (name + ".trashinfo")).c_str(), "r");
+    ASSERT_NE(file, nullptr);
+    char line[256] = {};
+    while (std::fgets(line, sizeof line, file) != nullptr) info += line;
+    std::fclose(file);
+  }
+  const std::string head = "[Trash Info]\nPath=" + name + "\nDeletionDate=";
+  EXPECT_EQ(info.substr(0, head.size()), head);
+  fs::remove(trash / "files" / name);
+  fs::remove(trash / "info" / (name + ".trashinfo"));
+  std::error_code ignored;  // the trash folders go only when nothing else is in them
+  for (const fs::path& part : {trash / "files", trash / "info", trash}) fs::remove(part, ignored);
+}
+
+TEST_F(ShellFileOperationTest, AMissingSourceIsReportedAndTheOthersGoOn) {
+  run(ShellOperationKind::Copy, {folder.at("src/gone"), a}, folder.at("dst/"));
+  EXPECT_EQ(progress.errors,
+            std::vector<std::string>{folder.at("src/gone") + " : ファイルが見つかりません"});
+  EXPECT_EQ(progress.asked, std::vector<std::string>{folder.at("dst/a.txt")});
+}
+
+}  // namespace
+}  // namespace vorlent
