@@ -16,6 +16,9 @@ MainWindowServices nativeMainWindowServices() {
   services.folders = makeFolderEnumerator();
   services.drives = makeDrives();
   services.opener = makeDesktopOpener();
+  services.fileChanges = makeFileChanges();
+  services.shell = makeShellFileOperation();
+  services.readStreams = makeReadStreams();
   return services;
 }
 

@@ -9,10 +9,13 @@
 #include "platform/CurrentFolder.h"
 #include "platform/DesktopOpener.h"
 #include "platform/Drives.h"
+#include "platform/FileChanges.h"
 #include "platform/FileNameMatcher.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderEnumerator.h"
 #include "platform/ProcessStarter.h"
+#include "platform/ReadStreams.h"
+#include "platform/ShellFileOperation.h"
 #include "platform/ShortPaths.h"
 
 namespace vorlent {
@@ -31,6 +34,11 @@ struct MainWindowServices {
   std::unique_ptr<FolderEnumerator> folders;
   std::unique_ptr<Drives> drives;
   std::unique_ptr<DesktopOpener> opener;
+  // The file operations: new folders and renames, the shell's copy, move and trash, and the
+  // join's sources.
+  std::unique_ptr<FileChanges> fileChanges;
+  std::unique_ptr<ShellFileOperation> shell;
+  std::unique_ptr<ReadStreams> readStreams;
   // Nothing: Qt's dialogs over the main window.
   std::unique_ptr<Prompts> prompts;
   // Nothing: the desktop's beep.

@@ -25,6 +25,8 @@
 #include "ui/QtFeedback.h"
 #include "ui/SoundCuePlayer.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QToolBar;
@@ -37,6 +39,9 @@ class FileListViews;
 class TAboutBox;
 class TForm2;
 class TFormBR;
+class TFormJ;
+class FileOperations;
+class ShellProgressWindow;
 
 // The main window. It owns the launcher state, the media panel's state, the file list and the
 // feedback channels; each command handler runs one core operation through runCommand and then
@@ -112,6 +117,31 @@ class TForm1 : public QMainWindow {
 
   // File operations and the join: declared and defined in Unit1FileOps.cpp.
   // (begin file operations)
+  void Newfile();
+  void Newdir();
+  void RenameFile1Click();
+  // The clicked item's name tells move from copy: "MoveFile1", "MoveFile2", "CopyFile1", ...
+  void FileCopy_Move1Click(const QString& itemName);
+  void DeleteFile1Click();
+  void ToolButton18Click();
+  void joinClick();
+  // Copies the dropped paths into the listed folder, one shell operation each.
+  void AcceptDroppedFiles(const QStringList& paths);
+  TFormJ& joinDialog() { return *joinDialog_; }
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // Runs a file operation at the event boundary, then shows the drive buttons afresh.
+  void fileOperationCommand(const std::function<void(FileOperations&)>& command);
+
+  std::shared_ptr<ShellProgressWindow> shellProgress_;
+  std::shared_ptr<FileOperations> fileOperations_;
+  TFormJ* joinDialog_ = nullptr;
+
+ public:
   // (end file operations)
 
  protected:

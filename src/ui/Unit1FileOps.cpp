@@ -1,9 +1,112 @@
 // The file operations of the main window and the join dialog's place in it.
 
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include "fileops/FileOperations.h"
+#include "ui/QtText.h"
+#include "ui/SampleUnit.h"
+#include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 
 namespace vorlent {
 
-void TForm1::connectFileOperationCommands() {}
+void TForm1::connectFileOperationCommands() {
+  shellProgress_ = std::make_shared<ShellProgressWindow>(this);
+  fileOperations_ = std::make_shared<FileOperations>(FileOperationServices{
+      fileList_, *navigator_, *services_.currentFolder, *services_.files, *services_.fileChanges,
+      *services_.shell, *shellProgress_, *feedback_, *services_.prompts, pathStyle_});
+  joinDialog_ = new TFormJ(
+      JoinDialogServices{fileList_, *services_.files, *services_.prompts, *services_.readStreams,
+                         *services_.atomicFiles, *feedback_, busy_, pathStyle_},
+      this);
+
+  connect(menu_.newFile, &QAction::triggered, this, &TForm1::Newfile);
+  connect(menu_.newFolder, &QAction::triggered, this, &TForm1::Newdir);
+  connect(menu_.rename, &QAction::triggered, this, &TForm1::RenameFile1Click);
+  // The main menu's items move and copy as the list menu's do.
+  connect(menu_.move, &QAction::triggered, this,
+          [this] { FileCopy_Move1Click(QStringLiteral("MoveFile1")); });
+  connect(menu_.copy, &QAction::triggered, this,
+          [this] { FileCopy_Move1Click(QStringLiteral("CopyFile1")); });
+  connect(menu_.trash, &QAction::triggered, this, &TForm1::DeleteFile1Click);
+  connect(menu_.join, &QAction::triggered, this, &TForm1::ToolButton18Click);
+
+  const auto& items = listMenu_.items;
+  connect(items[0], &QAction::triggered, this, &TForm1::Newfile);
+  connect(items[1], &QAction::triggered, this, &TForm1::Newdir);
+  connect(items[12], &QAction::triggered, this, &TForm1::RenameFile1Click);
+  for (QAction* transfer : {items[13], items[14]}) {
+    connect(transfer, &QAction::triggered, this,
+            [this, transfer] { FileCopy_Move1Click(transfer->objectName()); });
+  }
+  connect(items[15], &QAction::triggered, this, &TForm1::DeleteFile1Click);
+  connect(items[17], &QAction::triggered, this, &TForm1::joinClick);
+}
+
+void TForm1::fileOperationCommand(const std::function<void(FileOperations&)>& command) {
+  runCommand([&] { command(*fileOperations_); });
+  refreshDriveButtons();
+}
+
+void TForm1::Newfile() {
+  fileOperationCommand([](FileOperations& f) { f.Newfile(); });
+}
+
+void TForm1::Newdir() {
+  fileOperationCommand([](FileOperations& f) { f.Newdir(); });
+}
+
+void TForm1::RenameFile1Click() {
+  fileOperationCommand([](FileOperations& f) { f.RenameFile1Click(); });
+}
+
+void TForm1::FileCopy_Move1Click(const QString& itemName) {
+  const std::string name = toCore(itemName);
+  fileOperationCommand([&name](FileOperations& f) { f.FileCopy_Move1Click(name); });
+}
+
+void TForm1::DeleteFile1Click() {
+  fileOperationCommand([](FileOperations& f) { f.DeleteFile1Click(); });
+}
+
+void TForm1::AcceptDroppedFiles(const QStringList& paths) {
+  std::vector<std::string> dropped;
+  for (const QString& path : paths) {
+    dropped.push_back(toCore(path));
+  }
+  const std::string destination = toCore(windowTitle());
+  fileOperationCommand([&](FileOperations& f) { f.AcceptDroppedFiles(dropped, destination); });
+}
+
+void TForm1::ToolButton18Click() {
+  runCommand([this] { setWindowTitle(toQt(services_.currentFolder->get())); });
+  joinDialog_->exec();
+  // The open and save dialogs may have changed the current folder.
+  services_.currentFolder->set(toCore(windowTitle()));
+  ListviewMake1Click();
+}
+
+void TForm1::joinClick() { ToolButton18Click(); }
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) {
+    event->acceptProposedAction();
+  }
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) {
+      paths << url.toLocalFile();
+    }
+  }
+  event->acceptProposedAction();
+  AcceptDroppedFiles(paths);
+}
 
 }  // namespace vorlent

@@ -86,12 +86,6 @@ void TForm1::connectListCommands() {
     const char letter = button->objectName().at(0).toLatin1();
     connect(button, &QToolButton::clicked, this, [this, letter] { aClick(letter); });
   }
-
-  // The file operations and the join take their places when they are built.
-  for (QAction* unbuilt : {menu_.newFile, menu_.newFolder, menu_.move, menu_.copy, menu_.rename,
-                           menu_.join, menu_.trash}) {
-    unbuilt->setVisible(false);
-  }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -168,12 +162,8 @@ void TForm1::ListView1DblClick() {
 
 void TForm1::PopupMenulistPopup() {
   const ListMenuVisibility visible = listMenuVisibility(fileList_, *services_.files, pathStyle_);
-  // Items of the file operations and the join stay hidden until those commands are built.
-  static constexpr std::size_t kUnbuilt[] = {0, 1, 12, 13, 14, 15, 17};
   for (std::size_t i = 0; i < kListMenuItemCount; ++i) {
-    const bool unbuilt =
-        std::find(std::begin(kUnbuilt), std::end(kUnbuilt), i) != std::end(kUnbuilt);
-    listMenu_.items[i]->setVisible(visible[i] && !unbuilt);
+    listMenu_.items[i]->setVisible(visible[i]);
   }
 }
 

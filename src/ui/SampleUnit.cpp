@@ -1,0 +1,241 @@
+#include "ui/SampleUnit.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "fileops/JoinFiles.h"
+#include "platform/Failure.h"
+#include "platform/PathParts.h"
+#include "ui/Icons.h"
+#include "ui/QtText.h"
+
+namespace vorlent {
+
+TFormJ::TFormJ(JoinDialogServices services, QWidget* parent) : QDialog(parent), s_(services) {
+  setObjectName(QStringLiteral("FormJ"));
+  setWindowTitle(QStringLiteral("ファイルの結合"));
+  setModal(true);
+  resize(306, 400);
+  setMinimumSize(220, 270);
+  setAcceptDrops(true);
+
+  toolBar_ = new QToolBar(this);
+  toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  const struct {
+    const char* name;
+    QString text;
+    ToolIcon icon;
+    void (TFormJ::*handler)();
+  } tools[] = {
+      {"ToolButton1", QStringLiteral("開く"), ToolIcon::Open, &TFormJ::ToolButton1Click},
+      {"ToolButton2", QStringLiteral("上へ"), ToolIcon::Move, &TFormJ::ToolButton2Click},
+      {"ToolButton3", QStringLiteral("下へ"), ToolIcon::Move, &TFormJ::ToolButton3Click},
+      {"ToolButton5", QStringLiteral("削除"), ToolIcon::Trash, &TFormJ::ToolButton5Click},
+  };
+  for (const auto& tool : tools) {
+    QAction* action = toolBar_->addAction(toolIcon(tool.icon), tool.text);
+    action->setObjectName(QLatin1String(tool.name));
+    connect(action, &QAction::triggered, this, tool.handler);
+  }
+
+  auto* sourcesLabel = new QLabel(QStringLiteral("ソースファイル"), this);
+  sourcesLabel->setObjectName(QStringLiteral("Label2"));
+  sourceFiles_ = new QListWidget(this);
+  sourceFiles_->setObjectName(QStringLiteral("SourceFiles"));
+  sourceFiles_->setToolTip(QStringLiteral("Click \"Open\" button, or Drag & Drop from shell."));
+  QFont listFont(QStringLiteral("ＭＳ ゴシック"));
+  listFont.setPixelSize(13);
+  sourceFiles_->setFont(listFont);
+  QPalette white = sourceFiles_->palette();
+  white.setColor(QPalette::Base, Qt::white);
+  sourceFiles_->setPalette(white);
+  sourceFiles_->setAcceptDrops(false);
+  connect(sourceFiles_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!showingSources_) {
+      sources_.select(row < 0 ? std::nullopt : std::optional<std::size_t>(row));
+    }
+  });
+
+  auto* rule = new QFrame(this);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  auto* destinationLabel = new QLabel(QStringLiteral("出力先のファイル"), this);
+  destinationLabel->setObjectName(QStringLiteral("Label3"));
+  auto* browse = new QPushButton(QStringLiteral("..."), this);
+  browse->setObjectName(QStringLiteral("BitBtn1"));
+  destination_ = new QLineEdit(this);
+  destination_->setObjectName(QStringLiteral("Destination"));
+  auto* join = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
+                               QStringLiteral("結合"), this);
+  join->setObjectName(QStringLiteral("BitBtn3"));
+  auto* close = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                QStringLiteral("閉じる"), this);
+  close->setObjectName(QStringLiteral("BitBtn2"));
+  join->setAutoDefault(false);
+  close->setAutoDefault(false);
+  browse->setAutoDefault(false);
+
+  connect(browse, &QPushButton::clicked, this, &TFormJ::BitBtn1Click);
+  connect(destination_, &QLineEdit::textChanged, this, &TFormJ::DestinationChange);
+  connect(join, &QPushButton::clicked, this, &TFormJ::BitBtn3Click);
+  connect(close, &QPushButton::clicked, this, &TFormJ::BitBtn2Click);
+
+  auto* destinationRow = new QHBoxLayout;
+  destinationRow->addWidget(destination_, 1);
+  destinationRow->addWidget(browse);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(join);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(toolBar_);
+  layout->addWidget(sourcesLabel);
+  layout->addWidget(sourceFiles_, 1);
+  layout->addWidget(rule);
+  layout->addWidget(destinationLabel);
+  layout->addLayout(destinationRow);
+  layout->addLayout(buttons);
+  DestinationChange();
+}
+
+void TFormJ::showSources() {
+  showingSources_ = true;
+  sourceFiles_->clear();
+  for (const std::string& path : sources_.paths()) {
+    sourceFiles_->addItem(toQt(path));
+  }
+  sourceFiles_->setCurrentRow(sources_.selected() ? static_cast<int>(*sources_.selected()) : -1);
+  showingSources_ = false;
+}
+
+void TFormJ::showEvent(QShowEvent* event) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TFormJ::FormShow() {
+  for (std::string& path : selectedFilesToJoin(s_.list, s_.files)) {
+    sources_.add(std::move(path));
+  }
+  showSources();
+}
+
+void TFormJ::ToolButton1Click() {
+  const std::optional<std::vector<std::string>> chosen =
+      s_.prompts.chooseFilesToOpen(toCore(destination_->text()));
+  if (!chosen || chosen->empty()) {
+    return;
+  }
+  if (sources_.paths().empty()) {
+    destination_->setText(toQt(folderPartWithDelimiter(chosen->front(), s_.style)));
+  }
+  for (const std::string& path : *chosen) {
+    sources_.add(path);
+  }
+  showSources();
+}
+
+void TFormJ::ToolButton2Click() {
+  sources_.moveSelectedUp();
+  showSources();
+}
+
+void TFormJ::ToolButton3Click() {
+  sources_.moveSelectedDown();
+  showSources();
+}
+
+void TFormJ::ToolButton5Click() {
+  sources_.removeSelected();
+  showSources();
+}
+
+void TFormJ::BitBtn1Click() {
+  const std::optional<std::string> chosen =
+      s_.prompts.chooseFileToSave(folderPartWithDelimiter(toCore(destination_->text()), s_.style));
+  if (chosen) {
+    destination_->setText(toQt(*chosen));
+  }
+}
+
+void TFormJ::DestinationChange() {
+  const bool black = destinationFolderExists(toCore(destination_->text()), s_.files, s_.style);
+  QPalette colours = destination_->palette();
+  colours.setColor(QPalette::Text, black ? QColor(0, 0, 0) : QColor(255, 0, 0));
+  destination_->setPalette(colours);
+}
+
+void TFormJ::BitBtn3Click() {
+  const std::string destination = toCore(destination_->text());
+  if (const std::optional<std::string> refusal = joinRefusal(destination, s_.files, s_.style)) {
+    s_.feedback.showMessageBox(MessageKind::Plain, *refusal);
+    return;
+  }
+  try {
+    const BusyScope busy(s_.busy);
+    JoinFiles(sources_.paths(), destination, s_.readers, s_.writers);
+  } catch (const Failure& failure) {
+    s_.feedback.reportError(failure.what());
+    return;
+  }
+  accept();
+}
+
+void TFormJ::BitBtn2Click() {
+  FormClose();
+  reject();
+}
+
+void TFormJ::FormClose() {
+  sources_.clear();
+  showSources();
+  destination_->clear();
+}
+
+void TFormJ::done(int result) {
+  FormClose();
+  QDialog::done(result);
+}
+
+void TFormJ::addDroppedPaths(const QStringList& paths) {
+  for (const QString& path : paths) {
+    sources_.add(toCore(path));
+  }
+  showSources();
+}
+
+void TFormJ::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) {
+    event->acceptProposedAction();
+  }
+}
+
+void TFormJ::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) {
+      paths << url.toLocalFile();
+    }
+  }
+  addDroppedPaths(paths);
+  event->acceptProposedAction();
+}
+
+}  // namespace vorlent

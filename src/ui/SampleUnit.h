@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+
+#include "browser/FileList.h"
+#include "feedback/BusyIndicator.h"
+#include "feedback/Feedback.h"
+#include "feedback/Prompts.h"
+#include "fileops/JoinSourceList.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
+#include "platform/ReadStreams.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QToolBar;
+
+namespace vorlent {
+
+// What the join dialog reaches outside itself; everything must outlive the dialog.
+struct JoinDialogServices {
+  const FileList& list;
+  FileSystem& files;
+  Prompts& prompts;
+  ReadStreams& readers;
+  AtomicFiles& writers;
+  Feedback& feedback;
+  BusyIndicator& busy;
+  PathStyle style;
+};
+
+// The join dialog: sources in an order the user arranges, one destination. It starts with the
+// file list's selected files each time it opens and is empty again after every close.
+class TFormJ : public QDialog {
+  Q_OBJECT
+
+ public:
+  TFormJ(JoinDialogServices services, QWidget* parent = nullptr);
+
+  const JoinSourceList& sources() const { return sources_; }
+  QListWidget* sourceFiles() const { return sourceFiles_; }
+  QLineEdit* destination() const { return destination_; }
+
+  void FormShow();
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void ToolButton3Click();
+  void ToolButton5Click();
+  void BitBtn1Click();
+  void DestinationChange();
+  void BitBtn3Click();
+  void BitBtn2Click();
+  void FormClose();
+  // Adds the paths, files and folders alike, in the order given.
+  void addDroppedPaths(const QStringList& paths);
+
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void showSources();
+
+  JoinDialogServices s_;
+  JoinSourceList sources_;
+  QToolBar* toolBar_ = nullptr;
+  QListWidget* sourceFiles_ = nullptr;
+  QLineEdit* destination_ = nullptr;
+  bool showingSources_ = false;
+};
+
+}  // namespace vorlent

@@ -1,0 +1,248 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "support/NextMessageBox.h"
+#include "support/NextModalDialog.h"
+#include "support/ScriptedFilePrompts.h"
+#include "support/TestServices.h"
+#include "ui/QtText.h"
+#include "ui/SampleUnit.h"
+#include "ui/Unit1.h"
+
+using vorlent::TForm1;
+using vorlent::TFormJ;
+using vorlent::testing::NextMessageBox;
+using vorlent::testing::NextModalDialog;
+using vorlent::testing::ScriptedFilePrompts;
+
+namespace {
+
+void write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QStringList linesOf(const QListWidget* list) {
+  QStringList lines;
+  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+  return lines;
+}
+
+}  // namespace
+
+class JoinDialogTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init();
+  void cleanup();
+  void elementsAndTexts();
+  void opensWithTheSelectedFilesAndRelistsAfter();
+  void openFillsTheFolderAndTheChecksSpeak();
+  void destinationColourFollowsItsFolder();
+  void aFileListedTwiceIsWrittenTwiceAndAnEmptyListMakesAnEmptyFile();
+  void anUnreadableSourceIsReportedAndTheDialogStays();
+
+ private:
+  void clickJoin() { joinDialog().findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click(); }
+  TFormJ& joinDialog() { return window_->joinDialog(); }
+  // Selects the entries by caption.
+  void select(const QStringList& captions);
+
+  QString startFolder_ = QDir::currentPath();
+  std::unique_ptr<QTemporaryDir> programFolder_;
+  std::unique_ptr<QTemporaryDir> listed_;
+  ScriptedFilePrompts* prompts_ = nullptr;
+  std::unique_ptr<TForm1> window_;
+};
+
+void JoinDialogTest::init() {
+  QVERIFY(QDir::setCurrent(startFolder_));
+  programFolder_ = std::make_unique<QTemporaryDir>();
+  listed_ = std::make_unique<QTemporaryDir>();
+  write(listed_->filePath(QStringLiteral("a.bin")), QByteArray("AA\0\r\n", 5));
+  write(listed_->filePath(QStringLiteral("b.bin")), "BBB");
+  QVERIFY(QDir(listed_->path()).mkdir(QStringLiteral("folder")));
+  QVERIFY(QDir::setCurrent(listed_->path()));
+  auto services = vorlent::testing::servicesIn(programFolder_->path());
+  auto prompts = std::make_unique<ScriptedFilePrompts>();
+  prompts_ = prompts.get();
+  services.prompts = std::move(prompts);
+  window_ = std::make_unique<TForm1>(std::move(services));
+  window_->ListviewMake1Click();
+}
+
+void JoinDialogTest::cleanup() {
+  window_.reset();
+  QVERIFY(QDir::setCurrent(startFolder_));
+}
+
+void JoinDialogTest::select(const QStringList& captions) {
+  vorlent::FileList& list = window_->fileList();
+  list.clearSelection();
+  for (std::size_t i = 0; i < list.count(); ++i) {
+    if (captions.contains(vorlent::toQt(list.entries()[i].caption))) list.setSelected(i, true);
+  }
+}
+
+void JoinDialogTest::elementsAndTexts() {
+  TFormJ& dialog = joinDialog();
+  QCOMPARE(dialog.windowTitle(), QStringLiteral("ファイルの結合"));
+  QCOMPARE(dialog.size(), QSize(306, 400));
+  QCOMPARE(dialog.minimumSize(), QSize(220, 270));
+  const auto* tools = dialog.findChild<QToolBar*>();
+  QStringList toolTexts;
+  for (const QAction* action : tools->actions())
+    toolTexts << action->objectName() + QLatin1Char('=') + action->text();
+  QCOMPARE(toolTexts,
+           (QStringList{QStringLiteral("ToolButton1=開く"), QStringLiteral("ToolButton2=上へ"),
+                        QStringLiteral("ToolButton3=下へ"), QStringLiteral("ToolButton5=削除")}));
+  QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+           QStringLiteral("ソースファイル"));
+  QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+           QStringLiteral("出力先のファイル"));
+  QCOMPARE(dialog.sourceFiles()->toolTip(),
+           QStringLiteral("Click \"Open\" button, or Drag & Drop from shell."));
+  QCOMPARE(dialog.sourceFiles()->font().family(), QStringLiteral("ＭＳ ゴシック"));
+  QCOMPARE(dialog.sourceFiles()->font().pixelSize(), 13);
+  const struct {
+    const char* name;
+    QString text;
+  } buttons[] = {{"BitBtn1", QStringLiteral("...")},
+                 {"BitBtn3", QStringLiteral("結合")},
+                 {"BitBtn2", QStringLiteral("閉じる")}};
+  for (const auto& button : buttons) {
+    QCOMPARE(dialog.findChild<QPushButton*>(QLatin1String(button.name))->text(), button.text);
+  }
+  QVERIFY(dialog.acceptDrops());
+}
+
+void JoinDialogTest::opensWithTheSelectedFilesAndRelistsAfter() {
+  select({QStringLiteral(".."), QStringLiteral("folder"), QStringLiteral("b.bin"),
+          QStringLiteral("a.bin")});
+  QStringList seen;
+  NextModalDialog closer([&](QDialog& dialog) {
+    seen = linesOf(static_cast<TFormJ&>(dialog).sourceFiles());
+    QDir::setCurrent(startFolder_);  // as an open dialog may leave it
+    static_cast<TFormJ&>(dialog).destination()->setText(
+        listed_->filePath(QStringLiteral("new.bin")));
+    static_cast<TFormJ&>(dialog).BitBtn3Click();
+  });
+  window_->joinClick();
+  QVERIFY(closer.acted());
+  QCOMPARE(seen, (QStringList{listed_->filePath(QStringLiteral("a.bin")),
+                              listed_->filePath(QStringLiteral("b.bin"))}));
+  QFile joined(listed_->filePath(QStringLiteral("new.bin")));
+  QVERIFY(joined.open(QIODevice::ReadOnly));
+  QCOMPARE(joined.readAll(), QByteArray("AA\0\r\nBBB", 8));
+  QCOMPARE(QDir::currentPath(), QDir(listed_->path()).canonicalPath());
+  bool listed = false;
+  for (const auto& entry : window_->fileList().entries()) listed |= entry.caption == "new.bin";
+  QVERIFY(listed);  // relisted after the close
+  QCOMPARE(joinDialog().sourceFiles()->count(), 0);
+  QVERIFY(joinDialog().destination()->text().isEmpty());
+}
+
+void JoinDialogTest::openFillsTheFolderAndTheChecksSpeak() {
+  TFormJ& dialog = joinDialog();
+  const std::string a = vorlent::toCore(listed_->filePath(QStringLiteral("a.bin")));
+  prompts_->filesToOpen = std::vector<std::string>{a, a};
+  dialog.ToolButton1Click();
+  QCOMPARE(dialog.destination()->text(), listed_->path() + QLatin1Char('/'));
+  QCOMPARE(dialog.sourceFiles()->count(), 2);
+  const struct {
+    QString destination;
+    QString message;
+  } cases[] = {
+      {listed_->path() + QLatin1Char('/'), QStringLiteral("Input file name.")},
+      {QStringLiteral("bare.bin"), QStringLiteral("Directory not found.\r")},
+      {listed_->filePath(QStringLiteral("none/x.bin")),
+       QStringLiteral("Directory not found.\r") + listed_->filePath(QStringLiteral("none/"))},
+  };
+  for (const auto& c : cases) {
+    dialog.destination()->setText(c.destination);
+    NextMessageBox next;
+    clickJoin();
+    QVERIFY(next.seen().has_value());
+    QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
+    QCOMPARE(next.seen()->text, c.message);
+    QCOMPARE(dialog.sourceFiles()->count(), 2);  // the dialog keeps its content
+  }
+  // The open dialog on a list that is not empty leaves the destination alone.
+  dialog.destination()->setText(QStringLiteral("kept"));
+  dialog.ToolButton1Click();
+  QCOMPARE(dialog.destination()->text(), QStringLiteral("kept"));
+  QCOMPARE(dialog.sourceFiles()->count(), 4);
+  dialog.BitBtn2Click();
+  QCOMPARE(dialog.sourceFiles()->count(), 0);
+  QVERIFY(dialog.destination()->text().isEmpty());
+}
+
+void JoinDialogTest::destinationColourFollowsItsFolder() {
+  TFormJ& dialog = joinDialog();
+  const QString later = listed_->filePath(QStringLiteral("later"));
+  const struct {
+    QString text;
+    QColor colour;
+  } cases[] = {{QString(), QColor(255, 0, 0)},
+               {QStringLiteral("bare.bin"), QColor(255, 0, 0)},
+               {listed_->filePath(QStringLiteral("x.bin")), QColor(0, 0, 0)},
+               {later + QStringLiteral("/x.bin"), QColor(255, 0, 0)}};
+  for (const auto& c : cases) {
+    dialog.destination()->setText(QStringLiteral("changed"));
+    dialog.destination()->setText(c.text);
+    QCOMPARE(dialog.destination()->palette().color(QPalette::Text), c.colour);
+  }
+  QVERIFY(QDir().mkdir(later));
+  dialog.destination()->setText(later + QStringLiteral("/x.bi"));
+  QCOMPARE(dialog.destination()->palette().color(QPalette::Text), QColor(0, 0, 0));
+}
+
+void JoinDialogTest::aFileListedTwiceIsWrittenTwiceAndAnEmptyListMakesAnEmptyFile() {
+  TFormJ& dialog = joinDialog();
+  const QString b = listed_->filePath(QStringLiteral("b.bin"));
+  const struct {
+    QStringList sources;
+    QByteArray bytes;
+  } cases[] = {{{b, b}, "BBBBBB"}, {{}, ""}};
+  for (const auto& c : cases) {
+    const QString out = listed_->filePath(QStringLiteral("out.bin"));
+    dialog.addDroppedPaths(c.sources);
+    dialog.destination()->setText(out);
+    NextModalDialog noBox([](QDialog& box) { box.reject(); });
+    clickJoin();
+    QVERIFY(!noBox.acted());
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), c.bytes);
+    QCOMPARE(dialog.sourceFiles()->count(), 0);  // closed, and emptied
+  }
+}
+
+void JoinDialogTest::anUnreadableSourceIsReportedAndTheDialogStays() {
+  TFormJ& dialog = joinDialog();
+  const QString folder = listed_->filePath(QStringLiteral("folder"));
+  const QString out = listed_->filePath(QStringLiteral("b.bin"));
+  dialog.addDroppedPaths({out, folder});
+  dialog.destination()->setText(out);
+  NextMessageBox next;
+  clickJoin();
+  QVERIFY(next.seen().has_value());
+  QCOMPARE(next.seen()->text,
+           QStringLiteral("ファイル ") + folder + QStringLiteral(" は開けません."));
+  QCOMPARE(dialog.sourceFiles()->count(), 2);
+  QFile file(out);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("BBB"));
+}
+
+QTEST_MAIN(JoinDialogTest)
+#include "test_join_dialog.moc"
