@@ -3,6 +3,8 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/ReadStreams.h"
+
 namespace vorlent {
 
 // A file that replaces its target whole or not at all. The bytes go to a temporary file beside
@@ -14,6 +16,16 @@ class AtomicFile {
   virtual ~AtomicFile() = default;
 
   virtual void write(std::string_view bytes) = 0;
+
+  // Appends the rest of the source where the system can copy it without passing the bytes
+  // through the program, and returns true. Returns false where it cannot go on; what it has
+  // appended stays and the source is read on from behind it, so the caller reads and writes the
+  // rest. A failure of this file itself (a full disk) is thrown as Failure.
+  virtual bool appendRestOf(ReadStream& source) {
+    static_cast<void>(source);
+    return false;
+  }
+
   virtual void commit() = 0;
 };
 

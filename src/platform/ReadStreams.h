@@ -13,6 +13,9 @@ class ReadStream {
 
   // Reads up to size bytes into buffer; 0 at the end. Failures are thrown as Failure.
   virtual std::size_t read(char* buffer, std::size_t size) = 0;
+
+  // The system's handle of the open file, for copies the system makes itself; -1 for none.
+  virtual int systemHandle() const { return -1; }
 };
 
 // Opens files for reading; an interface so that tests can make a source fail.

@@ -13,6 +13,8 @@ namespace vorlent {
 
 namespace {
 
+constexpr std::size_t kCopyChunk = std::size_t{1} << 30;
+
 std::string folderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
   if (slash == std::string::npos) return ".";
@@ -69,6 +71,31 @@ class PosixAtomicFile final : public AtomicFile {
         throw systemFailure(errno);
       }
       bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+  }
+
+  bool appendRestOf(ReadStream& source) override {
+    const int from = source.systemHandle();
+    if (from < 0) {
+      return false;
+    }
+    for (;;) {
+      const ssize_t copied = ::copy_file_range(from, nullptr, fd_, nullptr, kCopyChunk, 0);
+      if (copied > 0) {
+        continue;
+      }
+      if (copied == 0) {
+        return true;
+      }
+      if (errno == EINTR) {
+        continue;
+      }
+      if (errno == ENOSPC || errno == EDQUOT || errno == EFBIG) {
+        throw systemFailure(errno);
+      }
+      // Both offsets stand after the bytes copied so far, so reading and writing go on from
+      // there and name the side that fails.
+      return false;
     }
   }
 

@@ -32,6 +32,8 @@ class PosixReadStream final : public ReadStream {
   PosixReadStream(const PosixReadStream&) = delete;
   PosixReadStream& operator=(const PosixReadStream&) = delete;
 
+  int systemHandle() const override { return fd_; }
+
   std::size_t read(char* buffer, std::size_t size) override {
     for (;;) {
       const ssize_t got = ::read(fd_, buffer, size);
