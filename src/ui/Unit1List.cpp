@@ -9,7 +9,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
-#include <algorithm>
 
 #include "browser/ListSort.h"
 #include "media/ListedEntryOpening.h"
