@@ -38,6 +38,7 @@ class FileOperationsWindowTest : public QObject {
   void cleanup() { QVERIFY(QDir::setCurrent(startFolder_)); }
   void threeDroppedFilesMakeThreeCopiesAndOneRefresh();
   void theFileOperationItemsAreInTheMenus();
+  void newFileRenameAndDeleteFromTheMenuAndKeys();
 
  private:
   QString startFolder_ = QDir::currentPath();
@@ -100,6 +101,56 @@ void FileOperationsWindowTest::theFileOperationItemsAreInTheMenus() {
   window.PopupMenulistPopup();
   QVERIFY(window.listMenu().items[0]->isVisible());
   QVERIFY(window.listMenu().items[1]->isVisible());
+}
+
+void FileOperationsWindowTest::newFileRenameAndDeleteFromTheMenuAndKeys() {
+  QTemporaryDir programFolder;
+  QTemporaryDir listed;
+  for (const char* name : {"old.txt", "game.rom"}) {
+    QFile file(listed.filePath(QLatin1String(name)));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+  }
+  QVERIFY(QDir::setCurrent(listed.path()));
+  std::vector<vorlent::ShellFileRequest> requests;
+  auto prompts = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
+  vorlent::testing::ScriptedFilePrompts& answers = *prompts;
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  services.shell = std::make_unique<RecordingShell>(requests);
+  services.prompts = std::move(prompts);
+  TForm1 window(std::move(services));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  const auto indexOf = [&](const std::string& caption) -> std::optional<std::size_t> {
+    const auto& entries = window.fileList().entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (entries[i].caption == caption) return i;
+    }
+    return std::nullopt;
+  };
+  const auto select = [&](const std::string& caption) {
+    window.fileList().clearSelection();
+    window.fileList().setSelected(*indexOf(caption), true);
+    window.fileList().setFocused(indexOf(caption));
+  };
+
+  answers.text = "NEW.TXT";
+  window.mainMenu().newFile->trigger();
+  QVERIFY(QFile::exists(listed.filePath(QStringLiteral("NEW.TXT"))));
+  QVERIFY(indexOf("NEW.TXT").has_value());
+
+  select("old.txt");
+  answers.text = "renamed.txt";
+  QTest::keyClick(&window, Qt::Key_F2);
+  QVERIFY(QFile::exists(listed.filePath(QStringLiteral("renamed.txt"))));
+  QVERIFY(!QFile::exists(listed.filePath(QStringLiteral("old.txt"))));
+  QVERIFY(indexOf("renamed.txt").has_value());
+
+  select("game.rom");
+  QTest::keyClick(&window, Qt::Key_Delete);
+  QCOMPARE(requests.size(), std::size_t{1});
+  QCOMPARE(int(requests[0].kind), int(vorlent::ShellOperationKind::Delete));
+  QCOMPARE(requests[0].sources,
+           std::vector<std::string>{vorlent::toCore(listed.filePath(QStringLiteral("game.rom")))});
 }
 
 QTEST_MAIN(FileOperationsWindowTest)
