@@ -4,6 +4,7 @@
 
 #include "launch/SharedTokens.h"
 #include "platform/PathParts.h"
+#include "platform/SystemText.h"
 
 namespace vorlent {
 
@@ -140,7 +141,7 @@ bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle 
   if (options.empty() || !files.fileExists(state.fmsxExePath)) {
     return false;
   }
-  files.writeFile(fmsxResponseFilePath(state.fmsxExePath, style), options + "\r\n");
+  files.writeFile(fmsxResponseFilePath(state.fmsxExePath, style), toSystemText(options + "\r\n"));
   return true;
 }
 

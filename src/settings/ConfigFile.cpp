@@ -1,5 +1,6 @@
 #include "settings/ConfigFile.h"
 
+#include "platform/SystemText.h"
 #include "settings/ConfigLayout.h"
 #include "settings/ConfigText.h"
 
@@ -20,7 +21,8 @@ void ConfigFile::LoadConfig(LauncherState& state, MediaPanelState& panel) {
   }
   // Set before reading, so that a file that cannot even be read is kept too.
   backupBeforeSave_ = true;
-  const std::string text = environment_.files.readFile(path_);
+  // The file holds the system code page's bytes.
+  const std::string text = fromSystemText(environment_.files.readFile(path_));
   applyConfigText(text, state, panel,
                   {environment_.files, environment_.currentFolder, environment_.pathStyle});
   backupBeforeSave_ = false;
@@ -31,7 +33,7 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
   if (backupBeforeSave_ && environment_.files.fileExists(path_)) {
     writeWhole(backupPath(), environment_.files.readFile(path_));
   }
-  writeWhole(path_, text);
+  writeWhole(path_, toSystemText(text));
   backupBeforeSave_ = false;
 }
 
