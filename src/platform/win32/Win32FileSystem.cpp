@@ -1,0 +1,76 @@
+#include <windows.h>
+
+#include <string>
+
+#include "platform/Failure.h"
+#include "platform/FileSystem.h"
+#include "platform/win32/CodePage.h"
+#include "platform/win32/Handle.h"
+
+namespace vorlent {
+
+namespace {
+
+DWORD attributesOf(std::string_view path) {
+  return path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(win32::ansi(path).c_str());
+}
+
+Failure lastFailure() { return systemFailure(static_cast<int>(::GetLastError())); }
+
+class Win32FileSystem final : public FileSystem {
+ public:
+  bool fileExists(std::string_view path) const override {
+    const DWORD attributes = attributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  }
+
+  bool folderExists(std::string_view path) const override {
+    const DWORD attributes = attributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+
+  void writeFile(std::string_view path, std::string_view bytes) override {
+    win32::Handle file(::CreateFileA(win32::ansi(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+      throw lastFailure();
+    }
+    while (!bytes.empty()) {
+      const DWORD piece = bytes.size() > 1u << 30 ? 1u << 30 : static_cast<DWORD>(bytes.size());
+      DWORD written = 0;
+      if (::WriteFile(file.get(), bytes.data(), piece, &written, nullptr) == 0) {
+        throw lastFailure();
+      }
+      bytes.remove_prefix(written);
+    }
+    if (!file.close()) {
+      throw lastFailure();
+    }
+  }
+
+  std::string readFile(std::string_view path) const override {
+    win32::Handle file(::CreateFileA(win32::ansi(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid()) {
+      throw lastFailure();
+    }
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+      DWORD got = 0;
+      if (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) == 0) {
+        throw lastFailure();
+      }
+      if (got == 0) {
+        return content;
+      }
+      content.append(buffer, got);
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystem> makeFileSystem() { return std::make_unique<Win32FileSystem>(); }
+
+}  // namespace vorlent
