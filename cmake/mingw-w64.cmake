@@ -1,0 +1,24 @@
+# Cross-builds for 64-bit Windows with Debian's mingw-w64 toolchain (posix threads).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(mingw_prefix x86_64-w64-mingw32)
+find_program(CMAKE_C_COMPILER NAMES ${mingw_prefix}-gcc-posix ${mingw_prefix}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${mingw_prefix}-g++-posix ${mingw_prefix}-g++ REQUIRED)
+find_program(CMAKE_RC_COMPILER NAMES ${mingw_prefix}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The executables carry their C++ and threads runtime, so they run under Wine or on a bare
+# Windows without the toolchain's DLLs beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Tests run the cross-built executables under Wine.
+find_program(WINE_PROGRAM NAMES wine64 wine)
+if(WINE_PROGRAM)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+endif()

@@ -1,0 +1,27 @@
+// Writes the command line the program was started with (GetCommandLineA, byte for byte) and
+// its own module path, one per line, to the file that VORLENT_RECORD_TO names. The record is
+// written beside and renamed into place, so a reader never sees half of it.
+#include <windows.h>
+
+#include <string>
+
+int main() {
+  char target[MAX_PATH] = {};
+  if (::GetEnvironmentVariableA("VORLENT_RECORD_TO", target, MAX_PATH) == 0) {
+    return 1;
+  }
+  char module[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+  const std::string record = std::string(::GetCommandLineA()) + "\n" + module + "\n";
+
+  const std::string partial = std::string(target) + ".partial";
+  const HANDLE file = ::CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return 1;
+  }
+  DWORD written = 0;
+  ::WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+  ::CloseHandle(file);
+  return ::MoveFileExA(partial.c_str(), target, MOVEFILE_REPLACE_EXISTING) != 0 ? 0 : 1;
+}
