@@ -19,6 +19,7 @@ run: build
 test: build build-asan
 	ctest --preset release
 	ctest --preset debug-asan
+	scripts/wine-tests.sh
 
 bench: build
 	@for b in build/release/bin/bench_*; do $$b; done
