@@ -4,6 +4,7 @@
 
 #include "launch/SharedTokens.h"
 #include "platform/PathParts.h"
+#include "platform/SystemText.h"
 
 namespace vorlent {
 
@@ -153,7 +154,8 @@ std::string composeBrmsxCommand(const LauncherState& state, PathStyle style) {
 
 std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style) {
   const std::string command = composeBrmsxCommand(state, style);
-  return command + "(" + std::to_string(command.size()) + ")";
+  // The length is counted in the system code page's bytes, as the emulator receives them.
+  return command + "(" + std::to_string(toSystemText(command).size()) + ")";
 }
 
 std::string buildBrmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
