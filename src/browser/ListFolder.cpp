@@ -4,6 +4,7 @@
 
 #include "browser/EntryIcon.h"
 #include "browser/EntryTexts.h"
+#include "platform/PathParts.h"
 
 namespace vorlent {
 
@@ -11,12 +12,8 @@ FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& i
   FileListEntry entry;
   entry.caption = displayName(item.name);
   // The full path keeps the name's exact bytes, so that every operation reaches the file.
-  entry.fullPath.reserve(folderPath.size() + 1 + item.name.size());
-  entry.fullPath = folderPath;
-  if (entry.fullPath.empty() || entry.fullPath.back() != '/') {
-    entry.fullPath += '/';
-  }
-  entry.fullPath += item.name;
+  // The delimiter is the platform's: "\" on Windows, "/" elsewhere.
+  entry.fullPath = joinPath(folderPath, item.name, nativePathStyle());
   if (item.isFolder) {
     entry.iconIndex = item.name == ".." ? kParentFolderIcon : kFolderIcon;
   } else {
