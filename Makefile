@@ -1,5 +1,5 @@
 # make run: installs what is missing, builds, starts the program.
-# make test: installs what is missing, builds, runs the whole suite (release and sanitizer builds).
+# make test: installs what is missing, builds, runs the whole suite (release and sanitizer builds, and the Windows tests under Wine).
 .PHONY: run test deps build build-asan bench screenshots clean
 
 deps:
