@@ -1,7 +1,7 @@
 #pragma once
 
 #include "launch/BrmsxOptions.h"
-#include "launch/OptionControlSpec.h"
+#include "launch/OptionControl.h"
 
 namespace vorlent {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "launch/FmsxOptions.h"
-#include "launch/OptionControlSpec.h"
+#include "launch/OptionControl.h"
 
 namespace vorlent {
 

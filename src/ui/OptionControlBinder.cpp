@@ -13,9 +13,9 @@
 
 namespace vorlent {
 
-OptionControlBinder::OptionControlBinder(const OptionControlSpec& spec, int& field, QWidget* parent)
-    : spec_(spec), field_(field) {
-  if (spec.kind == OptionControlKind::Level) {
+OptionControlBinder::OptionControlBinder(const OptionControl& control, int& field, QWidget* parent)
+    : control_(control), field_(field) {
+  if (control.kind == OptionControlKind::Level) {
     buildLevel(parent);
   } else {
     buildChoice(parent);
@@ -27,36 +27,36 @@ QWidget* OptionControlBinder::widget() const { return frame_; }
 // The items run down the first column, then down the next, as many to a column as the item
 // count divided by the columns, rounded up.
 void OptionControlBinder::buildChoice(QWidget* parent) {
-  frame_ = new QGroupBox(toQt(spec_.caption), parent);
-  frame_->setObjectName(toQt(spec_.name));
+  frame_ = new QGroupBox(toQt(control_.caption), parent);
+  frame_->setObjectName(toQt(control_.name));
   buttons_ = new QButtonGroup(frame_);
   auto* layout = new QGridLayout(frame_);
   layout->setContentsMargins(8, 2, 8, 4);
   layout->setVerticalSpacing(2);
-  const int count = static_cast<int>(spec_.items.size());
-  const int columns = std::max(1, spec_.columns);
+  const int count = static_cast<int>(control_.items.size());
+  const int columns = std::max(1, control_.columns);
   const int perColumn = std::max(1, (count + columns - 1) / columns);
   for (int index = 0; index < count; ++index) {
-    auto* button = new QRadioButton(toQt(spec_.items[static_cast<std::size_t>(index)]), frame_);
-    button->setObjectName(toQt(spec_.name) + QString::number(index));
+    auto* button = new QRadioButton(toQt(control_.items[static_cast<std::size_t>(index)]), frame_);
+    button->setObjectName(toQt(control_.name) + QString::number(index));
     buttons_->addButton(button, index);
     layout->addWidget(button, index % perColumn, index / perColumn);
   }
 }
 
 void OptionControlBinder::buildLevel(QWidget* parent) {
-  frame_ = new QGroupBox(toQt(spec_.caption), parent);
-  frame_->setObjectName(toQt(spec_.frame));
+  frame_ = new QGroupBox(toQt(control_.caption), parent);
+  frame_->setObjectName(toQt(control_.frame));
   slider_ = new QSlider(Qt::Horizontal, frame_);
-  slider_->setObjectName(toQt(spec_.name));
-  const SliderSpec& s = spec_.slider;
+  slider_->setObjectName(toQt(control_.name));
+  const SliderSpec& s = control_.slider;
   slider_->setRange(s.minimum, s.maximum);
   slider_->setSingleStep(s.arrowStep);
   slider_->setPageStep(s.pageStep);
   slider_->setTickInterval(s.tickInterval);
   slider_->setTickPosition(QSlider::TicksBelow);
   auto* scale = new SliderScale(*slider_, s.labels, frame_);
-  scale->setObjectName(toQt(spec_.name) + QStringLiteral("Scale"));
+  scale->setObjectName(toQt(control_.name) + QStringLiteral("Scale"));
   auto* layout = new QVBoxLayout(frame_);
   layout->setContentsMargins(8, 2, 8, 4);
   layout->setSpacing(0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launch/OptionControlSpec.h"
+#include "launch/OptionControl.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -14,15 +14,15 @@ namespace vorlent {
 // reset shows the reset value without touching the field.
 class OptionControlBinder {
  public:
-  // The control is built inside parent; spec and field must outlive the binder.
-  OptionControlBinder(const OptionControlSpec& spec, int& field, QWidget* parent);
+  // The control is built inside parent; control and field must outlive the binder.
+  OptionControlBinder(const OptionControl& control, int& field, QWidget* parent);
 
   QWidget* widget() const;
-  int page() const { return spec_.page; }
+  int page() const { return control_.page; }
 
   void fill() { show(field_); }
   void store() { field_ = shownValue(); }
-  void reset() { show(spec_.reset); }
+  void reset() { show(control_.reset); }
 
   void show(int value);
 
@@ -33,7 +33,7 @@ class OptionControlBinder {
   void buildChoice(QWidget* parent);
   void buildLevel(QWidget* parent);
 
-  const OptionControlSpec& spec_;
+  const OptionControl& control_;
   int& field_;
   QGroupBox* frame_ = nullptr;
   QButtonGroup* buttons_ = nullptr;

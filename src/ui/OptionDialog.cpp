@@ -76,9 +76,9 @@ QPushButton* OptionDialog::addButton(QWidget* client, const QString& name, const
   return button;
 }
 
-void OptionDialog::bind(const OptionControlSpec& spec, int& field) {
-  OptionControlBinder& binder = binders_.emplace_back(spec, field, pages_->page(spec.page));
-  pages_->place(spec.page, binder.widget());
+void OptionDialog::bind(const OptionControl& control, int& field) {
+  OptionControlBinder& binder = binders_.emplace_back(control, field, pages_->page(control.page));
+  pages_->place(control.page, binder.widget());
 }
 
 void OptionDialog::finishBuilding() {

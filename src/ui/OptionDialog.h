@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "launch/OptionControlSpec.h"
+#include "launch/OptionControl.h"
 #include "ui/OptionControlBinder.h"
 #include "ui/OptionPages.h"
 
@@ -54,7 +54,7 @@ class OptionDialog : public QDialog {
   OptionDialog(std::string_view caption, QSize clientSize, int pagesHeight,
                const std::vector<std::string_view>& pages, QWidget* parent);
 
-  void bind(const OptionControlSpec& spec, int& field);
+  void bind(const OptionControl& control, int& field);
   void finishBuilding();
   void fillControls();
   QPushButton* addButton(QWidget* client, const QString& name, const QString& text,

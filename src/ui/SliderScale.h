@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "launch/OptionControlSpec.h"
+#include "launch/OptionControl.h"
 
 class QLabel;
 class QSlider;

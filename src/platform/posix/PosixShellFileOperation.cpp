@@ -14,6 +14,7 @@
 
 #include "platform/Failure.h"
 #include "platform/ShellFileOperation.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixTrash.h"
 
 namespace vorlent {
@@ -92,26 +93,6 @@ bool isAtOrBelow(const std::string& folder, const std::string& other) {
   std::free(b);
   return below;
 }
-
-// Closes a descriptor on every way out.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  int close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
-
- private:
-  int fd_;
-};
 
 // A name beside the target that no one else uses; removed unless it was renamed into place.
 class PartFile {
@@ -283,10 +264,10 @@ class Operation {
   // The bytes go to a part file beside the target, which takes the target's name only when
   // complete; a stop or failure on the way leaves the target as it was.
   Outcome copyFile(const std::string& source, const std::string& target, const struct stat& item) {
-    Descriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) return fail(source, errno);
     PartFile part(target);
-    Descriptor out(::open(part.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    FileDescriptor out(::open(part.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (out.get() < 0) return fail(target, errno);
     for (;;) {
       const ssize_t got = ::read(in.get(), buffer_.data(), buffer_.size());

@@ -28,7 +28,7 @@ struct SliderSpec {
 
 // How one option of an option dialog looks and what the reset button puts into it. The texts
 // are the emulator's own documentation of the option and are shown exactly as they stand.
-struct OptionControlSpec {
+struct OptionControl {
   std::string_view name;  // also the name of the field it edits
   OptionControlKind kind = OptionControlKind::Choice;
   int page = 0;
@@ -43,7 +43,7 @@ struct OptionControlSpec {
 template <class Options>
 struct OptionControlRow {
   int Options::*field = nullptr;
-  OptionControlSpec control;
+  OptionControl control;
 };
 
 // Everything an option dialog shows, as data: the window and its pages, then one row per
