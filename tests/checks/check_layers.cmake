@@ -34,9 +34,9 @@ endforeach()
 foreach(pair "launch:settings|media|fileops" "browser:launch|settings|media|fileops"
              "feedback:launch|settings|media|browser|fileops" "settings:media|fileops|browser"
              "platform:feedback|launch|settings|media|browser|fileops")
-  string(REPLACE ":" ";" parts ${pair})
-  list(GET parts 0 folder)
-  list(GET parts 1 above)
+  string(REPLACE ":" ";" sides ${pair})
+  list(GET sides 0 folder)
+  list(GET sides 1 above)
   file(GLOB_RECURSE files ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
   foreach(file ${files})
     file(STRINGS ${file} lines REGEX "#include[ \t]*\"(${above})/")
