@@ -205,6 +205,25 @@ class Operation {
     }
   }
 
+  // Asks what to do about an item already at the target; the outcome when the source stops
+  // here, nothing when it replaces the item.
+  std::optional<Outcome> settleClash(const std::string& source, const std::string& target,
+                                     const struct stat& existing, bool isFolder) {
+    const bool existingIsFolder = S_ISDIR(existing.st_mode);
+    switch (decideClash(target, existingIsFolder)) {
+      case ReplaceAnswer::Cancel:
+        return Outcome::Cancelled;
+      case ReplaceAnswer::Skip:
+        done_ += bytesBelow(source);
+        return Outcome::Skipped;
+      case ReplaceAnswer::Replace:
+        break;
+    }
+    // A folder and a file never replace each other: that would lose the one replaced.
+    if (existingIsFolder != isFolder) return fail(target, existingIsFolder ? EISDIR : ENOTDIR);
+    return std::nullopt;
+  }
+
   Outcome copyItem(const std::string& source, std::string target) {
     if (cancelled_ || !report(source)) return Outcome::Cancelled;
     const auto item = linkStatus(source);
@@ -217,18 +236,7 @@ class Operation {
       existing.reset();
     }
     if (existing) {
-      const bool existingIsFolder = S_ISDIR(existing->st_mode);
-      switch (decideClash(target, existingIsFolder)) {
-        case ReplaceAnswer::Cancel:
-          return Outcome::Cancelled;
-        case ReplaceAnswer::Skip:
-          done_ += bytesBelow(source);
-          return Outcome::Skipped;
-        case ReplaceAnswer::Replace:
-          break;
-      }
-      // A folder and a file never replace each other: that would lose the one replaced.
-      if (existingIsFolder != isFolder) return fail(target, existingIsFolder ? EISDIR : ENOTDIR);
+      if (const auto stop = settleClash(source, target, *existing, isFolder)) return *stop;
     }
     if (isFolder) return copyFolder(source, target, *item);
     if (S_ISLNK(item->st_mode)) return copyLink(source, target);
@@ -306,17 +314,7 @@ class Operation {
     }
     if (isFolder && isAtOrBelow(parentOf(target), source)) return fail(source, EINVAL);
     if (existing) {
-      const bool existingIsFolder = S_ISDIR(existing->st_mode);
-      switch (decideClash(target, existingIsFolder)) {
-        case ReplaceAnswer::Cancel:
-          return Outcome::Cancelled;
-        case ReplaceAnswer::Skip:
-          done_ += bytesBelow(source);
-          return Outcome::Skipped;
-        case ReplaceAnswer::Replace:
-          break;
-      }
-      if (existingIsFolder != isFolder) return fail(target, existingIsFolder ? EISDIR : ENOTDIR);
+      if (const auto stop = settleClash(source, target, *existing, isFolder)) return *stop;
       if (isFolder) return moveFolderInto(source, target, *item);
     }
     if (::rename(source.c_str(), target.c_str()) == 0) {
