@@ -6,9 +6,18 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdlib>
 
 #include "ui/QtText.h"
 #include "ui/Unit1.h"
+
+namespace {
+
+// The span measured ends at the first idle moment: the process ends there, without tearing the
+// window down (for the launcher, closing would also save its configuration).
+void endAtIdle() { std::_Exit(0); }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -20,6 +29,6 @@ int main(int argc, char** argv) {
   services.programFolder = vorlent::toCore(programFolder.path()) + "/";
   vorlent::TForm1 window(std::move(services));
   window.showMaximized();
-  QTimer::singleShot(0, &application, &QApplication::quit);
+  QTimer::singleShot(0, &application, endAtIdle);
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -15,10 +16,17 @@ namespace vorlent {
 // and the list's display state (sort column, view style).
 class FileList {
  public:
-  // Replaces the entries; the selection and the focus are cleared.
-  void assign(std::vector<FileListEntry> entries);
+  // Fills in the details of an entry whose detailsPending is set, and clears the mark.
+  using DetailsReader = std::function<void(FileListEntry&)>;
 
-  const std::vector<FileListEntry>& entries() const { return entries_; }
+  // Replaces the entries; the selection and the focus are cleared. Pending details are read
+  // with readDetails when an entry is first read, so a long listing costs only what is shown.
+  void assign(std::vector<FileListEntry> entries, DetailsReader readDetails = {});
+
+  // Every entry, with its details.
+  const std::vector<FileListEntry>& entries() const;
+  // One entry with its details, reading no other entry's. index must be below count().
+  const FileListEntry& entry(std::size_t index) const;
   std::size_t count() const { return entries_.size(); }
 
   void setSelected(std::size_t index, bool selected);
@@ -39,7 +47,8 @@ class FileList {
   // The entry whose caption is exactly "..", if listed.
   const FileListEntry* parentEntry() const;
 
-  // Changes caption, full path and icon of one entry in place (after a rename).
+  // Changes caption, full path and icon of one entry in place (after a rename); its other
+  // details are those of before.
   void update(std::size_t index, std::string_view caption, std::string_view fullPath,
               int iconIndex);
 
@@ -58,7 +67,13 @@ class FileList {
   void setObserver(FileListObserver* observer) { observer_ = observer; }
 
  private:
-  std::vector<FileListEntry> entries_;
+  void completeAll() const;
+  const FileListEntry& completed(std::size_t index) const;
+
+  // Reading an entry fills in its pending details, which changes nothing the list shows.
+  mutable std::vector<FileListEntry> entries_;
+  DetailsReader readDetails_;
+  mutable bool allComplete_ = true;
   std::vector<bool> selected_;
   std::optional<std::size_t> focused_;
   int sortColumn_ = 0;

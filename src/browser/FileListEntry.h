@@ -13,6 +13,8 @@ struct FileListEntry {
   std::string fullPath;
   std::string typeText;
   std::string timeStamp;
+  // Size text, icon and time stamp are still to be read (see FileList::assign).
+  bool detailsPending = false;
 
   bool operator==(const FileListEntry&) const = default;
 };

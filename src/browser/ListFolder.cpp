@@ -8,6 +8,22 @@
 
 namespace vorlent {
 
+namespace {
+
+bool isFolderEntry(const FileListEntry& entry) {
+  return entry.iconIndex == kFolderIcon || entry.iconIndex == kParentFolderIcon;
+}
+
+void setDetails(FileListEntry& entry, std::uint64_t sizeInBytes, const LocalTime& lastWrite) {
+  if (!isFolderEntry(entry)) {
+    entry.iconIndex = ClassifyEntryIcon(entry.typeText, sizeInBytes);
+    entry.sizeText = sizeText(sizeInBytes);
+  }
+  entry.timeStamp = timeStampText(lastWrite);
+}
+
+}  // namespace
+
 FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& item) {
   FileListEntry entry;
   entry.caption = displayName(item.name);
@@ -17,13 +33,27 @@ FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& i
   if (item.isFolder) {
     entry.iconIndex = item.name == ".." ? kParentFolderIcon : kFolderIcon;
   } else {
-    const std::string_view extension = extensionOfName(item.name);
-    entry.iconIndex = ClassifyEntryIcon(extension, item.sizeInBytes);
-    entry.sizeText = sizeText(item.sizeInBytes);
-    entry.typeText = displayName(extension);
+    entry.typeText = displayName(extensionOfName(item.name));
   }
-  entry.timeStamp = timeStampText(item.lastWrite);
+  if (item.hasDetails) {
+    setDetails(entry, item.sizeInBytes, item.lastWrite);
+  } else {
+    entry.detailsPending = true;
+  }
   return entry;
+}
+
+void readPendingDetails(FileListEntry& entry, const DetailsOfPath& readDetails) {
+  const std::optional<ItemDetails> details =
+      readDetails ? readDetails(entry.fullPath) : std::nullopt;
+  if (details) {
+    setDetails(entry, details->sizeInBytes, details->lastWrite);
+  } else if (!isFolderEntry(entry)) {
+    // The name went away after the listing: a file of size 0 whose time nobody knows.
+    entry.iconIndex = ClassifyEntryIcon(entry.typeText, 0);
+    entry.sizeText = sizeText(0);
+  }
+  entry.detailsPending = false;
 }
 
 std::optional<std::string> ListFolder(FileList& list, std::string_view folder,
@@ -33,6 +63,7 @@ std::optional<std::string> ListFolder(FileList& list, std::string_view folder,
   if (!contents) {
     return std::nullopt;
   }
+  std::string folderPath = contents->folderPath;
   std::vector<FileListEntry> entries;
   entries.reserve(contents->items.size());
   for (const FolderItem& item : contents->items) {
@@ -40,8 +71,10 @@ std::optional<std::string> ListFolder(FileList& list, std::string_view folder,
       entries.push_back(makeFileListEntry(contents->folderPath, item));
     }
   }
-  list.assign(std::move(entries));
-  return std::move(contents->folderPath);
+  list.assign(std::move(entries), [read = std::move(contents->readDetails)](FileListEntry& entry) {
+    readPendingDetails(entry, read);
+  });
+  return folderPath;
 }
 
 }  // namespace vorlent

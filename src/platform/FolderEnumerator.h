@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,11 +21,24 @@ struct LocalTime {
   bool operator==(const LocalTime&) const = default;
 };
 
-// One name of a folder as the enumeration delivers it. A symbolic link is described by what it
-// points to; a link that points nowhere is a file of size 0 with the link's own time.
+// The size and time of a name. A symbolic link is described by what it points to; a link that
+// points nowhere is a file of size 0 with the link's own time. Folders have size 0.
+struct ItemDetails {
+  std::uint64_t sizeInBytes = 0;
+  LocalTime lastWrite;
+};
+
+// Reads the details of one name given by its full path; nothing when the name is gone.
+using DetailsOfPath = std::function<std::optional<ItemDetails>(const std::string& fullPath)>;
+
+// One name of a folder as the enumeration delivers it.
 struct FolderItem {
   std::string name;  // the exact bytes of the name
   bool isFolder = false;
+  // False when the enumeration delivered the name without its size and time; they are read
+  // with FolderContents::readDetails when needed. Where the system delivers them with the name
+  // (Windows), they are always there.
+  bool hasDetails = true;
   std::uint64_t sizeInBytes = 0;
   LocalTime lastWrite;
 };
@@ -35,9 +49,14 @@ struct FolderContents {
   // In enumeration order. "." is never among them; ".." is, unless the folder is the root of
   // the whole tree.
   std::vector<FolderItem> items;
+  // Reads the details of the items that came without them. Self-contained: it may outlive the
+  // enumerator.
+  DetailsOfPath readDetails;
 };
 
-// Reads a folder's names with their kind, size and time, one status query per name.
+// Reads a folder's names with their kind, and their size and time where the system delivers
+// them with the names. Elsewhere a name costs a status query of its own, which a long listing
+// should not pay for names nobody looks at.
 class FolderEnumerator {
  public:
   virtual ~FolderEnumerator() = default;

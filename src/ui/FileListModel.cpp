@@ -27,12 +27,13 @@ int FileListModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kListColumnCount;
 }
 
+bool FileListModel::isEntry(const QModelIndex& index) const {
+  return index.isValid() && index.model() == this && index.row() >= 0 &&
+         static_cast<std::size_t>(index.row()) < list_.count();
+}
+
 const FileListEntry* FileListModel::entryAt(const QModelIndex& index) const {
-  if (!index.isValid() || index.model() != this || index.row() < 0 ||
-      static_cast<std::size_t>(index.row()) >= list_.count()) {
-    return nullptr;
-  }
-  return &list_.entries()[static_cast<std::size_t>(index.row())];
+  return isEntry(index) ? &list_.entry(static_cast<std::size_t>(index.row())) : nullptr;
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
@@ -73,7 +74,7 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
-  return entryAt(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
+  return isEntry(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
                         : Qt::NoItemFlags;
 }
 

@@ -33,6 +33,7 @@ class FileListModel final : public QAbstractTableModel, private FileListObserver
   const FileListEntry* entryAt(const QModelIndex& index) const;
 
  private:
+  bool isEntry(const QModelIndex& index) const;
   void entriesAboutToBeReplaced() override;
   void entriesReplaced() override;
   void entriesAboutToBeReordered() override;

@@ -57,7 +57,10 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   header->resizeSection(SizeColumn, kSizeColumnWidth);
   connect(header, &QHeaderView::sectionClicked, this,
           [this](int section) { model_.sort(section, Qt::AscendingOrder); });
-  connect(&model_, &QAbstractItemModel::modelReset, this, &FileListViews::fitColumns);
+  connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
+    columnsFitted_ = false;
+    fitColumnsWhenShown();
+  });
 
   connect(iconView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &FileListViews::writeSelection);
@@ -68,7 +71,6 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   addWidget(iconView_);
   addWidget(detailsView_);
   setViewStyle(model_.list().viewStyle());
-  fitColumns();
 }
 
 QItemSelectionModel* FileListViews::selectionModel() const { return iconView_->selectionModel(); }
@@ -104,6 +106,14 @@ void FileListViews::setViewStyle(ViewStyle style) {
   iconView_->setResizeMode(QListView::Adjust);
   setCurrentWidget(style == ViewStyle::Details ? static_cast<QWidget*>(detailsView_)
                                                : static_cast<QWidget*>(iconView_));
+  fitColumnsWhenShown();
+}
+
+void FileListViews::fitColumnsWhenShown() {
+  if (!columnsFitted_ && currentWidget() == detailsView_) {
+    fitColumns();
+    columnsFitted_ = true;
+  }
 }
 
 // "Name", "Full PathName" and "TimeStamp" take the width of their texts; the header measures

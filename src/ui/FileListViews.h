@@ -34,12 +34,15 @@ class FileListViews final : public QStackedWidget {
 
  private:
   void fitColumns();
+  void fitColumnsWhenShown();
   void writeSelection(const QItemSelection& selected, const QItemSelection& deselected);
   void writeFocus();
 
   FileListModel& model_;
   QListView* iconView_;
   QTreeView* detailsView_;
+  // Measuring the columns reads a thousand entries; it waits until the details are shown.
+  bool columnsFitted_ = false;
 };
 
 }  // namespace vorlent

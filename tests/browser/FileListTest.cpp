@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,86 @@ TEST(FileListTest, ReadsWhatOtherCommandsNeed) {
 
   list.assign({named("x")});
   EXPECT_EQ(list.parentEntry(), nullptr);
+}
+
+// Entries whose details the listing left to be read, each read filling in its size text.
+struct PendingList {
+  PendingList() {
+    std::vector<FileListEntry> entries;
+    for (const char* caption : {"..", "a", "b", "c", "d"}) {
+      FileListEntry entry = named(caption);
+      entry.detailsPending = true;
+      entries.push_back(entry);
+    }
+    list.assign(std::move(entries), [this](FileListEntry& entry) {
+      reads.push_back(entry.caption);
+      entry.sizeText = "read";
+      entry.iconIndex = 9;
+    });
+  }
+  FileList list;
+  std::vector<std::string> reads;
+};
+
+TEST(FileListTest, PendingDetailsAreReadOnceAndOnlyForTheEntriesRead) {
+  const struct {
+    const char* what;
+    std::function<void(FileList&)> read;
+    std::vector<std::string> reads;
+  } cases[] = {
+      {"count", [](FileList& l) { (void)l.count(); }, {}},
+      {"one entry", [](FileList& l) { EXPECT_EQ(l.entry(2).sizeText, "read"); }, {"b"}},
+      {"the parent entry",
+       [](FileList& l) { EXPECT_EQ(l.parentEntry()->sizeText, "read"); },
+       {".."}},
+      {"the selection",
+       [](FileList& l) {
+         l.setSelected(3, true);
+         l.setSelected(1, true);
+         EXPECT_EQ(l.selectedEntries().size(), 2u);
+         EXPECT_EQ(l.firstSelected()->sizeText, "read");
+       },
+       {"a", "c"}},
+      {"the focus",
+       [](FileList& l) {
+         l.setFocused(4);
+         EXPECT_EQ(l.focused()->sizeText, "read");
+       },
+       {"d"}},
+      {"all, twice",
+       [](FileList& l) {
+         (void)l.entry(1);
+         (void)l.entries();
+         for (const FileListEntry& entry : l.entries()) {
+           EXPECT_EQ(entry.sizeText, "read");
+           EXPECT_FALSE(entry.detailsPending);
+         }
+       },
+       {"a", "..", "b", "c", "d"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PendingList pending;
+    c.read(pending.list);
+    EXPECT_EQ(pending.reads, c.reads);
+  }
+}
+
+TEST(FileListTest, ARenameKeepsTheIconItIsGivenOverPendingDetails) {
+  PendingList pending;
+  pending.list.update(1, "a.dsk", "/f/a.dsk", 8);
+  EXPECT_EQ(pending.reads, std::vector<std::string>{"a"});
+  EXPECT_EQ(pending.list.entry(1).iconIndex, 8);
+  EXPECT_EQ(pending.list.entry(1).sizeText, "read");
+}
+
+TEST(FileListTest, PendingEntriesWithoutAReaderAreTakenAsTheyAre) {
+  FileList list;
+  FileListEntry entry = named("a");
+  entry.detailsPending = true;
+  list.assign({entry});
+  EXPECT_FALSE(list.entry(0).detailsPending);
+  EXPECT_EQ(list.entry(0).sizeText, "");
 }
 
 TEST(FileListTest, TellsItsObserverAboutEveryChange) {

@@ -112,22 +112,75 @@ TEST_F(ListFolderTest, EntriesOfEveryKind) {
   EXPECT_EQ(parent.fullPath, folder.string() + "/..");
 }
 
-TEST_F(ListFolderTest, TimeStampIsLocalTimeToTheMinute) {
-  const std::string path = folder.write("dated.txt", "x");
+void setLastWrite(const std::string& path, int year, int month, int day, int hour, int minute,
+                  int second) {
   struct tm parts {};
-  parts.tm_year = 2001 - 1900;
-  parts.tm_mon = 1;
-  parts.tm_mday = 3;
-  parts.tm_hour = 4;
-  parts.tm_min = 5;
-  parts.tm_sec = 59;
+  parts.tm_year = year - 1900;
+  parts.tm_mon = month - 1;
+  parts.tm_mday = day;
+  parts.tm_hour = hour;
+  parts.tm_min = minute;
+  parts.tm_sec = second;
   parts.tm_isdst = -1;
   const std::time_t when = std::mktime(&parts);
   const struct timespec times[2] = {{when, 0}, {when, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+TEST_F(ListFolderTest, TimeStampIsLocalTimeToTheMinute) {
+  folder.write("dated.txt", "x");
+  std::filesystem::create_directory(folder.at("dated folder"));
+  std::filesystem::create_symlink("dated.txt", folder.at("link.txt"));
+  std::filesystem::create_symlink("nowhere", folder.at("dangling"));
+  const struct {
+    const char* name;
+    int year, month, day, hour, minute, second;
+    const char* expected;
+  } cases[] = {
+      // A link shows the time of what it points to, a dangling link its own.
+      {"link.txt", 1999, 1, 1, 0, 0, 0, "2001/02/03 04:05"},
+      {"dated.txt", 2001, 2, 3, 4, 5, 59, "2001/02/03 04:05"},
+      {"dated folder", 2010, 12, 31, 23, 59, 0, "2010/12/31 23:59"},
+      {"dangling", 1985, 7, 8, 9, 10, 11, "1985/07/08 09:10"},
+  };
+  for (const auto& c : cases) {
+    setLastWrite(folder.at(c.name), c.year, c.month, c.day, c.hour, c.minute, c.second);
+  }
 
   ASSERT_TRUE(list(folder.string()));
-  EXPECT_EQ(byCaption(fileList)["dated.txt"].timeStamp, "2001/02/03 04:05");
+  auto entries = byCaption(fileList);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(entries[c.name].timeStamp, c.expected);
+  }
+}
+
+// Size, icon and time of a name are read when its entry is first read, once.
+TEST_F(ListFolderTest, DetailsAreReadWhenAnEntryIsFirstRead) {
+  makeSparseFile(folder.at("GAME.ROM"), 0);
+  makeSparseFile(folder.at("gone.dsk"), 2'000'000);
+  ASSERT_TRUE(list(folder.string()));
+  makeSparseFile(folder.at("GAME.ROM"), 200'000);
+  std::filesystem::remove(folder.at("gone.dsk"));
+
+  std::map<std::string, std::size_t> index;
+  for (std::size_t i = 0; i < fileList.count(); ++i) {
+    index[fileList.entry(i).caption] = i;
+  }
+  const FileListEntry& game = fileList.entry(index["GAME.ROM"]);
+  EXPECT_EQ(game.sizeText, "       196kB");
+  EXPECT_EQ(game.iconIndex, 2);
+  EXPECT_EQ(game.typeText, ".ROM");
+  EXPECT_NE(game.timeStamp, "");
+  makeSparseFile(folder.at("GAME.ROM"), 10);
+  EXPECT_EQ(fileList.entries()[index["GAME.ROM"]].sizeText, "       196kB");
+
+  // A name that went away after the listing stays listed as an empty file of unknown time.
+  const FileListEntry& gone = fileList.entry(index["gone.dsk"]);
+  EXPECT_EQ(gone.sizeText, "         0kB");
+  EXPECT_EQ(gone.iconIndex, 8);
+  EXPECT_EQ(gone.typeText, ".dsk");
+  EXPECT_EQ(gone.timeStamp, "");
 }
 
 TEST_F(ListFolderTest, TheRootHasNoParentEntry) {

@@ -41,6 +41,7 @@ class FileListModelTest : public QObject {
   void aListingIsOneResetAndClearsTheSelection();
   void aRenameRepaintsItsRow();
   void busyIndicatorRestoresTheCursor();
+  void theViewsReadOnlyTheDetailsTheyShow();
 
  private:
   void writeFile(const QString& name, qint64 size);
@@ -324,3 +325,35 @@ void FileListModelTest::busyIndicatorRestoresTheCursor() {
 
 QTEST_MAIN(FileListModelTest)
 #include "test_filelistmodel.moc"
+
+// A long listing leaves the details to be read; the views read what they show, and only a sort
+// by a column needs them all.
+void FileListModelTest::theViewsReadOnlyTheDetailsTheyShow() {
+  constexpr int kEntries = 5'000;
+  std::vector<FileListEntry> entries(kEntries);
+  for (int i = 0; i < kEntries; ++i) {
+    entries[i].caption = "GAME" + std::to_string(i) + ".ROM";
+    entries[i].fullPath = "/f/" + entries[i].caption;
+    entries[i].typeText = ".ROM";
+    entries[i].detailsPending = true;
+  }
+  int reads = 0;
+  list_->assign(std::move(entries), [&reads](FileListEntry& entry) {
+    ++reads;
+    entry.sizeText = "         1kB";
+    entry.iconIndex = 7;
+  });
+  FileListViews views(*model_);
+  views.resize(640, 480);
+  for (const ViewStyle style :
+       {ViewStyle::LargeIcons, ViewStyle::SmallIcons, ViewStyle::List, ViewStyle::Details}) {
+    views.setViewStyle(style);
+    views.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&views));
+    QTest::qWait(50);
+    QVERIFY2(reads > 0, "nothing was shown");
+    QVERIFY2(reads < kEntries / 2, qPrintable(QString::number(reads)));
+  }
+  model_->sort(1);
+  QCOMPARE(reads, kEntries);
+}

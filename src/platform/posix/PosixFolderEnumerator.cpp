@@ -52,6 +52,52 @@ bool sameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// What a name is, by a status query that follows links; a link that points nowhere is taken by
+// its own status. Nothing when the name is gone.
+struct NameStatus {
+  struct stat info {};
+  bool dangling = false;
+};
+
+std::optional<NameStatus> statusOf(int folder, const char* name) {
+  NameStatus status;
+  if (::fstatat(folder, name, &status.info, 0) != 0) {
+    if (::fstatat(folder, name, &status.info, AT_SYMLINK_NOFOLLOW) != 0) {
+      return std::nullopt;
+    }
+    status.dangling = true;
+  }
+  return status;
+}
+
+bool isFolder(const NameStatus& status) { return !status.dangling && S_ISDIR(status.info.st_mode); }
+
+ItemDetails detailsOf(const NameStatus& status, LocalTimeConverter& times) {
+  ItemDetails details;
+  details.sizeInBytes = isFolder(status) || status.dangling || status.info.st_size < 0
+                            ? 0
+                            : static_cast<std::uint64_t>(status.info.st_size);
+  details.lastWrite = times.convert(status.info.st_mtim.tv_sec);
+  return details;
+}
+
+// The kind a directory entry tells without a status query; links and entries of file systems
+// that do not tell need one.
+std::optional<bool> folderByEntryType(unsigned char type) {
+  switch (type) {
+    case DT_DIR:
+      return true;
+    case DT_REG:
+    case DT_FIFO:
+    case DT_SOCK:
+    case DT_CHR:
+    case DT_BLK:
+      return false;
+    default:
+      return std::nullopt;
+  }
+}
+
 class PosixFolderEnumerator final : public FolderEnumerator {
  public:
   std::optional<FolderContents> enumerate(std::string_view folder) override {
@@ -93,28 +139,34 @@ class PosixFolderEnumerator final : public FolderEnumerator {
       if (name == ".") {
         continue;
       }
-      struct stat info {};
-      bool dangling = false;
-      if (::fstatat(fd, entry->d_name, &info, 0) != 0) {
-        // A link that points nowhere is listed by its own time; a name that vanished meanwhile
-        // is not listed.
-        if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-          continue;
-        }
-        dangling = true;
-      }
-      if (name == ".." && sameFile(info, self)) {
-        continue;
-      }
       FolderItem item;
       item.name = name;
-      item.isFolder = !dangling && S_ISDIR(info.st_mode);
-      item.sizeInBytes = item.isFolder || dangling || info.st_size < 0
-                             ? 0
-                             : static_cast<std::uint64_t>(info.st_size);
-      item.lastWrite = times.convert(info.st_mtim.tv_sec);
+      const std::optional<bool> folderByType =
+          name == ".." ? std::nullopt : folderByEntryType(entry->d_type);
+      if (folderByType) {
+        item.isFolder = *folderByType;
+        item.hasDetails = false;
+      } else {
+        // A name that vanished meanwhile is not listed.
+        const std::optional<NameStatus> status = statusOf(fd, entry->d_name);
+        if (!status || (name == ".." && sameFile(status->info, self))) {
+          continue;
+        }
+        item.isFolder = isFolder(*status);
+        const ItemDetails details = detailsOf(*status, times);
+        item.sizeInBytes = details.sizeInBytes;
+        item.lastWrite = details.lastWrite;
+      }
       contents.items.push_back(std::move(item));
     }
+    contents.readDetails = [times = LocalTimeConverter()](
+                               const std::string& fullPath) mutable -> std::optional<ItemDetails> {
+      const std::optional<NameStatus> status = statusOf(AT_FDCWD, fullPath.c_str());
+      if (!status) {
+        return std::nullopt;
+      }
+      return detailsOf(*status, times);
+    };
     return contents;
   }
 };
