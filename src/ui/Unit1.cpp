@@ -86,15 +86,33 @@ void TForm1::runStartUp() {
   CountOBJ1Click();
   DriveSize1Click();
   setAcceptDrops(true);
-  // The dialogs are made after the load, so that they show the loaded options.
-  fmsxDialog_ = new TForm2(state_.fmsxOptions, this);
-  brmsxDialog_ = new TFormBR(state_.brmsxOptions, this);
-  aboutBox_ = new TAboutBox(
-      [this](std::string_view link) {
-        services_.opener->open(link, services_.currentFolder->get());
-      },
-      this);
   refreshMedia();
+}
+
+// Made after the load at the earliest, so that they show the loaded options.
+TForm2& TForm1::fmsxDialog() {
+  if (fmsxDialog_ == nullptr) {
+    fmsxDialog_ = new TForm2(state_.fmsxOptions, this);
+  }
+  return *fmsxDialog_;
+}
+
+TFormBR& TForm1::brmsxDialog() {
+  if (brmsxDialog_ == nullptr) {
+    brmsxDialog_ = new TFormBR(state_.brmsxOptions, this);
+  }
+  return *brmsxDialog_;
+}
+
+TAboutBox& TForm1::aboutBox() {
+  if (aboutBox_ == nullptr) {
+    aboutBox_ = new TAboutBox(
+        [this](std::string_view link) {
+          services_.opener->open(link, services_.currentFolder->get());
+        },
+        this);
+  }
+  return *aboutBox_;
 }
 
 TForm1::~TForm1() = default;
@@ -265,9 +283,9 @@ void TForm1::ToolButton9Click() {
   runCommand([this] { runBrmsx(state_, startEnvironment()); });
 }
 
-void TForm1::EditfClick() { fmsxDialog_->exec(); }
+void TForm1::EditfClick() { fmsxDialog().exec(); }
 
-void TForm1::ToolButton2Click() { brmsxDialog_->exec(); }
+void TForm1::ToolButton2Click() { brmsxDialog().exec(); }
 
 void TForm1::fmsxdosexe1Click() {
   runCommand([this] { chooseFmsxFolder(state_, panel_.executables, locatorEnvironment()); });
@@ -305,7 +323,7 @@ void TForm1::GetfMSXDOSexe1Click() {
   refreshMedia();
 }
 
-void TForm1::Info1Click() { aboutBox_->exec(); }
+void TForm1::Info1Click() { aboutBox().exec(); }
 
 void TForm1::Help2Click() {
   // There is no help viewer to report a missing file here, so the window says it.

@@ -68,8 +68,9 @@ class TForm1 : public QMainWindow {
   const ListMenu& listMenu() const { return listMenu_; }
   // The tooltip root, caption and visibility of the drive buttons `a` to `z`.
   QToolButton* driveButton(char letter) const;
-  TForm2& fmsxDialog() { return *fmsxDialog_; }
-  TFormBR& brmsxDialog() { return *brmsxDialog_; }
+  // The dialogs are made when first opened: they cost more to build than the rest of the window.
+  TForm2& fmsxDialog();
+  TFormBR& brmsxDialog();
 
   // Runs a command at the event boundary: a Failure it throws goes to the general error report
   // and the window stays usable.
@@ -99,7 +100,7 @@ class TForm1 : public QMainWindow {
   void Info1Click();
   void Help2Click();
   void HomePage1Click();
-  TAboutBox& aboutBox() { return *aboutBox_; }
+  TAboutBox& aboutBox();
 
   // The file list and navigation.
   void ListView1DblClick();
@@ -127,7 +128,7 @@ class TForm1 : public QMainWindow {
   void joinClick();
   // Copies the dropped paths into the listed folder, one shell operation each.
   void AcceptDroppedFiles(const QStringList& paths);
-  TFormJ& joinDialog() { return *joinDialog_; }
+  TFormJ& joinDialog();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -14,15 +14,21 @@
 
 namespace vorlent {
 
+TFormJ& TForm1::joinDialog() {
+  if (joinDialog_ == nullptr) {
+    joinDialog_ = new TFormJ(
+        JoinDialogServices{fileList_, *services_.files, *services_.prompts, *services_.readStreams,
+                           *services_.atomicFiles, *feedback_, busy_, pathStyle_},
+        this);
+  }
+  return *joinDialog_;
+}
+
 void TForm1::connectFileOperationCommands() {
   shellProgress_ = std::make_shared<ShellProgressWindow>(this);
   fileOperations_ = std::make_shared<FileOperations>(FileOperationServices{
       fileList_, *navigator_, *services_.currentFolder, *services_.files, *services_.fileChanges,
       *services_.shell, *shellProgress_, *feedback_, *services_.prompts, pathStyle_});
-  joinDialog_ = new TFormJ(
-      JoinDialogServices{fileList_, *services_.files, *services_.prompts, *services_.readStreams,
-                         *services_.atomicFiles, *feedback_, busy_, pathStyle_},
-      this);
 
   connect(menu_.newFile, &QAction::triggered, this, &TForm1::Newfile);
   connect(menu_.newFolder, &QAction::triggered, this, &TForm1::Newdir);
@@ -84,7 +90,7 @@ void TForm1::AcceptDroppedFiles(const QStringList& paths) {
 
 void TForm1::ToolButton18Click() {
   runCommand([this] { setWindowTitle(toQt(services_.currentFolder->get())); });
-  joinDialog_->exec();
+  joinDialog().exec();
   // The open and save dialogs may have changed the current folder.
   services_.currentFolder->set(toCore(windowTitle()));
   ListviewMake1Click();
