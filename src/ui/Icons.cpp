@@ -3,6 +3,8 @@
 #include <QHash>
 #include <array>
 
+#include "ui/SvgIconEngine.h"
+
 namespace vorlent {
 
 namespace {
@@ -12,7 +14,7 @@ QIcon cached(const QString& resource) {
   static QHash<QString, QIcon> icons;
   auto it = icons.find(resource);
   if (it == icons.end()) {
-    it = icons.insert(resource, QIcon(resource));
+    it = icons.insert(resource, QIcon(new SvgIconEngine(resource)));
   }
   return *it;
 }

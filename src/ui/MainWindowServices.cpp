@@ -19,6 +19,7 @@ MainWindowServices nativeMainWindowServices() {
   services.fileChanges = makeFileChanges();
   services.shell = makeShellFileOperation();
   services.readStreams = makeReadStreams();
+  services.wavePlayer = makeWavePlayer(services.programFolder);
   return services;
 }
 

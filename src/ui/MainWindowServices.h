@@ -17,6 +17,7 @@
 #include "platform/ReadStreams.h"
 #include "platform/ShellFileOperation.h"
 #include "platform/ShortPaths.h"
+#include "platform/WavePlayer.h"
 
 namespace vorlent {
 
@@ -41,6 +42,8 @@ struct MainWindowServices {
   std::unique_ptr<ReadStreams> readStreams;
   // Nothing: Qt's dialogs over the main window.
   std::unique_ptr<Prompts> prompts;
+  // Plays the sound cues.
+  std::shared_ptr<WavePlayer> wavePlayer;
   // Nothing: the desktop's beep.
   std::function<void()> defaultSound;
 };

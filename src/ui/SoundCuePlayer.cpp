@@ -8,8 +8,11 @@
 
 namespace vorlent {
 
-SoundCuePlayer::SoundCuePlayer(QString soundRoot, std::function<void()> defaultSound)
-    : soundRoot_(std::move(soundRoot)), defaultSound_(std::move(defaultSound)) {
+SoundCuePlayer::SoundCuePlayer(QString soundRoot, std::shared_ptr<WavePlayer> player,
+                               std::function<void()> defaultSound)
+    : soundRoot_(std::move(soundRoot)),
+      player_(std::move(player)),
+      defaultSound_(std::move(defaultSound)) {
   if (!defaultSound_) {
     defaultSound_ = [] { QApplication::beep(); };
   }
@@ -17,22 +20,17 @@ SoundCuePlayer::SoundCuePlayer(QString soundRoot, std::function<void()> defaultS
 
 void SoundCuePlayer::play(std::string_view cueFileName) {
   const QString path = soundRoot_ + toQt(cueFileName);
-  if (effect_) {
-    effect_->stop();
+  if (player_) {
+    player_->stop();
   }
   if (!QFileInfo(path).isFile()) {
     defaultSound_();
     return;
   }
-  if (!effect_) {
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setVolume(0.8f);
+  currentSource_ = path;
+  if (!player_ || !player_->playAsync(toCore(path))) {
+    defaultSound_();
   }
-  const QUrl source = QUrl::fromLocalFile(path);
-  if (effect_->source() != source) {
-    effect_->setSource(source);
-  }
-  effect_->play();
 }
 
 }  // namespace vorlent

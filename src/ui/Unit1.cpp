@@ -44,7 +44,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
       pathStyle_(nativePathStyle()),
       config_(configFilePathIn(services_.programFolder),
               {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_}),
-      sounds_(toQt(services_.programFolder), services_.defaultSound) {
+      sounds_(toQt(services_.programFolder), services_.wavePlayer, services_.defaultSound) {
   if (!services_.prompts) {
     services_.prompts = std::make_unique<QtPrompts>(this);
   }

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
+#include <memory>
+#include <string>
 
 #include "platform/Failure.h"
 #include "support/NextMessageBox.h"
@@ -171,14 +173,36 @@ void FeedbackTest::ctrlQClosesTheMainWindow() {
   QTRY_VERIFY(!window.isVisible());
 }
 
+namespace {
+
+// Records what the cue player asks of the system's player; each sound starts or fails as told.
+class RecordingWavePlayer final : public vorlent::WavePlayer {
+ public:
+  explicit RecordingWavePlayer(bool starts = true) : starts_(starts) {}
+  bool playAsync(const std::string& path) override {
+    calls << QStringLiteral("play ") + QString::fromStdString(path);
+    return starts_;
+  }
+  void stop() override { calls << QStringLiteral("stop"); }
+  QStringList calls;
+
+ private:
+  bool starts_;
+};
+
+}  // namespace
+
 void FeedbackTest::aMissingCueGivesTheDefaultSound() {
   QTemporaryDir folder;
   int defaultSounds = 0;
-  vorlent::SoundCuePlayer player(folder.path() + QLatin1Char('/'), [&] { ++defaultSounds; });
+  auto wavePlayer = std::make_shared<RecordingWavePlayer>();
+  vorlent::SoundCuePlayer player(folder.path() + QLatin1Char('/'), wavePlayer,
+                                 [&] { ++defaultSounds; });
   player.play("sound/set.wav");
   QCOMPARE(defaultSounds, 1);
   player.play("sound/set.wav");
   QCOMPARE(defaultSounds, 2);
+  QCOMPARE(wavePlayer->calls, QStringList({QStringLiteral("stop"), QStringLiteral("stop")}));
 }
 
 void FeedbackTest::aNewCueReplacesTheOneBefore() {
@@ -189,15 +213,24 @@ void FeedbackTest::aNewCueReplacesTheOneBefore() {
     QVERIFY(QFile::copy(shipped + QLatin1String(name),
                         folder.path() + QStringLiteral("/sound/") + QLatin1String(name)));
   }
-  int defaultSounds = 0;
-  vorlent::SoundCuePlayer player(folder.path() + QLatin1Char('/'), [&] { ++defaultSounds; });
-  player.play("sound/ok.wav");
-  QCOMPARE(player.currentSource(),
-           QUrl::fromLocalFile(folder.path() + QStringLiteral("/sound/ok.wav")));
-  player.play("sound/reset.wav");
-  QCOMPARE(player.currentSource(),
-           QUrl::fromLocalFile(folder.path() + QStringLiteral("/sound/reset.wav")));
-  QCOMPARE(defaultSounds, 0);
+  for (const bool starts : {true, false}) {
+    int defaultSounds = 0;
+    auto wavePlayer = std::make_shared<RecordingWavePlayer>(starts);
+    vorlent::SoundCuePlayer player(folder.path() + QLatin1Char('/'), wavePlayer,
+                                   [&] { ++defaultSounds; });
+    player.play("sound/ok.wav");
+    QCOMPARE(player.currentSource(), folder.path() + QStringLiteral("/sound/ok.wav"));
+    player.play("sound/reset.wav");
+    QCOMPARE(player.currentSource(), folder.path() + QStringLiteral("/sound/reset.wav"));
+    QCOMPARE(wavePlayer->calls,
+             QStringList(
+                 {QStringLiteral("stop"),
+                  QStringLiteral("play ") + folder.path() + QStringLiteral("/sound/ok.wav"),
+                  QStringLiteral("stop"),
+                  QStringLiteral("play ") + folder.path() + QStringLiteral("/sound/reset.wav")}));
+    // A sound the system cannot start gives the default sound instead.
+    QCOMPARE(defaultSounds, starts ? 0 : 2);
+  }
 }
 
 void FeedbackTest::theShippedCuesAreShortMonoWaves() {

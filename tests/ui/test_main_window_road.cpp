@@ -134,7 +134,7 @@ void MainWindowRoadTest::theTypicalRoadFromAListedRomToARestoredSlot() {
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
              QStringLiteral("スロット１に \"GAME.ROM\" を挿入しました。"));
     QCOMPARE(window->sounds().currentSource(),
-             QUrl::fromLocalFile(programFolder_->filePath(QStringLiteral("sound/set.wav"))));
+             programFolder_->filePath(QStringLiteral("sound/set.wav")));
 
     QTest::keyClick(window.get(), Qt::Key_F10);
     QCOMPARE(slot.mapperItems[0]->text(), QStringLiteral("Konami 8kB"));

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace vorlent {
+
+// Plays wave files without waiting for them to end; a new sound cuts off the one still playing.
+class WavePlayer {
+ public:
+  virtual ~WavePlayer() = default;
+
+  // False when the sound could not be started.
+  virtual bool playAsync(const std::string& path) = 0;
+  virtual void stop() = 0;
+};
+
+// On Windows the system plays the sounds. Elsewhere the player is a module beside the program,
+// libvorlent_sound.so in programFolder, loaded at the first sound: the sound libraries cost
+// more to load than the rest of the start-up. Without the module nothing can be played.
+std::unique_ptr<WavePlayer> makeWavePlayer(const std::string& programFolder);
+
+}  // namespace vorlent
