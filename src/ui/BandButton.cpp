@@ -21,7 +21,6 @@ QToolButton* bandButton(QToolBar* bar, const QString& objectName, const QString&
   button->setIconSize(QSize(16, 16));
   // Icon and caption have to share 35 pixels of height.
   button->setFont(windowFont(10));
-  button->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; margin: 0px; }"));
   button->setProperty("bandAction", QVariant::fromValue(bar->addWidget(button)));
   return button;
 }
