@@ -25,9 +25,45 @@ def path(d, fill="none", stroke=LINE, width=1.0, extra=""):
             f'stroke-linejoin="round" stroke-linecap="round" {extra}/>')
 
 
+# Letters drawn as strokes, so that no picture needs a font: each is a list of strokes in a box
+# one unit wide and one high (the cap height), with dots as (x, y) pairs.
+GLYPHS = {
+    "?": (0.6, ["M0.1 0.3C0.1 -0.05 0.9 -0.05 0.9 0.3C0.9 0.5 0.5 0.5 0.5 0.72"], [(0.5, 0.97)]),
+    "i": (0.3, ["M0.5 0.38L0.5 1"], [(0.5, 0.06)]),
+    "M": (0.85, ["M0 1L0 0L0.5 0.65L1 0L1 1"], []),
+    "S": (0.65, ["M0.9 0.15C0.75 -0.02 0.1 -0.05 0.1 0.27C0.1 0.55 0.9 0.45 0.9 0.73"
+                 "C0.9 1.05 0.25 1.05 0.08 0.85"], []),
+}
+
+
 def text(x, y, t, size=7, fill="#ffffff"):
-    return (f'<text x="{x}" y="{y}" font-family="sans-serif" font-weight="bold" '
-            f'font-size="{size}" text-anchor="middle" fill="{fill}">{t}</text>')
+    """The letter t centred on x with its baseline on y, as tall as a bold letter of the size."""
+    ratio, strokes, dots = GLYPHS[t]
+    height = 0.72 * size
+    width = ratio * height
+    left, top = x - width / 2, y - height
+    stroke = round(0.16 * size, 2)
+
+    def point(u, v):
+        return f"{round(left + u * width, 2)} {round(top + v * height, 2)}"
+
+    def scaled(d):
+        out, numbers = [], []
+        for token in d.replace("M", " M ").replace("L", " L ").replace("C", " C ").split():
+            if token in "MLC":
+                out.append(token)
+            else:
+                numbers.append(float(token))
+                if len(numbers) == 2:
+                    out.append(point(*numbers))
+                    numbers = []
+        return " ".join(out)
+
+    body = "".join(path(scaled(d), stroke=fill, width=stroke) for d in strokes)
+    for u, v in dots:
+        cx, cy = point(u, v).split()
+        body += f'<circle cx="{cx}" cy="{cy}" r="{round(stroke * 0.65, 2)}" fill="{fill}"/>'
+    return body
 
 
 def folder(fill="#f2c94c"):
@@ -179,6 +215,9 @@ def tool_icons():
         "help": f'<circle cx="8" cy="8" r="6.5" fill="#2e9e55" stroke="{LINE}"/>' +
         text(8, 12, "?", 9),
         "home": path("M2 8l6-5.5 6 5.5M3.5 7v7h9V7", "#f4f1de") + rect(6.5, 10, 3, 4, "#d4a373", 0),
+        # The button of a band or menu bar too short for all its items.
+        "more-h": path("M4 4.5l3.5 3.5-3.5 3.5M8.5 4.5l3.5 3.5-3.5 3.5", width=1.4),
+        "more-v": path("M4.5 4l3.5 3.5 3.5-3.5M4.5 8.5l3.5 3.5 3.5-3.5", width=1.4),
     }
 
 

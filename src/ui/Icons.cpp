@@ -68,4 +68,9 @@ QIcon driveIcon(DriveType type) {
 
 QIcon programIcon() { return cached(QStringLiteral(":/icons/program.svg")); }
 
+QIcon moreItemsIcon(Qt::Orientation orientation) {
+  return cached(orientation == Qt::Horizontal ? QStringLiteral(":/icons/tools/more-h.svg")
+                                              : QStringLiteral(":/icons/tools/more-v.svg"));
+}
+
 }  // namespace vorlent

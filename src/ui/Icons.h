@@ -49,4 +49,7 @@ QIcon driveIcon(DriveType type);
 
 QIcon programIcon();
 
+// The button that opens the items a band or the menu bar has no room for.
+QIcon moreItemsIcon(Qt::Orientation orientation);
+
 }  // namespace vorlent
