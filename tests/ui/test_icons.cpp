@@ -8,6 +8,7 @@ class IconsTest : public QObject {
 
  private Q_SLOTS:
   void everyIconLoads();
+  void sizesAndModes();
 };
 
 void IconsTest::everyIconLoads() {
@@ -38,6 +39,28 @@ void IconsTest::everyIconLoads() {
     QVERIFY(drawn(vorlent::driveIcon(type), 16));
   }
   QVERIFY(drawn(vorlent::programIcon(), 64));
+  QVERIFY(drawn(vorlent::moreItemsIcon(Qt::Horizontal), 16));
+  QVERIFY(drawn(vorlent::moreItemsIcon(Qt::Vertical), 16));
+}
+
+// Icons are drawn at the size asked for, and greyed out for disabled buttons.
+void IconsTest::sizesAndModes() {
+  const QIcon icon = vorlent::toolIcon(vorlent::ToolIcon::Run);
+  for (const int size : {16, 24, 32, 48}) {
+    QCOMPARE(icon.pixmap(size, size).size(), QSize(size, size));
+  }
+  const QImage normal = icon.pixmap(16, 16).toImage();
+  const QImage disabled = icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage();
+  QCOMPARE(disabled.size(), normal.size());
+  QVERIFY(disabled != normal);
+  // A disabled picture has no colour left.
+  for (int y = 0; y < disabled.height(); ++y) {
+    for (int x = 0; x < disabled.width(); ++x) {
+      const QColor pixel = disabled.pixelColor(x, y);
+      QVERIFY2(pixel.alpha() == 0 || pixel.hslSaturation() < 40,
+               qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+  }
 }
 
 QTEST_MAIN(IconsTest)
