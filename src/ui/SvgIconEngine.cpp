@@ -81,6 +81,12 @@ QString SvgIconEngine::key() const { return QStringLiteral("vorlent-svg"); }
 
 QIconEngine* SvgIconEngine::clone() const { return new SvgIconEngine(fileName_); }
 
-bool SvgIconEngine::isNull() { return !QFile::exists(fileName_); }
+// Asked by every button that shows the icon; the answer does not change.
+bool SvgIconEngine::isNull() {
+  if (!exists_) {
+    exists_ = QFile::exists(fileName_);
+  }
+  return !*exists_;
+}
 
 }  // namespace vorlent

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QSvgRenderer;
 
@@ -31,6 +32,7 @@ class SvgIconEngine final : public QIconEngine {
   QString fileName_;
   std::unique_ptr<QSvgRenderer> renderer_;
   QHash<quint64, QPixmap> pixmaps_;
+  std::optional<bool> exists_;
 };
 
 }  // namespace vorlent
