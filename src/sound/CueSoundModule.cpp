@@ -28,3 +28,7 @@ VORLENT_SOUND_EXPORT int vorlent_sound_play(void* player, const char* path) {
 VORLENT_SOUND_EXPORT void vorlent_sound_stop(void* player) {
   static_cast<QSoundEffect*>(player)->stop();
 }
+
+VORLENT_SOUND_EXPORT void vorlent_sound_close(void* player) {
+  delete static_cast<QSoundEffect*>(player);
+}

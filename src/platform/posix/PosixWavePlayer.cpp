@@ -1,5 +1,7 @@
 #include <dlfcn.h>
 
+#include <utility>
+
 #include "platform/WavePlayer.h"
 
 namespace vorlent {
@@ -10,10 +12,19 @@ namespace {
 using OpenFunction = void* (*)();
 using PlayFunction = int (*)(void*, const char*);
 using StopFunction = void (*)(void*);
+using CloseFunction = void (*)(void*);
 
 class ModuleWavePlayer final : public WavePlayer {
  public:
   explicit ModuleWavePlayer(std::string modulePath) : modulePath_(std::move(modulePath)) {}
+  ModuleWavePlayer(const ModuleWavePlayer&) = delete;
+  ModuleWavePlayer& operator=(const ModuleWavePlayer&) = delete;
+
+  ~ModuleWavePlayer() override {
+    if (player_ != nullptr) {
+      close_(player_);
+    }
+  }
 
   bool playAsync(const std::string& path) override {
     return load() && play_(player_, path.c_str()) != 0;
@@ -26,8 +37,8 @@ class ModuleWavePlayer final : public WavePlayer {
   }
 
  private:
-  // Tried once. The module stays loaded until the process ends: it holds the sound backend's
-  // threads.
+  // Tried once. The module stays loaded until the process ends: the sound backend it loaded
+  // keeps threads of its own.
   bool load() {
     if (!tried_) {
       tried_ = true;
@@ -35,7 +46,8 @@ class ModuleWavePlayer final : public WavePlayer {
         const auto open = reinterpret_cast<OpenFunction>(::dlsym(module, "vorlent_sound_open"));
         play_ = reinterpret_cast<PlayFunction>(::dlsym(module, "vorlent_sound_play"));
         stop_ = reinterpret_cast<StopFunction>(::dlsym(module, "vorlent_sound_stop"));
-        if (open != nullptr && play_ != nullptr && stop_ != nullptr) {
+        close_ = reinterpret_cast<CloseFunction>(::dlsym(module, "vorlent_sound_close"));
+        if (open != nullptr && play_ != nullptr && stop_ != nullptr && close_ != nullptr) {
           player_ = open();
         }
       }
@@ -48,6 +60,7 @@ class ModuleWavePlayer final : public WavePlayer {
   void* player_ = nullptr;
   PlayFunction play_ = nullptr;
   StopFunction stop_ = nullptr;
+  CloseFunction close_ = nullptr;
 };
 
 }  // namespace
