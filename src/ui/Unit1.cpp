@@ -22,6 +22,7 @@
 #include "ui/Icons.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtText.h"
+#include "ui/ShellDrops.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unitbr.h"
@@ -75,6 +76,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   connectListCommands();
   connectFileOperationCommands();
   runStartUp();
+  acceptShellDrops(*this);
 }
 
 void TForm1::runStartUp() {

@@ -80,9 +80,16 @@ TEST_F(Win32FolderChooserTest, OkReturnsTheStartFolderAndTheWindowsComeBack) {
     }
     const std::string start = folder.string() + "\\" + c.name;
     ASSERT_TRUE(makeFileChanges()->createFolders(start));
-    seen = {};
 
-    EXPECT_EQ(chooseAndPress("Choose a folder.", start, IDOK), start);
+    // Early in a session Wine's chooser now and then takes the desktop folder instead, from a
+    // step of its own after the start; a selection that is never made fails every attempt.
+    std::optional<std::string> chosen;
+    for (int attempt = 0; attempt < (testing::runningUnderWine() ? 3 : 1) && chosen != start;
+         ++attempt) {
+      seen = {};
+      chosen = chooseAndPress("Choose a folder.", start, IDOK);
+    }
+    EXPECT_EQ(chosen, start);
 
     EXPECT_TRUE(seen.opened);
     EXPECT_EQ(seen.owner, owner.get());
