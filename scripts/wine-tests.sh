@@ -66,6 +66,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || { echo "wine-tests: wineboot -i failed" >&2; exit 1; }
   timeout 60 wineserver -w || true
 fi
+# Wine's null display driver lets the tests create windows (the folder chooser) without a display.
+if ! grep -q '^"Graphics"="null"' "$WINEPREFIX/user.reg"; then
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 ||
+    { echo "wine-tests: could not select Wine's null display driver" >&2; exit 1; }
+  timeout 60 wineserver -w || true
+fi
 
 run_tests() {
   local status=0

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/SystemText.h"
+
 namespace vorlent {
 
 namespace {
@@ -36,14 +38,13 @@ struct SortKey {
 
 // The length of the folded prefix that all texts share; comparing them from there on gives the
 // same order (full paths share their whole folder, for example).
-std::size_t commonFoldedPrefix(const std::vector<FileListEntry>& entries, int column) {
-  if (entries.empty()) {
+std::size_t commonFoldedPrefix(const std::vector<std::string>& texts) {
+  if (texts.empty()) {
     return 0;
   }
-  const std::string_view first = columnText(entries.front(), column);
+  const std::string_view first = texts.front();
   std::size_t length = first.size();
-  for (const FileListEntry& entry : entries) {
-    const std::string_view text = columnText(entry, column);
+  for (const std::string_view text : texts) {
     length = std::min(length, text.size());
     std::size_t i = 0;
     while (i < length && foldAsciiLower(static_cast<unsigned char>(text[i])) ==
@@ -58,14 +59,16 @@ std::size_t commonFoldedPrefix(const std::vector<FileListEntry>& entries, int co
   return length;
 }
 
+// The texts are converted once each when the keys are built, never per comparison.
 template <typename Before>
-void sortByColumn(FileList& list, int column, Before before) {
-  const auto& entries = list.entries();
-  const std::size_t skipped = commonFoldedPrefix(entries, column);
+void sortByColumn(FileList& list, int column, Before before,
+                  const SortBytes& toSortBytes = toSystemText) {
+  const std::vector<std::string> texts = sortTexts(list.entries(), column, toSortBytes);
+  const std::size_t skipped = commonFoldedPrefix(texts);
   std::vector<SortKey> keys;
-  keys.reserve(entries.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const std::string_view text = columnText(entries[i], column).substr(skipped);
+  keys.reserve(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::string_view text = std::string_view(texts[i]).substr(skipped);
     keys.push_back({foldedBigEndian(text, 0), foldedBigEndian(text, 8), text, i});
   }
   std::sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
@@ -131,8 +134,23 @@ std::string_view columnText(const FileListEntry& entry, int column) {
   }
 }
 
+std::vector<std::string> sortTexts(const std::vector<FileListEntry>& entries, int column,
+                                   const SortBytes& toSortBytes) {
+  std::vector<std::string> texts;
+  texts.reserve(entries.size());
+  for (const FileListEntry& entry : entries) {
+    texts.push_back(toSortBytes(columnText(entry, column)));
+  }
+  return texts;
+}
+
 int ListView1Compare(const FileListEntry& a, const FileListEntry& b, int column) {
-  return compareListTexts(columnText(a, column), columnText(b, column));
+  return compareListTexts(toSystemText(columnText(a, column)), toSystemText(columnText(b, column)));
+}
+
+void sortByColumnBytes(FileList& list, int column, const SortBytes& toSortBytes) {
+  sortByColumn(
+      list, column, [](int order) { return order < 0; }, toSortBytes);
 }
 
 void ListView1ColumnClick(FileList& list, int column) {

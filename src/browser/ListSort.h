@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "browser/FileList.h"
 #include "browser/FileListEntry.h"
@@ -17,8 +20,20 @@ int compareListTexts(std::string_view a, std::string_view b);
 // Columns out of range read as the caption.
 std::string_view columnText(const FileListEntry& entry, int column);
 
-// Negative when a sorts before b in the column, zero when they compare equal.
+// Turns a compared text into the bytes that the comparison works on.
+using SortBytes = std::function<std::string(std::string_view text)>;
+
+// The column's texts of all entries in list order, each turned into its sort bytes once.
+std::vector<std::string> sortTexts(const std::vector<FileListEntry>& entries, int column,
+                                   const SortBytes& toSortBytes);
+
+// Negative when a sorts before b in the column, zero when they compare equal. The texts are
+// compared in the system's code page.
 int ListView1Compare(const FileListEntry& a, const FileListEntry& b, int column);
+
+// Sorts all entries ascending by the column's texts in the bytes that `toSortBytes` gives; the
+// header click sorts in the system's code page.
+void sortByColumnBytes(FileList& list, int column, const SortBytes& toSortBytes);
 
 // A header click: remembers the column and sorts all entries by it, always ascending.
 void ListView1ColumnClick(FileList& list, int column);

@@ -13,6 +13,7 @@
 #include "platform/FileNameMatcher.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderEnumerator.h"
+#include "platform/HelpViewer.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ReadStreams.h"
 #include "platform/ShellFileOperation.h"
@@ -35,6 +36,8 @@ struct MainWindowServices {
   std::unique_ptr<FolderEnumerator> folders;
   std::unique_ptr<Drives> drives;
   std::unique_ptr<DesktopOpener> opener;
+  // Nothing: the system's help viewer, over `files` and `opener`.
+  std::unique_ptr<HelpViewer> help;
   // The file operations: new folders and renames, the shell's copy, move and trash, and the
   // join's sources.
   std::unique_ptr<FileChanges> fileChanges;

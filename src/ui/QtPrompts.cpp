@@ -5,6 +5,12 @@
 
 #include "ui/QtText.h"
 
+#ifdef _WIN32
+#include <cstdint>
+
+#include "platform/FolderChooser.h"
+#endif
+
 namespace vorlent {
 
 std::optional<std::string> QtPrompts::askText(std::string_view caption, std::string_view prompt,
@@ -23,12 +29,17 @@ std::optional<std::string> QtPrompts::askText(std::string_view caption, std::str
 
 std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
                                                    std::string_view startFolder) {
+#ifdef _WIN32
+  const auto owner = static_cast<std::uintptr_t>(window_->window()->winId());
+  return makeFolderChooser()->choose(owner, prompt, startFolder);
+#else
   const QString folder = QFileDialog::getExistingDirectory(window_, toQt(prompt), toQt(startFolder),
                                                            QFileDialog::ShowDirsOnly);
   if (folder.isEmpty()) {
     return std::nullopt;
   }
   return toCore(folder);
+#endif
 }
 
 std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string_view startFolder) {

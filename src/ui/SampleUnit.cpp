@@ -22,6 +22,7 @@
 #include "platform/PathParts.h"
 #include "ui/Icons.h"
 #include "ui/QtText.h"
+#include "ui/ShellDrops.h"
 
 namespace vorlent {
 
@@ -32,6 +33,7 @@ TFormJ::TFormJ(JoinDialogServices services, QWidget* parent) : QDialog(parent), 
   resize(306, 400);
   setMinimumSize(220, 270);
   setAcceptDrops(true);
+  acceptShellDrops(*this);
 
   toolBar_ = new QToolBar(this);
   toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -236,6 +238,15 @@ void TFormJ::dropEvent(QDropEvent* event) {
   }
   addDroppedPaths(paths);
   event->acceptProposedAction();
+}
+
+bool TFormJ::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+  if (const std::optional<QStringList> paths = shellDropPaths(eventType, message)) {
+    addDroppedPaths(*paths);
+    *result = 0;
+    return true;
+  }
+  return QDialog::nativeEvent(eventType, message, result);
 }
 
 }  // namespace vorlent

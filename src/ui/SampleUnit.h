@@ -62,6 +62,7 @@ class TFormJ : public QDialog {
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
  private:
   void showSources();

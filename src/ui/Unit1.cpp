@@ -22,6 +22,7 @@
 #include "ui/Icons.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtText.h"
+#include "ui/ShellDrops.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unitbr.h"
@@ -48,6 +49,9 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   if (!services_.prompts) {
     services_.prompts = std::make_unique<QtPrompts>(this);
   }
+  if (!services_.help) {
+    services_.help = makeHelpViewer(*services_.files, *services_.opener);
+  }
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("MSX Vorlent! for brMSX2.6 & fMSX MS-DOS1.6b2a"));
   setWindowIcon(programIcon());
@@ -72,6 +76,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   connectListCommands();
   connectFileOperationCommands();
   runStartUp();
+  acceptShellDrops(*this);
 }
 
 void TForm1::runStartUp() {
@@ -326,12 +331,10 @@ void TForm1::GetfMSXDOSexe1Click() {
 void TForm1::Info1Click() { aboutBox().exec(); }
 
 void TForm1::Help2Click() {
-  // There is no help viewer to report a missing file here, so the window says it.
   const std::string helpFile = services_.programFolder + std::string(kHelpFileName);
   runCommand([&] {
-    if (services_.files->fileExists(helpFile)) {
-      services_.opener->open(helpFile, services_.currentFolder->get());
-    } else {
+    const auto owner = static_cast<std::uintptr_t>(winId());
+    if (services_.help->showContents(owner, helpFile) == HelpShown::FileMissing) {
       feedback_->showMessageBox(MessageKind::Warning, helpFile + " が見つかりません。");
     }
   });

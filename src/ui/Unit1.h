@@ -133,6 +133,7 @@ class TForm1 : public QMainWindow {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
  private:
   // Runs a file operation at the event boundary, then shows the drive buttons afresh.

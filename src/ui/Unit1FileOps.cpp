@@ -9,6 +9,7 @@
 #include "fileops/FileOperations.h"
 #include "ui/QtText.h"
 #include "ui/SampleUnit.h"
+#include "ui/ShellDrops.h"
 #include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 
@@ -113,6 +114,15 @@ void TForm1::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   AcceptDroppedFiles(paths);
+}
+
+bool TForm1::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+  if (const std::optional<QStringList> paths = shellDropPaths(eventType, message)) {
+    AcceptDroppedFiles(*paths);
+    *result = 0;
+    return true;
+  }
+  return QMainWindow::nativeEvent(eventType, message, result);
 }
 
 }  // namespace vorlent

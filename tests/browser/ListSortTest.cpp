@@ -204,3 +204,58 @@ TEST(ListSortTest, AgreesWithTheComparisonOnAwkwardTexts) {
 
 }  // namespace
 }  // namespace vorlent
+
+namespace vorlent {
+namespace {
+
+// Each text goes through the conversion once, when the keys are built, and the sort orders the
+// converted bytes, not the texts themselves.
+TEST(ListSortTest, SortsTheConvertedTextsConvertingEachOnce) {
+  std::vector<FileListEntry> entries;
+  for (int i = 0; i < 40; ++i) {
+    const std::string digits = std::to_string(100 + (i * 37) % 40);
+    entries.push_back(fileEntry(digits + "x", 1, "", ""));
+  }
+  // Reversed, the last digit of the number decides first.
+  const auto reversed = [](std::string_view text) {
+    return std::string(text.rbegin(), text.rend());
+  };
+  for (const int column : {0, 2}) {
+    SCOPED_TRACE(column);
+    FileList list;
+    list.assign(entries);
+    std::vector<std::string> seen;
+    sortByColumnBytes(list, column, [&](std::string_view text) {
+      seen.emplace_back(text);
+      return reversed(text);
+    });
+    ASSERT_EQ(seen.size(), entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      EXPECT_EQ(seen[i], columnText(entries[i], column));
+    }
+    for (std::size_t i = 1; i < list.count(); ++i) {
+      EXPECT_LE(compareListTexts(reversed(columnText(list.entries()[i - 1], column)),
+                                 reversed(columnText(list.entries()[i], column))),
+                0)
+          << i;
+    }
+    // Unconverted, "101x" would come second.
+    const std::vector<std::string> sorted = captions(list);
+    EXPECT_EQ(std::vector(sorted.begin(), sorted.begin() + 3),
+              (std::vector<std::string>{"100x", "110x", "120x"}));
+  }
+}
+
+TEST(ListSortTest, SortTextsAreTheConvertedColumnTextsInListOrder) {
+  const std::vector<FileListEntry> entries = {fileEntry("b", 2'000, ".rom", "t1"),
+                                              fileEntry("a", 1, "", "t2")};
+  const auto tagged = [](std::string_view text) { return "<" + std::string(text) + ">"; };
+  EXPECT_EQ(sortTexts(entries, 0, tagged), (std::vector<std::string>{"<b>", "<a>"}));
+  EXPECT_EQ(sortTexts(entries, 1, tagged),
+            (std::vector<std::string>{"<         2kB>", "<         1kB>"}));
+  EXPECT_EQ(sortTexts(entries, 3, tagged), (std::vector<std::string>{"<.rom>", "<>"}));
+  EXPECT_EQ(sortTexts({}, 0, tagged), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace vorlent

@@ -1,12 +1,20 @@
+#include "platform/win32/Win32ProcessStarter.h"
+
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
-#include "platform/ProcessStarter.h"
+#include "platform/CommandLineWords.h"
+#include "platform/PathParts.h"
+#include "platform/ProgramKind.h"
 #include "platform/win32/CodePage.h"
 #include "platform/win32/Handle.h"
+#include "platform/win32/Win32DosBox.h"
 
 namespace vorlent {
+
+namespace win32 {
 
 namespace {
 
@@ -22,6 +30,105 @@ STARTUPINFOA startupInformation() {
   return info;
 }
 
+std::string readBytes(const std::string& path, std::size_t offset, std::size_t length) {
+  const Handle file(::CreateFileA(ansi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) {
+    return {};
+  }
+  LARGE_INTEGER position{};
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  if (::SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN) == 0) {
+    return {};
+  }
+  std::string bytes(length, '\0');
+  DWORD got = 0;
+  if (::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(length), &got, nullptr) == 0) {
+    got = 0;
+  }
+  bytes.resize(got);
+  return bytes;
+}
+
+bool isMsDosProgram(const std::string& path) {
+  return programKindOf(fileNamePart(path, PathStyle::Windows),
+                       [&](std::size_t offset, std::size_t length) {
+                         return readBytes(path, offset, length);
+                       }) == ProgramKind::MsDos;
+}
+
+// The program that a command line's first word names, found in about the order CreateProcessA
+// looks: the launcher's folder, the current folder, the system folders, PATH.
+std::optional<std::string> programNamedBy(const std::string& word) {
+  char found[MAX_PATH] = {};
+  const DWORD length = ::SearchPathA(nullptr, ansi(word).c_str(), ".exe", MAX_PATH, found, nullptr);
+  if (length == 0 || length >= MAX_PATH) {
+    return std::nullopt;
+  }
+  return fromAnsi(found);
+}
+
+class Win32ProcessStarter final : public ProcessStarter {
+ public:
+  Win32ProcessStarter(CreateProcessCall create, DosBoxLocator locateDosBox)
+      : create_(std::move(create)), locateDosBox_(std::move(locateDosBox)) {}
+
+  // The program is found from the first word of the command line.
+  StartResult startCommandLine(std::string_view commandLine) override {
+    const StartResult result = create_(nullptr, ansi(commandLine));
+    if (!needsDosBox(result)) {
+      return result;
+    }
+    const std::vector<std::string> words = splitAtBlanks(commandLine);
+    const std::optional<std::string> program =
+        words.empty() ? std::nullopt : programNamedBy(words.front());
+    if (!program) {
+      return result;
+    }
+    return startInDosBox(*program, std::vector<std::string>(words.begin() + 1, words.end()),
+                         result);
+  }
+
+  // The path names the program itself and, quoted, stands as the whole command line, so a path
+  // with blanks is neither split nor taken for another program whose name is its first part.
+  StartResult startProgram(std::string_view programPath) override {
+    const std::string path = ansi(programPath);
+    const StartResult result = create_(path.c_str(), "\"" + path + "\"");
+    if (!needsDosBox(result)) {
+      return result;
+    }
+    return startInDosBox(std::string(programPath), {}, result);
+  }
+
+ private:
+  static bool needsDosBox(const StartResult& result) {
+    return !result.started && result.errorCode == ERROR_BAD_EXE_FORMAT;
+  }
+
+  StartResult startInDosBox(const std::string& program, const std::vector<std::string>& arguments,
+                            const StartResult& failure) {
+    if (!isMsDosProgram(program)) {
+      return failure;
+    }
+    const std::optional<std::string> dosBox = locateDosBox_();
+    if (!dosBox) {
+      return failure;
+    }
+    const std::optional<std::string> commandLine =
+        dosBoxCommandLineFor(*dosBox, program, arguments);
+    if (!commandLine) {
+      return failure;
+    }
+    const std::string application = ansi(*dosBox);
+    return create_(application.c_str(), ansi(*commandLine));
+  }
+
+  CreateProcessCall create_;
+  DosBoxLocator locateDosBox_;
+};
+
+}  // namespace
+
 // An independent process: its handles are closed at once and nobody waits for it.
 StartResult createProcess(const char* applicationName, std::string commandLine) {
   STARTUPINFOA startup = startupInformation();
@@ -31,30 +138,20 @@ StartResult createProcess(const char* applicationName, std::string commandLine) 
                        CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &process) == 0) {
     return StartResult::failure(static_cast<int>(::GetLastError()));
   }
-  const win32::Handle processHandle(process.hProcess);
-  const win32::Handle threadHandle(process.hThread);
+  const Handle processHandle(process.hProcess);
+  const Handle threadHandle(process.hThread);
   return StartResult::success();
 }
 
-class Win32ProcessStarter final : public ProcessStarter {
- public:
-  // The program is found from the first word of the command line.
-  StartResult startCommandLine(std::string_view commandLine) override {
-    return createProcess(nullptr, win32::ansi(commandLine));
-  }
+std::unique_ptr<ProcessStarter> makeWin32ProcessStarter(CreateProcessCall create,
+                                                        DosBoxLocator locateDosBox) {
+  return std::make_unique<Win32ProcessStarter>(std::move(create), std::move(locateDosBox));
+}
 
-  // The path names the program itself and, quoted, stands as the whole command line, so a path
-  // with blanks is neither split nor taken for another program whose name is its first part.
-  StartResult startProgram(std::string_view programPath) override {
-    const std::string path = win32::ansi(programPath);
-    return createProcess(path.c_str(), "\"" + path + "\"");
-  }
-};
-
-}  // namespace
+}  // namespace win32
 
 std::unique_ptr<ProcessStarter> makeProcessStarter() {
-  return std::make_unique<Win32ProcessStarter>();
+  return win32::makeWin32ProcessStarter(&win32::createProcess, &win32::findDosBox);
 }
 
 }  // namespace vorlent

@@ -1,0 +1,92 @@
+#include "platform/DosMountPlan.h"
+
+#include <algorithm>
+
+#include "platform/PathParts.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr char kFirstArgumentDrive = 'D';
+constexpr char kLastDrive = 'Z';
+
+// DOSBox's mount command takes a folder with blanks in double quotes.
+std::string mountCommand(const DosMount& mount) {
+  const char drive = static_cast<char>(mount.drive - 'A' + 'a');
+  const std::string folder = mount.hostFolder.find(' ') == std::string::npos
+                                 ? mount.hostFolder
+                                 : "\"" + mount.hostFolder + "\"";
+  return "mount " + std::string(1, drive) + " " + folder;
+}
+
+}  // namespace
+
+DosMountPlan planDosMounts(std::string_view programHostPath,
+                           const std::vector<std::string>& arguments,
+                           const HostFileOf& hostFileOf) {
+  DosMountPlan plan;
+  plan.mounts.push_back({'C', folderPart(programHostPath, PathStyle::Windows)});
+  plan.run.program = fileNamePart(programHostPath, PathStyle::Windows);
+  for (const std::string& argument : arguments) {
+    const std::optional<std::string> hostPath = hostFileOf(argument);
+    if (!hostPath) {
+      plan.run.arguments.push_back(argument);
+      continue;
+    }
+    const std::string folder = folderPart(*hostPath, PathStyle::Windows);
+    auto mount =
+        std::find_if(plan.mounts.begin() + 1, plan.mounts.end(),
+                     [&](const DosMount& existing) { return existing.hostFolder == folder; });
+    if (mount == plan.mounts.end()) {
+      const char drive = static_cast<char>(kFirstArgumentDrive + plan.mounts.size() - 1);
+      if (drive > kLastDrive) {
+        plan.run.arguments.push_back(argument);
+        continue;
+      }
+      plan.mounts.push_back({drive, folder});
+      mount = plan.mounts.end() - 1;
+    }
+    plan.run.arguments.push_back(std::string(1, mount->drive) + ":\\" +
+                                 fileNamePart(*hostPath, PathStyle::Windows));
+  }
+  return plan;
+}
+
+std::string quotedWindowsArgument(std::string_view text) {
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (const char c : text) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes count double only before a quote.
+    quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(2 * backslashes, '\\');
+  quoted += '"';
+  return quoted;
+}
+
+std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath,
+                                             const DosMountPlan& plan) {
+  if (plan.run.commandTail().size() > kDosCommandTailLimit) {
+    return std::nullopt;
+  }
+  std::string commandLine = quotedWindowsArgument(dosBoxPath);
+  const auto add = [&](std::string_view command) {
+    commandLine += " -c " + quotedWindowsArgument(command);
+  };
+  for (const DosMount& mount : plan.mounts) {
+    add(mountCommand(mount));
+  }
+  add("c:");
+  add(plan.run.shellLine());
+  add("exit");
+  return commandLine;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/ProcessStarter.h"
+
+namespace vorlent::win32 {
+
+// CreateProcessA with the launcher's start arguments: the application name (null for none) and
+// the command line, both in the code page.
+using CreateProcessCall =
+    std::function<StartResult(const char* applicationName, std::string commandLine)>;
+
+// Where DOSBox is, when there is one.
+using DosBoxLocator = std::function<std::optional<std::string>()>;
+
+StartResult createProcess(const char* applicationName, std::string commandLine);
+
+// A 64-bit Windows cannot start MS-DOS programs (ERROR_BAD_EXE_FORMAT); those then run in the
+// DOSBox that `locateDosBox` finds. Without DOSBox the failure stays as it was.
+std::unique_ptr<ProcessStarter> makeWin32ProcessStarter(CreateProcessCall create,
+                                                        DosBoxLocator locateDosBox);
+
+}  // namespace vorlent::win32
