@@ -38,7 +38,7 @@ struct SortKey {
 
 // The length of the folded prefix that all texts share; comparing them from there on gives the
 // same order (full paths share their whole folder, for example).
-std::size_t commonFoldedPrefix(const std::vector<std::string>& texts) {
+std::size_t commonFoldedPrefix(const std::vector<std::string_view>& texts) {
   if (texts.empty()) {
     return 0;
   }
@@ -59,16 +59,29 @@ std::size_t commonFoldedPrefix(const std::vector<std::string>& texts) {
   return length;
 }
 
-// The texts are converted once each when the keys are built, never per comparison.
+// The texts to compare, converted to their sort bytes once each when the keys are built, never
+// per comparison; without a conversion they are the entries' own.
+SortBytes systemSortBytes() { return systemTextIsUtf8() ? SortBytes() : SortBytes(toSystemText); }
+
 template <typename Before>
-void sortByColumn(FileList& list, int column, Before before,
-                  const SortBytes& toSortBytes = toSystemText) {
-  const std::vector<std::string> texts = sortTexts(list.entries(), column, toSortBytes);
+void sortByColumn(FileList& list, int column, Before before, const SortBytes& toSortBytes) {
+  const auto& entries = list.entries();
+  std::vector<std::string> converted;
+  std::vector<std::string_view> texts;
+  texts.reserve(entries.size());
+  if (toSortBytes) {
+    converted = sortTexts(entries, column, toSortBytes);
+    texts.assign(converted.begin(), converted.end());
+  } else {
+    for (const FileListEntry& entry : entries) {
+      texts.push_back(columnText(entry, column));
+    }
+  }
   const std::size_t skipped = commonFoldedPrefix(texts);
   std::vector<SortKey> keys;
   keys.reserve(texts.size());
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    const std::string_view text = std::string_view(texts[i]).substr(skipped);
+    const std::string_view text = texts[i].substr(skipped);
     keys.push_back({foldedBigEndian(text, 0), foldedBigEndian(text, 8), text, i});
   }
   std::sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
@@ -145,6 +158,9 @@ std::vector<std::string> sortTexts(const std::vector<FileListEntry>& entries, in
 }
 
 int ListView1Compare(const FileListEntry& a, const FileListEntry& b, int column) {
+  if (systemTextIsUtf8()) {
+    return compareListTexts(columnText(a, column), columnText(b, column));
+  }
   return compareListTexts(toSystemText(columnText(a, column)), toSystemText(columnText(b, column)));
 }
 
@@ -155,11 +171,13 @@ void sortByColumnBytes(FileList& list, int column, const SortBytes& toSortBytes)
 
 void ListView1ColumnClick(FileList& list, int column) {
   list.setSortColumn(column);
-  sortByColumn(list, column, [](int order) { return order < 0; });
+  sortByColumn(
+      list, column, [](int order) { return order < 0; }, systemSortBytes());
 }
 
 void CustomSort1Click(FileList& list) {
-  sortByColumn(list, 0, [](int order) { return order > 0; });
+  sortByColumn(
+      list, 0, [](int order) { return order > 0; }, systemSortBytes());
 }
 
 }  // namespace vorlent

@@ -11,4 +11,7 @@ namespace vorlent {
 std::string toSystemText(std::string_view utf8);
 std::string fromSystemText(std::string_view systemBytes);
 
+// True where the system text is UTF-8, so that no text needs converting.
+bool systemTextIsUtf8();
+
 }  // namespace vorlent

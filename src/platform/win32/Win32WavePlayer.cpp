@@ -1,27 +1,43 @@
-#include <mmsystem.h>
-#include <windows.h>
+#include "platform/win32/Win32WavePlayer.h"
 
-#include "platform/WavePlayer.h"
+#include <mmsystem.h>
+
+#include <utility>
+
 #include "platform/win32/CodePage.h"
 
 namespace vorlent {
 
+namespace win32 {
+
 namespace {
 
-// sndPlaySoundA with SND_ASYNC returns at once, and a new sound stops the one playing.
-class Win32WavePlayer final : public WavePlayer {
+class SndPlaySoundPlayer final : public WavePlayer {
  public:
+  explicit SndPlaySoundPlayer(SndPlaySoundCall sndPlaySound)
+      : sndPlaySound_(std::move(sndPlaySound)) {}
+
   bool playAsync(const std::string& path) override {
-    return ::sndPlaySoundA(win32::ansi(path).c_str(), SND_ASYNC) != FALSE;
+    return sndPlaySound_(ansi(path).c_str(), SND_ASYNC) != FALSE;
   }
 
-  void stop() override { ::sndPlaySoundA(nullptr, 0); }
+  void stop() override { sndPlaySound_(nullptr, 0); }
+
+ private:
+  SndPlaySoundCall sndPlaySound_;
 };
 
 }  // namespace
 
+std::unique_ptr<WavePlayer> makeSndPlaySoundPlayer(SndPlaySoundCall sndPlaySound) {
+  return std::make_unique<SndPlaySoundPlayer>(std::move(sndPlaySound));
+}
+
+}  // namespace win32
+
 std::unique_ptr<WavePlayer> makeWavePlayer(const std::string&) {
-  return std::make_unique<Win32WavePlayer>();
+  return win32::makeSndPlaySoundPlayer(
+      [](const char* file, UINT flags) { return ::sndPlaySoundA(file, flags); });
 }
 
 }  // namespace vorlent

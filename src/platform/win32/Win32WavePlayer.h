@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "platform/WavePlayer.h"
+
+namespace vorlent::win32 {
+
+// sndPlaySoundA's parameters: the wave file in the code page (nothing to stop the sound
+// playing) and the flags.
+using SndPlaySoundCall = std::function<BOOL(const char*, UINT)>;
+
+// The player that hands every sound to `sndPlaySound` with SND_ASYNC: the call returns at once,
+// and a new sound stops the one playing.
+std::unique_ptr<WavePlayer> makeSndPlaySoundPlayer(SndPlaySoundCall sndPlaySound);
+
+}  // namespace vorlent::win32
