@@ -28,7 +28,7 @@ elapsed_ms "$build/bin/startup_vorlent" "$folder" >/dev/null  # warm the caches
 for _ in $(seq 1 "$runs"); do
   launcher+=("$(elapsed_ms "$build/bin/startup_vorlent" "$folder")")
   bare+=("$(elapsed_ms "$build/bin/startup_bare")")
-  menu+=("$(elapsed_ms "$build/bin/startup_bare_japanese_menu")")
+  menu+=("$(elapsed_ms "$build/bin/startup_bare" --japanese-menu)")
 done
 a=$(printf '%s\n' "${launcher[@]}" | median)
 b=$(printf '%s\n' "${bare[@]}" | median)

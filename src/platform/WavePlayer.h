@@ -10,7 +10,8 @@ class WavePlayer {
  public:
   virtual ~WavePlayer() = default;
 
-  // False when the sound could not be started.
+  // False when the sound could not be handed to the system's player; how the playing goes is
+  // not reported.
   virtual bool playAsync(const std::string& path) = 0;
   virtual void stop() = 0;
 };

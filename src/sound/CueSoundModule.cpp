@@ -21,8 +21,10 @@ VORLENT_SOUND_EXPORT int vorlent_sound_play(void* player, const char* path) {
   if (effect->source() != source) {
     effect->setSource(source);
   }
+  // The sound loads and plays in the background; like the system's asynchronous player, the
+  // module reports only that it took the sound.
   effect->play();
-  return effect->status() == QSoundEffect::Error ? 0 : 1;
+  return 1;
 }
 
 VORLENT_SOUND_EXPORT void vorlent_sound_stop(void* player) {
