@@ -10,7 +10,8 @@ runs=${2:-15}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
+program_folder=$(mktemp -d)
+trap 'rm -rf "$folder" "$program_folder"' EXIT
 for i in $(seq -w 1 10000); do : > "$folder/GAME$i.ROM"; done
 
 elapsed_ms() {
@@ -24,9 +25,9 @@ elapsed_ms() {
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR + 1) / 2)]}'; }
 
 launcher=() bare=() menu=()
-elapsed_ms "$build/bin/startup_vorlent" "$folder" >/dev/null  # warm the caches
+elapsed_ms "$build/bin/startup_vorlent" "$folder" "$program_folder" >/dev/null  # warm the caches
 for _ in $(seq 1 "$runs"); do
-  launcher+=("$(elapsed_ms "$build/bin/startup_vorlent" "$folder")")
+  launcher+=("$(elapsed_ms "$build/bin/startup_vorlent" "$folder" "$program_folder")")
   bare+=("$(elapsed_ms "$build/bin/startup_bare")")
   menu+=("$(elapsed_ms "$build/bin/startup_bare" --japanese-menu)")
 done
