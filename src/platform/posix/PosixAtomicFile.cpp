@@ -31,18 +31,43 @@ void syncFolder(const std::string& folder) {
   }
 }
 
+// The file a symbolic link leads to, so that a save replaces that file and the link stays (a
+// link that leads nowhere yet leads to the file the save makes). The path itself when it is no
+// link, or when the links end in anything but a file.
+std::string fileBehindLinks(const std::string& path) {
+  constexpr int kMostLinks = 40;
+  std::string current = path;
+  for (int step = 0; step < kMostLinks; ++step) {
+    struct stat status {};
+    if (::lstat(current.c_str(), &status) != 0) {
+      return errno == ENOENT ? current : path;
+    }
+    if (!S_ISLNK(status.st_mode)) {
+      return S_ISREG(status.st_mode) ? current : path;
+    }
+    std::string link(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 256) + 1, '\0');
+    const ssize_t length = ::readlink(current.c_str(), link.data(), link.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) {
+      return path;
+    }
+    link.resize(static_cast<std::size_t>(length));
+    current = link.front() == '/' ? link : folderOf(current) + "/" + link;
+  }
+  return path;
+}
+
 class PosixAtomicFile final : public AtomicFile {
  public:
-  explicit PosixAtomicFile(std::string_view targetPath) : target_(targetPath) {
-    static std::atomic<unsigned> counter{0};
-    // A name that no other save uses, so O_EXCL never meets a file left by someone else.
-    for (int attempt = 0; fd_ < 0; ++attempt) {
-      temporary_ = target_ + ".tmp" + std::to_string(::getpid()) + "-" +
-                   std::to_string(counter.fetch_add(1));
-      fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (fd_ < 0 && (errno != EEXIST || attempt >= 100)) {
-        throw systemFailure(errno);
-      }
+  explicit PosixAtomicFile(std::string_view targetPath) {
+    const std::string given(targetPath);
+    target_ = fileBehindLinks(given);
+    if (!createTemporaryBeside(target_) && target_ != given) {
+      // Where the linked file's folder takes no new file, the link itself is replaced.
+      target_ = given;
+      createTemporaryBeside(target_);
+    }
+    if (fd_ < 0) {
+      throw systemFailure(errno);
     }
     // The new file keeps the permissions of the one it replaces.
     struct stat existing {};
@@ -116,6 +141,24 @@ class PosixAtomicFile final : public AtomicFile {
   }
 
  private:
+  // A name that no other save uses, so O_EXCL never meets a file left by someone else. False
+  // with errno set when no file can be made there.
+  bool createTemporaryBeside(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      temporary_ =
+          target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+      fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd_ >= 0) {
+        return true;
+      }
+      if (errno != EEXIST) {
+        return false;
+      }
+    }
+    return false;
+  }
+
   std::string target_;
   std::string temporary_;
   int fd_ = -1;
