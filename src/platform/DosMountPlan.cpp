@@ -80,7 +80,9 @@ std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath,
   const auto add = [&](std::string_view command) {
     commandLine += " -c " + quotedWindowsArgument(command);
   };
+  // A drive the user's own configuration mounted is unmounted first, else the mount fails.
   for (const DosMount& mount : plan.mounts) {
+    add("mount -u " + std::string(1, static_cast<char>(mount.drive - 'A' + 'a')));
     add(mountCommand(mount));
   }
   add("c:");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -106,6 +107,44 @@ TEST_F(DosBoxStartTest, TheProgramRunsInItsFolderAndReachesTheMediaThroughDosPat
   })) << "the staging folder outlived DOSBox";
   EXPECT_TRUE(fs::exists(emulator));
   EXPECT_EQ(root.read("Media Library/Disk Image With Blanks.dsk"), "DISKDATA");
+}
+
+// The user's DOSBox configuration is used as it is, even one whose start-up commands mount C: and
+// D: themselves: the program's own drives replace them.
+TEST_F(DosBoxStartTest, DrivesTheUsersConfigurationMountsAreReplaced) {
+  ASSERT_TRUE(onPath("dosbox")) << "the DOSBox tests need dosbox (scripts/install-deps.sh)";
+  // DOSBox writes its default configuration into the home and names it.
+  FILE* printed = ::popen("dosbox -printconf 2>/dev/null", "r");
+  ASSERT_NE(printed, nullptr);
+  char line[4096] = {};
+  const bool named = std::fgets(line, sizeof line, printed) != nullptr;
+  ::pclose(printed);
+  ASSERT_TRUE(named);
+  std::string configuration = line;
+  configuration.erase(configuration.find_last_not_of("\r\n") + 1);
+  ASSERT_TRUE(fs::exists(configuration)) << configuration;
+  fs::create_directories(root.path() / "elsewhere" / "c");
+  fs::create_directories(root.path() / "elsewhere" / "d");
+  {
+    std::FILE* file = std::fopen(configuration.c_str(), "a");
+    ASSERT_NE(file, nullptr);
+    std::fprintf(file, "mount c %s\nmount d %s\nc:\n", root.at("elsewhere/c").c_str(),
+                 root.at("elsewhere/d").c_str());
+    std::fclose(file);
+  }
+  const std::string tape = root.write("Media Library/The Tape Of The Game.cas", "CASDATA1");
+  LauncherState state;
+  state.brmsxExePath = shortForm(emulator.string());
+  state.tapePath = shortForm(tape);
+  testing::RecordingFeedback feedback;
+
+  EXPECT_TRUE(runBrmsx(state, environment(feedback)));
+
+  const fs::path output = emulator.parent_path() / "OUT.TXT";
+  ASSERT_TRUE(testing::waitUntil([&] { return testing::fileText(output).ends_with("END"); }))
+      << "the program did not run on the program's own C:";
+  EXPECT_EQ(testing::fileText(output), " -res 0 -tape D:\\M1.CAS\r\nC:\\\r\nCASDATA1\r\nEND");
+  EXPECT_TRUE(fs::is_empty(root.path() / "elsewhere" / "c"));
 }
 
 TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {

@@ -93,8 +93,9 @@ TEST(DosMountPlanTest, DosBoxCommandLineMountsRunsAndExits) {
   const DosMountPlan plan = planDosMounts(
       "C:\\My Emu\\FMSX-DOS.EXE", {"-diska", "D:\\DISKS\\A.DSK"}, hostFiles({"D:\\DISKS\\A.DSK"}));
   EXPECT_EQ(dosBoxCommandLine("C:\\Program Files\\DOSBox-0.74-3\\DOSBox.exe", plan),
-            R"("C:\Program Files\DOSBox-0.74-3\DOSBox.exe" -c "mount c \"C:\My Emu\"")"
-            R"( -c "mount d D:\DISKS" -c "c:" -c "FMSX-DOS.EXE -diska D:\A.DSK" -c "exit")");
+            R"("C:\Program Files\DOSBox-0.74-3\DOSBox.exe" -c "mount -u c")"
+            R"( -c "mount c \"C:\My Emu\"" -c "mount -u d" -c "mount d D:\DISKS" -c "c:")"
+            R"( -c "FMSX-DOS.EXE -diska D:\A.DSK" -c "exit")");
 }
 
 // MS-DOS hands a program at most 126 characters after its name.

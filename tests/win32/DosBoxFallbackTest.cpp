@@ -112,8 +112,8 @@ TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersM
   EXPECT_EQ(calls[0].application, std::nullopt);
   EXPECT_EQ(calls[1].application, toSystemText(dosBox));
   const std::string expected =
-      dosBoxCommands("-c \"mount c \\\"" + toSystemText(folder.at("emu dir")) +
-                     "\\\"\" -c \"mount d " + toSystemText(folder.at("disks")) +
+      dosBoxCommands("-c \"mount -u c\" -c \"mount c \\\"" + toSystemText(folder.at("emu dir")) +
+                     "\\\"\" -c \"mount -u d\" -c \"mount d " + toSystemText(folder.at("disks")) +
                      "\" -c \"c:\" -c \"GAME.COM -msx2 -diska D:\\A.DSK -cart1 X\" -c \"exit\"");
   EXPECT_EQ(calls[1].commandLine, expected);
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
@@ -128,9 +128,10 @@ TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
   EXPECT_TRUE(result.started) << result.errorCode;
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[0].application, toSystemText(program));
-  EXPECT_EQ(calls[1].commandLine,
-            dosBoxCommands("-c \"mount c \\\"" + toSystemText(folder.at("emu dir")) +
-                           "\\\"\" -c \"c:\" -c \"DOSGAME.EXE\" -c \"exit\""));
+  EXPECT_EQ(
+      calls[1].commandLine,
+      dosBoxCommands("-c \"mount -u c\" -c \"mount c \\\"" + toSystemText(folder.at("emu dir")) +
+                     "\\\"\" -c \"c:\" -c \"DOSGAME.EXE\" -c \"exit\""));
 }
 
 // Only an MS-DOS program refused with ERROR_BAD_EXE_FORMAT goes to DOSBox, and only when there

@@ -123,10 +123,13 @@ class Staging {
 
 std::vector<std::string> dosBoxArguments(const std::string& dosBox, const std::string& staging,
                                          const DosStartPlan& plan) {
-  std::vector<std::string> arguments = {dosBox, "-c", "mount c " + staging + "/C"};
+  // A drive the user's own configuration mounted is unmounted first, else the mount fails.
+  std::vector<std::string> arguments = {dosBox, "-c", "mount -u c", "-c",
+                                        "mount c " + staging + "/C"};
   if (!plan.stagedFiles.empty()) {
+    const std::string drive(1, kStagingDrive);
     arguments.insert(arguments.end(),
-                     {"-c", "mount " + std::string(1, kStagingDrive) + " " + staging + "/D"});
+                     {"-c", "mount -u " + drive, "-c", "mount " + drive + " " + staging + "/D"});
   }
   arguments.insert(arguments.end(), {"-c", "c:", "-c", plan.shellLine(), "-c", "exit"});
   return arguments;
