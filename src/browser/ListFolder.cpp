@@ -14,12 +14,12 @@ bool isFolderEntry(const FileListEntry& entry) {
   return entry.iconIndex == kFolderIcon || entry.iconIndex == kParentFolderIcon;
 }
 
-void setDetails(FileListEntry& entry, std::uint64_t sizeInBytes, const LocalTime& lastWrite) {
+void setDetails(FileListEntry& entry, const ItemDetails& details) {
   if (!isFolderEntry(entry)) {
-    entry.iconIndex = ClassifyEntryIcon(entry.typeText, sizeInBytes);
-    entry.sizeText = sizeText(sizeInBytes);
+    entry.iconIndex = ClassifyEntryIcon(entry.typeText, details.sizeInBytes);
+    entry.sizeText = sizeText(details.sizeInBytes);
   }
-  entry.timeStamp = timeStampText(lastWrite);
+  entry.timeStamp = timeStampText(details.lastWrite);
 }
 
 }  // namespace
@@ -35,8 +35,8 @@ FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& i
   } else {
     entry.typeText = displayName(extensionOfName(item.name));
   }
-  if (item.hasDetails) {
-    setDetails(entry, item.sizeInBytes, item.lastWrite);
+  if (item.details) {
+    setDetails(entry, *item.details);
   } else {
     entry.detailsPending = true;
   }
@@ -47,7 +47,7 @@ void readPendingDetails(FileListEntry& entry, const DetailsOfPath& readDetails) 
   const std::optional<ItemDetails> details =
       readDetails ? readDetails(entry.fullPath) : std::nullopt;
   if (details) {
-    setDetails(entry, details->sizeInBytes, details->lastWrite);
+    setDetails(entry, *details);
   } else if (!isFolderEntry(entry)) {
     // The name went away after the listing: a file of size 0 whose time nobody knows.
     entry.iconIndex = ClassifyEntryIcon(entry.typeText, 0);

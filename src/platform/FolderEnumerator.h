@@ -35,12 +35,10 @@ using DetailsOfPath = std::function<std::optional<ItemDetails>(const std::string
 struct FolderItem {
   std::string name;  // the exact bytes of the name
   bool isFolder = false;
-  // False when the enumeration delivered the name without its size and time; they are read
+  // Nothing when the enumeration delivered the name without its size and time; they are read
   // with FolderContents::readDetails when needed. Where the system delivers them with the name
   // (Windows), they are always there.
-  bool hasDetails = true;
-  std::uint64_t sizeInBytes = 0;
-  LocalTime lastWrite;
+  std::optional<ItemDetails> details;
 };
 
 struct FolderContents {

@@ -35,12 +35,12 @@ TEST(Win32FolderEnumeratorTest, ListsNamesWithKindSizeAndDotDot) {
   EXPECT_EQ(itemNamed(*contents, "."), nullptr);
   ASSERT_NE(itemNamed(*contents, ".."), nullptr);
   ASSERT_NE(itemNamed(*contents, "GAME.ROM"), nullptr);
-  EXPECT_EQ(itemNamed(*contents, "GAME.ROM")->sizeInBytes, 70000u);
+  EXPECT_EQ(itemNamed(*contents, "GAME.ROM")->details->sizeInBytes, 70000u);
   EXPECT_FALSE(itemNamed(*contents, "GAME.ROM")->isFolder);
-  EXPECT_GE(itemNamed(*contents, "GAME.ROM")->lastWrite.year, 2020);
+  EXPECT_GE(itemNamed(*contents, "GAME.ROM")->details->lastWrite.year, 2020);
   ASSERT_NE(itemNamed(*contents, "sub"), nullptr);
   EXPECT_TRUE(itemNamed(*contents, "sub")->isFolder);
-  EXPECT_EQ(itemNamed(*contents, "sub")->sizeInBytes, 0u);
+  EXPECT_EQ(itemNamed(*contents, "sub")->details->sizeInBytes, 0u);
 }
 
 TEST(Win32FolderEnumeratorTest, ADriveRootHasNoDotDotAndAMissingFolderNothing) {
@@ -67,7 +67,7 @@ TEST(Win32FolderEnumeratorTest, AJapaneseNameComesBackAsUtf8) {
   ASSERT_NE(itemNamed(*contents, japanese), nullptr);
   EXPECT_TRUE(itemNamed(*contents, japanese)->isFolder);
   ASSERT_NE(itemNamed(*contents, japanese + ".rom"), nullptr);
-  EXPECT_EQ(itemNamed(*contents, japanese + ".rom")->sizeInBytes, 1u);
+  EXPECT_EQ(itemNamed(*contents, japanese + ".rom")->details->sizeInBytes, 1u);
 }
 
 TEST(Win32FileNameMatcherTest, GivesTheNameAsStored) {

@@ -145,7 +145,6 @@ class PosixFolderEnumerator final : public FolderEnumerator {
           name == ".." ? std::nullopt : folderByEntryType(entry->d_type);
       if (folderByType) {
         item.isFolder = *folderByType;
-        item.hasDetails = false;
       } else {
         // A name that vanished meanwhile is not listed.
         const std::optional<NameStatus> status = statusOf(fd, entry->d_name);
@@ -153,9 +152,7 @@ class PosixFolderEnumerator final : public FolderEnumerator {
           continue;
         }
         item.isFolder = isFolder(*status);
-        const ItemDetails details = detailsOf(*status, times);
-        item.sizeInBytes = details.sizeInBytes;
-        item.lastWrite = details.lastWrite;
+        item.details = detailsOf(*status, times);
       }
       contents.items.push_back(std::move(item));
     }

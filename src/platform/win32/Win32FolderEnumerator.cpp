@@ -41,10 +41,10 @@ FolderItem itemOf(const WIN32_FIND_DATAA& found) {
   FolderItem item;
   item.name = win32::fromAnsi(found.cFileName);
   item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  item.sizeInBytes =
+  item.details = ItemDetails{
       item.isFolder ? 0
-                    : (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-  item.lastWrite = localTimeOf(found.ftLastWriteTime);
+                    : (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
+      localTimeOf(found.ftLastWriteTime)};
   return item;
 }
 
