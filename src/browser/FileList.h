@@ -16,7 +16,7 @@ namespace vorlent {
 // and the list's display state (sort column, view style).
 class FileList {
  public:
-  // Fills in the details of an entry whose detailsPending is set, and clears the mark.
+  // Fills in the details of an entry whose detailsPending is set; the list clears the mark.
   using DetailsReader = std::function<void(FileListEntry&)>;
 
   // Replaces the entries; the selection and the focus are cleared. Pending details are read

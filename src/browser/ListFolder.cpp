@@ -22,6 +22,19 @@ void setDetails(FileListEntry& entry, const ItemDetails& details) {
   entry.timeStamp = timeStampText(details.lastWrite);
 }
 
+// Fills in a pending entry's size text, icon and time stamp.
+void readPendingDetails(FileListEntry& entry, const DetailsOfPath& readDetails) {
+  const std::optional<ItemDetails> details =
+      readDetails ? readDetails(entry.fullPath) : std::nullopt;
+  if (details) {
+    setDetails(entry, *details);
+  } else if (!isFolderEntry(entry)) {
+    // The name went away after the listing: a file of size 0 whose time nobody knows.
+    entry.iconIndex = ClassifyEntryIcon(entry.typeText, 0);
+    entry.sizeText = sizeText(0);
+  }
+}
+
 }  // namespace
 
 FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& item) {
@@ -41,19 +54,6 @@ FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& i
     entry.detailsPending = true;
   }
   return entry;
-}
-
-void readPendingDetails(FileListEntry& entry, const DetailsOfPath& readDetails) {
-  const std::optional<ItemDetails> details =
-      readDetails ? readDetails(entry.fullPath) : std::nullopt;
-  if (details) {
-    setDetails(entry, *details);
-  } else if (!isFolderEntry(entry)) {
-    // The name went away after the listing: a file of size 0 whose time nobody knows.
-    entry.iconIndex = ClassifyEntryIcon(entry.typeText, 0);
-    entry.sizeText = sizeText(0);
-  }
-  entry.detailsPending = false;
 }
 
 std::optional<std::string> ListFolder(FileList& list, std::string_view folder,

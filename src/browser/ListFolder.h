@@ -15,9 +15,6 @@ namespace vorlent {
 // name came without its details, the entry is marked as pending.
 FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& item);
 
-// Fills in a pending entry's size text, icon and time stamp from readDetails.
-void readPendingDetails(FileListEntry& entry, const DetailsOfPath& readDetails);
-
 // Replaces all entries with those of the folder, in enumeration order, and returns the folder's
 // normalised full path. Details the enumeration did not deliver are read as entries are read. A
 // folder that cannot be read leaves the list as it was and gives nothing. The current folder is not
