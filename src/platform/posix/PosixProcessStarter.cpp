@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include "platform/PathParts.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ProgramKind.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixDetachedSpawn.h"
 #include "platform/posix/PosixDosBox.h"
 #include "platform/posix/PosixProgramLookup.h"
@@ -17,14 +19,15 @@ namespace vorlent {
 
 namespace {
 
+// Reads only a regular file: opening a FIFO for its header would wait for a writer forever.
 std::string readBytes(const std::string& path, std::size_t offset, std::size_t length) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat status {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
     return {};
   }
   std::string bytes(length, '\0');
-  const ssize_t got = ::pread(fd, bytes.data(), length, static_cast<off_t>(offset));
-  ::close(fd);
+  const ssize_t got = ::pread(fd.get(), bytes.data(), length, static_cast<off_t>(offset));
   bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
   return bytes;
 }
