@@ -46,7 +46,7 @@ ListMenu buildListMenu(QWidget* parent) {
   }
   list.romSeparator = list.menu->addSeparator();
   list.romSeparator->setObjectName(QStringLiteral("N5"));
-  list.romInformation = list.menu->addAction(QStringLiteral("ROM 情報"));
+  list.romInformation = list.menu->addAction(toolIcon(ToolIcon::About), QStringLiteral("ROM 情報"));
   list.romInformation->setObjectName(QStringLiteral("RomInformation1"));
   return list;
 }
