@@ -10,6 +10,9 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
   dosbox nasm
+  nettle-dev libexpat1-dev
+  # The MSX software database that identifies ROM images (data only, no emulator).
+  openmsx-data
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
+#include "cli/IdentifyCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/RunCommand.h"
 
@@ -59,6 +60,14 @@ CliResult run(std::vector<std::string> words) {
       return vorlent::usageResult();
     }
     return vorlent::runListCommand(rest->front(), sort);
+  }
+  if (command == "identify") {
+    std::optional<std::string> database;
+    const auto rest = withOption(words, "--database", database);
+    if (!rest || rest->empty()) {
+      return vorlent::usageResult();
+    }
+    return vorlent::runIdentifyCommand(*rest, database);
   }
   return vorlent::usageResult();
 }

@@ -35,6 +35,8 @@ Opening decideOpening(const FileList& list, const FileSystem& files, PathStyle s
 // The positions of the list menu's eighteen items.
 inline constexpr std::size_t kListMenuItemCount = 18;
 using ListMenuVisibility = std::array<bool, kListMenuItemCount>;
+// "スロット　１", shown exactly when one .rom file is selected.
+inline constexpr std::size_t kListMenuSlot1Position = 6;
 
 // Which items of the list menu show for the selection; with entries selected but none
 // focused the menu shows as for no selection.

@@ -5,6 +5,7 @@
 #include "launch/LauncherState.h"
 #include "launch/MediaPanelState.h"
 #include "media/MediaKinds.h"
+#include "media/SoftwareDatabaseSource.h"
 #include "platform/PathStyle.h"
 #include "platform/ShortPaths.h"
 
@@ -24,6 +25,12 @@ class MediaPanel {
   void EjectCartridge(CartridgeSlot slot);
   // type is the mapper item's position in its menu minus 2; a type outside 0 to 10 is ignored.
   void ChooseMapperType(const FileList& list, CartridgeSlot slot, int type);
+  // Looks the slot's image up in the software database and, where it names a mapper item of
+  // the active emulator, retypes the slot as a choice of that item with nothing selected
+  // would, with a status text and the mount's cue. Otherwise only a status text says why not.
+  void IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& database);
+  // The plain box of what the database says of the one selected .rom file; nothing else.
+  void ShowRomInformation(const FileList& list, SoftwareDatabaseSource& database);
 
   // Disk drives and their lists.
   void MountDisk(const FileList& list, DiskDrive drive);

@@ -44,6 +44,10 @@ ListMenu buildListMenu(QWidget* parent) {
     action->setObjectName(QLatin1String(kItems[i].name));
     list.items[i] = action;
   }
+  list.romSeparator = list.menu->addSeparator();
+  list.romSeparator->setObjectName(QStringLiteral("N5"));
+  list.romInformation = list.menu->addAction(toolIcon(ToolIcon::About), QStringLiteral("ROM 情報"));
+  list.romInformation->setObjectName(QStringLiteral("RomInformation1"));
   return list;
 }
 

@@ -14,6 +14,9 @@ namespace vorlent {
 struct ListMenu {
   QMenu* menu = nullptr;
   std::array<QAction*, kListMenuItemCount> items{};
+  // After the eighteen items: a separator and "ROM 情報", shown with the slot items.
+  QAction* romSeparator = nullptr;
+  QAction* romInformation = nullptr;  // RomInformation1
 };
 
 ListMenu buildListMenu(QWidget* parent);

@@ -1,6 +1,8 @@
 #include "ui/MainWindowServices.h"
 
+#include "media/SoftwareDatabaseSource.h"
 #include "platform/ProgramFolder.h"
+#include "platform/UserHome.h"
 
 namespace vorlent {
 
@@ -20,6 +22,7 @@ MainWindowServices nativeMainWindowServices() {
   services.shell = makeShellFileOperation();
   services.readStreams = makeReadStreams();
   services.wavePlayer = makeWavePlayer(services.programFolder);
+  services.softwareDatabases = softwareDatabaseCandidates(services.programFolder, userHomeFolder());
   return services;
 }
 

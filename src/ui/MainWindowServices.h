@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "feedback/Prompts.h"
 #include "platform/AtomicFile.h"
@@ -49,6 +50,8 @@ struct MainWindowServices {
   std::shared_ptr<WavePlayer> wavePlayer;
   // Nothing: the desktop's beep.
   std::function<void()> defaultSound;
+  // Where the MSX software database is looked for, in order; none turns the lookup off.
+  std::vector<std::string> softwareDatabases;
 };
 
 // The services of the running program on this platform.

@@ -70,6 +70,10 @@ SlotControls slotControls(QToolBar* bar, int slot) {
   }
   c.menu->addSeparator();
   c.ejectItem = ejectItem(c.menu, first ? "EJECT1" : "eject2");
+  c.menu->addSeparator();
+  c.identifyItem = menuItem(c.menu, first ? "DbIdentify1" : "DbIdentify2",
+                            QStringLiteral("データベースで判別(&D)"));
+  c.identifyItem->setEnabled(false);
   c.button = dropDownButton(bar, first ? "cart1" : "cart2",
                             first ? QStringLiteral("スロット　１") : QStringLiteral("スロット　２"),
                             0, c.menu);

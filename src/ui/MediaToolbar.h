@@ -19,6 +19,7 @@ struct SlotControls {
   QActionGroup* mapperGroup = nullptr;
   std::array<QAction*, 11> mapperItems{};  // types 0 to 10
   QAction* ejectItem = nullptr;            // EJECT1, eject2
+  QAction* identifyItem = nullptr;         // DbIdentify1, DbIdentify2: after a separator
 };
 
 // One disk drive's button, its menu `ddd1` / `ddd2` and its disk list `dblist1` / `dblist2`.

@@ -42,6 +42,7 @@ TForm1::TForm1(QWidget* parent) : TForm1(nativeMainWindowServices(), parent) {}
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent),
       services_(std::move(services)),
+      softwareDatabase_(services_.softwareDatabases, *services_.files),
       pathStyle_(nativePathStyle()),
       config_(configFilePathIn(services_.programFolder),
               {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_}),

@@ -102,6 +102,9 @@ class TForm1 : public QMainWindow {
   void HomePage1Click();
   TAboutBox& aboutBox();
 
+  // "ROM 情報" of the list menu: what the software database says of the selected .rom file.
+  void RomInformation1Click();
+
   // The file list and navigation.
   void ListView1DblClick();
   void PopupMenulistPopup();
@@ -175,6 +178,8 @@ class TForm1 : public QMainWindow {
   bool saveBeforeClosing();
 
   MainWindowServices services_;
+  // Read when first needed, once per run.
+  SoftwareDatabaseSource softwareDatabase_;
   PathStyle pathStyle_;
   LauncherState state_;
   MediaPanelState panel_;

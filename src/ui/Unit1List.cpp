@@ -51,6 +51,7 @@ void TForm1::connectListCommands() {
   const auto& items = listMenu_.items;
   connect(items[3], &QAction::triggered, this, &TForm1::ListView1DblClick);
   connect(items[4], &QAction::triggered, this, &TForm1::OpenDirectory1Click);
+  connect(listMenu_.romInformation, &QAction::triggered, this, &TForm1::RomInformation1Click);
   connect(items[6], &QAction::triggered, media_.cartridgeSlots[0].button, &QToolButton::click);
   connect(items[7], &QAction::triggered, media_.cartridgeSlots[1].button, &QToolButton::click);
   // Drive 2's item stays usable while brMSX disables its button.
@@ -164,6 +165,9 @@ void TForm1::PopupMenulistPopup() {
   for (std::size_t i = 0; i < kListMenuItemCount; ++i) {
     listMenu_.items[i]->setVisible(visible[i]);
   }
+  // Exactly one .rom file: the same selection that shows the slot items.
+  listMenu_.romSeparator->setVisible(visible[kListMenuSlot1Position]);
+  listMenu_.romInformation->setVisible(visible[kListMenuSlot1Position]);
 }
 
 void TForm1::ListviewMake1Click() {

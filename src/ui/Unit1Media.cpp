@@ -78,6 +78,9 @@ void TForm1::connectMediaCommands() {
     }
     connect(controls.ejectItem, &QAction::triggered, this,
             [this, slot] { mediaCommand([&](MediaPanel& media) { media.EjectCartridge(slot); }); });
+    connect(controls.identifyItem, &QAction::triggered, this, [this, slot] {
+      mediaCommand([&](MediaPanel& media) { media.IdentifyCartridge(slot, softwareDatabase_); });
+    });
   }
 
   for (const DiskDrive drive : {DiskDrive::Drive1, DiskDrive::Drive2}) {
@@ -117,12 +120,18 @@ void TForm1::connectMediaCommands() {
   connectRadioMenu(tabs_.brmsxResolutions, EmulatorKind::Brmsx, false);
 }
 
+void TForm1::RomInformation1Click() {
+  mediaCommand(
+      [this](MediaPanel& media) { media.ShowRomInformation(fileList_, softwareDatabase_); });
+}
+
 void TForm1::refreshMedia() {
   const MediaPanelView view = mediaPanelView(state_, panel_);
   for (std::size_t s = 0; s < media_.cartridgeSlots.size(); ++s) {
     const SlotControls& controls = media_.cartridgeSlots[s];
     const SlotView& slot = view.slots[s];
     showMedium(slot.medium, controls.button, controls.nameItem, controls.ejectItem);
+    controls.identifyItem->setEnabled(slot.medium.ejectEnabled && softwareDatabase_.available());
     for (std::size_t type = 0; type < controls.mapperItems.size(); ++type) {
       controls.mapperItems[type]->setText(literalCaption(slot.mapperCaptions[type]));
       controls.mapperItems[type]->setChecked(static_cast<int>(type) == slot.checkedMapperType);

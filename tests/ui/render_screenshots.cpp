@@ -3,9 +3,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
 #include <cstdio>
+
+#include "platform/Sha1.h"
+#include "support/SoftwareDatabaseText.h"
+#include "ui/QtText.h"
 
 #include "support/TestServices.h"
 #include "ui/Unit1.h"
@@ -35,6 +44,61 @@ bool savePages(QDialog& dialog, const QDir& folder, const QString& name) {
   return saved;
 }
 
+bool saveMenu(QMenu& menu, const QDir& folder, const QString& name) {
+  menu.popup(QPoint(0, 0));
+  const bool saved = save(menu, folder, name);
+  menu.hide();
+  return saved;
+}
+
+// The slot menu with a mounted ROM and a database beside the program, the list menu of one
+// .rom file and the box of its "ROM 情報".
+bool saveRomIdentification(vorlent::TForm1& window, const QString& programFolder,
+                           const QDir& folder) {
+  QTemporaryDir media;
+  const QString rom = media.filePath(QStringLiteral("SPACE MANBOW.ROM"));
+  QFile image(rom);
+  if (!image.open(QIODevice::WriteOnly) || image.write("scc") != 3) {
+    return false;
+  }
+  image.close();
+  QFile database(programFolder + QStringLiteral("/softwaredb.xml"));
+  const std::string text = vorlent::testing::softwareDatabaseText(
+      {{"Space Manbow",
+        "Konami",
+        "1989",
+        "JP",
+        "MSX2",
+        {{vorlent::sha1Hex(vorlent::sha1Of("scc")), "KonamiSCC", true}}}});
+  if (!database.open(QIODevice::WriteOnly) ||
+      database.write(text.data(), static_cast<qint64>(text.size())) < 0) {
+    return false;
+  }
+  database.close();
+  vorlent::FileListEntry entry;
+  entry.caption = "SPACE MANBOW.ROM";
+  entry.fullPath = vorlent::toCore(rom);
+  window.fileList().assign({entry});
+  window.fileList().setSelected(0, true);
+  window.fileList().setFocused(0);
+  const auto& slot = window.mediaToolbar().cartridgeSlots[0];
+  slot.button->click();
+  bool saved = saveMenu(*slot.menu, folder, QStringLiteral("slot1-menu"));
+  slot.identifyItem->trigger();
+  saved = saveMenu(*slot.menu, folder, QStringLiteral("slot1-menu-identified")) && saved;
+  saved = save(window, folder, QStringLiteral("main-window-identified")) && saved;
+  window.PopupMenulistPopup();
+  saved = saveMenu(*window.listMenu().menu, folder, QStringLiteral("list-menu-rom")) && saved;
+  QTimer::singleShot(200, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      saved = save(*box, folder, QStringLiteral("rom-information")) && saved;
+      box->accept();
+    }
+  });
+  window.listMenu().romInformation->trigger();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,5 +118,6 @@ int main(int argc, char** argv) {
   saved = savePages(window.fmsxDialog(), folder, QStringLiteral("fmsx-options")) && saved;
   saved = savePages(window.brmsxDialog(), folder, QStringLiteral("brmsx-options")) && saved;
   saved = save(window.aboutBox(), folder, QStringLiteral("about-box")) && saved;
+  saved = saveRomIdentification(window, programFolder.path(), folder) && saved;
   return saved ? 0 : 1;
 }

@@ -193,8 +193,9 @@ void MainWindowTest::mediaToolbarButtonsAndMenus() {
   QCOMPARE(media.tape.button->text(), QStringLiteral("テープ"));
   QCOMPARE(media.ejectAll->text(), QStringLiteral("全部解除"));
   for (const auto& slot : media.cartridgeSlots) {
-    // Name item, separator, eleven mapper items, separator, eject item.
-    QCOMPARE(slot.menu->actions().size(), 15);
+    // Name item, separator, eleven mapper items, separator, eject item; then a separator and
+    // the database lookup.
+    QCOMPARE(slot.menu->actions().size(), 17);
     QCOMPARE(slot.menu->actions().at(14), slot.ejectItem);
     QCOMPARE(slot.ejectItem->text(), QStringLiteral("解除"));
     QVERIFY(!slot.ejectItem->isEnabled());

@@ -11,6 +11,8 @@ MainWindowServices servicesIn(const QString& programFolder) {
     services.programFolder += '/';
   }
   services.defaultSound = [] {};
+  // Only a database the test writes beside the program, never the machine's own.
+  services.softwareDatabases = {services.programFolder + "softwaredb.xml"};
   return services;
 }
 

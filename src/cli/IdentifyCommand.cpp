@@ -1,0 +1,84 @@
+#include "cli/IdentifyCommand.h"
+
+#include "media/RomIdentity.h"
+#include "media/SoftwareDatabaseSource.h"
+#include "platform/Failure.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramFolder.h"
+#include "platform/UserHome.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr std::string_view kNone = "-";
+
+// A field never breaks the line: TAB, CR and LF inside it are written as blanks.
+std::string field(std::string_view text) {
+  if (text.empty()) {
+    return std::string(kNone);
+  }
+  std::string safe(text);
+  for (char& c : safe) {
+    if (c == '\t' || c == '\r' || c == '\n') {
+      c = ' ';
+    }
+  }
+  return safe;
+}
+
+std::string code(const std::optional<int>& mapperCode) {
+  return mapperCode ? std::to_string(*mapperCode) : std::string(kNone);
+}
+
+std::string identityLine(std::string_view file, const RomIdentity& identity) {
+  std::string line = field(file) + '\t' + identity.sha1;
+  if (identity.dump == nullptr) {
+    for (int i = 0; i < 6; ++i) {
+      line += '\t';
+      line += kNone;
+    }
+    return line + '\n';
+  }
+  const SoftwareTitle& software = *identity.dump->software;
+  const bool plain = identity.advice.kind == RomTypeKind::Plain;
+  return line + '\t' + field(software.title) + '\t' + field(software.company) + '\t' +
+         field(software.year) + '\t' + field(identity.dump->type) + '\t' +
+         (plain ? std::string(kNone) : code(identity.advice.brmsxCode)) + '\t' +
+         (plain ? std::string(kNone) : code(identity.advice.fmsxCode)) + '\n';
+}
+
+}  // namespace
+
+CliResult runIdentifyCommand(const std::vector<std::string>& files,
+                             const std::optional<std::string>& databaseFile) {
+  if (files.empty()) {
+    return usageResult();
+  }
+  const auto fileSystem = makeFileSystem();
+  SoftwareDatabaseSource source(databaseFile
+                                    ? std::vector<std::string>{*databaseFile}
+                                    : softwareDatabaseCandidates(programFolder(), userHomeFolder()),
+                                *fileSystem);
+  const SoftwareDatabase* database = source.database();
+  if (database == nullptr) {
+    const std::string where = !source.path().empty() ? source.path() + ": "
+                              : databaseFile         ? *databaseFile + ": "
+                                                     : std::string();
+    return {{},
+            "vorlent-cli: cannot load the software database: " + where + source.problem() + "\n",
+            kCliLoadFailed};
+  }
+  CliResult result;
+  for (const std::string& file : files) {
+    try {
+      result.out += identityLine(file, identifyRom(file, *database));
+    } catch (const Failure& failure) {
+      result.err += "vorlent-cli: cannot read " + file + ": " + failure.what() + "\n";
+      result.status = kCliLoadFailed;
+    }
+  }
+  return result;
+}
+
+}  // namespace vorlent

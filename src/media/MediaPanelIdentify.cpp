@@ -1,0 +1,70 @@
+#include "media/MediaFields.h"
+#include "media/MediaPanel.h"
+#include "media/MediaSelection.h"
+#include "media/RomIdentityTexts.h"
+#include "platform/Failure.h"
+#include "platform/PathParts.h"
+
+namespace vorlent {
+
+void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& database) {
+  const SlotFields fields = slotFields(state_, panel_, slot);
+  if (fields.path.empty()) {
+    return;
+  }
+  const SoftwareDatabase* known = database.database();
+  if (known == nullptr) {
+    feedback_.showStatus(database.path().empty() ? std::string(noSoftwareDatabaseText())
+                                                 : softwareDatabaseFailedText(database.path()));
+    return;
+  }
+  RomIdentity identity;
+  try {
+    identity = identifyRom(fields.path, *known);
+  } catch (const Failure&) {
+    feedback_.showStatus(slotUnreadableRomText(slot));
+    return;
+  }
+  if (identity.dump == nullptr) {
+    feedback_.showStatus(slotUnknownRomText(slot));
+    return;
+  }
+  const std::string& title = identity.dump->software->title;
+  if (identity.advice.kind == RomTypeKind::Plain) {
+    feedback_.showStatus(slotPlainRomText(slot, title));
+    return;
+  }
+  const std::optional<int> code = identity.advice.codeFor(state_.activeEmulator);
+  if (!code) {
+    feedback_.showStatus(
+        slotNoMapperItemText(slot, title, identity.dump->type, state_.activeEmulator));
+    return;
+  }
+  fields.mapperChoice = *code - kFirstMapperCode;
+  fields.mapper = *code;
+  feedback_.showStatus(
+      slotRetypedText(slot, title, mapperItemCaption(state_.activeEmulator, *code)));
+  feedback_.playSoundCue(SoundCue::Set);
+}
+
+void MediaPanel::ShowRomInformation(const FileList& list, SoftwareDatabaseSource& database) {
+  const FileListEntry* entry = singleSelectedEntry(list);
+  if (entry == nullptr || !hasExtension(entry->fullPath, ".rom", pathStyle_)) {
+    return;
+  }
+  const SoftwareDatabase* known = database.database();
+  if (known == nullptr) {
+    feedback_.showMessageBox(MessageKind::Plain, database.path().empty()
+                                                     ? std::string(noSoftwareDatabaseText())
+                                                     : softwareDatabaseFailedText(database.path()));
+    return;
+  }
+  try {
+    feedback_.showMessageBox(MessageKind::Plain,
+                             romInformationText(identifyRom(entry->fullPath, *known)));
+  } catch (const Failure& failure) {
+    feedback_.showMessageBox(MessageKind::Plain, romUnreadableText(entry->caption, failure.what()));
+  }
+}
+
+}  // namespace vorlent

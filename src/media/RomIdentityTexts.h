@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "launch/LauncherState.h"
+#include "media/MediaKinds.h"
+#include "media/RomIdentity.h"
+
+namespace vorlent {
+
+// The status line texts of the slot menus' "データベースで判別"; a title goes between straight
+// double quotes.
+std::string slotRetypedText(CartridgeSlot slot, std::string_view title,
+                            std::string_view mapperCaption);
+std::string slotNoMapperItemText(CartridgeSlot slot, std::string_view title,
+                                 std::string_view databaseType, EmulatorKind emulator);
+std::string slotPlainRomText(CartridgeSlot slot, std::string_view title);
+std::string_view slotUnknownRomText(CartridgeSlot slot);
+std::string_view slotUnreadableRomText(CartridgeSlot slot);
+std::string_view noSoftwareDatabaseText();
+std::string softwareDatabaseFailedText(std::string_view path);
+
+// The box's text for a selected image that cannot be read, with the failure's text.
+std::string romUnreadableText(std::string_view name, std::string_view failure);
+
+// The caption of the slot menu item a code stands for while the emulator is active.
+std::string_view mapperItemCaption(EmulatorKind emulator, int code);
+
+// The text of the file list's "ROM 情報" box for an identified image.
+std::string romInformationText(const RomIdentity& identity);
+
+}  // namespace vorlent

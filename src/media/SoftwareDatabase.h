@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+namespace vorlent {
+
+// What the MSX software database says of one title.
+struct SoftwareTitle {
+  std::string title;
+  std::string company;
+  std::string year;
+  std::string country;
+  std::string system;
+};
+
+// One dump of a title: a ROM image known by its SHA-1.
+struct SoftwareDump {
+  const SoftwareTitle* software = nullptr;
+  // The dump's <type>, empty when it gives none.
+  std::string type;
+};
+
+// The database of ROM dumps by SHA-1, read from the softwaredb XML format: <software> entries
+// with <title>, <system>, <company>, <year> and <country>, and <dump>s each holding a <rom> or
+// <megarom> with an optional <type> and the image's <hash>.
+class SoftwareDatabase {
+ public:
+  // The database in the document, or why the document is not one.
+  static std::variant<SoftwareDatabase, std::string> parse(std::string_view document);
+
+  // The dump with the digest (forty hexadecimal digits, either case); nothing when unknown.
+  const SoftwareDump* find(std::string_view sha1Hex) const;
+
+  std::size_t titleCount() const { return titles_.size(); }
+  std::size_t dumpCount() const { return dumps_.size(); }
+
+  SoftwareDatabase(SoftwareDatabase&&) = default;
+  SoftwareDatabase& operator=(SoftwareDatabase&&) = default;
+
+ private:
+  SoftwareDatabase() = default;
+  friend class SoftwareDatabaseBuilder;
+
+  // Titles in a vector of their own, so that the dumps' pointers stay valid when the database
+  // is moved: a moved vector keeps its elements where they are.
+  std::vector<std::unique_ptr<SoftwareTitle>> titles_;
+  std::unordered_map<std::string, SoftwareDump> dumps_;
+};
+
+}  // namespace vorlent

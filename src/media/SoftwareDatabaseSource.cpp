@@ -1,0 +1,72 @@
+#include "media/SoftwareDatabaseSource.h"
+
+#include "platform/Failure.h"
+#include "platform/WholeFile.h"
+
+namespace vorlent {
+
+namespace {
+
+constexpr std::string_view kDatabaseName = "softwaredb.xml";
+
+}  // namespace
+
+std::vector<std::string> softwareDatabaseCandidates(std::string_view programFolder,
+                                                    const std::optional<std::string>& homeFolder) {
+  std::vector<std::string> candidates;
+  candidates.push_back(std::string(programFolder) + std::string(kDatabaseName));
+  if (homeFolder && !homeFolder->empty()) {
+    std::string home = *homeFolder;
+    if (home.back() != '/' && home.back() != '\\') {
+      home += '/';
+    }
+    candidates.push_back(home + ".openMSX/share/" + std::string(kDatabaseName));
+  }
+  candidates.push_back("/usr/share/openmsx/" + std::string(kDatabaseName));
+  return candidates;
+}
+
+SoftwareDatabaseSource::SoftwareDatabaseSource(std::vector<std::string> candidates,
+                                               const FileSystem& files)
+    : candidates_(std::move(candidates)), files_(files) {}
+
+std::optional<std::string> SoftwareDatabaseSource::existingCandidate() const {
+  for (const std::string& candidate : candidates_) {
+    if (files_.fileExists(candidate)) {
+      return candidate;
+    }
+  }
+  return std::nullopt;
+}
+
+bool SoftwareDatabaseSource::available() const {
+  if (tried_) {
+    return database_.has_value();
+  }
+  return existingCandidate().has_value();
+}
+
+const SoftwareDatabase* SoftwareDatabaseSource::database() {
+  if (!tried_) {
+    tried_ = true;
+    if (std::optional<std::string> found = existingCandidate()) {
+      path_ = std::move(*found);
+      try {
+        auto parsed =
+            SoftwareDatabase::parse(readWholeRegularFile(path_, kSoftwareDatabaseSizeLimit));
+        if (auto* database = std::get_if<SoftwareDatabase>(&parsed)) {
+          database_.emplace(std::move(*database));
+        } else {
+          problem_ = std::get<std::string>(parsed);
+        }
+      } catch (const Failure& failure) {
+        problem_ = failure.what();
+      }
+    } else {
+      problem_ = "no database file was found";
+    }
+  }
+  return database_ ? &*database_ : nullptr;
+}
+
+}  // namespace vorlent

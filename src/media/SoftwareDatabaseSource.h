@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "media/SoftwareDatabase.h"
+#include "platform/FileSystem.h"
+
+namespace vorlent {
+
+// Where the database is looked for, in order: beside the program (a portable setup, and the
+// Windows one), the user's openMSX share folder, then the system's openMSX data.
+std::vector<std::string> softwareDatabaseCandidates(std::string_view programFolder,
+                                                    const std::optional<std::string>& homeFolder);
+
+// The software database of this run: the first candidate that exists as a file, read once,
+// when first needed. A file that cannot be read or is no database turns the feature off for
+// the rest of the run, with the reason kept for the user.
+class SoftwareDatabaseSource {
+ public:
+  SoftwareDatabaseSource(std::vector<std::string> candidates, const FileSystem& files);
+
+  // Whether the feature may be offered: a candidate exists and no load has failed. Reads
+  // nothing but the candidates' existence until the database is first needed.
+  bool available() const;
+
+  // The database, loaded at the first call; nothing when none was found or it failed to load.
+  const SoftwareDatabase* database();
+
+  // Why database() gave nothing: no file found, or the failure of the load. Empty before.
+  const std::string& problem() const { return problem_; }
+  // The file that was read, or the one that failed; empty when none was found.
+  const std::string& path() const { return path_; }
+
+ private:
+  std::optional<std::string> existingCandidate() const;
+
+  std::vector<std::string> candidates_;
+  const FileSystem& files_;
+  bool tried_ = false;
+  std::optional<SoftwareDatabase> database_;
+  std::string path_;
+  std::string problem_;
+};
+
+// The largest database file that is read; the real one is about 1.2 MB.
+inline constexpr std::size_t kSoftwareDatabaseSizeLimit = 64u << 20;
+
+}  // namespace vorlent

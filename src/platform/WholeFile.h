@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vorlent {
+
+// The bytes of a regular file, read whole. A folder, a FIFO, a device or a file larger than
+// sizeLimit is refused without blocking; every refusal and read error is thrown as Failure.
+std::string readWholeRegularFile(std::string_view path, std::size_t sizeLimit);
+
+}  // namespace vorlent

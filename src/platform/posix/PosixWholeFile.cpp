@@ -1,0 +1,65 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/Failure.h"
+#include "platform/WholeFile.h"
+#include "platform/posix/FileDescriptor.h"
+
+namespace vorlent {
+
+std::string readWholeRegularFile(std::string_view path, std::size_t sizeLimit) {
+  // Non-blocking, so that opening a FIFO without a writer returns at once; it is refused below.
+  FileDescriptor file(::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0) {
+    throw systemFailure(errno);
+  }
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) {
+    throw systemFailure(errno);
+  }
+  if (S_ISDIR(info.st_mode)) {
+    throw systemFailure(EISDIR);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    throw systemFailure(EACCES);
+  }
+  if (static_cast<unsigned long long>(info.st_size) > sizeLimit) {
+    throw systemFailure(EFBIG);
+  }
+  std::string bytes;
+  bytes.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  for (;;) {
+    if (done == bytes.size()) {
+      // The file may have grown since fstat; read what there is, up to the limit.
+      if (bytes.size() >= sizeLimit) {
+        char probe = 0;
+        const ssize_t more = ::read(file.get(), &probe, 1);
+        if (more > 0) {
+          throw systemFailure(EFBIG);
+        }
+        break;
+      }
+      bytes.resize(std::min(sizeLimit, bytes.size() + 65536));
+    }
+    const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      throw systemFailure(errno);
+    }
+    if (got == 0) {
+      break;
+    }
+    done += static_cast<std::size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,139 @@
+#include <windows.h>
+// windows.h first: the COM and shell headers need its types.
+#include <objbase.h>
+#include <shlwapi.h>
+#include <xmllite.h>
+
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "platform/XmlDocument.h"
+#include "platform/win32/CodePage.h"
+
+namespace vorlent {
+
+namespace {
+
+// XmlLite is part of every Windows since Vista; it is loaded by name because the MinGW
+// toolchain ships no import library for it.
+using CreateXmlReaderFunction = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
+
+CreateXmlReaderFunction createXmlReader() {
+  static const CreateXmlReaderFunction function = [] {
+    const HMODULE library = ::LoadLibraryW(L"xmllite.dll");
+    if (library == nullptr) {
+      return CreateXmlReaderFunction{nullptr};
+    }
+    FARPROC address = ::GetProcAddress(library, "CreateXmlReader");
+    CreateXmlReaderFunction result = nullptr;
+    static_assert(sizeof(result) == sizeof(address));
+    std::memcpy(&result, &address, sizeof(result));
+    return result;
+  }();
+  return function;
+}
+
+template <typename Interface>
+class ComPointer {
+ public:
+  ComPointer() = default;
+  ~ComPointer() {
+    if (pointer_ != nullptr) {
+      pointer_->Release();
+    }
+  }
+  ComPointer(const ComPointer&) = delete;
+  ComPointer& operator=(const ComPointer&) = delete;
+
+  Interface* operator->() const { return pointer_; }
+  Interface* get() const { return pointer_; }
+  Interface** put() { return &pointer_; }
+  void reset(Interface* pointer) {
+    if (pointer_ != nullptr) {
+      pointer_->Release();
+    }
+    pointer_ = pointer;
+  }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+std::string utf8(const WCHAR* text, UINT length) {
+  return win32::codePageFromWide(std::wstring_view(text, length), CP_UTF8);
+}
+
+std::string errorText(HRESULT result, IXmlReader& reader) {
+  UINT line = 0;
+  reader.GetLineNumber(&line);
+  char code[16];
+  wsprintfA(code, "%08lX", static_cast<unsigned long>(result));
+  return "line " + std::to_string(line) + ": XmlLite error 0x" + code;
+}
+
+}  // namespace
+
+std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& events) {
+  const CreateXmlReaderFunction create = createXmlReader();
+  if (create == nullptr) {
+    return "XmlLite is not available";
+  }
+  if (bytes.size() > 0x7fffffff) {
+    return "the document is too large";
+  }
+  ComPointer<IStream> stream;
+  stream.reset(::SHCreateMemStream(reinterpret_cast<const BYTE*>(bytes.data()),
+                                   static_cast<UINT>(bytes.size())));
+  if (stream.get() == nullptr) {
+    throw std::bad_alloc();
+  }
+  ComPointer<IXmlReader> reader;
+  if (FAILED(create(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.put()), nullptr))) {
+    return "XmlLite is not available";
+  }
+  // The document type declaration is parsed for its internal subset; external ones are not
+  // fetched, since the reader has no resolver.
+  reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Parse);
+  reader->SetProperty(XmlReaderProperty_XmlResolver, 0);
+  if (FAILED(reader->SetInput(stream.get()))) {
+    return "XmlLite cannot read the document";
+  }
+
+  XmlNodeType type = XmlNodeType_None;
+  HRESULT result = S_OK;
+  while ((result = reader->Read(&type)) == S_OK) {
+    const WCHAR* text = nullptr;
+    UINT length = 0;
+    switch (type) {
+      case XmlNodeType_Element: {
+        const bool empty = reader->IsEmptyElement() != FALSE;
+        reader->GetQualifiedName(&text, &length);
+        const std::string name = utf8(text, length);
+        events.startElement(name);
+        if (empty) {
+          events.endElement(name);
+        }
+        break;
+      }
+      case XmlNodeType_EndElement:
+        reader->GetQualifiedName(&text, &length);
+        events.endElement(utf8(text, length));
+        break;
+      case XmlNodeType_Text:
+      case XmlNodeType_CDATA:
+      case XmlNodeType_Whitespace:
+        reader->GetValue(&text, &length);
+        events.text(utf8(text, length));
+        break;
+      default:
+        break;
+    }
+  }
+  if (FAILED(result)) {
+    return errorText(result, *reader.get());
+  }
+  return std::nullopt;
+}
+
+}  // namespace vorlent

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/Sha1.h"
+#include "support/SoftwareDatabaseText.h"
+#include "support/TempFolder.h"
+
+namespace vorlent {
+namespace {
+
+using testing::softwareDatabaseText;
+using testing::TempFolder;
+
+struct CliRun {
+  std::string out;
+  std::string err;
+  int status = -1;
+};
+
+std::string quoted(const std::string& word) {
+  std::string text = "'";
+  for (const char c : word) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return text + "'";
+}
+
+class CliIdentifyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder.write(
+        "db.xml",
+        softwareDatabaseText({
+            {"Space\tWar", "Konami", "1986", "JP", "MSX", {{hash("scc"), "KonamiSCC", true}}},
+            {"Tiny", "", "", "", "MSX", {{hash("plain"), "", false}}},
+            {"Irem", "Irem", "1988", "JP", "MSX", {{hash("rtype"), "R-Type", true}}},
+            {"Dos", "ASCII", "1989", "JP", "MSX2", {{hash("dos"), "MSXDOS2", true}}},
+        }));
+    for (const char* name : {"scc", "plain", "rtype", "dos", "other"}) {
+      folder.write(std::string(name) + ".rom", name);
+    }
+  }
+
+  static std::string hash(const std::string& content) { return sha1Hex(sha1Of(content)); }
+
+  // Runs the companion in the test folder, with a timeout so that no hang stalls the suite.
+  CliRun run(const std::vector<std::string>& args) {
+    std::string line = "cd " + quoted(folder.string()) + " && timeout 20 " +
+                       quoted(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli");
+    for (const std::string& arg : args) line += " " + quoted(arg);
+    line += " >" + quoted(output.at("out")) + " 2>" + quoted(output.at("err"));
+    const int raw = std::system(line.c_str());
+    return {output.read("out"), output.read("err"), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
+  }
+
+  TempFolder folder;
+  TempFolder output;
+};
+
+TEST_F(CliIdentifyTest, PrintsOneTabSeparatedLinePerFile) {
+  const CliRun result = run({"identify", "--database", "db.xml", "scc.rom", "plain.rom",
+                             "rtype.rom", "dos.rom", "other.rom"});
+  EXPECT_EQ(result.out, "scc.rom\t" + hash("scc") + "\tSpace War\tKonami\t1986\tKonamiSCC\t9\t9\n" +
+                            "plain.rom\t" + hash("plain") + "\tTiny\t-\t-\t-\t-\t-\n" +
+                            "rtype.rom\t" + hash("rtype") + "\tIrem\tIrem\t1988\tR-Type\t-\t-\n" +
+                            "dos.rom\t" + hash("dos") + "\tDos\tASCII\t1989\tMSXDOS2\t8\t-\n" +
+                            "other.rom\t" + hash("other") + "\t-\t-\t-\t-\t-\t-\n");
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.status, 0);
+}
+
+TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) {
+  ASSERT_EQ(::mkfifo(folder.at("pipe.rom").c_str(), 0600), 0);
+  folder.write("broken.xml", "<softwaredb>");
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+    std::string err;
+    int status;
+  } cases[] = {
+      {{"identify", "--database", "db.xml", "missing.rom", "scc.rom", "pipe.rom"},
+       "scc.rom\t" + hash("scc") + "\tSpace War\tKonami\t1986\tKonamiSCC\t9\t9\n",
+       "vorlent-cli: cannot read missing.rom: ファイルが見つかりません\n"
+       "vorlent-cli: cannot read pipe.rom: ファイルへのアクセスが拒否されました\n",
+       1},
+      {{"identify", "--database", "broken.xml", "scc.rom"},
+       "",
+       "vorlent-cli: cannot load the software database: broken.xml: not well-formed XML (line "
+       "1: no element found)\n",
+       1},
+      {{"identify", "--database", "none.xml", "scc.rom"},
+       "",
+       "vorlent-cli: cannot load the software database: none.xml: no database file was found\n",
+       1},
+      {{"identify", "--database", "db.xml"}, "", "", 2},
+      {{"identify"}, "", "", 2},
+      {{"identify", "--database"}, "", "", 2},
+      {{"identify", "--database", "db.xml", "--database", "db.xml", "scc.rom"}, "", "", 2},
+      {{"identify", "--sort", "1", "scc.rom"}, "", "", 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    const CliRun result = run(c.args);
+    EXPECT_EQ(result.out, c.out);
+    if (c.status == 2) {
+      EXPECT_NE(result.err.find("vorlent-cli identify [--database FILE] FILE..."),
+                std::string::npos);
+    } else {
+      EXPECT_EQ(result.err, c.err);
+    }
+    EXPECT_EQ(result.status, c.status);
+  }
+  EXPECT_EQ(folder.read("scc.rom"), "scc");
+}
+
+}  // namespace
+}  // namespace vorlent

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "media/MediaPanel.h"
+#include "media/MediaPanelView.h"
+#include "platform/Sha1.h"
+#include "support/RecordingFeedback.h"
+#include "support/SoftwareDatabaseText.h"
+#include "support/TempFolder.h"
+
+namespace vorlent {
+namespace {
+
+using testing::RecordingFeedback;
+using testing::softwareDatabaseText;
+using testing::TempFolder;
+
+class SameShortPaths final : public ShortPaths {
+ public:
+  std::optional<std::string> shortForm(std::string_view fullPath) override {
+    return std::string(fullPath);
+  }
+};
+
+class ExistingFiles final : public FileSystem {
+ public:
+  bool fileExists(std::string_view path) const override {
+    return std::filesystem::is_regular_file(std::filesystem::path(path));
+  }
+  bool folderExists(std::string_view) const override { return false; }
+  void writeFile(std::string_view, std::string_view) override { ADD_FAILURE() << "written"; }
+  std::string readFile(std::string_view) const override { return {}; }
+};
+
+// The images of the test database: one per kind of answer, named by their content.
+const std::vector<testing::TestSoftware> kSoftware = {
+    {"Nemesis \"2\"", "Konami", "1987", "JP", "MSX", {{"", "KonamiSCC"}}},
+    {"Save Game", "ASCII", "1988", "JP", "MSX2", {{"", "ASCII8SRAM8"}}},
+    {"Shooter", "Irem", "1988", "JP", "MSX", {{"", "R-Type"}}},
+    {"Dos", "ASCII", "1989", "JP", "MSX2", {{"", "MSXDOS2"}}},
+    {"Small", "", "", "", "MSX", {{"", "page23", false}, {"", "", false}}},
+};
+
+class MediaPanelIdentifyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::vector<testing::TestSoftware> software = kSoftware;
+    for (std::size_t i = 0; i < software.size(); ++i) {
+      for (std::size_t d = 0; d < software[i].dumps.size(); ++d) {
+        const std::string content = "image" + std::to_string(i) + "." + std::to_string(d);
+        folder.write("roms/" + content + ".rom", content);
+        software[i].dumps[d].hash = sha1Hex(sha1Of(content));
+      }
+    }
+    folder.write("db/softwaredb.xml", softwareDatabaseText(software));
+    folder.write("roms/unknown.rom", "not in the database");
+  }
+
+  // Slot 1 holding the image as a mount leaves it, with the mapper choice at its start value.
+  void holds(const std::string& image, int code = 17) {
+    state.slot1Path = folder.at("roms/" + image);
+    state.slot1Mapper = code;
+    panel.slot1Name = image;
+  }
+
+  TempFolder folder;
+  LauncherState state;
+  MediaPanelState panel;
+  RecordingFeedback feedback;
+  SameShortPaths shortPaths;
+  ExistingFiles files;
+  MediaPanel media{state, panel, feedback, shortPaths, PathStyle::Posix};
+  SoftwareDatabaseSource database{{folder.at("db/softwaredb.xml")}, files};
+};
+
+TEST_F(MediaPanelIdentifyTest, RetypesTheSlotOnlyWhenTheActiveEmulatorHasTheItem) {
+  const struct {
+    const char* image;
+    EmulatorKind emulator;
+    int code;  // after the command; 17 is unchanged
+    std::vector<std::string> events;
+  } cases[] = {
+      {"image0.0.rom",
+       EmulatorKind::Brmsx,
+       9,
+       {"status: スロット１は \"Nemesis \"2\"\" です。マッパーを Konami with SCC にしました。",
+        "sound: sound/set.wav"}},
+      {"image0.0.rom",
+       EmulatorKind::Fmsx,
+       9,
+       {"status: スロット１は \"Nemesis \"2\"\" です。マッパーを Konami5 8kB にしました。",
+        "sound: sound/set.wav"}},
+      {"image1.0.rom",
+       EmulatorKind::Fmsx,
+       12,
+       {"status: スロット１は \"Save Game\" です。マッパーを ASCII 8kB にしました。",
+        "sound: sound/set.wav"}},
+      {"image2.0.rom",
+       EmulatorKind::Brmsx,
+       17,
+       {"status: スロット１は \"Shooter\" です。型 R-Type に合うマッパーが brMSX にありません。"}},
+      {"image3.0.rom",
+       EmulatorKind::Fmsx,
+       17,
+       {"status: スロット１は \"Dos\" です。型 MSXDOS2 に合うマッパーが fMSX にありません。"}},
+      {"image3.0.rom",
+       EmulatorKind::Brmsx,
+       8,
+       {"status: スロット１は \"Dos\" です。マッパーを MSX-DOS 2 にしました。",
+        "sound: sound/set.wav"}},
+      {"image4.0.rom",
+       EmulatorKind::Brmsx,
+       17,
+       {"status: スロット１は \"Small\" です。マッパーの要らない ROM です。"}},
+      {"image4.1.rom",
+       EmulatorKind::Fmsx,
+       17,
+       {"status: スロット１は \"Small\" です。マッパーの要らない ROM です。"}},
+      {"unknown.rom",
+       EmulatorKind::Brmsx,
+       17,
+       {"status: スロット１の ROM はデータベースにありません。"}},
+      {"vanished.rom", EmulatorKind::Brmsx, 17, {"status: スロット１の ROM を読み込めません。"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.image) + (c.emulator == EmulatorKind::Fmsx ? " fMSX" : " brMSX"));
+    holds(c.image);
+    panel.slot1MapperChoice = kInitialMapperChoice;
+    state.activeEmulator = c.emulator;
+    feedback.events.clear();
+    const LauncherState before = state;
+
+    media.IdentifyCartridge(CartridgeSlot::Slot1, database);
+
+    EXPECT_EQ(feedback.events, c.events);
+    EXPECT_EQ(state.slot1Mapper, c.code);
+    // As a choice of the item with nothing selected: the check mark and the icons move too.
+    const MediaPanelView view = mediaPanelView(state, panel);
+    EXPECT_EQ(view.slots[0].checkedMapperType, c.code == 17 ? 10 : c.code - 7);
+    EXPECT_EQ(view.slots[0].medium.buttonIcon, c.code);
+    EXPECT_EQ(view.slots[0].medium.nameItem.icon, c.code);
+    // Nothing else changes: the path, the name, the other slot.
+    LauncherState expected = before;
+    expected.slot1Mapper = c.code;
+    EXPECT_EQ(state, expected);
+    EXPECT_EQ(panel.slot1Name, c.image);
+  }
+}
+
+TEST_F(MediaPanelIdentifyTest, SlotTwoAndAnEmptySlotAndAMissingOrBrokenDatabase) {
+  state.slot2Path = folder.at("roms/image0.0.rom");
+  state.slot2Mapper = 13;
+  media.IdentifyCartridge(CartridgeSlot::Slot2, database);
+  EXPECT_EQ(state.slot2Mapper, 9);
+  EXPECT_EQ(panel.slot2MapperChoice, 2);
+  EXPECT_EQ(panel.slot1MapperChoice, kInitialMapperChoice);
+  EXPECT_EQ(feedback.status,
+            "スロット２は \"Nemesis \"2\"\" です。マッパーを Konami with SCC にしました。");
+
+  feedback.events.clear();
+  media.IdentifyCartridge(CartridgeSlot::Slot1, database);  // empty: nothing at all
+  EXPECT_TRUE(feedback.events.empty());
+  EXPECT_EQ(state.slot1Mapper, kNoCartridge);
+
+  holds("image0.0.rom");
+  SoftwareDatabaseSource missing({folder.at("none/softwaredb.xml")}, files);
+  media.IdentifyCartridge(CartridgeSlot::Slot1, missing);
+  EXPECT_EQ(feedback.events,
+            (std::vector<std::string>{"status: ソフトウェアデータベース (softwaredb.xml) "
+                                      "が見つかりません。"}));
+  folder.write("bad/softwaredb.xml", "<softwaredb>");
+  SoftwareDatabaseSource broken({folder.at("bad/softwaredb.xml")}, files);
+  media.IdentifyCartridge(CartridgeSlot::Slot1, broken);
+  EXPECT_EQ(feedback.status, "ソフトウェアデータベース \"" + folder.at("bad/softwaredb.xml") +
+                                 "\" を読み込めません。");
+  EXPECT_EQ(state.slot1Mapper, 17);
+  EXPECT_EQ(feedback.sounds, std::vector<std::string>{"sound/set.wav"});
+}
+
+TEST_F(MediaPanelIdentifyTest, RomInformationShowsWhatTheDatabaseSaysOfTheSelectedRom) {
+  const auto select = [&](const std::string& name) {
+    FileListEntry entry;
+    entry.caption = name;
+    entry.fullPath = folder.at("roms/" + name);
+    FileList list;
+    list.assign({entry});
+    list.setSelected(0, true);
+    list.setFocused(0);
+    feedback.events.clear();
+    media.ShowRomInformation(list, database);
+    return feedback.events;
+  };
+  const std::string nemesis = sha1Hex(sha1Of("image0.0"));
+  EXPECT_EQ(
+      select("image0.0.rom"),
+      std::vector<std::string>{"box MSXVorlent!: タイトル: Nemesis \"2\"\n会社: Konami\n"
+                               "年: 1987\n国: JP\nシステム: MSX\nデータベースの型: KonamiSCC\n"
+                               "brMSX: Konami with SCC\nfMSX: Konami5 8kB\nSHA-1: " +
+                               nemesis});
+  EXPECT_EQ(select("image3.0.rom")[0].substr(select("image3.0.rom")[0].find("brMSX")),
+            "brMSX: MSX-DOS 2\nfMSX: 対応する項目なし\nSHA-1: " + sha1Hex(sha1Of("image3.0")));
+  EXPECT_EQ(select("image4.1.rom")[0].substr(select("image4.1.rom")[0].find("システム")),
+            "システム: MSX\nデータベースの型: -\nbrMSX: マッパー不要\nfMSX: マッパー不要\nSHA-1: " +
+                sha1Hex(sha1Of("image4.1")));
+  EXPECT_EQ(select("unknown.rom"),
+            std::vector<std::string>{"box MSXVorlent!: データベースにありません\nSHA-1: " +
+                                     sha1Hex(sha1Of("not in the database"))});
+  EXPECT_EQ(select("gone.rom"),
+            std::vector<std::string>{"box MSXVorlent!: \"gone.rom\" を読み込めません。\n"
+                                     "ファイルが見つかりません"});
+  folder.write("roms/notes.txt", "abc");
+  EXPECT_TRUE(select("notes.txt").empty());
+  EXPECT_EQ(state, LauncherState{});
+}
+
+}  // namespace
+}  // namespace vorlent
