@@ -396,11 +396,12 @@ TEST_F(ShellFileOperationTest, NamesOfTheLongestLengthAreCopiedMovedAndTrashed) 
   const bool otherFileSystem = secondFileSystemAt(folder.string(), "/dev/shm");
   for (const std::string& name : {std::string(251, 'x') + ".rom", japanese}) {
     ASSERT_EQ(name.size(), 255U);
-    for (const std::string step : {"copy", "move", "trash"}) {
+    for (const std::string step : {"copy", "move", "trash", "copy here"}) {
       SCOPED_TRACE(step + " " + name.substr(0, 6));
       if (step == "move" && !otherFileSystem) continue;
       fs::remove_all(folder.at("t"));
       fs::remove_all(folder.at("data"));
+      fs::remove_all(folder.at("s"));
       fs::create_directory(folder.at("t"));
       const std::string source = folder.write("s/" + name, "long");
       progress.errors.clear();
@@ -410,14 +411,24 @@ TEST_F(ShellFileOperationTest, NamesOfTheLongestLengthAreCopiedMovedAndTrashed) 
       if (step == "trash") {
         const DataHomeScope dataHome(folder.at("data"));
         run(ShellOperationKind::Delete, {source}, "");
+      } else if (step == "copy here") {
+        run(ShellOperationKind::Copy, {source}, folder.at("s"));
       } else {
         fs::create_directory(target);
         run(step == "move" ? ShellOperationKind::Move : ShellOperationKind::Copy, {source},
             target.string());
       }
       EXPECT_EQ(progress.errors, std::vector<std::string>{});
-      EXPECT_EQ(fs::exists(source), step == "copy");
-      if (step == "trash") {
+      EXPECT_EQ(fs::exists(source), step != "move" && step != "trash");
+      if (step == "copy here") {
+        // The copy's own name is cut so that its mark still fits.
+        const std::vector<std::string> names = namesIn(folder.at("s"));
+        ASSERT_EQ(names.size(), 2U);
+        const std::string& copy = names[0] == name ? names[1] : names[0];
+        EXPECT_LE(copy.size(), 255U);
+        EXPECT_TRUE(copy.ends_with(name.ends_with(".rom") ? " (copy).rom" : " (copy)")) << copy;
+        EXPECT_EQ(folder.read("s/" + copy), "long");
+      } else if (step == "trash") {
         const std::vector<std::string> trashed = namesIn(folder.at("data/Trash/files"));
         ASSERT_EQ(trashed.size(), 1U);
         EXPECT_EQ(folder.read("data/Trash/files/" + trashed[0]), "long");
