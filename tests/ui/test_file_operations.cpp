@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,7 @@ class FileOperationsWindowTest : public QObject {
   void newFileRenameAndDeleteFromTheMenuAndKeys();
   void rawNameBytesSurviveTheRenamePromptAndTheDrop();
   void theJoinIsRefusedWhenTheListedFolderVanished();
+  void theTrashCommandAsksOnceAndNoKeepsEverything();
 
  private:
   QString startFolder_ = QDir::currentPath();
@@ -250,6 +252,64 @@ void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
   QCOMPARE(shown, QStringLiteral("ファイルが見つかりません."));
   const auto* join = window.findChild<QDialog*>(QStringLiteral("FormJ"));
   QVERIFY(join == nullptr || !join->isVisible());
+}
+
+// The Linux shell stands in for one that asks before it sends anything to the trash.
+void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
+  QTemporaryDir programFolder;
+  QTemporaryDir listed;
+  QTemporaryDir dataHome;
+  const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+  const QString game = listed.filePath(QStringLiteral("game.rom"));
+  QFile file(game);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.close();
+  QVERIFY(QDir::setCurrent(listed.path()));
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  const auto& entries = window.fileList().entries();
+  std::optional<std::size_t> index;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].caption == "game.rom") index = i;
+  }
+  QVERIFY(index.has_value());
+  int questions = 0;
+  QTimer stray;
+  QObject::connect(&stray, &QTimer::timeout, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ++questions;
+      dialog->reject();
+    }
+  });
+  stray.start(2000);
+  for (const bool yes : {false, true}) {
+    QString asked;
+    vorlent::testing::NextModalDialog answer([&](QDialog& dialog) {
+      auto* box = qobject_cast<QMessageBox*>(&dialog);
+      asked = box != nullptr ? box->text() : dialog.objectName();
+      if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
+        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+      } else {
+        dialog.reject();
+      }
+    });
+    window.fileList().clearSelection();
+    window.fileList().setSelected(*index, true);
+    window.fileList().setFocused(index);
+    window.mainMenu().trash->trigger();
+    QVERIFY(answer.acted());
+    QCOMPARE(asked, game + QStringLiteral(" をごみ箱に移動しますか?"));
+    QCOMPARE(QFile::exists(game), !yes);
+  }
+  QCOMPARE(questions, 0);
+  QVERIFY(QFile::exists(dataHome.filePath(QStringLiteral("Trash/files/game.rom"))));
+  if (savedDataHome.isEmpty()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", savedDataHome);
+  }
 }
 
 QTEST_MAIN(FileOperationsWindowTest)
