@@ -19,7 +19,7 @@ std::optional<ShellOperationKind> transferOfMenuItem(std::string_view itemName) 
 }
 
 std::string FileOperations::pathInCurrentFolder(std::string_view name) const {
-  std::string path = s_.currentFolder.get();
+  std::string path = currentFolderOrFailure(s_.currentFolder);
   if (path.empty() || !isPathDelimiter(path.back(), s_.style)) {
     path += s_.style == PathStyle::Windows ? '\\' : '/';
   }
@@ -33,6 +33,7 @@ void FileOperations::warn(std::string_view text) {
 }
 
 void FileOperations::Newfile() {
+  currentFolderOrFailure(s_.currentFolder);
   const std::optional<std::string> name = s_.prompts.askText(kNewFileCaption, kNamePrompt, "");
   if (!name || name->empty()) {
     return;
@@ -47,11 +48,16 @@ void FileOperations::Newfile() {
 }
 
 void FileOperations::Newdir() {
+  currentFolderOrFailure(s_.currentFolder);
   const std::optional<std::string> name = s_.prompts.askText(kNewFolderCaption, kNamePrompt, "");
   if (!name || name->empty()) {
     return;
   }
-  const std::string path = pathInCurrentFolder(*name);
+  // A delimiter at the end names the same folder.
+  std::string path = pathInCurrentFolder(*name);
+  while (path.size() > 1 && isPathDelimiter(path.back(), s_.style)) {
+    path.pop_back();
+  }
   if (s_.files.folderExists(path)) {
     warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFolderClash));
     return;
@@ -67,6 +73,7 @@ void FileOperations::RenameFile1Click() {
   if (s_.list.selectedCount() != 1) {
     return;
   }
+  currentFolderOrFailure(s_.currentFolder);
   const FileListEntry* entry = s_.list.focused();
   if (entry == nullptr) {
     return;
@@ -107,10 +114,11 @@ void FileOperations::FileCopy_Move1Click(std::string_view itemName) {
   if (!kind || s_.list.selectedCount() == 0) {
     return;
   }
+  const std::string listed = currentFolderOrFailure(s_.currentFolder);
   const std::string_view prefix =
       *kind == ShellOperationKind::Move ? kMoveTitlePrefix : kCopyTitlePrefix;
-  const std::optional<std::string> folder = s_.prompts.chooseFolder(
-      std::string(prefix) + std::string(kChooseFolderSuffix), s_.currentFolder.get());
+  const std::optional<std::string> folder =
+      s_.prompts.chooseFolder(std::string(prefix) + std::string(kChooseFolderSuffix), listed);
   if (!folder) {
     return;
   }
@@ -125,6 +133,7 @@ void FileOperations::DeleteFile1Click() {
   if (s_.list.selectedCount() == 0) {
     return;
   }
+  currentFolderOrFailure(s_.currentFolder);
   SendToRecycleBin_and_M_and_C(buildPathList(s_.list, s_.files), "", ShellOperationKind::Delete,
                                true);
   s_.navigator.DriveSize1Click();
@@ -149,6 +158,7 @@ void FileOperations::SendToRecycleBin_and_M_and_C(const std::vector<std::string>
 
 void FileOperations::AcceptDroppedFiles(const std::vector<std::string>& dropped,
                                         std::string_view destination) {
+  currentFolderOrFailure(s_.currentFolder);
   for (const std::string& path : dropped) {
     std::vector<std::string> paths;
     if (s_.files.fileExists(path) || s_.files.folderExists(path)) {

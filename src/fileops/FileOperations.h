@@ -36,7 +36,9 @@ struct FileOperationServices {
 std::optional<ShellOperationKind> transferOfMenuItem(std::string_view itemName);
 
 // Plain file management on the listed folder. Each command states its own refusals; a failure
-// it does not handle is thrown as Failure.
+// it does not handle is thrown as Failure. A command that makes or changes files first asks
+// nothing and touches nothing when the current folder cannot be told (it was deleted): that is
+// a Failure too.
 class FileOperations {
  public:
   explicit FileOperations(FileOperationServices services) : s_(services) {}

@@ -18,6 +18,18 @@ void JoinFiles(const std::vector<std::string>& sources, std::string_view destina
   const auto cannotCreate = [destination] {
     return Failure(withPath(kCannotCreateDestination, destination));
   };
+  const auto openSource = [&readers](const std::string& source) {
+    try {
+      return readers.open(source);
+    } catch (const Failure&) {
+      throw Failure(withPath(kCannotOpenSource, source));
+    }
+  };
+  // Every source must open before the destination's file is begun, so that a source that
+  // cannot be read leaves nothing behind.
+  for (const std::string& source : sources) {
+    openSource(source);
+  }
   std::unique_ptr<AtomicFile> output;
   try {
     output = writers.create(destination);
@@ -26,12 +38,7 @@ void JoinFiles(const std::vector<std::string>& sources, std::string_view destina
   }
   const auto piece = std::make_unique<char[]>(kPieceSize);
   for (const std::string& source : sources) {
-    std::unique_ptr<ReadStream> input;
-    try {
-      input = readers.open(source);
-    } catch (const Failure&) {
-      throw Failure(withPath(kCannotOpenSource, source));
-    }
+    const std::unique_ptr<ReadStream> input = openSource(source);
     // The system copies what it can by itself; the bytes pass through here only where it cannot.
     bool copied = false;
     try {

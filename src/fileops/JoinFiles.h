@@ -12,7 +12,8 @@ namespace vorlent {
 // Writes the sources' bytes one after another, in list order, as the destination: no header,
 // no separator. The bytes stream into a file beside the destination that replaces it only
 // when complete, so the destination may be one of the sources, a failure on the way leaves it
-// as it was, and memory stays bounded whatever the size. Failures are thrown as Failure:
+// as it was, and memory stays bounded whatever the size. A source that cannot be opened stops
+// the join before anything is written. Failures are thrown as Failure:
 // "ファイル <source> は開けません" for a source, "ファイル <destination> を作成できません" for the
 // destination.
 void JoinFiles(const std::vector<std::string>& sources, std::string_view destination,

@@ -154,6 +154,7 @@ std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment
       !fmsxOptionText(state.fmsxOptions).empty() &&
       environment.files.fileExists(fmsxResponseFilePath(state.fmsxExePath, style));
   if (usesResponseFile) {
+    currentFolderOrFailure(environment.currentFolder);
     writeResponseFile(state, environment.files, style);
   }
   const CurrentFolderScope emulatorFolder(environment.currentFolder,

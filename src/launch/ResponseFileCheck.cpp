@@ -5,7 +5,8 @@
 namespace vorlent {
 
 std::optional<std::string> checkResponseFile(const LauncherState& state, FileSystem& files,
-                                             PathStyle style) {
+                                             const CurrentFolder& currentFolder, PathStyle style) {
+  currentFolderOrFailure(currentFolder);
   if (!writeResponseFile(state, files, style)) {
     return std::nullopt;
   }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "launch/LauncherState.h"
+#include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 
@@ -11,8 +12,9 @@ namespace vorlent {
 
 // The response file check: writes the response file when allowed and returns the option text
 // to show in a plain box, or nothing when nothing was written. A write failure is thrown as
-// Failure, before anything is shown.
+// Failure, before anything is shown; so is a current folder that cannot be told (it was
+// deleted), before anything is written.
 std::optional<std::string> checkResponseFile(const LauncherState& state, FileSystem& files,
-                                             PathStyle style);
+                                             const CurrentFolder& currentFolder, PathStyle style);
 
 }  // namespace vorlent

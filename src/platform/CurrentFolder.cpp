@@ -1,6 +1,16 @@
 #include "platform/CurrentFolder.h"
 
+#include "platform/Failure.h"
+
 namespace vorlent {
+
+std::string currentFolderOrFailure(const CurrentFolder& currentFolder) {
+  std::string folder = currentFolder.get();
+  if (folder.empty()) {
+    throw Failure(fileFailureText(FileFailureKind::FileNotFound));
+  }
+  return folder;
+}
 
 CurrentFolderScope::CurrentFolderScope(CurrentFolder& currentFolder, std::string_view folder)
     : currentFolder_(currentFolder), remembered_(currentFolder.get()) {

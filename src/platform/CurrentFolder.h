@@ -20,6 +20,10 @@ class CurrentFolder {
 
 std::unique_ptr<CurrentFolder> makeCurrentFolder();
 
+// The current folder; a Failure ("file not found") when the system cannot tell, as when the
+// folder was deleted, so that nothing is made or changed by a path that means nothing.
+std::string currentFolderOrFailure(const CurrentFolder& currentFolder);
+
 // Makes a folder current for the life of the scope and restores the folder that was current
 // before on every way out, exceptions included. A folder that cannot be made current is ignored.
 class CurrentFolderScope {

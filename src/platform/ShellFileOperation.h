@@ -45,6 +45,10 @@ class ShellFileProgress {
   // A source that could not be handled; the operation goes on with the next one.
   virtual void showError(std::string_view text) = 0;
 
+  // Asks the question before anything goes to the trash (see trashQuestion); false leaves
+  // every source where it is. Only where the platform's shell does not ask itself.
+  virtual bool askToTrash(std::string_view question) = 0;
+
   // The operation is over, finished or stopped.
   virtual void finished() = 0;
 

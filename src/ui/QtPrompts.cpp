@@ -24,7 +24,8 @@ std::optional<std::string> QtPrompts::askText(std::string_view caption, std::str
   if (dialog.exec() != QDialog::Accepted) {
     return std::nullopt;
   }
-  return toCore(dialog.textValue());
+  // An answer left as shown keeps the bytes it was shown from.
+  return toCoreKeeping(dialog.textValue(), initialText);
 }
 
 std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
@@ -38,7 +39,7 @@ std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
   if (folder.isEmpty()) {
     return std::nullopt;
   }
-  return toCore(folder);
+  return toCoreKeeping(folder, startFolder);
 #endif
 }
 
@@ -49,7 +50,7 @@ std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string
   }
   std::vector<std::string> paths;
   for (const QString& file : files) {
-    paths.push_back(toCore(file));
+    paths.push_back(toCoreKeeping(file, startFolder));
   }
   return paths;
 }
@@ -59,7 +60,7 @@ std::optional<std::string> QtPrompts::chooseFileToSave(std::string_view startFol
   if (file.isEmpty()) {
     return std::nullopt;
   }
-  return toCore(file);
+  return toCoreKeeping(file, startFolder);
 }
 
 }  // namespace vorlent

@@ -141,12 +141,12 @@ void TFormJ::FormShow() {
 
 void TFormJ::ToolButton1Click() {
   const std::optional<std::vector<std::string>> chosen =
-      s_.prompts.chooseFilesToOpen(toCore(destination_->text()));
+      s_.prompts.chooseFilesToOpen(destinationPath());
   if (!chosen || chosen->empty()) {
     return;
   }
   if (sources_.paths().empty()) {
-    destination_->setText(toQt(folderPartWithDelimiter(chosen->front(), s_.style)));
+    setDestination(folderPartWithDelimiter(chosen->front(), s_.style));
   }
   for (const std::string& path : *chosen) {
     sources_.add(path);
@@ -171,21 +171,30 @@ void TFormJ::ToolButton5Click() {
 
 void TFormJ::BitBtn1Click() {
   const std::optional<std::string> chosen =
-      s_.prompts.chooseFileToSave(folderPartWithDelimiter(toCore(destination_->text()), s_.style));
+      s_.prompts.chooseFileToSave(folderPartWithDelimiter(destinationPath(), s_.style));
   if (chosen) {
-    destination_->setText(toQt(*chosen));
+    setDestination(*chosen);
   }
 }
 
+void TFormJ::setDestination(const std::string& path) {
+  destinationShown_ = path;
+  destination_->setText(toQt(path));
+}
+
+std::string TFormJ::destinationPath() const {
+  return toCoreKeeping(destination_->text(), destinationShown_);
+}
+
 void TFormJ::DestinationChange() {
-  const bool black = destinationFolderExists(toCore(destination_->text()), s_.files, s_.style);
+  const bool black = destinationFolderExists(destinationPath(), s_.files, s_.style);
   QPalette colours = destination_->palette();
   colours.setColor(QPalette::Text, black ? QColor(0, 0, 0) : QColor(255, 0, 0));
   destination_->setPalette(colours);
 }
 
 void TFormJ::BitBtn3Click() {
-  const std::string destination = toCore(destination_->text());
+  const std::string destination = destinationPath();
   if (const std::optional<std::string> refusal = joinRefusal(destination, s_.files, s_.style)) {
     s_.feedback.showMessageBox(MessageKind::Plain, *refusal);
     return;
@@ -209,6 +218,7 @@ void TFormJ::FormClose() {
   sources_.clear();
   showSources();
   destination_->clear();
+  destinationShown_.clear();
 }
 
 void TFormJ::done(int result) {
@@ -217,8 +227,16 @@ void TFormJ::done(int result) {
 }
 
 void TFormJ::addDroppedPaths(const QStringList& paths) {
+  std::vector<std::string> dropped;
   for (const QString& path : paths) {
-    sources_.add(toCore(path));
+    dropped.push_back(toCore(path));
+  }
+  addDroppedPaths(dropped);
+}
+
+void TFormJ::addDroppedPaths(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    sources_.add(path);
   }
   showSources();
 }
@@ -230,13 +248,7 @@ void TFormJ::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TFormJ::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) {
-      paths << url.toLocalFile();
-    }
-  }
-  addDroppedPaths(paths);
+  addDroppedPaths(droppedLocalFiles(*event->mimeData()));
   event->acceptProposedAction();
 }
 

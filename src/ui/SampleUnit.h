@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "browser/FileList.h"
 #include "feedback/BusyIndicator.h"
@@ -55,6 +57,7 @@ class TFormJ : public QDialog {
   void FormClose();
   // Adds the paths, files and folders alike, in the order given.
   void addDroppedPaths(const QStringList& paths);
+  void addDroppedPaths(const std::vector<std::string>& paths);
 
   void done(int result) override;
 
@@ -66,6 +69,9 @@ class TFormJ : public QDialog {
 
  private:
   void showSources();
+  // The destination the program put in the field keeps its bytes while the field shows it.
+  void setDestination(const std::string& path);
+  std::string destinationPath() const;
 
   JoinDialogServices s_;
   JoinSourceList sources_;
@@ -73,6 +79,7 @@ class TFormJ : public QDialog {
   QListWidget* sourceFiles_ = nullptr;
   QLineEdit* destination_ = nullptr;
   bool showingSources_ = false;
+  std::string destinationShown_;
 };
 
 }  // namespace vorlent

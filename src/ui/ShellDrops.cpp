@@ -1,6 +1,10 @@
 #include "ui/ShellDrops.h"
 
+#include <QMimeData>
+#include <QUrl>
 #include <QWidget>
+
+#include "ui/QtText.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -8,10 +12,25 @@
 #include <shellapi.h>
 
 #include "platform/win32/DroppedFiles.h"
-#include "ui/QtText.h"
 #endif
 
 namespace vorlent {
+
+std::vector<std::string> droppedLocalFiles(const QMimeData& data) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : data.urls()) {
+    if (!url.isLocalFile()) {
+      continue;
+    }
+#ifdef _WIN32
+    paths.push_back(toCore(url.toLocalFile()));
+#else
+    paths.push_back(
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
+#endif
+  }
+  return paths;
+}
 
 #ifdef _WIN32
 

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QStringList>
 #include <optional>
+#include <string>
+#include <vector>
 
+class QMimeData;
 class QWidget;
 
 namespace vorlent {
@@ -18,5 +21,9 @@ void acceptShellDrops(QWidget& window);
 // The dropped paths when the native message is a drop from the shell; the drop is then
 // released.
 std::optional<QStringList> shellDropPaths(const QByteArray& eventType, void* message);
+
+// The local files of a Qt drop as the core's paths. Where file names are bytes, they are taken
+// from the URLs' own percent-encoded bytes, so that names that are no valid UTF-8 keep them.
+std::vector<std::string> droppedLocalFiles(const QMimeData& data);
 
 }  // namespace vorlent

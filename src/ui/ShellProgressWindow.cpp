@@ -83,6 +83,17 @@ void ShellProgressWindow::showError(std::string_view text) {
   box.exec();
 }
 
+bool ShellProgressWindow::askToTrash(std::string_view question) {
+  QMessageBox box(QMessageBox::Question, toQt(kApplicationTitle), toQt(question),
+                  QMessageBox::Yes | QMessageBox::No, owner_);
+  box.setObjectName(QStringLiteral("TrashQuestion"));
+  box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
 void ShellProgressWindow::finished() {
   delete window_;
   started_ = false;

@@ -13,7 +13,7 @@ namespace vorlent {
 
 // The shell operation's window over the main window: a progress window with a cancel button,
 // shown only when the operation takes more than a moment, a question before anything is
-// replaced, and a box for each source that could not be handled.
+// replaced or sent to the trash, and a box for each source that could not be handled.
 class ShellProgressWindow final : public ShellFileProgress {
  public:
   explicit ShellProgressWindow(QWidget* owner) : owner_(owner) {}
@@ -23,6 +23,7 @@ class ShellProgressWindow final : public ShellFileProgress {
                 std::string_view currentPath) override;
   ReplaceChoice askReplace(std::string_view existingPath, bool existingIsFolder) override;
   void showError(std::string_view text) override;
+  bool askToTrash(std::string_view question) override;
   void finished() override;
   std::uintptr_t ownerWindow() const override;
 

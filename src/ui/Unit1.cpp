@@ -271,7 +271,8 @@ void TForm1::ToolButton29Click() {
 
 void TForm1::SaveCfgFile1Click() {
   runCommand([this] {
-    if (const auto text = checkResponseFile(state_, *services_.files, pathStyle_)) {
+    if (const auto text =
+            checkResponseFile(state_, *services_.files, *services_.currentFolder, pathStyle_)) {
       feedback_->showMessageBox(MessageKind::Plain, *text);
     }
   });

@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "browser/FileList.h"
 #include "browser/Navigator.h"
@@ -130,7 +132,7 @@ class TForm1 : public QMainWindow {
   void ToolButton18Click();
   void joinClick();
   // Copies the dropped paths into the listed folder, one shell operation each.
-  void AcceptDroppedFiles(const QStringList& paths);
+  void AcceptDroppedFiles(const std::vector<std::string>& paths);
   TFormJ& joinDialog();
 
  protected:

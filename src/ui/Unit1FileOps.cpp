@@ -80,20 +80,22 @@ void TForm1::DeleteFile1Click() {
   fileOperationCommand([](FileOperations& f) { f.DeleteFile1Click(); });
 }
 
-void TForm1::AcceptDroppedFiles(const QStringList& paths) {
-  std::vector<std::string> dropped;
-  for (const QString& path : paths) {
-    dropped.push_back(toCore(path));
-  }
-  const std::string destination = toCore(windowTitle());
-  fileOperationCommand([&](FileOperations& f) { f.AcceptDroppedFiles(dropped, destination); });
+void TForm1::AcceptDroppedFiles(const std::vector<std::string>& paths) {
+  // The caption only shows the listed folder; its bytes are the navigator's.
+  const std::string destination = navigator_->listedFolder();
+  fileOperationCommand([&](FileOperations& f) { f.AcceptDroppedFiles(paths, destination); });
 }
 
 void TForm1::ToolButton18Click() {
-  runCommand([this] { setWindowTitle(toQt(services_.currentFolder->get())); });
+  std::string listed;
+  runCommand([&] { listed = currentFolderOrFailure(*services_.currentFolder); });
+  if (listed.empty()) {
+    return;
+  }
+  setWindowTitle(toQt(listed));
   joinDialog().exec();
   // The open and save dialogs may have changed the current folder.
-  services_.currentFolder->set(toCore(windowTitle()));
+  services_.currentFolder->set(listed);
   ListviewMake1Click();
 }
 
@@ -106,19 +108,18 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) {
-      paths << url.toLocalFile();
-    }
-  }
+  const std::vector<std::string> paths = droppedLocalFiles(*event->mimeData());
   event->acceptProposedAction();
   AcceptDroppedFiles(paths);
 }
 
 bool TForm1::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
   if (const std::optional<QStringList> paths = shellDropPaths(eventType, message)) {
-    AcceptDroppedFiles(*paths);
+    std::vector<std::string> dropped;
+    for (const QString& path : *paths) {
+      dropped.push_back(toCore(path));
+    }
+    AcceptDroppedFiles(dropped);
     *result = 0;
     return true;
   }

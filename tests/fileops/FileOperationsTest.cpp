@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 
 #include "browser/EntryIcon.h"
 #include "platform/Failure.h"
@@ -78,6 +79,7 @@ class SilentProgress final : public ShellFileProgress {
   bool progress(std::uint64_t, std::uint64_t, std::string_view) override { return true; }
   ReplaceChoice askReplace(std::string_view, bool) override { return {}; }
   void showError(std::string_view) override {}
+  bool askToTrash(std::string_view) override { return true; }
   void finished() override {}
 };
 
@@ -183,6 +185,8 @@ TEST_F(FileOperationsTest, NewFileAndNewFolder) {
        0,
        ""},
       {true, "two/levels", {}, 1, "two/levels"},
+      // A trailing delimiter names the same folder.
+      {true, "tr/", {}, 1, "tr"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer.value_or("(cancel)"));
@@ -383,6 +387,52 @@ TEST_F(FileOperationsTest, DroppedItemsAreCopiedOneByOneThenOneRefresh) {
     EXPECT_EQ(shell.requests[i].destination, listed);
   }
   EXPECT_EQ(listings, 1);
+}
+
+TEST_F(FileOperationsTest, EveryChangeIsRefusedWhenTheListedFolderVanished) {
+  const std::string outside = folder.write("outside/a.rom", "1");
+  const std::string target = folder.at("target");
+  std::filesystem::create_directory(target);
+  const std::string name = "vorlent-vanished-" + std::to_string(::getpid());
+  const struct {
+    std::string command;
+    std::function<void()> run;
+  } cases[] = {
+      {"new file", [&] { operations.Newfile(); }},
+      {"new folder", [&] { operations.Newdir(); }},
+      {"rename", [&] { operations.RenameFile1Click(); }},
+      {"copy", [&] { operations.FileCopy_Move1Click("CopyFile1"); }},
+      {"move", [&] { operations.FileCopy_Move1Click("MoveFile1"); }},
+      {"delete", [&] { operations.DeleteFile1Click(); }},
+      {"drop", [&] { operations.AcceptDroppedFiles({outside}, listed); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    std::filesystem::create_directory(listed);
+    std::filesystem::current_path(listed);
+    folder.write("list/a.txt", "abc");
+    navigator.ListviewMake1Click();
+    select({"a.txt"});
+    std::filesystem::remove_all(listed);
+    shell.requests.clear();
+    prompts.asked.clear();
+    prompts.answers = {name, name};
+    prompts.folder = target;
+    feedback.events.clear();
+    listings = 0;
+    try {
+      c.run();
+      ADD_FAILURE() << "not refused";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(std::string(failure.what()), fileFailureText(FileFailureKind::FileNotFound));
+    }
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{});
+    EXPECT_EQ(shell.requests.size(), 0U);
+    EXPECT_EQ(listings, 0);
+    EXPECT_FALSE(std::filesystem::exists("/" + name));
+    std::filesystem::remove_all("/" + name);
+    EXPECT_TRUE(std::filesystem::is_empty(target));
+  }
 }
 
 }  // namespace

@@ -1,16 +1,34 @@
 #include "fileops/JoinFiles.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "platform/Failure.h"
 #include "support/TempFolder.h"
+#include "support/Watchdog.h"
 
 namespace vorlent {
 namespace {
 
 using testing::TempFolder;
+using testing::Watchdog;
+
+// The real writers, counting the files they begin.
+class CountingWriters final : public AtomicFiles {
+ public:
+  std::unique_ptr<AtomicFile> create(std::string_view targetPath) override {
+    ++created;
+    return real_->create(targetPath);
+  }
+  int created = 0;
+
+ private:
+  std::unique_ptr<AtomicFiles> real_ = makeAtomicFiles();
+};
 
 // The real writers, with a disk that fills up after a number of bytes.
 class FillingWriters final : public AtomicFiles {
@@ -156,6 +174,43 @@ TEST_F(JoinFilesTest, AFailureLeavesTheDestinationAsItWas) {
     }
     EXPECT_EQ(folder.read("dest.bin"), "old content");
     EXPECT_EQ(leftOver(), (std::vector<std::string>{"a.bin", "dest.bin", "dir"}));
+  }
+}
+
+TEST_F(JoinFilesTest, ASourceThatIsNoFileIsRefusedBeforeAnythingIsWritten) {
+  const std::string a = folder.write("a.bin", "A");
+  const std::string dest = folder.write("dest.bin", "old content");
+  const std::string fifo = folder.at("pipe");
+  const std::string zero = folder.at("zero.rom");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const bool device = ::mknod(zero.c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0;
+  const std::string toZero = folder.at("to-zero.rom");
+  std::filesystem::create_symlink("/dev/zero", toZero);
+  const auto before = leftOver();
+  for (const std::string& special : {fifo, zero, toZero}) {
+    SCOPED_TRACE(special);
+    if (special == zero && !device) continue;  // devices need the right to make them
+    CountingWriters counting;
+    const Watchdog watchdog("the join");
+    try {
+      JoinFiles({a, special}, dest, *readers, counting);
+      ADD_FAILURE() << "joined";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(std::string(failure.what()), "ファイル " + special + " は開けません");
+    }
+    EXPECT_EQ(counting.created, 0);
+    EXPECT_EQ(folder.read("dest.bin"), "old content");
+    EXPECT_EQ(leftOver(), before);
+  }
+}
+
+TEST_F(JoinFilesTest, ADestinationOfTheLongestNameIsWritten) {
+  const std::string a = folder.write("a.bin", "A");
+  std::string japanese;
+  for (int i = 0; i < 85; ++i) japanese += "あ";
+  for (const std::string& name : {std::string(255, 'j'), japanese}) {
+    JoinFiles({a, a}, folder.at(name), *readers, *writers);
+    EXPECT_EQ(folder.read(name), "AA");
   }
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "launch/FmsxCommand.h"
 #include "launch/ResponseFileCheck.h"
 #include "platform/Failure.h"
 #include "support/TempFolder.h"
@@ -9,16 +11,20 @@
 namespace vorlent {
 namespace {
 
+using testing::CurrentFolderGuard;
 using testing::TempFolder;
 
 class ResponseFileCheckTest : public ::testing::Test {
  protected:
   void SetUp() override { state.fmsxExePath = emulatorFolder.write("FMSX-DOS.EXE"); }
 
-  std::optional<std::string> check() { return checkResponseFile(state, *files, PathStyle::Posix); }
+  std::optional<std::string> check() {
+    return checkResponseFile(state, *files, *current, PathStyle::Posix);
+  }
 
   TempFolder emulatorFolder;
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<CurrentFolder> current = makeCurrentFolder();
   LauncherState state;
 };
 
@@ -54,6 +60,30 @@ TEST_F(ResponseFileCheckTest, AFailedWriteIsThrownAndNothingIsShown) {
   std::filesystem::create_symlink("/dev/full", emulatorFolder.at("Vorlent.cfg"));
   state.fmsxOptions.sound = 3;
   EXPECT_THROW(check(), Failure);
+}
+
+TEST_F(ResponseFileCheckTest, NothingIsWrittenWhenTheListedFolderVanished) {
+  const CurrentFolderGuard guard;
+  const std::string listed = emulatorFolder.at("listed");
+  std::filesystem::create_directory(listed);
+  std::filesystem::current_path(listed);
+  std::filesystem::remove(listed);
+  emulatorFolder.write("Vorlent.cfg", "old\r\n");
+  state.fmsxOptions.sound = 3;
+  const LaunchEnvironment environment{*current, *files, PathStyle::Posix};
+  const std::function<void()> commands[] = {
+      [&] { check(); },
+      [&] { buildFmsxCommand(state, environment, nullptr); },
+  };
+  for (const auto& command : commands) {
+    try {
+      command();
+      ADD_FAILURE() << "not refused";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(std::string(failure.what()), fileFailureText(FileFailureKind::FileNotFound));
+    }
+    EXPECT_EQ(emulatorFolder.read("Vorlent.cfg"), "old\r\n");
+  }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "platform/ShellFileOperation.h"
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -8,14 +11,17 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <optional>
 
 #include "platform/posix/PosixTrash.h"
 #include "support/TempFolder.h"
+#include "support/Watchdog.h"
 
 namespace vorlent {
 namespace {
 
 using testing::TempFolder;
+using testing::Watchdog;
 namespace fs = std::filesystem;
 
 // Answers the clash questions from a script; can stop the operation at a given progress call.
@@ -34,7 +40,14 @@ class ScriptedProgress final : public ShellFileProgress {
     return choice;
   }
   void showError(std::string_view text) override { errors.emplace_back(text); }
+  bool askToTrash(std::string_view question) override {
+    questions.emplace_back(question);
+    return trashAnswer;
+  }
   void finished() override { ++finishedCount; }
+
+  bool trashAnswer = true;
+  std::vector<std::string> questions;
 
   std::deque<ReplaceChoice> answers;
   std::vector<std::string> asked;
@@ -71,6 +84,7 @@ class ShellFileOperationTest : public ::testing::Test {
     request.kind = kind;
     request.sources = std::move(sources);
     request.destination = std::move(destination);
+    const Watchdog watchdog("the shell operation");
     shell->run(request, progress);
   }
 
@@ -294,6 +308,164 @@ TEST_F(ShellFileOperationTest, AMissingSourceIsReportedAndTheOthersGoOn) {
   EXPECT_EQ(progress.errors,
             std::vector<std::string>{folder.at("src/gone") + " : ファイルが見つかりません"});
   EXPECT_EQ(progress.asked, std::vector<std::string>{folder.at("dst/a.txt")});
+}
+
+// Points XDG_DATA_HOME at a folder for the life of the scope.
+class DataHomeScope {
+ public:
+  explicit DataHomeScope(const std::string& folder) {
+    if (const char* saved = std::getenv("XDG_DATA_HOME")) saved_ = saved;
+    ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
+  }
+  ~DataHomeScope() {
+    if (saved_) {
+      ::setenv("XDG_DATA_HOME", saved_->c_str(), 1);
+    } else {
+      ::unsetenv("XDG_DATA_HOME");
+    }
+  }
+  DataHomeScope(const DataHomeScope&) = delete;
+  DataHomeScope& operator=(const DataHomeScope&) = delete;
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+bool secondFileSystemAt(const std::string& here, const char* there) {
+  struct stat a {};
+  struct stat b {};
+  return ::stat(here.c_str(), &a) == 0 && ::stat(there, &b) == 0 && a.st_dev != b.st_dev;
+}
+
+// Makes a special file of the kind at the path; false where this user cannot make one.
+bool makeSpecialFile(const std::string& kind, const std::string& path) {
+  if (kind == "fifo") return ::mkfifo(path.c_str(), 0644) == 0;
+  if (kind == "character device") return ::mknod(path.c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0;
+  if (kind == "block device") return ::mknod(path.c_str(), S_IFBLK | 0644, makedev(7, 200)) == 0;
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path) return false;
+  path.copy(address.sun_path, path.size());
+  const bool bound =
+      ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  ::close(socket);
+  return bound;
+}
+
+TEST_F(ShellFileOperationTest, SpecialFilesAreRefusedOneByOneAndTheOthersGoOn) {
+  const bool otherFileSystem = secondFileSystemAt(folder.string(), "/dev/shm");
+  for (const std::string kind : {"fifo", "character device", "block device", "socket"}) {
+    for (const bool move : {false, true}) {
+      for (const bool inFolder : {false, true}) {
+        SCOPED_TRACE(kind + (move ? " moved" : " copied") + (inFolder ? " in a folder" : ""));
+        if (move && !otherFileSystem) continue;  // a move on one file system only renames
+        fs::remove_all(folder.at("s"));
+        fs::create_directories(folder.at("s/f"));
+        const std::string special = folder.at(inFolder ? "s/f/special" : "s/special");
+        if (!makeSpecialFile(kind, special)) {
+          // Devices need the right to make them.
+          if (kind == "fifo" || kind == "socket") ADD_FAILURE() << "cannot make a " << kind;
+          continue;
+        }
+        const std::string plain = folder.write("s/plain.txt", "plain");
+        const fs::path target =
+            move ? fs::path("/dev/shm") / ("vorlent-special-" + std::to_string(::getpid()))
+                 : fs::path(folder.at("t"));
+        fs::remove_all(target);
+        fs::create_directory(target);
+        progress.errors.clear();
+        run(move ? ShellOperationKind::Move : ShellOperationKind::Copy,
+            {inFolder ? folder.at("s/f") : special, plain}, target.string());
+        EXPECT_EQ(progress.errors,
+                  std::vector<std::string>{special + " : ファイルでもフォルダでもありません"});
+        EXPECT_EQ(namesIn(target), (inFolder ? std::vector<std::string>{"f", "plain.txt"}
+                                             : std::vector<std::string>{"plain.txt"}));
+        EXPECT_EQ(fs::file_size(target / "plain.txt"), 5U);
+        struct stat still {};
+        EXPECT_EQ(::lstat(special.c_str(), &still), 0);  // the refused source stays
+        fs::remove_all(target);
+      }
+    }
+  }
+}
+
+TEST_F(ShellFileOperationTest, NamesOfTheLongestLengthAreCopiedMovedAndTrashed) {
+  std::string japanese;
+  for (int i = 0; i < 85; ++i) japanese += "あ";
+  const bool otherFileSystem = secondFileSystemAt(folder.string(), "/dev/shm");
+  for (const std::string& name : {std::string(251, 'x') + ".rom", japanese}) {
+    ASSERT_EQ(name.size(), 255U);
+    for (const std::string step : {"copy", "move", "trash", "copy here"}) {
+      SCOPED_TRACE(step + " " + name.substr(0, 6));
+      if (step == "move" && !otherFileSystem) continue;
+      fs::remove_all(folder.at("t"));
+      fs::remove_all(folder.at("data"));
+      fs::remove_all(folder.at("s"));
+      fs::create_directory(folder.at("t"));
+      const std::string source = folder.write("s/" + name, "long");
+      progress.errors.clear();
+      const fs::path target =
+          step == "move" ? fs::path("/dev/shm") / ("vorlent-long-" + std::to_string(::getpid()))
+                         : fs::path(folder.at("t"));
+      if (step == "trash") {
+        const DataHomeScope dataHome(folder.at("data"));
+        run(ShellOperationKind::Delete, {source}, "");
+      } else if (step == "copy here") {
+        run(ShellOperationKind::Copy, {source}, folder.at("s"));
+      } else {
+        fs::create_directory(target);
+        run(step == "move" ? ShellOperationKind::Move : ShellOperationKind::Copy, {source},
+            target.string());
+      }
+      EXPECT_EQ(progress.errors, std::vector<std::string>{});
+      EXPECT_EQ(fs::exists(source), step != "move" && step != "trash");
+      if (step == "copy here") {
+        // The copy's own name is cut so that its mark still fits.
+        const std::vector<std::string> names = namesIn(folder.at("s"));
+        ASSERT_EQ(names.size(), 2U);
+        const std::string& copy = names[0] == name ? names[1] : names[0];
+        EXPECT_LE(copy.size(), 255U);
+        EXPECT_TRUE(copy.ends_with(name.ends_with(".rom") ? " (copy).rom" : " (copy)")) << copy;
+        EXPECT_EQ(folder.read("s/" + copy), "long");
+      } else if (step == "trash") {
+        const std::vector<std::string> trashed = namesIn(folder.at("data/Trash/files"));
+        ASSERT_EQ(trashed.size(), 1U);
+        EXPECT_EQ(folder.read("data/Trash/files/" + trashed[0]), "long");
+        const std::string info = folder.read("data/Trash/info/" + trashed[0] + ".trashinfo");
+        EXPECT_NE(info.find("\nPath=" + trashInfoEscaped(source) + "\n"), std::string::npos);
+      } else {
+        EXPECT_EQ(namesIn(target), std::vector<std::string>{name});
+        EXPECT_EQ(fs::file_size(target / name), 4U);
+        if (step == "move") fs::remove_all(target);
+      }
+    }
+  }
+}
+
+TEST_F(ShellFileOperationTest, TheTrashIsReachedOnlyAfterOneQuestionAnsweredYes) {
+  const DataHomeScope dataHome(folder.at("data"));
+  const struct {
+    std::vector<std::string> sources;
+    bool answer;
+    std::string question;
+  } cases[] = {
+      {{"src/a.txt"}, false, folder.at("src/a.txt") + " をごみ箱に移動しますか?"},
+      {{"src/a.txt", "src/b.txt", "src/tree"}, false, "3 個の項目をごみ箱に移動しますか?"},
+      {{"src/a.txt", "src/tree"}, true, "2 個の項目をごみ箱に移動しますか?"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.question);
+    std::vector<std::string> sources;
+    for (const std::string& source : c.sources) sources.push_back(folder.at(source));
+    progress.questions.clear();
+    progress.trashAnswer = c.answer;
+    run(ShellOperationKind::Delete, sources, "");
+    EXPECT_EQ(progress.questions, std::vector<std::string>{c.question});
+    EXPECT_EQ(progress.errors, std::vector<std::string>{});
+    for (const std::string& source : sources) EXPECT_EQ(fs::exists(source), !c.answer);
+    EXPECT_EQ(namesIn(folder.at("data/Trash/files")).size(), c.answer ? 4U : 0U);
+  }
 }
 
 }  // namespace

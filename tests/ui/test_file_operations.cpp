@@ -1,12 +1,19 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
+#include <cstdio>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/NextModalDialog.h"
 #include "support/ScriptedFilePrompts.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
@@ -39,6 +46,9 @@ class FileOperationsWindowTest : public QObject {
   void threeDroppedFilesMakeThreeCopiesAndOneRefresh();
   void theFileOperationItemsAreInTheMenus();
   void newFileRenameAndDeleteFromTheMenuAndKeys();
+  void rawNameBytesSurviveTheRenamePromptAndTheDrop();
+  void theJoinIsRefusedWhenTheListedFolderVanished();
+  void theTrashCommandAsksOnceAndNoKeepsEverything();
 
  private:
   QString startFolder_ = QDir::currentPath();
@@ -151,6 +161,155 @@ void FileOperationsWindowTest::newFileRenameAndDeleteFromTheMenuAndKeys() {
   QCOMPARE(int(requests[0].kind), int(vorlent::ShellOperationKind::Delete));
   QCOMPARE(requests[0].sources,
            std::vector<std::string>{vorlent::toCore(listed.filePath(QStringLiteral("game.rom")))});
+}
+
+// Names that are no valid UTF-8 keep their bytes: an unedited rename changes nothing, and a drop
+// goes into the listed folder whatever its caption shows.
+void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
+  QTemporaryDir programFolder;
+  QTemporaryDir root;
+  QTemporaryDir outside;
+  const std::string folder = vorlent::toCore(root.path()) +
+                             "/bad\xff"
+                             "dir";
+  QCOMPARE(::mkdir(folder.c_str(), 0755), 0);
+  const std::string name = "\xff\xfe.rom";
+  std::FILE* file = std::fopen((folder + "/" + name).c_str(), "w");
+  QVERIFY(file != nullptr);
+  std::fclose(file);
+  const QString dropped = outside.filePath(QStringLiteral("a.rom"));
+  QFile droppedFile(dropped);
+  QVERIFY(droppedFile.open(QIODevice::WriteOnly));
+  droppedFile.close();
+  QCOMPARE(::chdir(folder.c_str()), 0);
+  std::vector<vorlent::ShellFileRequest> requests;
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  services.shell = std::make_unique<RecordingShell>(requests);
+  TForm1 window(std::move(services));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QCOMPARE(window.navigator().listedFolder(), folder);
+
+  const auto& entries = window.fileList().entries();
+  std::optional<std::size_t> index;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].fullPath == folder + "/" + name) index = i;
+  }
+  QVERIFY(index.has_value());
+  window.fileList().clearSelection();
+  window.fileList().setSelected(*index, true);
+  window.fileList().setFocused(index);
+  vorlent::testing::NextModalDialog ok([](QDialog& dialog) { dialog.accept(); });
+  QTest::keyClick(&window, Qt::Key_F2);
+  QVERIFY(ok.acted());
+  struct stat status {};
+  QCOMPARE(::lstat((folder + "/" + name).c_str(), &status), 0);
+  QVERIFY(::lstat((folder + "/\xef\xbf\xbd\xef\xbf\xbd.rom").c_str(), &status) != 0);
+
+  // A file manager hands over the bytes of such a name percent-encoded.
+  const std::string oddDropped = vorlent::toCore(outside.path()) + "/x\xff.rom";
+  std::fclose(std::fopen(oddDropped.c_str(), "w"));
+  const QUrl oddUrl = QUrl::fromEncoded(
+      QByteArray("file://") + QByteArray::fromStdString(oddDropped).toPercentEncoding("/"));
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(dropped), oddUrl});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &enter);
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &drop);
+  QCOMPARE(requests.size(), std::size_t{2});
+  QCOMPARE(requests[0].destination, folder);
+  QCOMPARE(requests[0].sources, std::vector<std::string>{vorlent::toCore(dropped)});
+  QCOMPARE(requests[1].destination, folder);
+  QCOMPARE(requests[1].sources, std::vector<std::string>{oddDropped});
+}
+
+void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
+  QTemporaryDir programFolder;
+  QTemporaryDir root;
+  const QString listed = root.filePath(QStringLiteral("listed"));
+  QVERIFY(QDir().mkdir(listed));
+  QVERIFY(QDir::setCurrent(listed));
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QVERIFY(QDir().rmdir(listed));
+  QString shown;
+  vorlent::testing::NextModalDialog box([&](QDialog& dialog) {
+    if (const auto* message = qobject_cast<QMessageBox*>(&dialog)) shown = message->text();
+    dialog.reject();
+  });
+  // Closes whatever else may come up, so that a wrong turn fails instead of waiting for good.
+  QTimer stray;
+  QObject::connect(&stray, &QTimer::timeout, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      dialog->reject();
+    }
+  });
+  stray.start(2000);
+  window.mainMenu().join->trigger();
+  QVERIFY(box.acted());
+  QCOMPARE(shown, QStringLiteral("ファイルが見つかりません."));
+  const auto* join = window.findChild<QDialog*>(QStringLiteral("FormJ"));
+  QVERIFY(join == nullptr || !join->isVisible());
+}
+
+// The Linux shell stands in for one that asks before it sends anything to the trash.
+void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
+  QTemporaryDir programFolder;
+  QTemporaryDir listed;
+  QTemporaryDir dataHome;
+  const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+  const QString game = listed.filePath(QStringLiteral("game.rom"));
+  QFile file(game);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.close();
+  QVERIFY(QDir::setCurrent(listed.path()));
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  const auto& entries = window.fileList().entries();
+  std::optional<std::size_t> index;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].caption == "game.rom") index = i;
+  }
+  QVERIFY(index.has_value());
+  int questions = 0;
+  QTimer stray;
+  QObject::connect(&stray, &QTimer::timeout, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ++questions;
+      dialog->reject();
+    }
+  });
+  stray.start(2000);
+  for (const bool yes : {false, true}) {
+    QString asked;
+    vorlent::testing::NextModalDialog answer([&](QDialog& dialog) {
+      auto* box = qobject_cast<QMessageBox*>(&dialog);
+      asked = box != nullptr ? box->text() : dialog.objectName();
+      if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
+        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+      } else {
+        dialog.reject();
+      }
+    });
+    window.fileList().clearSelection();
+    window.fileList().setSelected(*index, true);
+    window.fileList().setFocused(index);
+    window.mainMenu().trash->trigger();
+    QVERIFY(answer.acted());
+    QCOMPARE(asked, game + QStringLiteral(" をごみ箱に移動しますか?"));
+    QCOMPARE(QFile::exists(game), !yes);
+  }
+  QCOMPARE(questions, 0);
+  QVERIFY(QFile::exists(dataHome.filePath(QStringLiteral("Trash/files/game.rom"))));
+  if (savedDataHome.isEmpty()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", savedDataHome);
+  }
 }
 
 QTEST_MAIN(FileOperationsWindowTest)

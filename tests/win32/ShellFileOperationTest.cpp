@@ -15,6 +15,7 @@ class CountingProgress final : public ShellFileProgress {
   bool progress(std::uint64_t, std::uint64_t, std::string_view) override { return true; }
   ReplaceChoice askReplace(std::string_view, bool) override { return {}; }
   void showError(std::string_view) override {}
+  bool askToTrash(std::string_view) override { return true; }
   void finished() override { ++finishedCount; }
 
   int finishedCount = 0;

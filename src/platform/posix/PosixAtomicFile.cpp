@@ -8,6 +8,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Failure.h"
+#include "platform/posix/FittingNames.h"
 
 namespace vorlent {
 
@@ -145,9 +146,14 @@ class PosixAtomicFile final : public AtomicFile {
   // with errno set when no file can be made there.
   bool createTemporaryBeside(const std::string& target) {
     static std::atomic<unsigned> counter{0};
+    const auto slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string name = target.substr(folder.size());
     for (int attempt = 0; attempt < 100; ++attempt) {
-      temporary_ =
-          target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+      // The target's name is cut where the whole would not fit a folder entry.
+      const std::string mark =
+          ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+      temporary_ = folder + nameCutToFit(name, kLongestName - mark.size()) + mark;
       fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ >= 0) {
         return true;

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "platform/FolderEnumerator.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace vorlent {
 
@@ -156,9 +157,17 @@ class PosixFolderEnumerator final : public FolderEnumerator {
       }
       contents.items.push_back(std::move(item));
     }
-    contents.readDetails = [times = LocalTimeConverter()](
+    // Names of the folder are read relative to it, so that no full path can be too long for
+    // the system; the folder stays open as long as the details may be asked for.
+    const auto folderHandle = std::make_shared<FileDescriptor>(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+    const std::string prefix = contents.folderPath == "/" ? "/" : contents.folderPath + "/";
+    contents.readDetails = [times = LocalTimeConverter(), folderHandle, prefix](
                                const std::string& fullPath) mutable -> std::optional<ItemDetails> {
-      const std::optional<NameStatus> status = statusOf(AT_FDCWD, fullPath.c_str());
+      const bool inFolder = folderHandle->get() >= 0 && fullPath.starts_with(prefix) &&
+                            fullPath.find('/', prefix.size()) == std::string::npos;
+      const std::optional<NameStatus> status =
+          inFolder ? statusOf(folderHandle->get(), fullPath.c_str() + prefix.size())
+                   : statusOf(AT_FDCWD, fullPath.c_str());
       if (!status) {
         return std::nullopt;
       }

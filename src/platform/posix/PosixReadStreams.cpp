@@ -14,15 +14,33 @@ namespace {
 
 class PosixReadStream final : public ReadStream {
  public:
+  // Only a file is read: a pipe would wait for a writer and a device may never end. What the
+  // name is gets looked at before the open, so that no device is opened at all, and again on
+  // what was opened (without waiting), so that a name swapped meanwhile is caught as well.
   explicit PosixReadStream(std::string_view path) {
     const std::string text(path);
-    fd_ = ::open(text.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat looked {};
+    if (::stat(text.c_str(), &looked) != 0) {
+      throw systemFailure(errno);
+    }
+    if (!S_ISREG(looked.st_mode)) {
+      throw systemFailure(S_ISDIR(looked.st_mode) ? EISDIR : EACCES);
+    }
+    fd_ = ::open(text.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
       throw systemFailure(errno);
     }
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-      const int code = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    int code = 0;
+    if (::fstat(fd_, &info) != 0) {
+      code = errno;
+    } else if (!S_ISREG(info.st_mode)) {
+      code = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    } else if (const int flags = ::fcntl(fd_, F_GETFL);
+               flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+      code = errno;
+    }
+    if (code != 0) {
       ::close(fd_);
       throw systemFailure(code);
     }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -14,7 +15,9 @@
 
 #include "platform/Failure.h"
 #include "platform/ShellFileOperation.h"
+#include "platform/TrashQuestion.h"
 #include "platform/posix/FileDescriptor.h"
+#include "platform/posix/FittingNames.h"
 #include "platform/posix/PosixTrash.h"
 
 namespace vorlent {
@@ -22,6 +25,14 @@ namespace vorlent {
 namespace {
 
 constexpr std::size_t kCopyBufferSize = 1 << 20;
+
+// Pipes, sockets and devices have no bytes to copy: reading one waits for a writer or never
+// ends.
+constexpr std::string_view kNotAFileOrFolder = "ファイルでもフォルダでもありません";
+
+bool isCopyable(const struct stat& item) {
+  return S_ISREG(item.st_mode) || S_ISDIR(item.st_mode) || S_ISLNK(item.st_mode);
+}
 
 std::string withoutTrailingSlashes(std::string_view path) {
   std::string text(path);
@@ -99,8 +110,12 @@ class PartFile {
  public:
   explicit PartFile(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    path_ = inside(parentOf(target), ".") + nameOf(target) + ".part" + std::to_string(::getpid()) +
-            "-" + std::to_string(counter.fetch_add(1));
+    // The process and the counter make the name unique; the target's name only tells whose it
+    // is, and is cut so that the whole fits a folder entry.
+    const std::string mark =
+        ".part" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+    path_ = inside(parentOf(target),
+                   "." + nameCutToFit(nameOf(target), kLongestName - 1 - mark.size()) + mark);
   }
   ~PartFile() {
     if (!placed_) ::unlink(path_.c_str());
@@ -136,7 +151,11 @@ class Operation {
   }
 
  private:
+  // The shell asks once for the whole request before anything moves.
   void trashAll() {
+    if (request_.sources.empty() || !progress_.askToTrash(trashQuestion(request_.sources))) {
+      return;
+    }
     total_ = request_.sources.size();
     for (const std::string& source : request_.sources) {
       if (!report(source)) return;
@@ -181,6 +200,11 @@ class Operation {
     return Outcome::Failed;
   }
 
+  Outcome refuseSpecial(const std::string& path) {
+    progress_.showError(path + " : " + std::string(kNotAFileOrFolder));
+    return Outcome::Failed;
+  }
+
   // What to do about an existing target; asks unless an earlier answer holds for all.
   ReplaceAnswer decideClash(const std::string& target, bool targetIsFolder) {
     if (answerForAll_) return *answerForAll_;
@@ -200,7 +224,9 @@ class Operation {
     const std::string extension = hasExtension ? name.substr(dot) : "";
     for (int number = 1;; ++number) {
       const std::string mark = number == 1 ? " (copy)" : " (copy " + std::to_string(number) + ")";
-      const std::string candidate = inside(folder, stem + mark + extension);
+      const std::size_t room =
+          kLongestName - std::min(kLongestName, mark.size() + extension.size());
+      const std::string candidate = inside(folder, nameCutToFit(stem, room) + mark + extension);
       if (!linkStatus(candidate)) return candidate;
     }
   }
@@ -228,6 +254,7 @@ class Operation {
     if (cancelled_ || !report(source)) return Outcome::Cancelled;
     const auto item = linkStatus(source);
     if (!item) return fail(source, errno);
+    if (!isCopyable(*item)) return refuseSpecial(source);
     const bool isFolder = S_ISDIR(item->st_mode);
     if (isFolder && isAtOrBelow(parentOf(target), source)) return fail(source, EINVAL);
     auto existing = linkStatus(target);
@@ -270,10 +297,21 @@ class Operation {
   }
 
   // The bytes go to a part file beside the target, which takes the target's name only when
-  // complete; a stop or failure on the way leaves the target as it was.
-  Outcome copyFile(const std::string& source, const std::string& target, const struct stat& item) {
-    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  // complete; a stop or failure on the way leaves the target as it was. The source is opened
+  // without waiting, and what was opened is checked again, so that a name swapped for a pipe or
+  // a device since it was looked at is refused and never read.
+  Outcome copyFile(const std::string& source, const std::string& target,
+                   const struct stat& looked) {
+    if (!S_ISREG(looked.st_mode)) return refuseSpecial(source);
+    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (in.get() < 0) return fail(source, errno);
+    struct stat item {};
+    if (::fstat(in.get(), &item) != 0) return fail(source, errno);
+    if (!S_ISREG(item.st_mode)) return refuseSpecial(source);
+    const int flags = ::fcntl(in.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(in.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+      return fail(source, errno);
+    }
     PartFile part(target);
     FileDescriptor out(::open(part.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (out.get() < 0) return fail(target, errno);
@@ -322,6 +360,7 @@ class Operation {
       return Outcome::Done;
     }
     if (errno != EXDEV) return fail(source, errno);
+    if (!isCopyable(*item)) return refuseSpecial(source);
     if (isFolder) return moveFolderInto(source, target, *item);
     // Across file systems: the source goes only once its copy is complete.
     const Outcome copied =

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "platform/Failure.h"
+#include "platform/posix/FittingNames.h"
 
 namespace vorlent {
 
@@ -155,11 +156,16 @@ std::string moveToTrash(std::string_view pathText) {
   if (!place) {
     return failureText(path, EXDEV);
   }
-  // The info file is made first, exclusively: it reserves the name in files/.
+  // The info file is made first, exclusively: it reserves the name in files/. The name there
+  // need only be unique, so a long one is cut to leave room for the info file's extension; the
+  // info file keeps the whole original path.
+  static constexpr std::string_view kInfoExtension = ".trashinfo";
   const std::string name = nameOf(path);
   for (int number = 1; number < 10000; ++number) {
-    const std::string trashName = number == 1 ? name : name + "." + std::to_string(number);
-    const std::string infoFile = place->folder + "/info/" + trashName + ".trashinfo";
+    const std::string mark = number == 1 ? "" : "." + std::to_string(number);
+    const std::string trashName =
+        nameCutToFit(name, kLongestName - kInfoExtension.size() - mark.size()) + mark;
+    const std::string infoFile = place->folder + "/info/" + trashName + std::string(kInfoExtension);
     const std::string trashed = place->folder + "/files/" + trashName;
     const int fd = ::open(infoFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {

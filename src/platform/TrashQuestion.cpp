@@ -1,0 +1,11 @@
+#include "platform/TrashQuestion.h"
+
+namespace vorlent {
+
+std::string trashQuestion(const std::vector<std::string>& sources) {
+  const std::string what =
+      sources.size() == 1 ? sources.front() + " " : std::to_string(sources.size()) + " 個の項目";
+  return what + "をごみ箱に移動しますか?";
+}
+
+}  // namespace vorlent
