@@ -219,6 +219,7 @@ class RecordingProgress final : public ShellFileProgress {
   bool progress(std::uint64_t, std::uint64_t, std::string_view) override { return true; }
   ReplaceChoice askReplace(std::string_view, bool) override { return {ReplaceAnswer::Skip, true}; }
   void showError(std::string_view text) override { errors.emplace_back(text); }
+  bool askToTrash(std::string_view) override { return true; }
   void finished() override {}
   std::vector<std::string> errors;
 };
