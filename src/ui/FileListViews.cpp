@@ -1,10 +1,17 @@
 #include "ui/FileListViews.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QListView>
+#include <QStyle>
 #include <QTreeView>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
+#include "ui/FileListItemDelegate.h"
 #include "ui/FileListModel.h"
+#include "ui/QtText.h"
 #include "ui/WindowFont.h"
 
 namespace vorlent {
@@ -14,6 +21,10 @@ namespace {
 constexpr int kListFontPixels = 13;
 constexpr int kLargeIcon = 32;
 constexpr int kSmallIcon = 16;
+// The width of a cell under a large icon, as wide as a caption may run before it wraps.
+constexpr int kLargeIconCellWidth = 84;
+// The captions measured for their wrapped height: the widest ones.
+constexpr std::size_t kWrappedCaptionsMeasured = 64;
 // Columns laid out in batches, so that a long listing paints before it is laid out whole.
 constexpr int kLayoutBatch = 1000;
 
@@ -25,7 +36,8 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
     : QStackedWidget(parent),
       model_(model),
       iconView_(new QListView(this)),
-      detailsView_(new QTreeView(this)) {
+      detailsView_(new QTreeView(this)),
+      cells_(new FileListItemDelegate(this)) {
   setObjectName(QStringLiteral("ListView1"));
   const QFont font = windowFont(kListFontPixels);
 
@@ -38,6 +50,8 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   iconView_->setBatchSize(kLayoutBatch);
   iconView_->setResizeMode(QListView::Adjust);
   iconView_->setMovement(QListView::Static);
+  iconView_->setItemDelegate(cells_);
+  iconView_->setTextElideMode(Qt::ElideNone);
 
   detailsView_->setObjectName(QStringLiteral("ListView1Details"));
   detailsView_->setFont(font);
@@ -60,7 +74,9 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
     columnsFitted_ = false;
     fitColumnsWhenShown();
+    fitCells();
   });
+  connect(&model_, &QAbstractItemModel::dataChanged, this, &FileListViews::fitCells);
 
   connect(iconView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &FileListViews::writeSelection);
@@ -85,18 +101,21 @@ void FileListViews::setViewStyle(ViewStyle style) {
       iconView_->setIconSize(QSize(kLargeIcon, kLargeIcon));
       iconView_->setFlow(QListView::LeftToRight);
       iconView_->setWrapping(true);
+      iconView_->setWordWrap(true);
       break;
     case ViewStyle::SmallIcons:
       iconView_->setViewMode(QListView::ListMode);
       iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
       iconView_->setFlow(QListView::LeftToRight);
       iconView_->setWrapping(true);
+      iconView_->setWordWrap(false);
       break;
     case ViewStyle::List:
       iconView_->setViewMode(QListView::ListMode);
       iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
       iconView_->setFlow(QListView::TopToBottom);
       iconView_->setWrapping(true);
+      iconView_->setWordWrap(false);
       break;
     case ViewStyle::Details:
       break;
@@ -107,6 +126,49 @@ void FileListViews::setViewStyle(ViewStyle style) {
   setCurrentWidget(style == ViewStyle::Details ? static_cast<QWidget*>(detailsView_)
                                                : static_cast<QWidget*>(iconView_));
   fitColumnsWhenShown();
+  fitCells();
+}
+
+// Every cell takes the size that the longest caption needs: beside a small icon its whole
+// width, under a large icon the lines it wraps into.
+void FileListViews::fitCells() {
+  const FileList& list = model_.list();
+  cells_->setCellSize(QSize());
+  if (list.count() == 0) {
+    return;
+  }
+  const QFontMetrics metrics(iconView_->font());
+  std::vector<std::pair<int, int>> widths;  // (advance, row)
+  widths.reserve(list.count());
+  for (std::size_t row = 0; row < list.count(); ++row) {
+    widths.emplace_back(metrics.horizontalAdvance(toQt(list.caption(row))), static_cast<int>(row));
+  }
+  const std::size_t measured = std::min(widths.size(), kWrappedCaptionsMeasured);
+  std::partial_sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
+                    widths.end(), std::greater<>());
+  const QModelIndex widest = model_.index(widths.front().second, 0);
+  if (iconView_->viewMode() == QListView::ListMode) {
+    cells_->setCellSize(iconView_->sizeHintForIndex(widest));
+  } else {
+    const int margin = iconView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    const int textWidth = kLargeIconCellWidth - 2 * margin;
+    int textHeight = metrics.height();
+    for (std::size_t i = 0; i < measured; ++i) {
+      const QString caption = toQt(list.caption(static_cast<std::size_t>(widths[i].second)));
+      textHeight =
+          std::max(textHeight, metrics
+                                   .boundingRect(QRect(0, 0, textWidth, 1 << 20),
+                                                 Qt::TextWordWrap | Qt::TextWrapAnywhere, caption)
+                                   .height());
+    }
+    const QSize oneLine = iconView_->sizeHintForIndex(model_.index(0, 0));
+    cells_->setCellSize(QSize(
+        kLargeIconCellWidth,
+        std::max(oneLine.height(), kLargeIcon + 2 * margin + 4) + textHeight - metrics.height()));
+  }
+  // The view keeps the cell size it measured before.
+  iconView_->setUniformItemSizes(false);
+  iconView_->setUniformItemSizes(true);
 }
 
 void FileListViews::fitColumnsWhenShown() {

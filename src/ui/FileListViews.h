@@ -11,6 +11,7 @@ class QTreeView;
 
 namespace vorlent {
 
+class FileListItemDelegate;
 class FileListModel;
 
 // The file list's four view styles over one model and one shared selection: a list view for
@@ -35,12 +36,14 @@ class FileListViews final : public QStackedWidget {
  private:
   void fitColumns();
   void fitColumnsWhenShown();
+  void fitCells();
   void writeSelection(const QItemSelection& selected, const QItemSelection& deselected);
   void writeFocus();
 
   FileListModel& model_;
   QListView* iconView_;
   QTreeView* detailsView_;
+  FileListItemDelegate* cells_;
   // Measuring the columns reads a thousand entries; it waits until the details are shown.
   bool columnsFitted_ = false;
 };
