@@ -73,6 +73,8 @@ class TFormJ : public QDialog {
   QListWidget* sourceFiles_ = nullptr;
   QLineEdit* destination_ = nullptr;
   bool showingSources_ = false;
+  // Between the first show of an opening and its close.
+  bool opened_ = false;
 };
 
 }  // namespace vorlent
