@@ -6,7 +6,8 @@
 namespace vorlent {
 
 // Draws the file list's entries in the icon and list styles, every entry in one cell size that
-// the longest caption sets, so that no caption is cut. Under large icons a caption wraps.
+// the longest caption sets, so that no caption is cut. Under large icons a caption wraps at a
+// blank where it can and anywhere where it must: file names seldom have blanks.
 class FileListItemDelegate final : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -17,7 +18,12 @@ class FileListItemDelegate final : public QStyledItemDelegate {
   void setCellSize(QSize size) { cellSize_ = size; }
   QSize cellSize() const { return cellSize_; }
 
+  // The height of a caption wrapped as it is drawn under a large icon.
+  static int wrappedTextHeight(const QFont& font, const QString& text, int width);
+
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
 
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

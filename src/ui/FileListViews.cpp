@@ -155,11 +155,8 @@ void FileListViews::fitCells() {
     int textHeight = metrics.height();
     for (std::size_t i = 0; i < measured; ++i) {
       const QString caption = toQt(list.caption(static_cast<std::size_t>(widths[i].second)));
-      textHeight =
-          std::max(textHeight, metrics
-                                   .boundingRect(QRect(0, 0, textWidth, 1 << 20),
-                                                 Qt::TextWordWrap | Qt::TextWrapAnywhere, caption)
-                                   .height());
+      textHeight = std::max(textHeight, FileListItemDelegate::wrappedTextHeight(
+                                            iconView_->font(), caption, textWidth));
     }
     const QSize oneLine = iconView_->sizeHintForIndex(model_.index(0, 0));
     cells_->setCellSize(QSize(
