@@ -85,6 +85,8 @@ struct Desk {
     const QDir folder(listed.path());
     folder.mkdir(QStringLiteral("SUB"));
     folder.mkdir(QStringLiteral("emu"));
+    // A folder that only the listed-executable handler would take.
+    folder.mkdir(QStringLiteral("brmsx.exe"));
     touch(folder.filePath(QStringLiteral("GAME.ROM")));
     touch(folder.filePath(QStringLiteral("DISK.DSK")));
     touch(folder.filePath(QStringLiteral("TAPE.CAS")));
@@ -185,14 +187,26 @@ QString askedAndModal(Desk& desk) {
       .join(QStringLiteral(" / "));
 }
 
+// The folder and name of a stored executable path.
+QString lastTwo(const std::string& path) { return toQt(path).section(QLatin1Char('/'), -2); }
+
 QString locatedBrmsx(Desk& desk) {
   return askedAndModal(desk) + QStringLiteral(" / stored ") +
-         QFileInfo(toQt(desk.window->state().brmsxExePath)).fileName();
+         lastTwo(desk.window->state().brmsxExePath);
 }
 
 QString locatedFmsx(Desk& desk) {
   return askedAndModal(desk) + QStringLiteral(" / stored ") +
-         QFileInfo(toQt(desk.window->state().fmsxExePath)).fileName();
+         lastTwo(desk.window->state().fmsxExePath);
+}
+
+// The same press with no executable known before it.
+Press locating(Press press) {
+  return [press](Desk& desk) {
+    desk.window->state().brmsxExePath.clear();
+    desk.window->state().fmsxExePath.clear();
+    press(desk);
+  };
 }
 
 QString started(Desk& desk) {
@@ -282,11 +296,11 @@ void ControlWiringTest::eachControlRunsTheHandlerOfItsTable_data() {
   const QString brmsxChosen = QStringLiteral(
       "folder: Choose the directory of the place of the \"brmsx.exe\". / "
       "box 実行ファイルのディレクトリを確認しました / "
-      "brmsx image 4, fmsx image 3 / stored brmsx.exe");
+      "brmsx image 4, fmsx image 3 / stored emu/brmsx.exe");
   const QString fmsxChosen = QStringLiteral(
       "folder: Choose the directory of the place of the \"fmsx-dos.exe\". / "
       "box 実行ファイルのディレクトリを確認しました / "
-      "brmsx image 3, fmsx image 4 / stored fmsx-dos.exe");
+      "brmsx image 3, fmsx image 4 / stored emu/fmsx-dos.exe");
   const QString brmsxDialog = QStringLiteral("dialog FormBR");
   const QString fmsxDialog = QStringLiteral("dialog Form2");
   const QString joinDialog = QStringLiteral("dialog FormJ");
@@ -294,9 +308,9 @@ void ControlWiringTest::eachControlRunsTheHandlerOfItsTable_data() {
   // The emulator tabs' toolbars: brmsxexe1Click and fmsxdosexe1Click ask for the folder even
   // with a listed "brmsx.exe" folder selected, which takeListedBrmsx would have taken.
   QTest::newRow("ToolButton17 brmsxexe1Click")
-      << button(&T::brmsxExecutable) << Effect(locatedBrmsx) << brmsxChosen;
+      << locating(button(&T::brmsxExecutable)) << Effect(locatedBrmsx) << brmsxChosen;
   QTest::newRow("ToolButton17 with an entry selected")
-      << button(&T::brmsxExecutable, "SUB") << Effect(locatedBrmsx) << brmsxChosen;
+      << locating(button(&T::brmsxExecutable, "brmsx.exe")) << Effect(locatedBrmsx) << brmsxChosen;
   QTest::newRow("ToolButton2 ToolButton2Click")
       << button(&T::brmsxEdit) << Effect(modalOnly) << brmsxDialog;
   QTest::newRow("ToolButton29 ToolButton29Click")
@@ -304,7 +318,7 @@ void ControlWiringTest::eachControlRunsTheHandlerOfItsTable_data() {
   QTest::newRow("ToolButton9 ToolButton9Click")
       << button(&T::brmsxRun) << Effect(started) << QStringLiteral("brmsx.exe");
   QTest::newRow("exef fmsxdosexe1Click")
-      << button(&T::fmsxExecutable) << Effect(locatedFmsx) << fmsxChosen;
+      << locating(button(&T::fmsxExecutable)) << Effect(locatedFmsx) << fmsxChosen;
   QTest::newRow("Editf EditfClick") << button(&T::fmsxEdit) << Effect(modalOnly) << fmsxDialog;
   QTest::newRow("ToolButton3 SaveCfgFile1Click")
       << button(&T::fmsxCheck) << Effect(modalOnly) << QStringLiteral("box -sound 3 ");
@@ -350,9 +364,9 @@ void ControlWiringTest::eachControlRunsTheHandlerOfItsTable_data() {
   QTest::newRow("編集(fMSX MS-DOS) EditfClick")
       << menuItem(&M::editFmsx) << Effect(modalOnly) << fmsxDialog;
   QTest::newRow("brmsx.exe brmsxexe1Click")
-      << menuItem(&M::locateBrmsx) << Effect(locatedBrmsx) << brmsxChosen;
+      << locating(menuItem(&M::locateBrmsx)) << Effect(locatedBrmsx) << brmsxChosen;
   QTest::newRow("fmsx-dos.exe fmsxdosexe1Click")
-      << menuItem(&M::locateFmsx) << Effect(locatedFmsx) << fmsxChosen;
+      << locating(menuItem(&M::locateFmsx)) << Effect(locatedFmsx) << fmsxChosen;
   QTest::newRow("fMSX MS-DOS fMSXMSDOS1Click")
       << menuItem(&M::switchToFmsx) << Effect(activeEmulator) << QStringLiteral("1");
   QTest::newRow("BRMSX 2.6 BRMSX261Click") << Press([](Desk& desk) {
