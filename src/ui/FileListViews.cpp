@@ -23,8 +23,9 @@ constexpr int kLargeIcon = 32;
 constexpr int kSmallIcon = 16;
 // The width of a cell under a large icon, as wide as a caption may run before it wraps.
 constexpr int kLargeIconCellWidth = 84;
-// The captions measured for their wrapped height: the widest ones.
-constexpr std::size_t kWrappedCaptionsMeasured = 64;
+// The captions measured whole, for their width and their wrapped height: the widest ones by
+// the sum of their characters' advances.
+constexpr std::size_t kCaptionsMeasured = 64;
 // Columns laid out in batches, so that a long listing paints before it is laid out whole.
 constexpr int kLayoutBatch = 1000;
 
@@ -74,9 +75,13 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
     columnsFitted_ = false;
     fitColumnsWhenShown();
-    fitCells();
+    cellsFitted_ = false;
+    fitCellsWhenShown();
   });
-  connect(&model_, &QAbstractItemModel::dataChanged, this, &FileListViews::fitCells);
+  connect(&model_, &QAbstractItemModel::dataChanged, this, [this] {
+    cellsFitted_ = false;
+    fitCellsWhenShown();
+  });
 
   connect(iconView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &FileListViews::writeSelection);
@@ -126,7 +131,41 @@ void FileListViews::setViewStyle(ViewStyle style) {
   setCurrentWidget(style == ViewStyle::Details ? static_cast<QWidget*>(detailsView_)
                                                : static_cast<QWidget*>(iconView_));
   fitColumnsWhenShown();
-  fitCells();
+  cellsFitted_ = false;
+  fitCellsWhenShown();
+}
+
+void FileListViews::fitCellsWhenShown() {
+  if (!cellsFitted_ && currentWidget() == iconView_) {
+    fitCells();
+    cellsFitted_ = true;
+  }
+}
+
+// The sum of the characters' own advances, each measured once. Kerning and shaping make the
+// drawn width differ by a few pixels, so the widest captions by this sum are measured whole.
+int FileListViews::estimatedWidth(const std::string& caption, const QFontMetrics& metrics) {
+  int width = 0;
+  for (std::size_t i = 0; i < caption.size();) {
+    const auto lead = static_cast<unsigned char>(caption[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length && i + k < caption.size(); ++k) {
+      code = (code << 6) | (static_cast<unsigned char>(caption[i + k]) & 0x3F);
+    }
+    i += length;
+    // Characters outside the table and broken sequences count as the widest character.
+    if (code >= charAdvances_.size()) {
+      width += metrics.maxWidth();
+      continue;
+    }
+    int& advance = charAdvances_[code];
+    if (advance < 0) {
+      advance = metrics.horizontalAdvance(QChar(static_cast<char16_t>(code)));
+    }
+    width += advance;
+  }
+  return width;
 }
 
 // Every cell takes the size that the longest caption needs: beside a small icon its whole
@@ -138,14 +177,24 @@ void FileListViews::fitCells() {
     return;
   }
   const QFontMetrics metrics(iconView_->font());
-  std::vector<std::pair<int, int>> widths;  // (advance, row)
+  if (charAdvancesFont_ != iconView_->font()) {
+    charAdvances_.assign(0x10000, -1);
+    charAdvancesFont_ = iconView_->font();
+  }
+  std::vector<std::pair<int, int>> widths;  // (width, row)
   widths.reserve(list.count());
   for (std::size_t row = 0; row < list.count(); ++row) {
-    widths.emplace_back(metrics.horizontalAdvance(toQt(list.caption(row))), static_cast<int>(row));
+    widths.emplace_back(estimatedWidth(list.caption(row), metrics), static_cast<int>(row));
   }
-  const std::size_t measured = std::min(widths.size(), kWrappedCaptionsMeasured);
+  const std::size_t measured = std::min(widths.size(), kCaptionsMeasured);
   std::partial_sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
                     widths.end(), std::greater<>());
+  for (std::size_t i = 0; i < measured; ++i) {
+    widths[i].first =
+        metrics.horizontalAdvance(toQt(list.caption(static_cast<std::size_t>(widths[i].second))));
+  }
+  std::sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
+            std::greater<>());
   const QModelIndex widest = model_.index(widths.front().second, 0);
   if (iconView_->viewMode() == QListView::ListMode) {
     cells_->setCellSize(iconView_->sizeHintForIndex(widest));

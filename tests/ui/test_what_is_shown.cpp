@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
+#include <fstream>
 
 #include "support/ShownOnScreen.h"
 #include "support/TestServices.h"
@@ -78,6 +79,9 @@ void WhatIsShownTest::init() {
         QStringLiteral("knightmare_ii_maze_of_galious.rom"), QStringLiteral("a.rom")}) {
     touch(listed_->filePath(QStringLiteral("noblanks/") + name));
   }
+  // A name that is no UTF-8, of wide letters.
+  std::ofstream(QFile::encodeName(listed_->filePath(QStringLiteral("noblanks/"))).toStdString() +
+                "WWWWWWWWWW\xff\xfe\xc3WWWW.rom");
   QVERIFY(QDir::setCurrent(listed_->path()));
 }
 
