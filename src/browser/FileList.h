@@ -28,6 +28,8 @@ class FileList {
   // One entry with its details, reading no other entry's. index must be below count().
   const FileListEntry& entry(std::size_t index) const;
   std::size_t count() const { return entries_.size(); }
+  // An entry's caption alone, without reading its pending details.
+  const std::string& caption(std::size_t index) const { return entries_.at(index).caption; }
 
   void setSelected(std::size_t index, bool selected);
   void clearSelection();

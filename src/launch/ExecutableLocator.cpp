@@ -18,6 +18,12 @@ constexpr Emulator kFmsx{kFmsxExecutableName, &LauncherState::fmsxExePath, &Exec
 constexpr Emulator kBrmsx{kBrmsxExecutableName, &LauncherState::brmsxExePath,
                           &ExecutableMarks::brmsx};
 
+void showMarks(const LocatorEnvironment& environment) {
+  if (environment.showMarks) {
+    environment.showMarks();
+  }
+}
+
 bool chooseFolder(const Emulator& emulator, LauncherState& state, ExecutableMarks& marks,
                   const LocatorEnvironment& environment) {
   std::string initialFolder = environment.currentFolder.get();
@@ -37,6 +43,7 @@ bool chooseFolder(const Emulator& emulator, LauncherState& state, ExecutableMark
     return false;
   }
   marks.*emulator.mark = true;
+  showMarks(environment);
   environment.feedback.playSoundCue(SoundCue::Ok);
   environment.feedback.showMessageBox(MessageKind::Information, executableConfirmationText());
   state.*emulator.path = environment.shortPaths.shortForm(*executable).value_or("");
@@ -53,6 +60,7 @@ bool takeListed(const Emulator& emulator, LauncherState& state, ExecutableMarks&
   state.*emulator.path = environment.shortPaths.shortForm(entry->fullPath).value_or("");
   environment.feedback.playSoundCue(SoundCue::Ok);
   marks.*emulator.mark = true;
+  showMarks(environment);
   environment.feedback.showMessageBox(MessageKind::Information, executableConfirmationText());
   return true;
 }

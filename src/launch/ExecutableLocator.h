@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,9 @@ struct LocatorEnvironment {
   Prompts& prompts;
   Feedback& feedback;
   PathStyle pathStyle;
+  // Shows the marks on the buttons; called as soon as a mark is set, so that the button shows
+  // the found executable while its confirmation is still open.
+  std::function<void()> showMarks;
 };
 
 // The text shown after an executable has been located.

@@ -3,6 +3,7 @@
 #include "browser/ListSort.h"
 #include "ui/FileListIcons.h"
 #include "ui/QtText.h"
+#include "ui/ShownText.h"
 
 namespace vorlent {
 
@@ -51,7 +52,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
                  ? QVariant(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter))
                  : QVariant();
     case Qt::ToolTipRole:
-      return index.column() == 0 ? toQt(entry->fullPath) : QVariant();
+      return index.column() == 0 ? plainToolTip(toQt(entry->fullPath)) : QVariant();
     default:
       return {};
   }

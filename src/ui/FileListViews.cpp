@@ -1,10 +1,17 @@
 #include "ui/FileListViews.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QListView>
+#include <QStyle>
 #include <QTreeView>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
+#include "ui/FileListItemDelegate.h"
 #include "ui/FileListModel.h"
+#include "ui/QtText.h"
 #include "ui/WindowFont.h"
 
 namespace vorlent {
@@ -14,6 +21,11 @@ namespace {
 constexpr int kListFontPixels = 13;
 constexpr int kLargeIcon = 32;
 constexpr int kSmallIcon = 16;
+// The width of a cell under a large icon, as wide as a caption may run before it wraps.
+constexpr int kLargeIconCellWidth = 84;
+// The captions measured whole, for their width and their wrapped height: the widest ones by
+// the sum of their characters' advances.
+constexpr std::size_t kCaptionsMeasured = 64;
 // Columns laid out in batches, so that a long listing paints before it is laid out whole.
 constexpr int kLayoutBatch = 1000;
 
@@ -25,7 +37,8 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
     : QStackedWidget(parent),
       model_(model),
       iconView_(new QListView(this)),
-      detailsView_(new QTreeView(this)) {
+      detailsView_(new QTreeView(this)),
+      cells_(new FileListItemDelegate(this)) {
   setObjectName(QStringLiteral("ListView1"));
   const QFont font = windowFont(kListFontPixels);
 
@@ -38,6 +51,8 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   iconView_->setBatchSize(kLayoutBatch);
   iconView_->setResizeMode(QListView::Adjust);
   iconView_->setMovement(QListView::Static);
+  iconView_->setItemDelegate(cells_);
+  iconView_->setTextElideMode(Qt::ElideNone);
 
   detailsView_->setObjectName(QStringLiteral("ListView1Details"));
   detailsView_->setFont(font);
@@ -60,6 +75,12 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
     columnsFitted_ = false;
     fitColumnsWhenShown();
+    cellsFitted_ = false;
+    fitCellsWhenShown();
+  });
+  connect(&model_, &QAbstractItemModel::dataChanged, this, [this] {
+    cellsFitted_ = false;
+    fitCellsWhenShown();
   });
 
   connect(iconView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -85,18 +106,21 @@ void FileListViews::setViewStyle(ViewStyle style) {
       iconView_->setIconSize(QSize(kLargeIcon, kLargeIcon));
       iconView_->setFlow(QListView::LeftToRight);
       iconView_->setWrapping(true);
+      iconView_->setWordWrap(true);
       break;
     case ViewStyle::SmallIcons:
       iconView_->setViewMode(QListView::ListMode);
       iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
       iconView_->setFlow(QListView::LeftToRight);
       iconView_->setWrapping(true);
+      iconView_->setWordWrap(false);
       break;
     case ViewStyle::List:
       iconView_->setViewMode(QListView::ListMode);
       iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
       iconView_->setFlow(QListView::TopToBottom);
       iconView_->setWrapping(true);
+      iconView_->setWordWrap(false);
       break;
     case ViewStyle::Details:
       break;
@@ -107,6 +131,90 @@ void FileListViews::setViewStyle(ViewStyle style) {
   setCurrentWidget(style == ViewStyle::Details ? static_cast<QWidget*>(detailsView_)
                                                : static_cast<QWidget*>(iconView_));
   fitColumnsWhenShown();
+  cellsFitted_ = false;
+  fitCellsWhenShown();
+}
+
+void FileListViews::fitCellsWhenShown() {
+  if (!cellsFitted_ && currentWidget() == iconView_) {
+    fitCells();
+    cellsFitted_ = true;
+  }
+}
+
+// The sum of the characters' own advances, each measured once. Kerning and shaping make the
+// drawn width differ by a few pixels, so the widest captions by this sum are measured whole.
+int FileListViews::estimatedWidth(const std::string& caption, const QFontMetrics& metrics) {
+  int width = 0;
+  for (std::size_t i = 0; i < caption.size();) {
+    const auto lead = static_cast<unsigned char>(caption[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length && i + k < caption.size(); ++k) {
+      code = (code << 6) | (static_cast<unsigned char>(caption[i + k]) & 0x3F);
+    }
+    i += length;
+    // Characters outside the table and broken sequences count as the widest character.
+    if (code >= charAdvances_.size()) {
+      width += metrics.maxWidth();
+      continue;
+    }
+    int& advance = charAdvances_[code];
+    if (advance < 0) {
+      advance = metrics.horizontalAdvance(QChar(static_cast<char16_t>(code)));
+    }
+    width += advance;
+  }
+  return width;
+}
+
+// Every cell takes the size that the longest caption needs: beside a small icon its whole
+// width, under a large icon the lines it wraps into.
+void FileListViews::fitCells() {
+  const FileList& list = model_.list();
+  cells_->setCellSize(QSize());
+  if (list.count() == 0) {
+    return;
+  }
+  const QFontMetrics metrics(iconView_->font());
+  if (charAdvancesFont_ != iconView_->font()) {
+    charAdvances_.assign(0x10000, -1);
+    charAdvancesFont_ = iconView_->font();
+  }
+  std::vector<std::pair<int, int>> widths;  // (width, row)
+  widths.reserve(list.count());
+  for (std::size_t row = 0; row < list.count(); ++row) {
+    widths.emplace_back(estimatedWidth(list.caption(row), metrics), static_cast<int>(row));
+  }
+  const std::size_t measured = std::min(widths.size(), kCaptionsMeasured);
+  std::partial_sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
+                    widths.end(), std::greater<>());
+  for (std::size_t i = 0; i < measured; ++i) {
+    widths[i].first =
+        metrics.horizontalAdvance(toQt(list.caption(static_cast<std::size_t>(widths[i].second))));
+  }
+  std::sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
+            std::greater<>());
+  const QModelIndex widest = model_.index(widths.front().second, 0);
+  if (iconView_->viewMode() == QListView::ListMode) {
+    cells_->setCellSize(iconView_->sizeHintForIndex(widest));
+  } else {
+    const int margin = iconView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    const int textWidth = kLargeIconCellWidth - 2 * margin;
+    int textHeight = metrics.height();
+    for (std::size_t i = 0; i < measured; ++i) {
+      const QString caption = toQt(list.caption(static_cast<std::size_t>(widths[i].second)));
+      textHeight = std::max(textHeight, FileListItemDelegate::wrappedTextHeight(
+                                            iconView_->font(), caption, textWidth));
+    }
+    const QSize oneLine = iconView_->sizeHintForIndex(model_.index(0, 0));
+    cells_->setCellSize(QSize(
+        kLargeIconCellWidth,
+        std::max(oneLine.height(), kLargeIcon + 2 * margin + 4) + textHeight - metrics.height()));
+  }
+  // The view keeps the cell size it measured before.
+  iconView_->setUniformItemSizes(false);
+  iconView_->setUniformItemSizes(true);
 }
 
 void FileListViews::fitColumnsWhenShown() {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <QStackedWidget>
+#include <string>
+#include <vector>
 
 #include "browser/ViewStyle.h"
 
+class QFontMetrics;
 class QItemSelection;
 class QItemSelectionModel;
 class QListView;
@@ -11,6 +15,7 @@ class QTreeView;
 
 namespace vorlent {
 
+class FileListItemDelegate;
 class FileListModel;
 
 // The file list's four view styles over one model and one shared selection: a list view for
@@ -35,14 +40,23 @@ class FileListViews final : public QStackedWidget {
  private:
   void fitColumns();
   void fitColumnsWhenShown();
+  void fitCells();
+  void fitCellsWhenShown();
+  int estimatedWidth(const std::string& caption, const QFontMetrics& metrics);
   void writeSelection(const QItemSelection& selected, const QItemSelection& deselected);
   void writeFocus();
 
   FileListModel& model_;
   QListView* iconView_;
   QTreeView* detailsView_;
+  FileListItemDelegate* cells_;
   // Measuring the columns reads a thousand entries; it waits until the details are shown.
   bool columnsFitted_ = false;
+  // The icon and list styles size their cells when first shown after a change of the entries.
+  bool cellsFitted_ = false;
+  // The advance of each character of the basic plane met so far, -1 for not yet measured.
+  std::vector<int> charAdvances_;
+  QFont charAdvancesFont_;
 };
 
 }  // namespace vorlent

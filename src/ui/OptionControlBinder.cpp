@@ -9,6 +9,7 @@
 
 #include "launch/OptionLimits.h"
 #include "ui/QtText.h"
+#include "ui/ShownText.h"
 #include "ui/SliderScale.h"
 
 namespace vorlent {
@@ -27,17 +28,20 @@ QWidget* OptionControlBinder::widget() const { return frame_; }
 // The items run down the first column, then down the next, as many to a column as the item
 // count divided by the columns, rounded up.
 void OptionControlBinder::buildChoice(QWidget* parent) {
-  frame_ = new QGroupBox(toQt(control_.caption), parent);
+  frame_ = new QGroupBox(literalCaption(control_.caption), parent);
   frame_->setObjectName(toQt(control_.name));
   buttons_ = new QButtonGroup(frame_);
+  // The items stand close, as a radio group's items do, so that the longest lists of the
+  // fMSX dialog fit its page beside the other controls.
   auto* layout = new QGridLayout(frame_);
-  layout->setContentsMargins(8, 2, 8, 4);
-  layout->setVerticalSpacing(2);
+  layout->setContentsMargins(8, 0, 8, 2);
+  layout->setVerticalSpacing(0);
   const int count = static_cast<int>(control_.items.size());
   const int columns = std::max(1, control_.columns);
   const int perColumn = std::max(1, (count + columns - 1) / columns);
   for (int index = 0; index < count; ++index) {
-    auto* button = new QRadioButton(toQt(control_.items[static_cast<std::size_t>(index)]), frame_);
+    auto* button =
+        new QRadioButton(literalCaption(control_.items[static_cast<std::size_t>(index)]), frame_);
     button->setObjectName(toQt(control_.name) + QString::number(index));
     buttons_->addButton(button, index);
     layout->addWidget(button, index % perColumn, index / perColumn);
@@ -45,7 +49,7 @@ void OptionControlBinder::buildChoice(QWidget* parent) {
 }
 
 void OptionControlBinder::buildLevel(QWidget* parent) {
-  frame_ = new QGroupBox(toQt(control_.caption), parent);
+  frame_ = new QGroupBox(literalCaption(control_.caption), parent);
   frame_->setObjectName(toQt(control_.frame));
   slider_ = new QSlider(Qt::Horizontal, frame_);
   slider_->setObjectName(toQt(control_.name));

@@ -1,12 +1,12 @@
 #include "ui/OptionPages.h"
 
 #include <QBoxLayout>
-#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
-#include <array>
+#include <algorithm>
+#include <utility>
 
-#include "ui/QtText.h"
+#include "ui/ShownText.h"
 
 namespace vorlent {
 
@@ -22,21 +22,16 @@ OptionPages::OptionPages(const std::vector<std::string_view>& captions, int widt
   tabs_->setObjectName(QStringLiteral("PageControl1"));
   tabs_->setDocumentMode(true);
   tabs_->tabBar()->setStyleSheet(
-      QStringLiteral("QTabBar::tab { padding: 3px 10px; margin: 2px 1px;"
+      QStringLiteral("QTabBar::tab { padding: 2px 10px; margin: 1px 1px;"
                      " border: 1px solid palette(mid); border-radius: 2px;"
                      " background: palette(button); }"
                      "QTabBar::tab:selected { background: palette(midlight);"
                      " border-style: inset; }"));
   for (std::size_t index = 0; index < captions.size(); ++index) {
-    auto* scroll = new QScrollArea(tabs_);
-    scroll->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* content = new QWidget(scroll);
-    scroll->setWidget(content);
-    tabs_->addTab(scroll, toQt(captions[index]));
-    pages_.push_back(content);
+    auto* page = new QWidget(tabs_);
+    page->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
+    tabs_->addTab(page, literalCaption(captions[index]));
+    pages_.push_back(page);
   }
 }
 
@@ -52,46 +47,74 @@ void OptionPages::arrange() {
   }
 }
 
-// Controls that fit half the width go into the shorter of two columns; a wide control closes
-// the columns above it and takes the whole width.
+namespace {
+
+int heightOf(const QWidget* control) {
+  return control->sizeHint().expandedTo(control->minimumSizeHint()).height();
+}
+
+// Where the narrow controls, kept in their order, are cut into two columns of about the same
+// height: the first index of the second column.
+std::size_t balancedCut(const std::vector<QWidget*>& narrow) {
+  int total = 0;
+  for (const QWidget* control : narrow) {
+    total += heightOf(control) + kSpacing;
+  }
+  std::size_t best = narrow.size();
+  int bestTallest = total;
+  int first = 0;
+  for (std::size_t cut = 0; cut <= narrow.size(); ++cut) {
+    const int tallest = std::max(first, total - first);
+    if (tallest < bestTallest) {
+      bestTallest = tallest;
+      best = cut;
+    }
+    if (cut < narrow.size()) {
+      first += heightOf(narrow[cut]) + kSpacing;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+// A page whose controls fit one above the other keeps them so. Otherwise the controls that fit
+// half the width stand in two columns of about equal height, in their order down the first
+// column and then down the second, and the wider ones follow across the whole width.
 void OptionPages::arrangePage(QWidget* page, const std::vector<QWidget*>& controls) const {
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
   layout->setSpacing(kSpacing);
-  const int halfWidth = (width_ - 2 * kPageMargin - kSpacing) / 2;
-  QHBoxLayout* band = nullptr;
-  std::array<QVBoxLayout*, 2> columns{};
-  std::array<int, 2> heights{};
-  for (QWidget* control : controls) {
-    // A group's caption counts only in its minimum size.
-    const QSize hint = control->sizeHint().expandedTo(control->minimumSizeHint());
-    if (hint.width() > halfWidth) {
-      if (band != nullptr) {
-        columns[0]->addStretch();
-        columns[1]->addStretch();
-        band = nullptr;
-      }
-      layout->addWidget(control);
-      continue;
-    }
-    if (band == nullptr) {
-      band = new QHBoxLayout;
-      band->setSpacing(kSpacing);
-      layout->addLayout(band);
-      for (auto& column : columns) {
-        column = new QVBoxLayout;
-        column->setSpacing(kSpacing);
-        band->addLayout(column, 1);
-      }
-      heights = {};
-    }
-    const std::size_t shorter = heights[1] < heights[0] ? 1 : 0;
-    columns[shorter]->addWidget(control);
-    heights[shorter] += hint.height() + kSpacing;
+  const int pageHeight = tabs_->height() - tabs_->tabBar()->sizeHint().height();
+  int stacked = 2 * kPageMargin;
+  for (const QWidget* control : controls) {
+    stacked += heightOf(control) + kSpacing;
   }
-  if (band != nullptr) {
-    columns[0]->addStretch();
-    columns[1]->addStretch();
+  const int halfWidth = (width_ - 2 * kPageMargin - kSpacing) / 2;
+  std::vector<QWidget*> narrow;
+  std::vector<QWidget*> wide;
+  for (QWidget* control : controls) {
+    const bool fitsHalf =
+        control->sizeHint().expandedTo(control->minimumSizeHint()).width() <= halfWidth;
+    (fitsHalf && stacked > pageHeight ? narrow : wide).push_back(control);
+  }
+  if (!narrow.empty()) {
+    auto* band = new QHBoxLayout;
+    band->setSpacing(kSpacing);
+    layout->addLayout(band);
+    const std::size_t cut = balancedCut(narrow);
+    for (const auto& [from, to] : {std::pair{std::size_t{0}, cut}, std::pair{cut, narrow.size()}}) {
+      auto* column = new QVBoxLayout;
+      column->setSpacing(kSpacing);
+      band->addLayout(column, 1);
+      for (std::size_t i = from; i < to; ++i) {
+        column->addWidget(narrow[i]);
+      }
+      column->addStretch();
+    }
+  }
+  for (QWidget* control : wide) {
+    layout->addWidget(control);
   }
   layout->addStretch();
 }

@@ -8,8 +8,8 @@ class QWidget;
 
 namespace vorlent {
 
-// The page control of an option dialog ("PageControl1"), its tabs drawn as flat buttons. Each
-// page scrolls should its controls ever be taller than the page.
+// The page control of an option dialog ("PageControl1"), its tabs drawn as flat buttons. Every
+// control of a page stands whole on the page; nothing scrolls.
 class OptionPages {
  public:
   OptionPages(const std::vector<std::string_view>& captions, int width, QWidget* parent);
@@ -22,8 +22,9 @@ class OptionPages {
   // Puts a control on its page, after the ones put there before.
   void place(int page, QWidget* control);
 
-  // Lays out every page: two controls side by side where both fit into half the width, a
-  // control that does not across the whole width. Call once, after the last place.
+  // Lays out every page: one control above the other where they fit the page's height, else
+  // the controls that fit half the width in two columns and the others across the whole
+  // width. Call once, after the last place, with the page control at its final height.
   void arrange();
 
  private:

@@ -66,10 +66,16 @@ TFormJ::TFormJ(JoinDialogServices services, QWidget* parent) : QDialog(parent), 
   white.setColor(QPalette::Base, Qt::white);
   sourceFiles_->setPalette(white);
   sourceFiles_->setAcceptDrops(false);
-  connect(sourceFiles_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (!showingSources_) {
-      sources_.select(row < 0 ? std::nullopt : std::optional<std::size_t>(row));
+  // Only a selected line counts: the line that merely holds the focus, which Qt sets when the
+  // list takes the focus, is no selection.
+  connect(sourceFiles_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (showingSources_) {
+      return;
     }
+    const QList<QListWidgetItem*> chosen = sourceFiles_->selectedItems();
+    sources_.select(chosen.isEmpty() ? std::nullopt
+                                     : std::optional<std::size_t>(
+                                           static_cast<std::size_t>(sourceFiles_->row(chosen[0]))));
   });
 
   auto* rule = new QFrame(this);
@@ -120,15 +126,23 @@ void TFormJ::showSources() {
   for (const std::string& path : sources_.paths()) {
     sourceFiles_->addItem(toQt(path));
   }
-  sourceFiles_->setCurrentRow(sources_.selected() ? static_cast<int>(*sources_.selected()) : -1);
+  if (sources_.selected()) {
+    sourceFiles_->setCurrentRow(static_cast<int>(*sources_.selected()),
+                                QItemSelectionModel::ClearAndSelect);
+  }
   showingSources_ = false;
 }
 
+// A dialog that is restored after being minimised is shown again; only the first show of an
+// opening takes the selected files.
 void TFormJ::showEvent(QShowEvent* event) {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
+  if (!opened_) {
+    opened_ = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      move(screen->availableGeometry().center() - rect().center());
+    }
+    FormShow();
   }
-  FormShow();
   QDialog::showEvent(event);
 }
 
@@ -222,6 +236,7 @@ void TFormJ::FormClose() {
 }
 
 void TFormJ::done(int result) {
+  opened_ = false;
   FormClose();
   QDialog::done(result);
 }

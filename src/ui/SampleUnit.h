@@ -80,6 +80,8 @@ class TFormJ : public QDialog {
   QLineEdit* destination_ = nullptr;
   bool showingSources_ = false;
   std::string destinationShown_;
+  // Between the first show of an opening and its close.
+  bool opened_ = false;
 };
 
 }  // namespace vorlent

@@ -32,6 +32,7 @@ namespace vorlent {
 
 namespace {
 
+// The last panel takes the rest of the bar, down to its own width.
 constexpr std::array<int, 3> kStatusPanelWidths = {150, 360, 50};
 constexpr std::string_view kHelpFileName = "VORLENT.HLP";
 
@@ -123,7 +124,15 @@ TAboutBox& TForm1::aboutBox() {
 
 TForm1::~TForm1() = default;
 
+// A band shows its text, where it has one, at its left edge.
 void TForm1::addBand(QToolBar* band) {
+  if (!band->windowTitle().isEmpty()) {
+    auto* caption = new QLabel(band->windowTitle(), band);
+    caption->setObjectName(band->objectName() + QStringLiteral("Caption"));
+    caption->setTextFormat(Qt::PlainText);
+    caption->setContentsMargins(2, 0, 6, 0);
+    band->insertWidget(band->actions().value(0), caption);
+  }
   band->setMovable(true);
   addToolBar(Qt::TopToolBarArea, band);
   addToolBarBreak(Qt::TopToolBarArea);
@@ -180,8 +189,7 @@ void TForm1::buildStatusLine() {
   statusLine_->setFont(windowFont(13));
   statusLine_->setFocusPolicy(Qt::NoFocus);
   band->addWidget(statusLine_);
-  band->setMovable(true);
-  addToolBar(Qt::TopToolBarArea, band);
+  addBand(band);
 }
 
 void TForm1::buildStatusBar() {
@@ -191,9 +199,16 @@ void TForm1::buildStatusBar() {
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
     auto* panel = new QLabel(bar);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    panel->setFixedWidth(kStatusPanelWidths[i]);
+    panel->setTextFormat(Qt::PlainText);
     panel->setFrameShape(QFrame::StyledPanel);
-    bar->addWidget(panel);
+    if (i + 1 < statusPanels_.size()) {
+      panel->setFixedWidth(kStatusPanelWidths[i]);
+      bar->addWidget(panel);
+    } else {
+      panel->setMinimumWidth(kStatusPanelWidths[i]);
+      panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+      bar->addWidget(panel, 1);
+    }
     statusPanels_[i] = panel;
   }
 }
@@ -216,11 +231,11 @@ void TForm1::connectCommands() {
   connect(menu_.saveCfgFile, &QAction::triggered, this, &TForm1::SaveCfgFile1Click);
   connect(menu_.testRunFmsx, &QAction::triggered, this, &TForm1::runfClick);
   connect(tabs_.pageControl, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
-  connect(tabs_.brmsxExecutable, &QToolButton::clicked, this, &TForm1::ToolButton17Click);
+  connect(tabs_.brmsxExecutable, &QToolButton::clicked, this, &TForm1::brmsxexe1Click);
   connect(tabs_.brmsxEdit, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
   connect(tabs_.brmsxCheck, &QToolButton::clicked, this, &TForm1::ToolButton29Click);
   connect(tabs_.brmsxRun, &QToolButton::clicked, this, &TForm1::ToolButton9Click);
-  connect(tabs_.fmsxExecutable, &QToolButton::clicked, this, &TForm1::exefClick);
+  connect(tabs_.fmsxExecutable, &QToolButton::clicked, this, &TForm1::fmsxdosexe1Click);
   connect(tabs_.fmsxEdit, &QToolButton::clicked, this, &TForm1::EditfClick);
   connect(tabs_.fmsxCheck, &QToolButton::clicked, this, &TForm1::SaveCfgFile1Click);
   connect(tabs_.fmsxRun, &QToolButton::clicked, this, &TForm1::runfClick);
@@ -232,13 +247,9 @@ StartEnvironment TForm1::startEnvironment() {
 }
 
 LocatorEnvironment TForm1::locatorEnvironment() {
-  return {*services_.currentFolder,
-          *services_.files,
-          *services_.fileNames,
-          *services_.shortPaths,
-          *services_.prompts,
-          *feedback_,
-          pathStyle_};
+  return {
+      *services_.currentFolder, *services_.files, *services_.fileNames, *services_.shortPaths,
+      *services_.prompts,       *feedback_,       pathStyle_,           [this] { refreshMedia(); }};
 }
 
 void TForm1::runCommand(const std::function<void()>& command) {

@@ -17,6 +17,7 @@
 #include "ui/FileListViews.h"
 #include "ui/Icons.h"
 #include "ui/QtText.h"
+#include "ui/ShownText.h"
 #include "ui/Unit1.h"
 
 namespace vorlent {
@@ -115,8 +116,8 @@ void TForm1::refreshDriveButtons() {
   const DriveButtons& buttons = navigator_->driveButtons();
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     QToolButton* button = driveButtons_[i];
-    button->setText(toQt(buttons[i].caption));
-    button->setToolTip(toQt(buttons[i].root));
+    button->setText(literalCaption(buttons[i].caption));
+    button->setToolTip(plainToolTip(toQt(buttons[i].root)));
     button->setIcon(driveIcon(buttons[i].type));
     bandAction(button)->setVisible(buttons[i].visible);
   }

@@ -12,23 +12,19 @@
 #include "media/MediaPanelView.h"
 #include "ui/Icons.h"
 #include "ui/QtText.h"
+#include "ui/ShownText.h"
 #include "ui/Unit1.h"
 
 namespace vorlent {
 
 namespace {
 
-// Menu captions here are paths and names, never accelerators: an ampersand stays an ampersand.
-QString literalCaption(std::string_view text) {
-  return toQt(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 QIcon iconOrNone(int index) { return index < 0 ? QIcon() : mediaIcon(index); }
 
 void showMedium(const MediumView& view, QToolButton* button, QAction* nameItem,
                 QAction* ejectItem) {
   button->setIcon(iconOrNone(view.buttonIcon));
-  button->setToolTip(toQt(view.tooltip));
+  button->setToolTip(plainToolTip(toQt(view.tooltip)));
   button->setEnabled(view.buttonEnabled);
   nameItem->setText(literalCaption(view.nameItem.caption));
   nameItem->setIcon(iconOrNone(view.nameItem.icon));

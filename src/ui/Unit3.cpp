@@ -1,9 +1,12 @@
 #include "ui/Unit3.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <string>
 
@@ -52,7 +55,9 @@ TAboutBox::TAboutBox(std::function<void(std::string_view)> open, QWidget* parent
   setWindowTitle(QStringLiteral("バージョン情報"));
   setFixedSize(531, 210);
   setFont(windowFont());
-  setBackgroundRole(QPalette::Button);
+  QPalette menuColour = palette();
+  menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
+  setPalette(menuColour);
   setAutoFillBackground(true);
 
   auto* icon = new QLabel(this);
@@ -90,10 +95,23 @@ TAboutBox::TAboutBox(std::function<void(std::string_view)> open, QWidget* parent
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
+  // The icon's column is as wide as the icon; the text takes the rest.
+  icon->setFixedSize(icon->sizeHint());
   auto* grid = new QGridLayout(this);
   grid->addWidget(icon, 0, 0, Qt::AlignTop);
   grid->addLayout(text, 0, 1);
   grid->addWidget(ok, 1, 1, Qt::AlignRight);
+  grid->setColumnStretch(1, 1);
+}
+
+// Centred on the screen, not on the main window.
+void TAboutBox::showEvent(QShowEvent* event) {
+  if (const QScreen* desktop = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(desktop->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  QDialog::showEvent(event);
 }
 
 }  // namespace vorlent

@@ -23,6 +23,9 @@ class TAboutBox : public QDialog {
   QLabel* homePageLink() const { return label1_; }
   QLabel* mailLink() const { return version_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   std::function<void(std::string_view)> open_;
   QLabel* label1_ = nullptr;

@@ -41,11 +41,16 @@ const std::string kConfirmation =
     "box 情報: 実行ファイルのディレクトリを確認しました\r\n"
     "エキスプローラなどで実行ファイルのプロパティーが適切か確認してください";
 
+const std::string kMarksShown = "marks shown";
+
 class ExecutableLocatorTest : public ::testing::Test {
  protected:
   LocatorEnvironment environment() {
-    return LocatorEnvironment{*currentFolder, *files,   *fileNames,      *shortPaths,
-                              prompts,        feedback, PathStyle::Posix};
+    // The buttons show the marks in the order of the other feedback.
+    return LocatorEnvironment{*currentFolder,   *files,
+                              *fileNames,       *shortPaths,
+                              prompts,          feedback,
+                              PathStyle::Posix, [this] { feedback.events.push_back(kMarksShown); }};
   }
 
   testing::CurrentFolderGuard restore;
@@ -94,8 +99,10 @@ TEST_F(ExecutableLocatorTest, ChoosingTheFolderTakesTheExecutableAsStoredOnDisk)
             (std::vector<std::string>{"Choose the directory of the place of the \"fmsx-dos.exe\".",
                                       "Choose the directory of the place of the \"brmsx.exe\"."}));
   EXPECT_EQ(prompts.startFolders, (std::vector<std::string>{root.string(), root.string()}));
-  EXPECT_EQ(feedback.events, (std::vector<std::string>{"sound: sound/ok.wav", kConfirmation,
-                                                       "sound: sound/ok.wav", kConfirmation}));
+  // The button shows image 4 before the cue plays and the confirmation opens.
+  EXPECT_EQ(feedback.events,
+            (std::vector<std::string>{kMarksShown, "sound: sound/ok.wav", kConfirmation,
+                                      kMarksShown, "sound: sound/ok.wav", kConfirmation}));
   EXPECT_EQ(marks, (ExecutableMarks{true, true, false}));
   EXPECT_EQ(executableButtonImage(marks.fmsx), 4);
 }
@@ -155,8 +162,9 @@ TEST_F(ExecutableLocatorTest, TheListedExecutableIsTakenByItsCaptionInLowerCase)
   const std::string brmsx = root.write("BrMsx.exe");
   EXPECT_TRUE(takeListedBrmsx(state, marks, focusedList("BrMsx.exe", brmsx), environment()));
   EXPECT_EQ(state.brmsxExePath, brmsx);
-  EXPECT_EQ(feedback.events, (std::vector<std::string>{"sound: sound/ok.wav", kConfirmation,
-                                                       "sound: sound/ok.wav", kConfirmation}));
+  EXPECT_EQ(feedback.events,
+            (std::vector<std::string>{"sound: sound/ok.wav", kMarksShown, kConfirmation,
+                                      "sound: sound/ok.wav", kMarksShown, kConfirmation}));
   EXPECT_EQ(marks, (ExecutableMarks{true, true, false}));
 }
 

@@ -330,6 +330,7 @@ class BrmsxDialogTest : public QObject {
 
  private Q_SLOTS:
   void windowHasItsCaptionSizePagesAndButtons();
+  void everyPageShowsEveryControlWhole();
   void choicesShowTheirCaptionsAndItems_data() { addChoiceRows(); }
   void choicesShowTheirCaptionsAndItems();
   void slidersHaveTheirRangeStepsAndLabels_data() { addSliderRows(); }
@@ -384,7 +385,7 @@ void BrmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
   QCOMPARE(pages->geometry(), QRect(0, 0, kClientWidth, kPagesHeight));  // in the client area
   QStringList captions;
   for (int index = 0; index < pages->count(); ++index) {
-    captions << pages->tabText(index);
+    captions << drawnCaption(pages->tabText(index));
   }
   QCOMPARE(captions, kPages);
   QCOMPARE(pages->currentIndex(), 0);
@@ -579,6 +580,10 @@ void BrmsxDialogTest::theMenuItemClosesAsTheCloseButtonDoes() {
   QCOMPARE(options, awayFromReset());
   QCOMPARE(checkedItem(*choiceNamed(dialog, QStringLiteral("diskhl"))), 2);
   QCOMPARE(sliderNamed(dialog, QStringLiteral("sr"))->value(), 900);
+}
+
+void BrmsxDialogTest::everyPageShowsEveryControlWhole() {
+  checkEveryPageShowsEveryControlWhole<TFormBR, BrmsxOptions>();
 }
 
 void BrmsxDialogTest::screenshotsOfEveryPage() {

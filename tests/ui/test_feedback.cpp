@@ -63,7 +63,12 @@ void FeedbackTest::mainWindowStartsWithItsCaptionStatusLineAndPanels() {
   for (int i = 0; i < 3; ++i) {
     auto* panel = window.statusBar()->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i));
     QVERIFY(panel != nullptr);
-    QCOMPARE(panel->width(), widths[i]);
+    // Panel 2 takes the rest of the bar, at least its own width.
+    if (i < 2) {
+      QCOMPARE(panel->width(), widths[i]);
+    } else {
+      QVERIFY(panel->width() >= widths[i]);
+    }
   }
   // The start-up's tab change names the mode in panel 2.
   QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),

@@ -236,6 +236,7 @@ class FmsxDialogTest : public QObject {
 
  private Q_SLOTS:
   void windowHasItsCaptionSizePagesAndButtons();
+  void everyPageShowsEveryControlWhole();
   void choicesShowTheirCaptionsAndItems_data() { addChoiceRows(); }
   void choicesShowTheirCaptionsAndItems();
   void slidersHaveTheirRangeStepsAndLabels_data() { addSliderRows(); }
@@ -275,7 +276,7 @@ void FmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
   QCOMPARE(pages->geometry(), QRect(0, 0, kClientWidth, kPagesHeight));
   QStringList captions;
   for (int index = 0; index < pages->count(); ++index) {
-    captions << pages->tabText(index);
+    captions << drawnCaption(pages->tabText(index));
   }
   QCOMPARE(captions, kPages);
   QCOMPARE(pages->currentIndex(), 0);
@@ -439,6 +440,10 @@ void FmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
   QCOMPARE(pageShown, 4);
   QCOMPARE(volShown, 10);
   QCOMPARE(sliderNamed(dialog, QStringLiteral("vol"))->value(), 3);
+}
+
+void FmsxDialogTest::everyPageShowsEveryControlWhole() {
+  checkEveryPageShowsEveryControlWhole<TForm2, FmsxOptions>();
 }
 
 void FmsxDialogTest::screenshotsOfEveryPage() {

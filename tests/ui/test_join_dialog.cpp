@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -50,6 +51,8 @@ class JoinDialogTest : public QObject {
   void destinationColourFollowsItsFolder();
   void aFileListedTwiceIsWrittenTwiceAndAnEmptyListMakesAnEmptyFile();
   void anUnreadableSourceIsReportedAndTheDialogStays();
+  void aShowAgainWithinOneOpeningAddsNothing();
+  void theLineThatTakesTheFocusIsNoSelection();
 
  private:
   void clickJoin() { joinDialog().findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click(); }
@@ -242,6 +245,65 @@ void JoinDialogTest::anUnreadableSourceIsReportedAndTheDialogStays() {
   QFile file(out);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), QByteArray("BBB"));
+}
+
+// Restoring the minimised dialog shows it again; the files were taken when it opened.
+void JoinDialogTest::aShowAgainWithinOneOpeningAddsNothing() {
+  select({QStringLiteral("a.bin"), QStringLiteral("b.bin")});
+  QStringList seen;
+  NextModalDialog restorer([&](QDialog& dialog) {
+    auto& join = static_cast<TFormJ&>(dialog);
+    QShowEvent again;
+    QCoreApplication::sendEvent(&join, &again);
+    seen = linesOf(join.sourceFiles());
+    join.destination()->setText(listed_->filePath(QStringLiteral("joined.bin")));
+    join.BitBtn3Click();
+  });
+  window_->joinClick();
+  QVERIFY(restorer.acted());
+  QCOMPARE(seen, (QStringList{listed_->filePath(QStringLiteral("a.bin")),
+                              listed_->filePath(QStringLiteral("b.bin"))}));
+  QFile joined(listed_->filePath(QStringLiteral("joined.bin")));
+  QVERIFY(joined.open(QIODevice::ReadOnly));
+  QCOMPARE(joined.readAll(), QByteArray("AA\0\r\nBBB", 8));
+
+  // The next opening takes the selection afresh, once.
+  select({QStringLiteral("a.bin"), QStringLiteral("b.bin")});
+  NextModalDialog again([&](QDialog& dialog) {
+    seen = linesOf(static_cast<TFormJ&>(dialog).sourceFiles());
+    static_cast<TFormJ&>(dialog).BitBtn2Click();
+  });
+  window_->joinClick();
+  QCOMPARE(seen.size(), 2);
+}
+
+// Qt makes line 1 current when the list takes the focus; "削除" and "下へ" act only on a line
+// the user selected.
+void JoinDialogTest::theLineThatTakesTheFocusIsNoSelection() {
+  select({QStringLiteral("a.bin"), QStringLiteral("b.bin")});
+  QStringList seen;
+  QStringList afterClick;
+  NextModalDialog user([&](QDialog& dialog) {
+    auto& join = static_cast<TFormJ&>(dialog);
+    QListWidget* list = join.sourceFiles();
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &focus);
+    join.ToolButton3Click();
+    join.ToolButton5Click();
+    seen = linesOf(list);
+    // A click selects: now "削除" removes that line.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    join.ToolButton5Click();
+    afterClick = linesOf(list);
+    join.BitBtn2Click();
+  });
+  window_->joinClick();
+  QVERIFY(user.acted());
+  const QString a = listed_->filePath(QStringLiteral("a.bin"));
+  const QString b = listed_->filePath(QStringLiteral("b.bin"));
+  QCOMPARE(seen, (QStringList{a, b}));
+  QCOMPARE(afterClick, QStringList{a});
 }
 
 QTEST_MAIN(JoinDialogTest)

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <set>
 
+#include "ShownOnScreen.h"
+
 namespace vorlent::testing {
 
 namespace {
@@ -42,7 +44,7 @@ QSlider* sliderNamed(const QDialog& dialog, const QString& name) {
 QStringList itemTexts(const QGroupBox& choice) {
   QStringList texts;
   for (const QRadioButton* item : itemsOf(choice)) {
-    texts << item->text();
+    texts << drawnCaption(item->text());
   }
   return texts;
 }

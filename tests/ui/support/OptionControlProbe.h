@@ -14,6 +14,7 @@ namespace vorlent::testing {
 QGroupBox* choiceNamed(const QDialog& dialog, const QString& name);
 QSlider* sliderNamed(const QDialog& dialog, const QString& name);
 
+// The items' texts as drawn.
 QStringList itemTexts(const QGroupBox& choice);
 
 // The index of the checked item, -1 for none.

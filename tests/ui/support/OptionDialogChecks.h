@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QTabWidget>
 #include <QtTest>
 #include <algorithm>
 
 #include "OptionControlProbe.h"
+#include "ShownOnScreen.h"
 
 // The checks both option dialogs share, for the data rows of the test that calls them. Dialog
 // is the window, Options the option set it edits.
@@ -22,7 +24,7 @@ void checkChoiceShowsItsCaptionAndItems() {
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
   QGroupBox* choice = choiceNamed(dialog, name);
   QVERIFY(choice != nullptr);
-  QCOMPARE(choice->title(), caption);
+  QCOMPARE(drawnCaption(choice->title()), caption);
   QCOMPARE(itemTexts(*choice), items);
   QCOMPARE(pageCaptionOf(dialog, *choice), page);
   showPageOf(dialog, *choice);
@@ -51,7 +53,7 @@ void checkSliderHasItsRangeStepsAndLabels() {
   auto* box = qobject_cast<QGroupBox*>(slider->parentWidget());
   QVERIFY(box != nullptr);
   QCOMPARE(box->objectName(), frame);
-  QCOMPARE(box->title(), caption);
+  QCOMPARE(drawnCaption(box->title()), caption);
   QCOMPARE(pageCaptionOf(dialog, *slider), page);
   QCOMPARE(slider->orientation(), Qt::Horizontal);
   QCOMPARE(slider->minimum(), minimum);
@@ -69,7 +71,7 @@ void checkSliderHasItsRangeStepsAndLabels() {
   // The labels are fixed: moving the slider shows no value.
   slider->setValue(maximum - 1);
   QCOMPARE(scaleTexts(*slider), labels);
-  QCOMPARE(box->title(), caption);
+  QCOMPARE(drawnCaption(box->title()), caption);
 }
 
 template <typename Dialog, typename Options>
@@ -165,6 +167,25 @@ void checkEnterActsAsOkAndEscapeAsClose() {
   });
   QCOMPARE(dialog.exec(), int(QDialog::Accepted));
   QCOMPARE(options.ifreq, 1);
+}
+
+// Every page in turn: each control whole and visible in the client area, nothing scrolls.
+template <typename Dialog, typename Options>
+void checkEveryPageShowsEveryControlWhole() {
+  Options options;
+  Dialog dialog(options);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  auto* client = dialog.template findChild<QWidget*>(QStringLiteral("ClientArea"));
+  auto* pages = dialog.template findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  QVERIFY(client != nullptr && pages != nullptr);
+  for (int index = 0; index < pages->count(); ++index) {
+    pages->setCurrentIndex(index);
+    QCoreApplication::processEvents();
+    const QStringList faults = controlsNotWhole(*client);
+    QVERIFY2(faults.isEmpty(), qPrintable(pages->tabText(index) + QStringLiteral(": ") +
+                                          faults.join(QStringLiteral("; "))));
+  }
 }
 
 }  // namespace vorlent::testing
