@@ -193,6 +193,44 @@ TEST_F(EmulatorStartTest, AFailedStartIsShownFromTheEmulatorsFolderWhichIsLeftAf
   }
 }
 
+// An emulator that was never located starts nothing, however its line would begin: the box
+// names it as for a missing file, and no program named like an option runs from the listed
+// folder or the search path.
+TEST_F(EmulatorStartTest, AnEmulatorWithoutAPathStartsNothing) {
+  for (const char* option : {"-res", "-RES", "-rom", "-msx1", "-diska", "@Vorlent.cfg", "-tape"}) {
+    fakeEmulator("listed", option, "option-record");
+  }
+  const std::string tape = root.write("media/T.CAS");
+  const std::string rom = root.write("media/A.ROM");
+  struct Case {
+    EmulatorKind emulator;
+    const char* message;
+  };
+  const Case cases[] = {
+      {EmulatorKind::Brmsx, "\"brmsx.exe\" can not be carried out. (2)"},
+      {EmulatorKind::Fmsx, "\"fmsx-dos.exe\" can not be carried out. (2)"},
+  };
+  for (const Case& c : cases) {
+    for (const int model : {0, 1, 2}) {
+      RecordingFeedback shown;
+      LauncherState state;
+      state.fmsxModel = model;
+      state.brmsxModel = model;
+      state.slot1Path = rom;
+      state.slot1Mapper = 7;
+      state.tapePath = tape;
+      state.fmsxOptions.sound = 3;
+      const StartEnvironment unlocated{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},
+                                       starter, shown};
+      EXPECT_FALSE(runEmulator(c.emulator, state, unlocated)) << c.message;
+      EXPECT_EQ(shown.events, std::vector<std::string>{"box 情報: " + std::string(c.message)});
+      EXPECT_EQ(currentFolder->get(), listed);
+    }
+  }
+  EXPECT_TRUE(starter.log.empty());
+  EXPECT_FALSE(fs::exists(root.path() / "option-record"));
+}
+
 TEST_F(EmulatorStartTest, AResponseFileThatCannotBeWrittenStartsNothingAndRestoresTheFolder) {
   const std::string emulator = fakeEmulator("emu", "fmsx-dos.exe", "record");
   // A write to this response file meets a full disk.

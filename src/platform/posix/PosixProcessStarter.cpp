@@ -69,8 +69,7 @@ class PosixProcessStarter final : public ProcessStarter {
         fileNamePart(path, PathStyle::Posix),
         [&](std::size_t offset, std::size_t length) { return readBytes(path, offset, length); });
     if (kind == ProgramKind::MsDos) {
-      return resultOf(
-          dosBox_.start(path, std::vector<std::string>(words.begin() + 1, words.end())));
+      return dosBox_.start(path, std::vector<std::string>(words.begin() + 1, words.end()));
     }
     return resultOf(spawnDetached(path, words));
   }
