@@ -1,12 +1,14 @@
 #include "ui/MainWindowServices.h"
 
 #include "platform/ProgramFolder.h"
+#include "platform/UserConfigFolder.h"
 
 namespace vorlent {
 
 MainWindowServices nativeMainWindowServices() {
   MainWindowServices services;
   services.programFolder = programFolder();
+  services.userSettingsFolder = &userConfigFolder;
   services.currentFolder = makeCurrentFolder();
   services.files = makeFileSystem();
   services.shortPaths = makeShortPaths();

@@ -11,6 +11,8 @@ MainWindowServices servicesIn(const QString& programFolder) {
     services.programFolder += '/';
   }
   services.defaultSound = [] {};
+  // Vorlent.ini stays in the test's folder, never in the user's own.
+  services.userSettingsFolder = nullptr;
   return services;
 }
 
