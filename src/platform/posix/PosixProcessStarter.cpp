@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,9 +18,16 @@ namespace vorlent {
 
 namespace {
 
+// Bytes of a regular file; nothing of anything else, which is opened without waiting for a
+// writer or a device and left at once.
 std::string readBytes(const std::string& path, std::size_t offset, std::size_t length) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
+    return {};
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
     return {};
   }
   std::string bytes(length, '\0');
