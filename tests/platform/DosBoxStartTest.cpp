@@ -32,7 +32,8 @@ class DosBoxStartTest : public ::testing::Test {
     ASSERT_TRUE(onPath("nasm")) << "the DOSBox tests need nasm (scripts/install-deps.sh)";
     fs::create_directories(root.path() / "home");
     fs::create_directories(root.path() / "listed");
-    const fs::path source = fs::path(__FILE__).parent_path() / "DosProbe.asm";
+    // Not __FILE__: a compiler cache may make that relative to a folder other than ctest's.
+    const fs::path source = fs::path(VORLENT_TESTS_SOURCE_DIR) / "platform" / "DosProbe.asm";
     emulator = root.path() / "Emulator Folder With Blanks" / "brmsx.exe";
     fs::create_directories(emulator.parent_path());
     const std::string assemble =
