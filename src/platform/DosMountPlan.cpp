@@ -33,7 +33,7 @@ DosMountPlan planDosMounts(std::string_view programHostPath,
   };
   plan.mounts.push_back({'C', folderPart(programHostPath, PathStyle::Windows)});
   plan.run.program = fileNamePart(programHostPath, PathStyle::Windows);
-  if (!isPlainDosProgramName(plan.run.program)) {
+  if (dosShellReadsProgramName(plan.run.program)) {
     refuse(plan.run.program);
   }
   if (dosShellReadsAnyOf(plan.mounts.front().hostFolder)) {

@@ -51,9 +51,13 @@ bool passesAsItStands(std::string_view argument) {
   return !dosShellReadsAnyOf(argument) && argument.find_first_of("/\\") == std::string_view::npos;
 }
 
-bool isPlainDosProgramName(std::string_view name) {
+bool dosShellReadsProgramName(std::string_view name) {
   // The shell drops a leading "@" of a line.
-  return isDosShortName(name) && !dosShellReadsAnyOf(name) && name.front() != '@';
+  return dosShellReadsAnyOf(name) || (!name.empty() && name.front() == '@');
+}
+
+bool isPlainDosProgramName(std::string_view name) {
+  return isDosShortName(name) && !dosShellReadsProgramName(name);
 }
 
 std::string DosStartPlan::commandTail() const {

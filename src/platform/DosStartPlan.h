@@ -49,7 +49,10 @@ bool dosShellReadsAnyOf(std::string_view text);
 // MS-DOS and is no option of the program's.
 bool passesAsItStands(std::string_view argument);
 
-// Whether a program may be named by this file name on the shell line.
+// Whether the shell would read something in a program's name at the start of its line.
+bool dosShellReadsProgramName(std::string_view name);
+
+// Whether a program may be named by this file name on the shell line as it stands.
 bool isPlainDosProgramName(std::string_view name);
 
 // Whether the name is a valid MS-DOS 8.3 file name that needs no translation.
