@@ -1,13 +1,12 @@
-#include <QApplication>
-
 #include "ui/ApplicationSetup.h"
+#include "ui/ReportingApplication.h"
 #include "ui/Unit1.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+  vorlent::ReportingApplication application(argc, argv);
   vorlent::setUpApplication();
 
   vorlent::TForm1 mainWindow;
   mainWindow.showMaximized();
-  return QApplication::exec();
+  return vorlent::ReportingApplication::exec();
 }

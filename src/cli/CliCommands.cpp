@@ -7,6 +7,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Failure.h"
 #include "platform/ProgramFolder.h"
+#include "platform/UserConfigFolder.h"
 #include "settings/ConfigFile.h"
 
 namespace vorlent {
@@ -39,8 +40,11 @@ void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,
                CurrentFolder& currentFolder, LauncherState& state) {
   const auto atomicFiles = makeAtomicFiles();
   MediaPanelState panel;
-  ConfigFile config(configFile ? *configFile : configFilePathIn(programFolder()),
-                    {files, currentFolder, *atomicFiles, nativePathStyle()});
+  // Found by the program's own rule: beside it, or in the user's folder where it cannot be kept.
+  const SettingsLocation location =
+      configFile ? SettingsLocation{*configFile, *configFile, false}
+                 : configFileLocation(programFolder(), files, &userConfigFolder);
+  ConfigFile config(location, {files, currentFolder, *atomicFiles, nativePathStyle()});
   config.LoadConfig(state, panel);
 }
 
@@ -56,7 +60,7 @@ CliResult runEmulatorCommand(std::string_view command, std::string_view emulator
   try {
     loadSetup(configFile, *files, *currentFolder, state);
     return {composed(command, emulator == "fmsx", state, *files, *currentFolder) + "\n", {}, 0};
-  } catch (const Failure& failure) {
+  } catch (const std::exception& failure) {
     return {{}, errorReportText(failure.what()) + "\n", kCliLoadFailed};
   }
 }

@@ -14,6 +14,14 @@ class ReadOnlyFileSystem final : public FileSystem {
   bool folderExists(std::string_view path) const override { return real_.folderExists(path); }
   void writeFile(std::string_view, std::string_view) override {}
   std::string readFile(std::string_view path) const override { return real_.readFile(path); }
+  FileKind kindOf(std::string_view path) const override { return real_.kindOf(path); }
+  std::string readRegularFile(std::string_view path, std::size_t limit) const override {
+    return real_.readRegularFile(path, limit);
+  }
+  bool canRewrite(std::string_view path) const override { return real_.canRewrite(path); }
+  bool folderTakesNewFiles(std::string_view folder) const override {
+    return real_.folderTakesNewFiles(folder);
+  }
 
  private:
   const FileSystem& real_;

@@ -49,7 +49,7 @@ CliResult runEmulatorStart(std::string_view emulator,
     const bool started = runEmulator(emulator == "fmsx" ? EmulatorKind::Fmsx : EmulatorKind::Brmsx,
                                      state, environment);
     result.status = started ? 0 : kCliLoadFailed;
-  } catch (const Failure& failure) {
+  } catch (const std::exception& failure) {
     feedback.reportError(failure.what());
     result.status = kCliLoadFailed;
   }

@@ -2,6 +2,7 @@
 
 #include "launch/BrmsxCommand.h"
 #include "launch/FmsxCommand.h"
+#include "launch/StartProblemText.h"
 
 namespace vorlent {
 
@@ -18,7 +19,7 @@ StartCommand startShowingFailure(std::string_view program, const StartEnvironmen
     started = result.started;
     if (!result.started) {
       environment.feedback.showMessageBox(MessageKind::Information,
-                                          startFailureText(quoted(program), result.errorCode));
+                                          startFailureText(quoted(program), result));
     }
   };
 }
@@ -29,7 +30,31 @@ std::string startFailureText(std::string_view program, int errorCode) {
   return std::string(program) + " can not be carried out. (" + std::to_string(errorCode) + ")";
 }
 
+std::string startFailureText(std::string_view program, const StartResult& result) {
+  const std::string explanation = startProblemExplanation(result);
+  const std::string first = startFailureText(program, result.errorCode);
+  return explanation.empty() ? first : first + "\n" + explanation;
+}
+
+namespace {
+
+// An emulator that was never located has no line to start: its first word would be an option.
+bool refusedWithoutPath(std::string_view exePath, std::string_view program,
+                        const StartEnvironment& environment) {
+  if (!exePath.empty()) {
+    return false;
+  }
+  environment.feedback.showMessageBox(MessageKind::Information,
+                                      startFailureText(quoted(program), kMissingProgramCode));
+  return true;
+}
+
+}  // namespace
+
 bool runFmsx(const LauncherState& state, const StartEnvironment& environment) {
+  if (refusedWithoutPath(state.fmsxExePath, kFmsxExecutableName, environment)) {
+    return false;
+  }
   bool started = false;
   buildFmsxCommand(state, environment.launch,
                    startShowingFailure(kFmsxExecutableName, environment, started));
@@ -37,6 +62,9 @@ bool runFmsx(const LauncherState& state, const StartEnvironment& environment) {
 }
 
 bool runBrmsx(const LauncherState& state, const StartEnvironment& environment) {
+  if (refusedWithoutPath(state.brmsxExePath, kBrmsxExecutableName, environment)) {
+    return false;
+  }
   bool started = false;
   buildBrmsxCommand(state, environment.launch,
                     startShowingFailure(kBrmsxExecutableName, environment, started));
@@ -66,8 +94,7 @@ bool runListedProgram(const FileList& list, ProcessStarter& processes, Feedback&
   const FileListEntry* entry = list.focused() != nullptr ? list.focused() : list.firstSelected();
   const StartResult result = processes.startProgram(entry->fullPath);
   if (!result.started) {
-    feedback.showMessageBox(MessageKind::Information,
-                            startFailureText(entry->fullPath, result.errorCode));
+    feedback.showMessageBox(MessageKind::Information, startFailureText(entry->fullPath, result));
   }
   return result.started;
 }

@@ -22,12 +22,21 @@ struct StartEnvironment {
   Feedback& feedback;
 };
 
+// The code shown for an emulator that was never located: the system's code for a missing file
+// (ENOENT on POSIX and ERROR_FILE_NOT_FOUND on Windows alike).
+inline constexpr int kMissingProgramCode = 2;
+
 // The text of the information box for a failed start: the program as the user knows it (the
 // emulator's name in double quotes, or a listed program's full path) and the system's code.
 std::string startFailureText(std::string_view program, int errorCode);
 
+// The same line, then, where the code alone does not say it, a second line with what is wrong
+// and what to do.
+std::string startFailureText(std::string_view program, const StartResult& result);
+
 // Start the emulator with its composed command line while its folder is current. A failure is
-// shown before the listed folder is made current again. Return whether it started; a failure
+// shown before the listed folder is made current again. An emulator without a path starts
+// nothing and is shown as a missing file. Return whether it started; a failure
 // to write fMSX's response file is thrown as Failure and starts nothing.
 bool runFmsx(const LauncherState& state, const StartEnvironment& environment);
 bool runBrmsx(const LauncherState& state, const StartEnvironment& environment);

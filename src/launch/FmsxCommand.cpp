@@ -10,12 +10,13 @@ namespace vorlent {
 
 namespace {
 
-std::string numbered(std::string_view option, int value) {
+std::string numbered(std::string_view option, long long value) {
   return std::string(option) + std::to_string(value) + " ";
 }
 
-// The option whose value writes nothing at `silent` and "<option><value> " otherwise.
-std::string unlessAt(int value, int silent, std::string_view option, int written) {
+// The option whose value writes nothing at `silent` and "<option><written> " otherwise; the
+// written number is wide enough for any stored value plus one.
+std::string unlessAt(int value, int silent, std::string_view option, long long written) {
   return value == silent ? std::string() : numbered(option, written);
 }
 
@@ -60,12 +61,12 @@ std::string fmsxOptionText(const FmsxOptions& o) {
   if (o.sprite != 0) text += "-sprite 1 ";
   if (o.modeswitch != 0) text += "-modeswitch 1 ";
   text += chipsetToken(o.chipset);
-  text += unlessAt(o.uperiod, 1, "-uperiod ", o.uperiod + 1);
+  text += unlessAt(o.uperiod, 1, "-uperiod ", static_cast<long long>(o.uperiod) + 1);
   text += unlessAt(o.sound, 6, "-sound ", o.sound);
   text += unlessAt(o.vol, 10, "-volume ", o.vol);
   text += unlessAt(o.scc, 1, "-scc ", o.scc);
   text += unlessAt(o.fmpac, 0, "-fmpac ", o.fmpac);
-  text += unlessAt(o.sq, 2, "-soundquality ", o.sq + 1);
+  text += unlessAt(o.sq, 2, "-soundquality ", static_cast<long long>(o.sq) + 1);
   text += unlessAt(o.stereo, 0, "-stereo ", o.stereo);
   text += unlessAt(o.reveb, 7, "-reverb ", o.reveb);
   text += unlessAt(o.chorus, 0, "-chorus ", o.chorus);

@@ -26,29 +26,44 @@ DosMountPlan planDosMounts(std::string_view programHostPath,
                            const std::vector<std::string>& arguments,
                            const HostFileOf& hostFileOf) {
   DosMountPlan plan;
+  const auto refuse = [&plan](std::string_view word) {
+    if (!plan.run.refusedWord) {
+      plan.run.refusedWord = std::string(word);
+    }
+  };
   plan.mounts.push_back({'C', folderPart(programHostPath, PathStyle::Windows)});
   plan.run.program = fileNamePart(programHostPath, PathStyle::Windows);
+  if (dosShellReadsProgramName(plan.run.program)) {
+    refuse(plan.run.program);
+  }
+  if (dosShellReadsAnyOf(plan.mounts.front().hostFolder)) {
+    refuse(plan.mounts.front().hostFolder);
+  }
   for (const std::string& argument : arguments) {
     const std::optional<std::string> hostPath = hostFileOf(argument);
-    if (!hostPath) {
+    const std::string folder = hostPath ? folderPart(*hostPath, PathStyle::Windows) : "";
+    const std::string name = hostPath ? fileNamePart(*hostPath, PathStyle::Windows) : "";
+    if (!hostPath || dosShellReadsAnyOf(folder) || dosShellReadsAnyOf(name)) {
+      if (!passesAsItStands(argument)) {
+        refuse(argument);
+      }
       plan.run.arguments.push_back(argument);
       continue;
     }
-    const std::string folder = folderPart(*hostPath, PathStyle::Windows);
     auto mount =
         std::find_if(plan.mounts.begin() + 1, plan.mounts.end(),
                      [&](const DosMount& existing) { return existing.hostFolder == folder; });
     if (mount == plan.mounts.end()) {
       const char drive = static_cast<char>(kFirstArgumentDrive + plan.mounts.size() - 1);
       if (drive > kLastDrive) {
+        refuse(argument);
         plan.run.arguments.push_back(argument);
         continue;
       }
       plan.mounts.push_back({drive, folder});
       mount = plan.mounts.end() - 1;
     }
-    plan.run.arguments.push_back(std::string(1, mount->drive) + ":\\" +
-                                 fileNamePart(*hostPath, PathStyle::Windows));
+    plan.run.arguments.push_back(std::string(1, mount->drive) + ":\\" + name);
   }
   return plan;
 }
@@ -73,7 +88,7 @@ std::string quotedWindowsArgument(std::string_view text) {
 
 std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath,
                                              const DosMountPlan& plan) {
-  if (plan.run.commandTail().size() > kDosCommandTailLimit) {
+  if (plan.run.refusedWord || plan.run.commandTail().size() > kDosCommandTailLimit) {
     return std::nullopt;
   }
   std::string commandLine = quotedWindowsArgument(dosBoxPath);

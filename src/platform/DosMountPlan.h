@@ -27,7 +27,9 @@ struct DosMountPlan {
   DosStartPlan run;
 };
 
-// Arguments beyond the last free drive letter stay as they are.
+// An argument that names no host file, or one beyond the last free drive letter, stays as it
+// is; where it cannot pass as it stands, or where a folder or a name would bring something
+// DOSBox's shell reads into the line, the plan holds the refused word.
 DosMountPlan planDosMounts(std::string_view programHostPath,
                            const std::vector<std::string>& arguments, const HostFileOf& hostFileOf);
 
@@ -36,8 +38,8 @@ DosMountPlan planDosMounts(std::string_view programHostPath,
 std::string quotedWindowsArgument(std::string_view text);
 
 // The command line that starts DOSBox, mounts the plan's drives, runs the program on C: and
-// closes DOSBox when it ends; nothing when the command tail is longer than MS-DOS hands a
-// program.
+// closes DOSBox when it ends; nothing when the plan refuses a word or the command tail is longer
+// than MS-DOS hands a program.
 std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath, const DosMountPlan& plan);
 
 }  // namespace vorlent

@@ -36,6 +36,30 @@ std::string stagingPath(std::string_view dosName) {
 
 }  // namespace
 
+bool dosShellReadsAnyOf(std::string_view text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F ||
+        std::string_view("<>|\"%'").find(c) != std::string_view::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool passesAsItStands(std::string_view argument) {
+  return !dosShellReadsAnyOf(argument) && argument.find_first_of("/\\") == std::string_view::npos;
+}
+
+bool dosShellReadsProgramName(std::string_view name) {
+  // The shell drops a leading "@" of a line.
+  return dosShellReadsAnyOf(name) || (!name.empty() && name.front() == '@');
+}
+
+bool isPlainDosProgramName(std::string_view name) {
+  return isDosShortName(name) && !dosShellReadsProgramName(name);
+}
+
 std::string DosStartPlan::commandTail() const {
   std::string tail;
   for (const std::string& argument : arguments) {
@@ -66,7 +90,7 @@ DosStartPlan planDosStart(std::string_view programHostPath,
                           const std::vector<std::string>& arguments, const HostFileOf& hostFileOf) {
   DosStartPlan plan;
   const std::string programName = fileNamePart(programHostPath, PathStyle::Posix);
-  if (isDosShortName(programName)) {
+  if (isPlainDosProgramName(programName)) {
     plan.program = programName;
   } else {
     const std::string dosName = stagedDosName("RUN", 0, programName);
@@ -77,6 +101,9 @@ DosStartPlan planDosStart(std::string_view programHostPath,
   for (const std::string& argument : arguments) {
     const std::optional<std::string> hostPath = hostFileOf(argument);
     if (!hostPath) {
+      if (!passesAsItStands(argument) && !plan.refusedWord) {
+        plan.refusedWord = argument;
+      }
       plan.arguments.push_back(argument);
       continue;
     }

@@ -30,11 +30,30 @@ struct DosStartPlan {
   std::string program;
   std::vector<std::string> arguments;
   std::vector<StagedFile> stagedFiles;
+  // The first word that cannot reach DOSBox's shell as it stands; the start is then refused.
+  std::optional<std::string> refusedWord;
 
   // The arguments as MS-DOS hands them to the program: each preceded by a blank.
   std::string commandTail() const;
   std::string shellLine() const { return program + commandTail(); }
 };
+
+// Whether DOSBox's shell would read something in the text rather than pass it on: its start-up
+// commands form a batch file, so a line end starts another command and "%" names a variable;
+// "<", ">" and "|" redirect and pipe, '"' turns that off and on, and DOSBox on Windows reads "'"
+// as '"'. Control bytes are dropped or end the line.
+bool dosShellReadsAnyOf(std::string_view text);
+
+// Whether an argument that names no host file may be passed as it stands: nothing the shell
+// reads, and no path delimiter, since a host path that names no regular file means nothing in
+// MS-DOS and is no option of the program's.
+bool passesAsItStands(std::string_view argument);
+
+// Whether the shell would read something in a program's name at the start of its line.
+bool dosShellReadsProgramName(std::string_view name);
+
+// Whether a program may be named by this file name on the shell line as it stands.
+bool isPlainDosProgramName(std::string_view name);
 
 // Whether the name is a valid MS-DOS 8.3 file name that needs no translation.
 bool isDosShortName(std::string_view name);
@@ -47,7 +66,8 @@ std::string stagedDosName(std::string_view stem, std::size_t number, std::string
 using HostFileOf = std::function<std::optional<std::string>(std::string_view argument)>;
 
 // Replaces each argument that names a host file by its path on the staging drive; the same
-// host file keeps one name. A program whose name is no 8.3 name is staged as well.
+// host file keeps one name. A program whose name is no plain 8.3 name is staged as well. Any
+// other argument that does not pass as it stands is the plan's refused word.
 DosStartPlan planDosStart(std::string_view programHostPath,
                           const std::vector<std::string>& arguments, const HostFileOf& hostFileOf);
 

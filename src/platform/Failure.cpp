@@ -32,4 +32,12 @@ std::string indexOutOfRangeText(long long index) {
   return "リストのインデックスが範囲を超えています (" + std::to_string(index) + ")";
 }
 
+std::string notARegularFileText(std::string_view path) {
+  return "'" + std::string(path) + "' は通常のファイルではありません";
+}
+
+std::string fileTooLargeText(std::string_view path, std::size_t limit) {
+  return "'" + std::string(path) + "' は大きすぎます (" + std::to_string(limit) + " バイトまで)";
+}
+
 }  // namespace vorlent

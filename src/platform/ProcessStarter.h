@@ -1,18 +1,62 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlent {
 
+// What stood in the way of a start where the code alone does not say it.
+enum class StartProblem {
+  None,
+  // No DOSBox to run an MS-DOS program in; `dosBoxNames` were looked for.
+  NoDosBox,
+  // The command tail, as MS-DOS would hand it over, is `commandTailLength` characters long.
+  CommandTailTooLong,
+  // `refusedWord` cannot reach DOSBox's shell as it stands.
+  RefusedDosWord,
+};
+
 // How a start ended: started, or not with the system's error code of the failure (errno on
-// POSIX, GetLastError on Windows).
+// POSIX, GetLastError on Windows) and, where the code alone does not say it, the problem.
 struct StartResult {
   bool started = false;
   int errorCode = 0;
+  StartProblem problem = StartProblem::None;
+  std::vector<std::string> dosBoxNames;
+  std::size_t commandTailLength = 0;
+  std::string refusedWord;
 
-  static StartResult success() { return {true, 0}; }
-  static StartResult failure(int code) { return {false, code}; }
+  static StartResult success() {
+    StartResult result;
+    result.started = true;
+    return result;
+  }
+  static StartResult failure(int code) {
+    StartResult result;
+    result.errorCode = code;
+    return result;
+  }
+  static StartResult noDosBox(int code, std::vector<std::string> names) {
+    StartResult result = failure(code);
+    result.problem = StartProblem::NoDosBox;
+    result.dosBoxNames = std::move(names);
+    return result;
+  }
+  static StartResult commandTailTooLong(int code, std::size_t length) {
+    StartResult result = failure(code);
+    result.problem = StartProblem::CommandTailTooLong;
+    result.commandTailLength = length;
+    return result;
+  }
+  static StartResult refusedDosWord(int code, std::string word) {
+    StartResult result = failure(code);
+    result.problem = StartProblem::RefusedDosWord;
+    result.refusedWord = std::move(word);
+    return result;
+  }
 };
 
 // Starts programs as independent processes that nobody waits for. The launcher's environment

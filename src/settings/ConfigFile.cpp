@@ -1,5 +1,6 @@
 #include "settings/ConfigFile.h"
 
+#include "platform/Failure.h"
 #include "platform/SystemText.h"
 #include "settings/ConfigLayout.h"
 #include "settings/ConfigText.h"
@@ -10,30 +11,54 @@ std::string configFilePathIn(std::string_view folderWithDelimiter) {
   return std::string(folderWithDelimiter) + std::string(kConfigFileName);
 }
 
-ConfigFile::ConfigFile(std::string path, ConfigEnvironment environment)
-    : path_(std::move(path)), environment_(environment) {}
+SettingsLocation configFileLocation(std::string_view programFolderWithDelimiter,
+                                    const FileSystem& files, const UserSettingsFolder& userFolder) {
+  return chooseSettingsLocation(configFilePathIn(programFolderWithDelimiter), kConfigFileName,
+                                files, userFolder);
+}
 
-std::string ConfigFile::backupPath() const { return path_ + std::string(kConfigBackupSuffix); }
+ConfigFile::ConfigFile(std::string path, ConfigEnvironment environment)
+    : ConfigFile(SettingsLocation{path, path, false}, environment) {}
+
+ConfigFile::ConfigFile(SettingsLocation location, ConfigEnvironment environment)
+    : location_(std::move(location)), environment_(environment) {}
+
+std::string ConfigFile::backupPath() const {
+  return location_.writePath + std::string(kConfigBackupSuffix);
+}
 
 void ConfigFile::LoadConfig(LauncherState& state, MediaPanelState& panel) {
-  if (!environment_.files.fileExists(path_)) {
+  const std::string& path = location_.readPath;
+  const FileKind kind = environment_.files.kindOf(path);
+  if (kind == FileKind::Missing || kind == FileKind::Folder) {
     return;
   }
-  // Set before reading, so that a file that cannot even be read is kept too.
-  backupBeforeSave_ = true;
+  // Set before reading, so that a file that cannot even be read is kept too; a file read only
+  // as the starting point of another is never replaced, so it needs no backup.
+  backupBeforeSave_ = path == location_.writePath;
   // The file holds the system code page's bytes.
-  const std::string text = fromSystemText(environment_.files.readFile(path_));
+  const std::string text =
+      fromSystemText(environment_.files.readRegularFile(path, kConfigFileSizeLimit));
   applyConfigText(text, state, panel,
                   {environment_.files, environment_.currentFolder, environment_.pathStyle});
   backupBeforeSave_ = false;
 }
 
 void ConfigFile::SaveConfig(const LauncherState& state) {
+  const std::string& path = location_.writePath;
   const std::string text = configFileText(state, environment_.currentFolder.get());
-  if (backupBeforeSave_ && environment_.files.fileExists(path_)) {
-    writeWhole(backupPath(), environment_.files.readFile(path_));
+  const FileKind kind = environment_.files.kindOf(path);
+  if (kind == FileKind::Other) {
+    throw Failure(notARegularFileText(path));
   }
-  writeWhole(path_, toSystemText(text));
+  if (backupBeforeSave_ && kind == FileKind::Regular) {
+    writeWhole(backupPath(), environment_.files.readRegularFile(path, kConfigFileSizeLimit));
+  }
+  if (location_.inPlace && kind == FileKind::Regular) {
+    environment_.files.writeFile(path, toSystemText(text));
+  } else {
+    writeWhole(path, toSystemText(text));
+  }
   backupBeforeSave_ = false;
 }
 

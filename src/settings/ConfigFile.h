@@ -9,6 +9,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
+#include "settings/SettingsLocation.h"
 
 namespace vorlent {
 
@@ -23,20 +24,34 @@ struct ConfigEnvironment {
 // programFolder() gives it.
 std::string configFilePathIn(std::string_view folderWithDelimiter);
 
+// Where the program whose folder is given keeps its configuration file (chooseSettingsLocation).
+SettingsLocation configFileLocation(std::string_view programFolderWithDelimiter,
+                                    const FileSystem& files, const UserSettingsFolder& userFolder);
+
+// The most a configuration file may hold: its 100 short lines are far less.
+inline constexpr std::size_t kConfigFileSizeLimit = std::size_t{4} << 20;
+
 // The configuration file "Vorlent.ini". Neither operation sends anything to the user on
-// success; a failure is thrown as Failure with the text of the general error report.
+// success; a failure is thrown as Failure with the text of the general error report. Only a
+// regular file is read or replaced: anything else of that name (a FIFO, a device, a link to
+// one) is refused as a failure and left as it is, and so is a file over the size limit.
 class ConfigFile {
  public:
+  // Read and written at the one path, replaced whole on save.
   ConfigFile(std::string path, ConfigEnvironment environment);
+  ConfigFile(SettingsLocation location, ConfigEnvironment environment);
 
-  const std::string& path() const { return path_; }
+  // Where it is written.
+  const std::string& path() const { return location_.writePath; }
+  const SettingsLocation& location() const { return location_; }
 
   // Reads the file over the state, if it exists. A failing line stops the load with the
   // lines before it applied; the file is then kept as it was under the backup name before the
   // next save, which would otherwise replace the lines never read.
   void LoadConfig(LauncherState& state, MediaPanelState& panel);
 
-  // Replaces the file whole with the 100 lines, or leaves it as it was when the save fails.
+  // Replaces the file whole with the 100 lines, or leaves it as it was when the save fails; a
+  // file whose folder takes no new file is rewritten in place instead.
   void SaveConfig(const LauncherState& state);
 
   std::string backupPath() const;
@@ -47,7 +62,7 @@ class ConfigFile {
  private:
   void writeWhole(std::string_view target, std::string_view bytes);
 
-  std::string path_;
+  SettingsLocation location_;
   ConfigEnvironment environment_;
   bool backupBeforeSave_ = false;
 };

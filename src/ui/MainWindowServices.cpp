@@ -3,12 +3,14 @@
 #include "media/SoftwareDatabaseSource.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserHome.h"
+#include "platform/UserConfigFolder.h"
 
 namespace vorlent {
 
 MainWindowServices nativeMainWindowServices() {
   MainWindowServices services;
   services.programFolder = programFolder();
+  services.userSettingsFolder = &userConfigFolder;
   services.currentFolder = makeCurrentFolder();
   services.files = makeFileSystem();
   services.shortPaths = makeShortPaths();

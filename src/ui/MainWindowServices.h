@@ -20,6 +20,7 @@
 #include "platform/ShellFileOperation.h"
 #include "platform/ShortPaths.h"
 #include "platform/WavePlayer.h"
+#include "settings/SettingsLocation.h"
 
 namespace vorlent {
 
@@ -28,6 +29,9 @@ namespace vorlent {
 struct MainWindowServices {
   // The folder of Vorlent.ini, sound/ and the help file, ending in its delimiter.
   std::string programFolder;
+  // The user's own folder for Vorlent.ini where the program's folder cannot keep it; nothing
+  // keeps it beside the program in any case.
+  UserSettingsFolder userSettingsFolder;
   std::unique_ptr<CurrentFolder> currentFolder;
   std::unique_ptr<FileSystem> files;
   std::unique_ptr<ShortPaths> shortPaths;

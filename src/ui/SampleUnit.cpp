@@ -216,7 +216,7 @@ void TFormJ::BitBtn3Click() {
   try {
     const BusyScope busy(s_.busy);
     JoinFiles(sources_.paths(), destination, s_.readers, s_.writers);
-  } catch (const Failure& failure) {
+  } catch (const std::exception& failure) {
     s_.feedback.reportError(failure.what());
     return;
   }

@@ -45,7 +45,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
       services_(std::move(services)),
       softwareDatabase_(services_.softwareDatabases, *services_.files),
       pathStyle_(nativePathStyle()),
-      config_(configFilePathIn(services_.programFolder),
+      config_(configFileLocation(services_.programFolder, *services_.files,
+                                 services_.userSettingsFolder),
               {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_}),
       sounds_(toQt(services_.programFolder), services_.wavePlayer, services_.defaultSound) {
   if (!services_.prompts) {
@@ -361,7 +362,7 @@ bool TForm1::saveBeforeClosing() {
   try {
     config_.SaveConfig(state_);
     return true;
-  } catch (const Failure& failure) {
+  } catch (const std::exception& failure) {
     feedback_->reportError(failure.what());
   }
   // Without this question a folder that cannot be written would keep the program from ever

@@ -83,6 +83,35 @@ TEST_F(CliRunTest, AFailedStartPrintsTheMessageAndExitsOne) {
   EXPECT_EQ(outcome.err, "\"brmsx.exe\" can not be carried out. (2)\n");
 }
 
+// Nothing a saved setup names runs anything but the emulator: a FIFO whose name holds a DOSBox
+// redirection is refused before DOSBox, and without an emulator's path no program named like
+// its first option runs from the listed folder.
+TEST_F(CliRunTest, ASetupOfHostileNamesStartsNothing) {
+  const std::string record = folder.at("record");
+  const std::string option = folder.write("-res", "#!/bin/sh\necho ran > '" + record + "'\n");
+  ::chmod(option.c_str(), 0755);
+  const std::string dosProgram = folder.write("emu/brmsx.exe", "MZ" + std::string(62, '\0'));
+  const std::string fifo = folder.at("roms/g>PWNED.TXT");
+  std::filesystem::create_directories(folder.path() / "roms");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const struct {
+    std::string exe;
+    std::string rom;
+    std::string firstLine;
+  } cases[] = {
+      {dosProgram, fifo, "\"brmsx.exe\" can not be carried out. (22)"},
+      {"", "", "\"brmsx.exe\" can not be carried out. (2)"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = run({"run", "brmsx", "--config", config(c.exe, c.rom)});
+    EXPECT_EQ(outcome.status, 1) << c.firstLine;
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), c.firstLine);
+  }
+  EXPECT_FALSE(std::filesystem::exists(record));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "emu" / "PWNED.TXT"));
+  EXPECT_EQ(folder.read("emu/brmsx.exe"), "MZ" + std::string(62, '\0'));
+}
+
 TEST_F(CliRunTest, WrongArgumentsPrintTheUsage) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"run"}, {"run", "palamsx"}, {"run", "brmsx", "fmsx"}, {"run", "brmsx", "--config"}}) {

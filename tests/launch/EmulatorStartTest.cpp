@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +12,7 @@
 #include "platform/StartTestSupport.h"
 #include "support/RecordingFeedback.h"
 #include "support/TempFolder.h"
+#include "support/Watchdog.h"
 
 namespace vorlent {
 namespace {
@@ -193,6 +195,65 @@ TEST_F(EmulatorStartTest, AFailedStartIsShownFromTheEmulatorsFolderWhichIsLeftAf
   }
 }
 
+// An emulator that was never located starts nothing, however its line would begin: the box
+// names it as for a missing file, and no program named like an option runs from the listed
+// folder or the search path.
+TEST_F(EmulatorStartTest, AnEmulatorWithoutAPathStartsNothing) {
+  for (const char* option : {"-res", "-RES", "-rom", "-msx1", "-diska", "@Vorlent.cfg", "-tape"}) {
+    fakeEmulator("listed", option, "option-record");
+  }
+  const std::string tape = root.write("media/T.CAS");
+  const std::string rom = root.write("media/A.ROM");
+  struct Case {
+    EmulatorKind emulator;
+    const char* message;
+  };
+  const Case cases[] = {
+      {EmulatorKind::Brmsx, "\"brmsx.exe\" can not be carried out. (2)"},
+      {EmulatorKind::Fmsx, "\"fmsx-dos.exe\" can not be carried out. (2)"},
+  };
+  for (const Case& c : cases) {
+    for (const int model : {0, 1, 2}) {
+      RecordingFeedback shown;
+      LauncherState state;
+      state.fmsxModel = model;
+      state.brmsxModel = model;
+      state.slot1Path = rom;
+      state.slot1Mapper = 7;
+      state.tapePath = tape;
+      state.fmsxOptions.sound = 3;
+      const StartEnvironment unlocated{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},
+                                       starter, shown};
+      EXPECT_FALSE(runEmulator(c.emulator, state, unlocated)) << c.message;
+      EXPECT_EQ(shown.events, std::vector<std::string>{"box 情報: " + std::string(c.message)});
+      EXPECT_EQ(currentFolder->get(), listed);
+    }
+  }
+  EXPECT_TRUE(starter.log.empty());
+  EXPECT_FALSE(fs::exists(root.path() / "option-record"));
+}
+
+// A FIFO in the response file's place is no file to write: the run fails at once instead of
+// waiting for a reader, and starts nothing.
+TEST_F(EmulatorStartTest, AResponseFileThatIsAFifoNeverBlocksTheRun) {
+  const std::string emulator = fakeEmulator("emu", "fmsx-dos.exe", "record");
+  ASSERT_EQ(::mkfifo(root.at("emu/Vorlent.cfg").c_str(), 0600), 0);
+  LauncherState state;
+  state.fmsxExePath = emulator;
+  state.fmsxOptions.sound = 3;
+  std::string failure;
+  testing::withinWatchdog([&] {
+    try {
+      runFmsx(state, environment());
+    } catch (const Failure& thrown) {
+      failure = thrown.what();
+    }
+  });
+  EXPECT_EQ(failure, "I/O エラー (6)");
+  EXPECT_TRUE(starter.log.empty());
+  EXPECT_EQ(currentFolder->get(), listed);
+}
+
 TEST_F(EmulatorStartTest, AResponseFileThatCannotBeWrittenStartsNothingAndRestoresTheFolder) {
   const std::string emulator = fakeEmulator("emu", "fmsx-dos.exe", "record");
   // A write to this response file meets a full disk.
@@ -253,6 +314,9 @@ TEST_F(EmulatorStartTest, AListedProgramNeedsExactlyOneSelectedEntry) {
 TEST_F(EmulatorStartTest, AListedProgramThatCannotStartIsShownByItsFullPath) {
   const std::string missing = root.at("Program Files/gone.exe");
   const std::string plain = root.write("Program Files/plain.exe", "#!/bin/sh\n");
+  // Looking into a FIFO for the kind of program it is never waits for a writer.
+  const std::string fifo = root.at("Program Files/fifo.exe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0700), 0);
   struct Case {
     std::string path;
     std::string message;
@@ -260,13 +324,16 @@ TEST_F(EmulatorStartTest, AListedProgramThatCannotStartIsShownByItsFullPath) {
   const Case cases[] = {
       {missing, missing + " can not be carried out. (2)"},
       {plain, plain + " can not be carried out. (13)"},
+      {fifo, fifo + " can not be carried out. (13)"},
   };
   for (const Case& c : cases) {
     RecordingFeedback shown;
     FileList list = listOf({root.at("other.exe"), c.path});
     list.setSelected(1, true);
     list.setFocused(1);
-    EXPECT_FALSE(runListedProgram(list, starter, shown));
+    bool started = true;
+    testing::withinWatchdog([&] { started = runListedProgram(list, starter, shown); });
+    EXPECT_FALSE(started);
     EXPECT_EQ(shown.events, std::vector<std::string>{"box 情報: " + c.message});
     EXPECT_EQ(currentFolder->get(), listed);
   }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,8 @@ class DosBoxStartTest : public ::testing::Test {
     ASSERT_TRUE(onPath("nasm")) << "the DOSBox tests need nasm (scripts/install-deps.sh)";
     fs::create_directories(root.path() / "home");
     fs::create_directories(root.path() / "listed");
-    const fs::path source = fs::path(__FILE__).parent_path() / "DosProbe.asm";
+    // Not __FILE__: a compiler cache may make that relative to a folder other than ctest's.
+    const fs::path source = fs::path(VORLENT_TESTS_SOURCE_DIR) / "platform" / "DosProbe.asm";
     emulator = root.path() / "Emulator Folder With Blanks" / "brmsx.exe";
     fs::create_directories(emulator.parent_path());
     const std::string assemble =
@@ -170,9 +173,15 @@ TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {
     const char* reason;
   };
   const Case cases[] = {
-      {"tail of 127 or more", tooLong, std::nullopt, "\"brmsx.exe\" can not be carried out. (7)",
+      {"tail of 127 or more", tooLong, std::nullopt,
+       "\"brmsx.exe\" can not be carried out. (7)\n"
+       "MS-DOS に渡すコマンドラインが 135 文字になります。MS-DOS がプログラムに渡せるのは 126 "
+       "文字までです。オプションかメディアを減らしてください。",
        "more than the 126"},
-      {"no DOSBox on PATH", plain, emptyBin.string(), "\"brmsx.exe\" can not be carried out. (2)",
+      {"no DOSBox on PATH", plain, emptyBin.string(),
+       "\"brmsx.exe\" can not be carried out. (2)\n"
+       "MS-DOS のプログラムは DOSBox の中で動きますが、検索パス (PATH) に dosbox、dosbox-x、"
+       "dosbox-staging のどれも見つかりません。DOSBox をインストールしてください。",
        "none of dosbox, dosbox-x or dosbox-staging is on PATH"},
   };
   for (const Case& c : cases) {
@@ -190,6 +199,70 @@ TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {
     EXPECT_FALSE(fs::exists(root.path() / "home" / "vorlent-dosbox") &&
                  stagingsLeft(root.path() / "home" / "vorlent-dosbox"));
   }
+}
+
+// Nothing a path or a name holds reaches DOSBox's shell as a redirection, a pipe, a quote, a
+// batch variable or a line end, and a path that names no regular file is never handed over as it
+// stands: the start is refused with the box, and nothing on disk changes.
+TEST_F(DosBoxStartTest, ArgumentsDosBoxsShellWouldReadAreRefused) {
+  ASSERT_TRUE(onPath("dosbox")) << "the DOSBox tests need dosbox (scripts/install-deps.sh)";
+  fs::create_directories(root.path() / "roms");
+  ASSERT_EQ(::mkfifo(root.at("roms/g>PWNED.TXT").c_str(), 0600), 0);
+  const std::string hostileRom = root.write("roms/h|x.rom", "ROMDATA!");
+  const std::string quoteRom = root.write("roms/q\"x.rom", "ROMDATA!");
+  fs::create_symlink("/dev/zero", root.path() / "roms" / "zero.rom");
+  struct Case {
+    std::string slot1;
+    std::string refused;
+  };
+  const Case cases[] = {
+      {root.at("roms/x>BRMSX.EXE"), root.at("roms/x>BRMSX.EXE")},  // a ROM deleted since
+      {root.at("roms/g>PWNED.TXT"), root.at("roms/g>PWNED.TXT")},  // a FIFO
+      {root.at("roms/zero.rom"), root.at("roms/zero.rom")},        // a device
+      {root.at("roms"), root.at("roms")},                          // a folder
+      {"A<B", "A<B"},
+      {"%PATH%", "%PATH%"},
+      {"a\"b>c", "a\"b>c"},
+      {"x\ry", "x\ry"},
+      {"x\ny", "x\ny"},
+  };
+  const std::string emulatorBytes = testing::fileText(emulator);
+  for (const Case& c : cases) {
+    LauncherState state;
+    state.brmsxExePath = emulator.string();
+    state.slot1Path = c.slot1;
+    state.slot1Mapper = 7;
+    testing::RecordingFeedback feedback;
+    EXPECT_FALSE(runBrmsx(state, environment(feedback))) << c.slot1;
+    EXPECT_EQ(feedback.events,
+              std::vector<std::string>{
+                  "box 情報: \"brmsx.exe\" can not be carried out. (22)\n「" + c.refused +
+                  "」は DOSBox に渡せません。存在するファイルを指していないか、DOSBox が読み替える"
+                  "文字 (< > | \" % や改行) "
+                  "を含んでいます。ファイルを入れ直すか、名前を変えてください。"})
+        << c.slot1;
+    EXPECT_EQ(currentFolder->get(), root.at("listed"));
+  }
+  // A hostile name of an existing file is staged under a DOS name of its own and so reaches the
+  // program harmlessly.
+  LauncherState staged;
+  staged.brmsxExePath = emulator.string();
+  staged.slot1Path = hostileRom;
+  staged.slot1Mapper = 7;
+  staged.slot2Path = quoteRom;
+  staged.slot2Mapper = 7;
+  testing::RecordingFeedback feedback;
+  EXPECT_TRUE(runBrmsx(staged, environment(feedback)));
+  const fs::path output = emulator.parent_path() / "OUT.TXT";
+  ASSERT_TRUE(testing::waitUntil([&] { return testing::fileText(output).ends_with("END"); }));
+  EXPECT_EQ(testing::fileText(output),
+            " -res 0 -roma 0 D:\\M1.ROM -romb 0 D:\\M2.ROM\r\nC:\\\r\nROMDATA!\r\nEND");
+  EXPECT_EQ(testing::fileText(emulator), emulatorBytes);
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(emulator.parent_path())) {
+    names.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"brmsx.exe", "OUT.TXT"}));
 }
 
 }  // namespace

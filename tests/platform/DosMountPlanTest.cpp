@@ -40,7 +40,7 @@ TEST(DosMountPlanTest, MountsTheProgramFolderAndEachFolderOfAnArgumentFile) {
        {"C:\\EMU\\A.ROM"},
        {{'C', "C:\\EMU"}, {'D', "C:\\EMU"}},
        "BRMSX.EXE D:\\A.ROM"},
-      {"a missing file stays as it is",
+      {"a missing file stays as it is, and the plan refuses it",
        "C:\\EMU\\BRMSX.EXE",
        {"C:\\GONE\\A.ROM"},
        {{'C', "C:\\EMU"}},
@@ -57,7 +57,34 @@ TEST(DosMountPlanTest, MountsTheProgramFolderAndEachFolderOfAnArgumentFile) {
   }
 }
 
-TEST(DosMountPlanTest, FilesBeyondDriveZStayAsTheyAre) {
+// The line runs in DOSBox's shell on Windows too, where "'" is read as a quote; a file or folder
+// whose name brings such a character into the line is refused, as is a path to no file.
+TEST(DosMountPlanTest, WordsDosBoxsShellWouldReadAreRefused) {
+  const struct {
+    std::string program;
+    std::vector<std::string> arguments;
+    std::optional<std::string> refused;
+  } cases[] = {
+      {"C:\\EMU\\BRMSX.EXE", {"-res", "0", "C:\\OK\\A.ROM", "a:"}, std::nullopt},
+      {"C:\\EMU\\BRMSX.EXE", {"C:\\GONE\\A.ROM"}, "C:\\GONE\\A.ROM"},
+      {"C:\\EMU\\BRMSX.EXE", {"C:\\O'NEIL\\A.ROM"}, "C:\\O'NEIL\\A.ROM"},
+      {"C:\\EMU\\BRMSX.EXE", {"C:\\OK\\100%.ROM"}, "C:\\OK\\100%.ROM"},
+      {"C:\\EMU\\BRMSX.EXE", {"%PATH%"}, "%PATH%"},
+      {"C:\\EMU\\BRMSX.EXE", {"x>y"}, "x>y"},
+      {"C:\\EMU\\IT'S.EXE", {}, "IT'S.EXE"},
+      {"C:\\EMU\\@X.EXE", {}, "@X.EXE"},
+      {"C:\\100%\\BRMSX.EXE", {}, "C:\\100%"},
+  };
+  const HostFileOf files = hostFiles({"C:\\OK\\A.ROM", "C:\\O'NEIL\\A.ROM", "C:\\OK\\100%.ROM"});
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.program + " " + (c.arguments.empty() ? "" : c.arguments.front()));
+    const DosMountPlan plan = planDosMounts(c.program, c.arguments, files);
+    EXPECT_EQ(plan.run.refusedWord, c.refused);
+    EXPECT_EQ(dosBoxCommandLine("D.EXE", plan).has_value(), !c.refused);
+  }
+}
+
+TEST(DosMountPlanTest, FilesBeyondDriveZAreRefused) {
   std::set<std::string> existing;
   std::vector<std::string> arguments;
   for (int i = 0; i < 24; ++i) {
@@ -68,6 +95,7 @@ TEST(DosMountPlanTest, FilesBeyondDriveZStayAsTheyAre) {
   ASSERT_EQ(plan.mounts.size(), 24u);
   EXPECT_EQ(plan.mounts.back(), (DosMount{'Z', "C:\\F22"}));
   EXPECT_EQ(plan.run.arguments[22], "Z:\\A.DSK");
+  EXPECT_EQ(plan.run.refusedWord, arguments[23]);
   EXPECT_EQ(plan.run.arguments[23], "C:\\F23\\A.DSK");
 }
 

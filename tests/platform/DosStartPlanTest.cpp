@@ -128,6 +128,49 @@ TEST(DosStartPlanTest, AProgramWithoutAShortNameIsStagedToo) {
   EXPECT_EQ(plan.commandTail(), R"( D:\M1)");
 }
 
+// DOSBox runs the line as a batch line: nothing in a word that is passed as it stands may be read
+// by its shell, and a host path that is no regular file is never passed; a program with such a
+// name is staged under a plain one.
+TEST(DosStartPlanTest, WordsDosBoxsShellWouldReadAreRefusedOrStaged) {
+  const HostFileOf hostFileOf = [](std::string_view argument) -> std::optional<std::string> {
+    if (argument.starts_with("/real/")) {
+      return std::string(argument);
+    }
+    return std::nullopt;
+  };
+  const struct {
+    std::string program;
+    std::vector<std::string> arguments;
+    std::optional<std::string> refused;
+    std::string shellLine;
+  } cases[] = {
+      {"/e/BRMSX.EXE",
+       {"-res", "0", "a:", "@Vorlent.cfg"},
+       std::nullopt,
+       "BRMSX.EXE -res 0 a: @Vorlent.cfg"},
+      {"/e/BRMSX.EXE", {"/real/x>BRMSX.EXE"}, std::nullopt, R"(BRMSX.EXE D:\M1.EXE)"},
+      {"/e/BRMSX.EXE", {"/gone/a.rom", "x<y"}, "/gone/a.rom", "BRMSX.EXE /gone/a.rom x<y"},
+      {"/e/BRMSX.EXE", {"-a", "x>y"}, "x>y", "BRMSX.EXE -a x>y"},
+      {"/e/BRMSX.EXE", {"a|b"}, "a|b", "BRMSX.EXE a|b"},
+      {"/e/BRMSX.EXE", {"a\"b"}, "a\"b", "BRMSX.EXE a\"b"},
+      {"/e/BRMSX.EXE", {"%PATH%"}, "%PATH%", "BRMSX.EXE %PATH%"},
+      {"/e/BRMSX.EXE", {"it's"}, "it's", "BRMSX.EXE it's"},
+      {"/e/BRMSX.EXE", {"a\nexit"}, "a\nexit", "BRMSX.EXE a\nexit"},
+      {"/e/BRMSX.EXE", {"a\rb"}, "a\rb", "BRMSX.EXE a\rb"},
+      {"/e/BRMSX.EXE", {std::string("a\x1a")}, std::string("a\x1a"), "BRMSX.EXE a\x1a"},
+      {"/e/BRMSX.EXE", {"C:\\GONE.ROM"}, "C:\\GONE.ROM", "BRMSX.EXE C:\\GONE.ROM"},
+      {"/e/@BRMSX.EXE", {}, std::nullopt, R"(D:\RUN0.EXE)"},
+      {"/e/IT'S.EXE", {}, std::nullopt, R"(D:\RUN0.EXE)"},
+      {"/e/A%B.EXE", {}, std::nullopt, R"(D:\RUN0.EXE)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.program + " " + (c.arguments.empty() ? "" : c.arguments.front()));
+    const DosStartPlan plan = planDosStart(c.program, c.arguments, hostFileOf);
+    EXPECT_EQ(plan.refusedWord, c.refused);
+    EXPECT_EQ(plan.shellLine(), c.shellLine);
+  }
+}
+
 TEST(DosStartPlanTest, TheCommandTailIsWhatMsDosHandsTheProgram) {
   const auto noFiles = [](std::string_view) { return std::optional<std::string>(); };
   EXPECT_EQ(planDosStart("/e/A.EXE", {}, noFiles).commandTail(), "");

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "platform/Failure.h"
 #include "settings/ConfigFile.h"
 #include "support/TempFolder.h"
+#include "support/Watchdog.h"
 
 namespace vorlent {
 namespace {
@@ -380,6 +383,71 @@ TEST_F(ConfigFileTest, ASaveThatFailsAnywhereLeavesTheOldFileWhole) {
     EXPECT_EQ(folder.read("Vorlent.ini"), "the old settings\r\n");
     EXPECT_EQ(filesInFolder(), std::vector<std::string>{"Vorlent.ini"});
   }
+}
+
+// Only a regular file is read or replaced: a FIFO, a device or a link to one is refused without
+// waiting and left as it is, and so is a file too large to be settings (a save then needs the
+// backup of the lines that were never read, which it cannot take).
+TEST_F(ConfigFileTest, OnlyARegularFileOfBoundedSizeIsReadOrReplaced) {
+  const std::string path = folder.at("Vorlent.ini");
+  const std::string notRegular = "'" + path + "' は通常のファイルではありません";
+  const std::string tooLarge = "'" + path + "' は大きすぎます (4194304 バイトまで)";
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    std::string loadFailure;
+    std::string saveFailure;
+  } cases[] = {
+      {"a FIFO", [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, notRegular, notRegular},
+      {"a link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", path); },
+       notRegular, notRegular},
+      {"a link to /dev/null", [&] { std::filesystem::create_symlink("/dev/null", path); },
+       notRegular, notRegular},
+      {"a file over the limit",
+       [&] { folder.write("Vorlent.ini", std::string(kConfigFileSizeLimit + 1, '1')); }, tooLarge,
+       tooLarge},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(path);
+    c.make();
+    const auto before = std::filesystem::symlink_status(path).type();
+    const std::string target = std::filesystem::is_symlink(path)
+                                   ? std::filesystem::read_symlink(path).string()
+                                   : std::string();
+    LauncherState loaded;
+    ConfigFile file = config();
+    std::string loadFailure;
+    std::string saveFailure;
+    testing::withinWatchdog([&] {
+      try {
+        file.LoadConfig(loaded, panel);
+      } catch (const Failure& failure) {
+        loadFailure = failure.what();
+      }
+      try {
+        file.SaveConfig(loaded);
+      } catch (const Failure& failure) {
+        saveFailure = failure.what();
+      }
+    });
+    EXPECT_EQ(loadFailure, c.loadFailure);
+    EXPECT_EQ(saveFailure, c.saveFailure);
+    EXPECT_EQ(loaded, LauncherState{});
+    EXPECT_EQ(std::filesystem::symlink_status(path).type(), before);
+    if (!target.empty()) {
+      EXPECT_EQ(std::filesystem::read_symlink(path).string(), target);
+    }
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"Vorlent.ini"});
+  }
+  // A file at the limit is settings like any other.
+  std::filesystem::remove(path);
+  std::vector<std::string> lines = initialLines("");
+  lines[99] = std::string(kConfigFileSizeLimit - joinLines(lines).size(), '0') + "1";
+  writeConfig(lines);
+  ASSERT_EQ(std::filesystem::file_size(path), kConfigFileSizeLimit);
+  EXPECT_EQ(load(), "");
+  EXPECT_EQ(state.brmsxOptions.advram, 1);
 }
 
 TEST_F(ConfigFileTest, TheFileLiesInTheGivenFolder) {

@@ -168,5 +168,23 @@ TEST_F(Win32DosBoxFallbackTest, OtherwiseTheFirstFailureStands) {
   EXPECT_FALSE(files->fileExists(record));
 }
 
+// A word that DOSBox's shell would read, or a path to no file, never reaches DOSBox: the start is
+// refused with ERROR_INVALID_NAME.
+TEST_F(Win32DosBoxFallbackTest, AWordDosBoxsShellWouldReadIsRefused) {
+  const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
+  const std::string gone = folder.at("gone\\A.DSK");
+  for (const std::string& commandLine :
+       {"GAME.COM -diska " + gone, std::string("GAME.COM %PATH%"), std::string("GAME.COM x>y")}) {
+    SCOPED_TRACE(commandLine);
+    calls.clear();
+    const StartResult result = starter(ERROR_BAD_EXE_FORMAT, dosBox)->startCommandLine(commandLine);
+    EXPECT_FALSE(result.started);
+    EXPECT_EQ(result.errorCode, ERROR_INVALID_NAME);
+    EXPECT_EQ(result.problem, StartProblem::RefusedDosWord);
+    EXPECT_EQ(calls.size(), 1u);
+  }
+  EXPECT_FALSE(files->fileExists(record));
+}
+
 }  // namespace
 }  // namespace vorlent

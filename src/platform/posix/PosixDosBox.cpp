@@ -28,8 +28,13 @@ namespace {
 constexpr std::string_view kStagingPrefix = "run-";
 constexpr const char* kLockName = "lock";
 
+const std::vector<std::string>& dosBoxNames() {
+  static const std::vector<std::string> names = {"dosbox", "dosbox-x", "dosbox-staging"};
+  return names;
+}
+
 std::optional<std::string> findDosBox() {
-  for (const char* name : {"dosbox", "dosbox-x", "dosbox-staging"}) {
+  for (const std::string& name : dosBoxNames()) {
     if (auto found = findOnSearchPath(name)) {
       return found;
     }
@@ -165,19 +170,23 @@ void DosBox::removeEndedStagings() {
   }
 }
 
-int DosBox::start(const std::string& programPath, const std::vector<std::string>& arguments) {
+StartResult DosBox::start(const std::string& programPath,
+                          const std::vector<std::string>& arguments) {
   removeEndedStagings();
   const std::optional<std::string> program = realPath(programPath);
   if (!program) {
-    return errno;
+    return StartResult::failure(errno);
   }
   const DosStartPlan plan = planDosStart(*program, arguments, hostFileOf);
+  if (plan.refusedWord) {
+    return StartResult::refusedDosWord(EINVAL, *plan.refusedWord);
+  }
   if (plan.commandTail().size() > kDosCommandTailLimit) {
     std::fprintf(stderr,
                  "vorlent: the command line for %s would be %zu characters in MS-DOS, more than "
                  "the %zu it hands a program\n",
                  program->c_str(), plan.commandTail().size(), kDosCommandTailLimit);
-    return E2BIG;
+    return StartResult::commandTailTooLong(E2BIG, plan.commandTail().size());
   }
   const std::optional<std::string> dosBox = findDosBox();
   if (!dosBox) {
@@ -185,30 +194,31 @@ int DosBox::start(const std::string& programPath, const std::vector<std::string>
                  "vorlent: %s is an MS-DOS program; starting it needs DOSBox, but none of "
                  "dosbox, dosbox-x or dosbox-staging is on PATH\n",
                  program->c_str());
-    return ENOENT;
+    return StartResult::noDosBox(ENOENT, dosBoxNames());
   }
   const std::optional<std::string> root = stagingRoot();
   if (!root) {
-    return EACCES;
+    return StartResult::failure(EACCES);
   }
   Staging staging(*root);
   if (staging.errorCode() != 0) {
-    return staging.errorCode();
+    return StartResult::failure(staging.errorCode());
   }
   if (!staging.link("C", folderPart(*program, PathStyle::Posix))) {
-    return staging.errorCode();
+    return StartResult::failure(staging.errorCode());
   }
   for (const StagedFile& file : plan.stagedFiles) {
     if (!staging.link("D/" + file.dosName, file.hostPath)) {
-      return staging.errorCode();
+      return StartResult::failure(staging.errorCode());
     }
   }
   const int errorCode =
       spawnDetached(*dosBox, dosBoxArguments(*dosBox, staging.folder(), plan), staging.lock());
-  if (errorCode == 0) {
-    staging.keep();
+  if (errorCode != 0) {
+    return StartResult::failure(errorCode);
   }
-  return errorCode;
+  staging.keep();
+  return StartResult::success();
 }
 
 }  // namespace vorlent

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProcessStarter.h"
+
 namespace vorlent {
 
 // Runs MS-DOS programs in DOSBox: the program's folder is drive C: and current, the host files
@@ -17,9 +19,11 @@ class DosBox {
   DosBox(const DosBox&) = delete;
   DosBox& operator=(const DosBox&) = delete;
 
-  // Returns 0 when DOSBox was started, otherwise the errno: ENOENT when no DOSBox is on PATH,
-  // E2BIG when the translated command tail is longer than MS-DOS hands a program.
-  int start(const std::string& programPath, const std::vector<std::string>& arguments);
+  // Starts DOSBox, or fails with the errno and the problem: ENOENT when no DOSBox is on PATH,
+  // E2BIG when the translated command tail is longer than MS-DOS hands a program, EINVAL when a
+  // word cannot reach DOSBox's shell as it stands (a path that names no regular file, or a word
+  // with a character that shell reads).
+  StartResult start(const std::string& programPath, const std::vector<std::string>& arguments);
 
   // Staging folders are locked by the DOSBox that uses them, so this finds the ended ones
   // also of earlier launcher sessions.

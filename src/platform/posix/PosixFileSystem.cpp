@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 
 #include "platform/Failure.h"
@@ -23,6 +24,20 @@ bool statMode(std::string_view path, mode_t& mode) {
   return true;
 }
 
+// Opened without blocking, a regular file is read and written as usual again; anything else
+// keeps the flag, so that a FIFO or a device never stalls the program. Whether it is regular.
+bool blockAgainIfRegular(int fd) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    return false;
+  }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) {
+    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  }
+  return true;
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
   bool fileExists(std::string_view path) const override {
@@ -37,10 +52,12 @@ class PosixFileSystem final : public FileSystem {
 
   void writeFile(std::string_view path, std::string_view bytes) override {
     const std::string text(path);
-    FileDescriptor file(::open(text.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    FileDescriptor file(
+        ::open(text.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666));
     if (file.get() < 0) {
       throw systemFailure(errno);
     }
+    blockAgainIfRegular(file.get());
     while (!bytes.empty()) {
       const ssize_t written = ::write(file.get(), bytes.data(), bytes.size());
       if (written < 0) {
@@ -54,6 +71,66 @@ class PosixFileSystem final : public FileSystem {
     if (file.close() != 0) {
       throw systemFailure(errno);
     }
+  }
+
+  FileKind kindOf(std::string_view path) const override {
+    mode_t mode = 0;
+    if (!statMode(path, mode)) {
+      return FileKind::Missing;
+    }
+    if (S_ISREG(mode)) {
+      return FileKind::Regular;
+    }
+    return S_ISDIR(mode) ? FileKind::Folder : FileKind::Other;
+  }
+
+  std::string readRegularFile(std::string_view path, std::size_t limit) const override {
+    const std::string text(path);
+    FileDescriptor file(::open(text.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0) {
+      throw systemFailure(errno);
+    }
+    if (!blockAgainIfRegular(file.get())) {
+      throw Failure(notARegularFileText(path));
+    }
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+      const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+      if (got < 0) {
+        if (errno == EINTR) {
+          continue;
+        }
+        throw systemFailure(errno);
+      }
+      if (got == 0) {
+        return content;
+      }
+      content.append(buffer, static_cast<std::size_t>(got));
+      if (content.size() > limit) {
+        throw Failure(fileTooLargeText(path, limit));
+      }
+    }
+  }
+
+  bool canRewrite(std::string_view path) const override {
+    const std::string text(path);
+    return kindOf(path) == FileKind::Regular && ::access(text.c_str(), W_OK) == 0;
+  }
+
+  bool folderTakesNewFiles(std::string_view folder) const override {
+    std::string probe = std::string(folder.empty() ? "." : folder);
+    if (probe.back() != '/') {
+      probe += '/';
+    }
+    probe += ".vorlent-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+      return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
   }
 
   std::string readFile(std::string_view path) const override {

@@ -10,7 +10,6 @@
 #include "platform/PathParts.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ProgramKind.h"
-#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixDetachedSpawn.h"
 #include "platform/posix/PosixDosBox.h"
 #include "platform/posix/PosixProgramLookup.h"
@@ -19,15 +18,21 @@ namespace vorlent {
 
 namespace {
 
-// Reads only a regular file: opening a FIFO for its header would wait for a writer forever.
+// Bytes of a regular file; nothing of anything else, which is opened without waiting for a
+// writer or a device and left at once.
 std::string readBytes(const std::string& path, std::size_t offset, std::size_t length) {
-  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  struct stat status {};
-  if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    return {};
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
     return {};
   }
   std::string bytes(length, '\0');
-  const ssize_t got = ::pread(fd.get(), bytes.data(), length, static_cast<off_t>(offset));
+  const ssize_t got = ::pread(fd, bytes.data(), length, static_cast<off_t>(offset));
+  ::close(fd);
   bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
   return bytes;
 }
@@ -72,8 +77,7 @@ class PosixProcessStarter final : public ProcessStarter {
         fileNamePart(path, PathStyle::Posix),
         [&](std::size_t offset, std::size_t length) { return readBytes(path, offset, length); });
     if (kind == ProgramKind::MsDos) {
-      return resultOf(
-          dosBox_.start(path, std::vector<std::string>(words.begin() + 1, words.end())));
+      return dosBox_.start(path, std::vector<std::string>(words.begin() + 1, words.end()));
     }
     return resultOf(spawnDetached(path, words));
   }

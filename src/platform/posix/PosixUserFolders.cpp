@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/DosStartPlan.h"
+
 namespace vorlent {
 
 namespace {
@@ -80,7 +82,9 @@ std::optional<std::string> aliasFolder() {
 
 std::optional<std::string> stagingRoot() {
   std::vector<std::string> candidates;
-  if (auto runtime = absoluteVariable("XDG_RUNTIME_DIR")) {
+  // DOSBox's shell reads the folder in its mount commands.
+  if (auto runtime = absoluteVariable("XDG_RUNTIME_DIR");
+      runtime && !dosShellReadsAnyOf(*runtime)) {
     candidates.push_back(*runtime + "/vorlent-dosbox");
   }
   candidates.push_back("/tmp/vorlent-dosbox-" + std::to_string(::getuid()));

@@ -101,10 +101,24 @@ std::optional<std::string> findDosBox() {
   return findDosBoxIn(environmentVariable("PATH"), roots);
 }
 
-std::optional<std::string> dosBoxCommandLineFor(std::string_view dosBox,
-                                                std::string_view programPath,
-                                                const std::vector<std::string>& arguments) {
-  return dosBoxCommandLine(dosBox, planDosMounts(programPath, arguments, hostFileOf));
+DosMountPlan dosMountPlanFor(std::string_view programPath,
+                             const std::vector<std::string>& arguments) {
+  DosMountPlan plan = planDosMounts(programPath, arguments, hostFileOf);
+  if (plan.run.refusedWord) {
+    return plan;
+  }
+  std::vector<std::string> words = {plan.run.program};
+  words.insert(words.end(), plan.run.arguments.begin(), plan.run.arguments.end());
+  for (const DosMount& mount : plan.mounts) {
+    words.push_back(mount.hostFolder);
+  }
+  for (const std::string& word : words) {
+    if (dosShellReadsAnyOf(ansi(word))) {
+      plan.run.refusedWord = word;
+      break;
+    }
+  }
+  return plan;
 }
 
 }  // namespace vorlent::win32

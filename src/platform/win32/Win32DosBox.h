@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/DosMountPlan.h"
+
 namespace vorlent::win32 {
 
 // DOSBox ("dosbox.exe" or "dosbox-x.exe") in the folders of `searchPath`, ";"-separated as PATH
@@ -16,11 +18,11 @@ std::optional<std::string> findDosBoxIn(std::string_view searchPath,
 // DOSBox on PATH, then in the program folders.
 std::optional<std::string> findDosBox();
 
-// The command line that runs the MS-DOS program with its arguments in DOSBox, the program's
-// folder as C: and the folders of the files the arguments name as further drives; nothing when
-// the arguments are too long for MS-DOS.
-std::optional<std::string> dosBoxCommandLineFor(std::string_view dosBox,
-                                                std::string_view programPath,
-                                                const std::vector<std::string>& arguments);
+// How the MS-DOS program runs with its arguments in DOSBox: the program's folder as C: and the
+// folders of the files the arguments name as further drives. The plan refuses a word that DOSBox's
+// shell would read, also where only the code page's bytes of the word hold such a character (the
+// second byte of a double-byte character may be "|").
+DosMountPlan dosMountPlanFor(std::string_view programPath,
+                             const std::vector<std::string>& arguments);
 
 }  // namespace vorlent::win32

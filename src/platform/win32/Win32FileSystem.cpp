@@ -48,6 +48,64 @@ class Win32FileSystem final : public FileSystem {
     }
   }
 
+  FileKind kindOf(std::string_view path) const override {
+    const DWORD attributes = attributesOf(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      return FileKind::Missing;
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return FileKind::Folder;
+    }
+    return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? FileKind::Other : FileKind::Regular;
+  }
+
+  std::string readRegularFile(std::string_view path, std::size_t limit) const override {
+    win32::Handle file(::CreateFileA(win32::ansi(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid()) {
+      throw lastFailure();
+    }
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+      throw Failure(notARegularFileText(path));
+    }
+    std::string content;
+    char buffer[65536];
+    for (;;) {
+      DWORD got = 0;
+      if (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) == 0) {
+        throw lastFailure();
+      }
+      if (got == 0) {
+        return content;
+      }
+      content.append(buffer, got);
+      if (content.size() > limit) {
+        throw Failure(fileTooLargeText(path, limit));
+      }
+    }
+  }
+
+  bool canRewrite(std::string_view path) const override {
+    if (kindOf(path) != FileKind::Regular) {
+      return false;
+    }
+    const win32::Handle file(::CreateFileA(win32::ansi(path).c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid();
+  }
+
+  bool folderTakesNewFiles(std::string_view folder) const override {
+    std::string probe(folder);
+    if (!probe.empty() && probe.back() != '\\' && probe.back() != '/') {
+      probe += '\\';
+    }
+    probe += ".vorlent-probe-" + std::to_string(::GetCurrentProcessId());
+    const win32::Handle file(::CreateFileA(win32::ansi(probe).c_str(), GENERIC_WRITE, 0, nullptr,
+                                           CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file.valid();
+  }
+
   std::string readFile(std::string_view path) const override {
     win32::Handle file(::CreateFileA(win32::ansi(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));

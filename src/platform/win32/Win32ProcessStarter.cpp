@@ -114,8 +114,11 @@ class Win32ProcessStarter final : public ProcessStarter {
     if (!dosBox) {
       return failure;
     }
-    const std::optional<std::string> commandLine =
-        dosBoxCommandLineFor(*dosBox, program, arguments);
+    const DosMountPlan plan = dosMountPlanFor(program, arguments);
+    if (plan.run.refusedWord) {
+      return StartResult::refusedDosWord(ERROR_INVALID_NAME, *plan.run.refusedWord);
+    }
+    const std::optional<std::string> commandLine = dosBoxCommandLine(*dosBox, plan);
     if (!commandLine) {
       return failure;
     }

@@ -13,6 +13,8 @@ MainWindowServices servicesIn(const QString& programFolder) {
   services.defaultSound = [] {};
   // Only a database the test writes beside the program, never the machine's own.
   services.softwareDatabases = {services.programFolder + "softwaredb.xml"};
+  // Vorlent.ini stays in the test's folder, never in the user's own.
+  services.userSettingsFolder = nullptr;
   return services;
 }
 

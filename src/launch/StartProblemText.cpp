@@ -1,0 +1,40 @@
+#include "launch/StartProblemText.h"
+
+#include "platform/DosStartPlan.h"
+
+namespace vorlent {
+
+namespace {
+
+std::string listed(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) {
+    text += (text.empty() ? "" : "、") + name;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string startProblemExplanation(const StartResult& result) {
+  switch (result.problem) {
+    case StartProblem::NoDosBox:
+      return "MS-DOS のプログラムは DOSBox の中で動きますが、検索パス (PATH) に " +
+             listed(result.dosBoxNames) +
+             " のどれも見つかりません。DOSBox をインストールしてください。";
+    case StartProblem::CommandTailTooLong:
+      return "MS-DOS に渡すコマンドラインが " + std::to_string(result.commandTailLength) +
+             " 文字になります。MS-DOS がプログラムに渡せるのは " +
+             std::to_string(kDosCommandTailLimit) +
+             " 文字までです。オプションかメディアを減らしてください。";
+    case StartProblem::RefusedDosWord:
+      return "「" + result.refusedWord +
+             "」は DOSBox に渡せません。存在するファイルを指していないか、DOSBox が読み替える文字 "
+             "(< > | \" % や改行) を含んでいます。ファイルを入れ直すか、名前を変えてください。";
+    case StartProblem::None:
+      break;
+  }
+  return {};
+}
+
+}  // namespace vorlent

@@ -1,0 +1,32 @@
+#include <windows.h>
+
+#include <string>
+
+#include "platform/UserConfigFolder.h"
+#include "platform/win32/CodePage.h"
+
+namespace vorlent {
+
+std::optional<std::string> userConfigFolder() {
+  const DWORD needed = ::GetEnvironmentVariableA("APPDATA", nullptr, 0);
+  if (needed == 0) {
+    return std::nullopt;
+  }
+  std::string roaming(needed, '\0');
+  roaming.resize(::GetEnvironmentVariableA("APPDATA", roaming.data(), needed));
+  if (roaming.empty()) {
+    return std::nullopt;
+  }
+  const std::string folder = roaming + "\\Vorlent";
+  if (::CreateDirectoryA(folder.c_str(), nullptr) == 0 &&
+      ::GetLastError() != ERROR_ALREADY_EXISTS) {
+    return std::nullopt;
+  }
+  const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    return std::nullopt;
+  }
+  return win32::fromAnsi(folder) + "\\";
+}
+
+}  // namespace vorlent

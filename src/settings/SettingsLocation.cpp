@@ -1,0 +1,31 @@
+#include "settings/SettingsLocation.h"
+
+namespace vorlent {
+
+namespace {
+
+std::string folderOf(std::string_view path, std::string_view fileName) {
+  return std::string(path.substr(0, path.size() - fileName.size()));
+}
+
+}  // namespace
+
+SettingsLocation chooseSettingsLocation(std::string_view besidePath, std::string_view fileName,
+                                        const FileSystem& files,
+                                        const UserSettingsFolder& userFolder) {
+  const std::string beside(besidePath);
+  if (files.folderTakesNewFiles(folderOf(besidePath, fileName))) {
+    return {beside, beside, false};
+  }
+  if (files.canRewrite(beside)) {
+    return {beside, beside, true};
+  }
+  const std::optional<std::string> folder = userFolder ? userFolder() : std::nullopt;
+  if (!folder) {
+    return {beside, beside, false};
+  }
+  const std::string own = *folder + std::string(fileName);
+  return {files.kindOf(own) == FileKind::Missing ? beside : own, own, false};
+}
+
+}  // namespace vorlent

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+
+namespace vorlent {
+
+// The program's application object: a failure that escapes the handling of any event, a
+// handler's own catch included, is shown as the general error report and the program goes on.
+// Nothing ends the program but the user.
+class ReportingApplication final : public QApplication {
+ public:
+  ReportingApplication(int& argc, char** argv);
+
+  bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace vorlent
