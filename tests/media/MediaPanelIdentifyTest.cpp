@@ -31,6 +31,10 @@ class ExistingFiles final : public FileSystem {
   bool folderExists(std::string_view) const override { return false; }
   void writeFile(std::string_view, std::string_view) override { ADD_FAILURE() << "written"; }
   std::string readFile(std::string_view) const override { return {}; }
+  FileKind kindOf(std::string_view) const override { return FileKind::Missing; }
+  std::string readRegularFile(std::string_view, std::size_t) const override { return {}; }
+  bool canRewrite(std::string_view) const override { return false; }
+  bool folderTakesNewFiles(std::string_view) const override { return false; }
 };
 
 // The images of the test database: one per kind of answer, named by their content.

@@ -54,6 +54,10 @@ class RealFiles final : public FileSystem {
   }
   void writeFile(std::string_view, std::string_view) override { ADD_FAILURE() << "written"; }
   std::string readFile(std::string_view) const override { return {}; }
+  FileKind kindOf(std::string_view) const override { return FileKind::Missing; }
+  std::string readRegularFile(std::string_view, std::size_t) const override { return {}; }
+  bool canRewrite(std::string_view) const override { return false; }
+  bool folderTakesNewFiles(std::string_view) const override { return false; }
 };
 
 TEST(SoftwareDatabaseTest, DigestsAreTheStandardSha1InLowerCaseHex) {
