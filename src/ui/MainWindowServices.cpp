@@ -2,8 +2,8 @@
 
 #include "media/SoftwareDatabaseSource.h"
 #include "platform/ProgramFolder.h"
-#include "platform/UserHome.h"
 #include "platform/UserConfigFolder.h"
+#include "platform/UserHome.h"
 
 namespace vorlent {
 

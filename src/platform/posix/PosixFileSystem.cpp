@@ -14,10 +14,42 @@ namespace vorlent {
 
 namespace {
 
+// A path longer than the system takes at once is followed folder by folder.
+bool statByParts(const std::string& path, struct stat& info) {
+  if (path.empty() || path.front() != '/') {
+    return false;
+  }
+  int folder = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  std::size_t start = 1;
+  bool found = false;
+  while (folder >= 0) {
+    const std::size_t end = path.find('/', start);
+    const std::string part = path.substr(start, end == std::string::npos ? end : end - start);
+    if (end == std::string::npos) {
+      found = part.empty() ? ::fstat(folder, &info) == 0
+                           : ::fstatat(folder, part.c_str(), &info, 0) == 0;
+      break;
+    }
+    if (!part.empty()) {
+      const int next = ::openat(folder, part.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      ::close(folder);
+      folder = next;
+    }
+    start = end + 1;
+  }
+  if (folder >= 0) {
+    ::close(folder);
+  }
+  return found;
+}
+
 bool statMode(std::string_view path, mode_t& mode) {
   struct stat info {};
   const std::string text(path);
-  if (text.empty() || ::stat(text.c_str(), &info) != 0) {
+  if (text.empty()) {
+    return false;
+  }
+  if (::stat(text.c_str(), &info) != 0 && (errno != ENAMETOOLONG || !statByParts(text, info))) {
     return false;
   }
   mode = info.st_mode;
