@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -34,6 +35,7 @@ namespace {
 
 // The last panel takes the rest of the bar, down to its own width.
 constexpr std::array<int, 3> kStatusPanelWidths = {150, 360, 50};
+constexpr int kStatusPanelFontPixels = 11;
 constexpr std::string_view kHelpFileName = "VORLENT.HLP";
 
 }  // namespace
@@ -196,22 +198,32 @@ void TForm1::buildStatusLine() {
 void TForm1::buildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("StatusBar1"));
-  bar->setSizeGripEnabled(true);
+  // As in a Windows status bar, the last panel runs to the window's right edge, and the panels
+  // stand two pixels apart: the bar's own grip and spacing would take what the mode text needs
+  // at the restored width.
+  bar->setSizeGripEnabled(false);
+  auto* panels = new QWidget(bar);
+  auto* row = new QHBoxLayout(panels);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(2);
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-    auto* panel = new QLabel(bar);
+    auto* panel = new QLabel(panels);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     panel->setTextFormat(Qt::PlainText);
+    // A status bar's face is a size below the window's.
+    panel->setFont(windowFont(kStatusPanelFontPixels));
     panel->setFrameShape(QFrame::StyledPanel);
     if (i + 1 < statusPanels_.size()) {
       panel->setFixedWidth(kStatusPanelWidths[i]);
-      bar->addWidget(panel);
+      row->addWidget(panel);
     } else {
       panel->setMinimumWidth(kStatusPanelWidths[i]);
       panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-      bar->addWidget(panel, 1);
+      row->addWidget(panel, 1);
     }
     statusPanels_[i] = panel;
   }
+  bar->addWidget(panels, 1);
 }
 
 void TForm1::connectCommands() {
