@@ -84,7 +84,7 @@ TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) 
       {{"identify", "--database", "db.xml", "missing.rom", "scc.rom", "pipe.rom"},
        "scc.rom\t" + hash("scc") + "\tSpace War\tKonami\t1986\tKonamiSCC\t9\t9\n",
        "vorlent-cli: cannot read missing.rom: ファイルが見つかりません\n"
-       "vorlent-cli: cannot read pipe.rom: ファイルへのアクセスが拒否されました\n",
+       "vorlent-cli: cannot read pipe.rom: 'pipe.rom' は通常のファイルではありません\n",
        1},
       {{"identify", "--database", "broken.xml", "scc.rom"},
        "",

@@ -39,20 +39,25 @@ std::uint64_t digestOf(int fd) {
   return hash;
 }
 
-void snapshotFolder(int folder, const std::string& prefix, TreeSnapshot& snapshot) {
+// The names in an open folder; the folder's descriptor stays open and usable.
+std::vector<std::string> namesIn(int folder) {
+  std::vector<std::string> names;
   const int listing = ::dup(folder);
   DIR* dir = ::fdopendir(listing);
   if (dir == nullptr) {
     ::close(listing);
-    return;
+    return names;
   }
-  std::vector<std::string> names;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
     if (name != "." && name != "..") names.push_back(name);
   }
   ::closedir(dir);
-  for (const std::string& name : names) {
+  return names;
+}
+
+void snapshotFolder(int folder, const std::string& prefix, TreeSnapshot& snapshot) {
+  for (const std::string& name : namesIn(folder)) {
     const std::string path = prefix + name;
     struct stat status {};
     if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -84,19 +89,7 @@ void snapshotFolder(int folder, const std::string& prefix, TreeSnapshot& snapsho
 }
 
 void removeChildren(int folder) {
-  const int listing = ::dup(folder);
-  DIR* dir = ::fdopendir(listing);
-  if (dir == nullptr) {
-    ::close(listing);
-    return;
-  }
-  std::vector<std::string> names;
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(name);
-  }
-  ::closedir(dir);
-  for (const std::string& name : names) {
+  for (const std::string& name : namesIn(folder)) {
     if (::unlinkat(folder, name.c_str(), 0) == 0) continue;
     ::fchmodat(folder, name.c_str(), 0700, 0);
     const int child = ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);

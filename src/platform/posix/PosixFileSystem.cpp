@@ -3,11 +3,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
+#include "platform/WholeFile.h"
 #include "platform/posix/FileDescriptor.h"
 
 namespace vorlent {
@@ -117,32 +119,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
   std::string readRegularFile(std::string_view path, std::size_t limit) const override {
-    const std::string text(path);
-    FileDescriptor file(::open(text.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) {
-      throw systemFailure(errno);
-    }
-    if (!blockAgainIfRegular(file.get())) {
-      throw Failure(notARegularFileText(path));
-    }
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-      const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-      if (got < 0) {
-        if (errno == EINTR) {
-          continue;
-        }
-        throw systemFailure(errno);
-      }
-      if (got == 0) {
-        return content;
-      }
-      content.append(buffer, static_cast<std::size_t>(got));
-      if (content.size() > limit) {
-        throw Failure(fileTooLargeText(path, limit));
-      }
-    }
+    return readWholeRegularFile(path, limit);
   }
 
   bool canRewrite(std::string_view path) const override {
@@ -166,26 +143,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
   std::string readFile(std::string_view path) const override {
-    const std::string text(path);
-    FileDescriptor file(::open(text.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) {
-      throw systemFailure(errno);
-    }
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-      const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-      if (got < 0) {
-        if (errno == EINTR) {
-          continue;
-        }
-        throw systemFailure(errno);
-      }
-      if (got == 0) {
-        return content;
-      }
-      content.append(buffer, static_cast<std::size_t>(got));
-    }
+    return readWholeRegularFile(path, SIZE_MAX);
   }
 };
 

@@ -21,15 +21,14 @@ std::string readWholeRegularFile(std::string_view path, std::size_t sizeLimit) {
   if (::fstat(file.get(), &info) != 0) {
     throw systemFailure(errno);
   }
-  if (S_ISDIR(info.st_mode)) {
-    throw systemFailure(EISDIR);
-  }
   if (!S_ISREG(info.st_mode)) {
-    throw systemFailure(EACCES);
+    throw Failure(notARegularFileText(path));
   }
   if (static_cast<unsigned long long>(info.st_size) > sizeLimit) {
-    throw systemFailure(EFBIG);
+    throw Failure(fileTooLargeText(path, sizeLimit));
   }
+  // Only a FIFO or a device must not block; a regular file is read as usual.
+  ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(info.st_size));
   std::size_t done = 0;
@@ -40,7 +39,7 @@ std::string readWholeRegularFile(std::string_view path, std::size_t sizeLimit) {
         char probe = 0;
         const ssize_t more = ::read(file.get(), &probe, 1);
         if (more > 0) {
-          throw systemFailure(EFBIG);
+          throw Failure(fileTooLargeText(path, sizeLimit));
         }
         break;
       }

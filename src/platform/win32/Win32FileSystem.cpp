@@ -1,9 +1,11 @@
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
+#include "platform/WholeFile.h"
 #include "platform/win32/CodePage.h"
 #include "platform/win32/Handle.h"
 
@@ -60,29 +62,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   std::string readRegularFile(std::string_view path, std::size_t limit) const override {
-    win32::Handle file(::CreateFileA(win32::ansi(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) {
-      throw lastFailure();
-    }
-    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
-      throw Failure(notARegularFileText(path));
-    }
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-      DWORD got = 0;
-      if (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) == 0) {
-        throw lastFailure();
-      }
-      if (got == 0) {
-        return content;
-      }
-      content.append(buffer, got);
-      if (content.size() > limit) {
-        throw Failure(fileTooLargeText(path, limit));
-      }
-    }
+    return readWholeRegularFile(path, limit);
   }
 
   bool canRewrite(std::string_view path) const override {
@@ -107,23 +87,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   std::string readFile(std::string_view path) const override {
-    win32::Handle file(::CreateFileA(win32::ansi(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) {
-      throw lastFailure();
-    }
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-      DWORD got = 0;
-      if (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) == 0) {
-        throw lastFailure();
-      }
-      if (got == 0) {
-        return content;
-      }
-      content.append(buffer, got);
-    }
+    return readWholeRegularFile(path, SIZE_MAX);
   }
 };
 

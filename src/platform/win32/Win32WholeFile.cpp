@@ -16,14 +16,14 @@ std::string readWholeRegularFile(std::string_view path, std::size_t sizeLimit) {
     throw systemFailure(static_cast<int>(::GetLastError()));
   }
   if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
-    throw systemFailure(ERROR_ACCESS_DENIED);
+    throw Failure(notARegularFileText(path));
   }
   LARGE_INTEGER size{};
   if (::GetFileSizeEx(file.get(), &size) == 0) {
     throw systemFailure(static_cast<int>(::GetLastError()));
   }
   if (static_cast<unsigned long long>(size.QuadPart) > sizeLimit) {
-    throw systemFailure(ERROR_FILE_TOO_LARGE);
+    throw Failure(fileTooLargeText(path, sizeLimit));
   }
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
