@@ -12,6 +12,7 @@
 #include "platform/Sha1.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
+#include "support/Watchdog.h"
 
 namespace vorlent {
 namespace {
@@ -20,13 +21,6 @@ using testing::softwareDatabaseText;
 using testing::TempFolder;
 using testing::TestDump;
 using testing::TestSoftware;
-
-// Ends the test process when a call blocks, so that no hang can stall the suite.
-class Watchdog {
- public:
-  Watchdog() { ::alarm(20); }
-  ~Watchdog() { ::alarm(0); }
-};
 
 // SHA-1 of "abc" (FIPS 180-1) and of nothing.
 constexpr const char* kAbc = "a9993e364706816aba3e25717850c26c9cd0d89d";
@@ -120,7 +114,7 @@ TEST(SoftwareDatabaseTest, RefusesDocumentsThatAreNoDatabase) {
       "\"&h;&h;&h;&h;&h;&h;&h;&h;&h;&h;\">]>"
       "<softwaredb><software><title>&i;</title></software></softwaredb>",
   };
-  const Watchdog watchdog;
+  const testing::Watchdog watchdog("the database");
   for (const std::string& text : bad) {
     SCOPED_TRACE(text.substr(0, 60));
     EXPECT_TRUE(std::holds_alternative<std::string>(SoftwareDatabase::parse(text)));
@@ -157,7 +151,7 @@ TEST(SoftwareDatabaseTest, ImagesAreIdentifiedByContentAndHostileFilesAreRefused
 
   ASSERT_EQ(::mkfifo(folder.at("pipe.rom").c_str(), 0600), 0);
   std::filesystem::create_directory(folder.at("folder.rom"));
-  const Watchdog watchdog;
+  const testing::Watchdog watchdog("the database");
   for (const char* name : {"pipe.rom", "folder.rom", "missing.rom"}) {
     SCOPED_TRACE(name);
     EXPECT_THROW(identifyRom(folder.at(name), database), Failure);
@@ -189,7 +183,7 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
     EXPECT_TRUE(source.available());
     folder.write("second/softwaredb.xml", good);
   }
-  const Watchdog watchdog;
+  const testing::Watchdog watchdog("the database");
   for (const char* first : {"broken/softwaredb.xml", "fifo/softwaredb.xml"}) {
     SCOPED_TRACE(first);
     SoftwareDatabaseSource source({folder.at(first), folder.at("second/softwaredb.xml")}, files);

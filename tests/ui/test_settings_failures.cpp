@@ -4,17 +4,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <mutex>
 #include <new>
 #include <stdexcept>
-#include <thread>
 
 #include "support/NextMessageBox.h"
 #include "support/TestServices.h"
+#include "support/Watchdog.h"
 #include "ui/QtText.h"
 #include "ui/ReportingApplication.h"
 #include "ui/Unit1.h"
@@ -25,37 +23,6 @@ using vorlent::testing::NextMessageBox;
 namespace {
 
 namespace fs = std::filesystem;
-
-// Ends the test program when the scope has not ended within the bound, so that a hang cannot
-// stall the suite. The bound is no measure of speed.
-class HangGuard {
- public:
-  HangGuard() {
-    watcher_ = std::thread([this] {
-      std::unique_lock<std::mutex> lock(mutex_);
-      if (!ended_.wait_for(lock, std::chrono::seconds(60), [this] { return done_; })) {
-        std::fputs("FAIL: the window hung\n", stderr);
-        std::_Exit(3);
-      }
-    });
-  }
-  ~HangGuard() {
-    {
-      const std::lock_guard<std::mutex> lock(mutex_);
-      done_ = true;
-    }
-    ended_.notify_one();
-    watcher_.join();
-  }
-  HangGuard(const HangGuard&) = delete;
-  HangGuard& operator=(const HangGuard&) = delete;
-
- private:
-  std::mutex mutex_;
-  std::condition_variable ended_;
-  bool done_ = false;
-  std::thread watcher_;
-};
 
 // Atomic files whose every creation throws what the given function throws.
 class ThrowingAtomicFiles final : public vorlent::AtomicFiles {
@@ -106,7 +73,7 @@ void SettingsFailuresTest::settingsThatAreNoRegularFileNeverHangOrEndTheProgram(
       fs::create_symlink(target, ini);
     }
     const auto kind = fs::symlink_status(ini).type();
-    const HangGuard guard;
+    const vorlent::testing::Watchdog guard("the window", std::chrono::seconds(60));
     NextMessageBox loadReport;
     TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
     QVERIFY(loadReport.seen().has_value());
