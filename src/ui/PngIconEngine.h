@@ -4,20 +4,17 @@
 #include <QIconEngine>
 #include <QPixmap>
 #include <QString>
-#include <memory>
 #include <optional>
-
-class QSvgRenderer;
 
 namespace vorlent {
 
-// An icon drawn from an SVG file at the size it is asked for, read only when it is first
-// drawn: most of the window's pictures sit in menus that may never open, and reading them all
-// at start-up cost more than the rest of the window.
-class SvgIconEngine final : public QIconEngine {
+// An icon drawn from pictures rendered at build time at a few sizes ("<stem>-16.png" and so
+// on, see kRenderedIconSizes), read only when it is first drawn: most of the window's pictures
+// sit in menus that may never open. A size in between is scaled down from the next larger one,
+// so high-DPI screens get sharp pictures too.
+class PngIconEngine final : public QIconEngine {
  public:
-  explicit SvgIconEngine(QString fileName);
-  ~SvgIconEngine() override;
+  explicit PngIconEngine(QString stem);
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
@@ -27,12 +24,15 @@ class SvgIconEngine final : public QIconEngine {
   bool isNull() override;
 
  private:
-  QSvgRenderer* renderer();
+  QString fileFor(int side) const;
 
-  QString fileName_;
-  std::unique_ptr<QSvgRenderer> renderer_;
+  QString stem_;
   QHash<quint64, QPixmap> pixmaps_;
   std::optional<bool> exists_;
 };
+
+// The sides, in pixels, each icon is rendered at: the sizes the windows draw (16, 32, 48) and
+// twice those.
+inline constexpr int kRenderedIconSizes[] = {16, 32, 48, 64, 96};
 
 }  // namespace vorlent
