@@ -45,9 +45,8 @@ screenshots() {
   run_from_build_env
   rm -rf "$build/screenshots"
   mkdir -p "$build/screenshots"
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
-    timeout 300 wine "$build/bin/render_screenshots.exe" "$(winepath -w "$build/screenshots")"
-  timeout 60 wineserver -w || true
+  wine_on_display timeout 600 wine "$build/bin/render_screenshots.exe" \
+    "$(winepath -w "$build/screenshots")"
   step "screenshots in $build/screenshots"
 }
 
@@ -62,9 +61,8 @@ run_window_tests() {
   local failed=() name status
   for name in "${window_tests[@]}"; do
     status=0
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-      timeout 600 wine "$build/bin/$name.exe" -silent >"$build/$name.log" 2>&1 || status=$?
-    timeout 60 wineserver -w || true
+    wine_on_display timeout 600 wine "$build/bin/$name.exe" -silent >"$build/$name.log" 2>&1 ||
+      status=$?
     if [ "$status" -eq 0 ]; then
       step "$name passed"
     else
@@ -87,8 +85,7 @@ check_package() {
     wine_japanese_locale "$build/locale"
     wine_prefix "$scratch/prefix"
     unset WINEPATH
-    xvfb-run -a -s "-screen 0 1280x1024x24" \
-      scripts/windows-package-start.sh "$scratch/vorlent/vorlent.exe"
+    wine_on_display scripts/windows-package-start.sh "$scratch/vorlent/vorlent.exe"
   )
   local status=$?
   rm -rf "$scratch"

@@ -5,6 +5,8 @@
 #   wine_prefix FOLDER    makes FOLDER a ready Wine prefix (once) and exports WINEPREFIX
 #   wine_qt_env           exports what Qt needs under Wine (WINEQT_ variables, see below)
 #   wine_path DIR...      exports WINEPATH so that Wine finds DLLs in those Linux folders
+#   wine_on_display CMD   runs CMD on a virtual display of its own, with the prefix's Wine
+#                         started afresh on it and ended after it
 
 wine_session_packages=(wine wine64 locales fonts-ipafont-gothic fonts-wine xvfb xauth xdotool
   imagemagick zip unzip)
@@ -74,4 +76,16 @@ wine_path() {
     joined+="${joined:+;}Z:${dir//\//\\}"
   done
   export WINEPATH=$joined
+}
+
+# Wine's desktop process keeps the display it was started on: a prefix whose server outlived an
+# earlier display would create no window on a new one.
+wine_on_display() {
+  wineserver -k 2>/dev/null || true
+  timeout 60 wineserver -w 2>/dev/null || true
+  local status=0
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$@" || status=$?
+  wineserver -k 2>/dev/null || true
+  timeout 60 wineserver -w 2>/dev/null || true
+  return "$status"
 }
