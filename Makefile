@@ -1,6 +1,9 @@
 # make run: installs what is missing, builds, starts the program.
 # make test: installs what is missing, builds, runs the whole suite (release and sanitizer builds, and the Windows tests under Wine).
+# make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
+# runs the windows' tests and the package under Wine.
 .PHONY: run test deps build build-asan bench screenshots clean
+.PHONY: windows windows-package screenshots-windows test-windows
 
 deps:
 	@scripts/install-deps.sh
@@ -26,6 +29,18 @@ bench: build
 
 screenshots: build
 	@cmake --build --preset release --target screenshots
+
+windows:
+	@scripts/windows.sh build
+
+windows-package:
+	@scripts/windows.sh package
+
+screenshots-windows:
+	@scripts/windows.sh screenshots
+
+test-windows:
+	@scripts/windows.sh test
 
 clean:
 	rm -rf build

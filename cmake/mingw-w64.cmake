@@ -7,7 +7,9 @@ find_program(CMAKE_C_COMPILER NAMES ${mingw_prefix}-gcc-posix ${mingw_prefix}-gc
 find_program(CMAKE_CXX_COMPILER NAMES ${mingw_prefix}-g++-posix ${mingw_prefix}-g++ REQUIRED)
 find_program(CMAKE_RC_COMPILER NAMES ${mingw_prefix}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix})
+# Libraries built for this toolchain elsewhere (the Qt of scripts/build-qt-windows.sh, named by
+# CMAKE_PREFIX_PATH) are roots of their own.
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix} ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config clang-format
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins librsvg2-bin
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick

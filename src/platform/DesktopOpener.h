@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -12,6 +14,15 @@ class DesktopOpener {
   virtual ~DesktopOpener() = default;
 
   virtual void open(std::string_view path, std::string_view workingFolder) = 0;
+
+  // Opens a web or mail address with the user's program for it, in no working folder.
+  virtual void openAddress(std::string_view address) { open(address, {}); }
+
+  // The native handle of the window that owns what the desktop shows, asked at each request;
+  // without one the requests have no owner.
+  virtual void setOwnerWindow(std::function<std::uintptr_t()> ownerWindow) {
+    static_cast<void>(ownerWindow);
+  }
 };
 
 std::unique_ptr<DesktopOpener> makeDesktopOpener();

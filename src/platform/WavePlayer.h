@@ -14,6 +14,11 @@ class WavePlayer {
   // not reported.
   virtual bool playAsync(const std::string& path) = 0;
   virtual void stop() = 0;
+
+  // True when the system's player is handed every sound as it is, with nothing stopped before:
+  // a new sound cuts off the one playing by itself, and a file that is missing or cannot be
+  // played gives the system's default sound (Windows' sndPlaySound).
+  virtual bool playsEverySoundItself() const { return false; }
 };
 
 // On Windows the system plays the sounds. Elsewhere the player is a module beside the program,

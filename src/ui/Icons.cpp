@@ -3,7 +3,7 @@
 #include <QHash>
 #include <array>
 
-#include "ui/SvgIconEngine.h"
+#include "ui/PngIconEngine.h"
 
 namespace vorlent {
 
@@ -14,7 +14,7 @@ QIcon cached(const QString& resource) {
   static QHash<QString, QIcon> icons;
   auto it = icons.find(resource);
   if (it == icons.end()) {
-    it = icons.insert(resource, QIcon(new SvgIconEngine(resource)));
+    it = icons.insert(resource, QIcon(new PngIconEngine(resource)));
   }
   return *it;
 }
@@ -27,7 +27,7 @@ QIcon toolIcon(ToolIcon icon) {
       "emulator", "folder",     "big",    "small",      "list", "report", "eject",
       "new-file", "new-folder", "open",   "rename",     "move", "copy",   "join",
       "trash",    "refresh",    "about",  "help",       "home"};
-  return cached(QStringLiteral(":/icons/tools/%1.svg")
+  return cached(QStringLiteral(":/icons/tools/%1")
                     .arg(QLatin1String(kNames[static_cast<std::size_t>(icon)])));
 }
 
@@ -35,14 +35,14 @@ QIcon mediaIcon(int index) {
   if (index < 0 || index > 18) {
     return {};
   }
-  return cached(QStringLiteral(":/icons/media/%1.svg").arg(index));
+  return cached(QStringLiteral(":/icons/media/%1").arg(index));
 }
 
 QIcon fileListIcon(int index) {
   if (index < 0 || index > 18) {
     return {};
   }
-  return cached(QStringLiteral(":/icons/files/%1.svg").arg(index));
+  return cached(QStringLiteral(":/icons/files/%1").arg(index));
 }
 
 QIcon driveIcon(DriveType type) {
@@ -63,14 +63,14 @@ QIcon driveIcon(DriveType type) {
     default:
       break;
   }
-  return cached(QStringLiteral(":/icons/drives/%1.svg").arg(QLatin1String(name)));
+  return cached(QStringLiteral(":/icons/drives/%1").arg(QLatin1String(name)));
 }
 
-QIcon programIcon() { return cached(QStringLiteral(":/icons/program.svg")); }
+QIcon programIcon() { return cached(QStringLiteral(":/icons/program")); }
 
 QIcon moreItemsIcon(Qt::Orientation orientation) {
-  return cached(orientation == Qt::Horizontal ? QStringLiteral(":/icons/tools/more-h.svg")
-                                              : QStringLiteral(":/icons/tools/more-v.svg"));
+  return cached(orientation == Qt::Horizontal ? QStringLiteral(":/icons/tools/more-h")
+                                              : QStringLiteral(":/icons/tools/more-v"));
 }
 
 }  // namespace vorlent

@@ -20,6 +20,11 @@ SoundCuePlayer::SoundCuePlayer(QString soundRoot, std::shared_ptr<WavePlayer> pl
 
 void SoundCuePlayer::play(std::string_view cueFileName) {
   const QString path = soundRoot_ + toQt(cueFileName);
+  if (player_ && player_->playsEverySoundItself()) {
+    currentSource_ = path;
+    player_->playAsync(toCore(path));
+    return;
+  }
   if (player_) {
     player_->stop();
   }

@@ -11,7 +11,8 @@ namespace vorlent {
 
 // Plays the wave files of the sound cues asynchronously, a new cue cutting off the one still
 // playing. A cue whose file is missing, or that cannot be played, gives the platform's default
-// sound and no report.
+// sound and no report; a system player that does all of that itself is handed every cue as it
+// is.
 class SoundCuePlayer {
  public:
   // soundRoot is the folder the cue names are relative to, ending in "/".
@@ -20,7 +21,7 @@ class SoundCuePlayer {
 
   void play(std::string_view cueFileName);
 
-  // The file of the last cue that was found, for inspection.
+  // The file of the last cue that was played, for inspection.
   QString currentSource() const { return currentSource_; }
 
  private:

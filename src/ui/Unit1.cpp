@@ -57,6 +57,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   if (!services_.help) {
     services_.help = makeHelpViewer(*services_.files, *services_.opener);
   }
+  services_.opener->setOwnerWindow([this] { return static_cast<std::uintptr_t>(winId()); });
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("MSX Vorlent! for brMSX2.6 & fMSX MS-DOS1.6b2a"));
   setWindowIcon(programIcon());
@@ -116,11 +117,8 @@ TFormBR& TForm1::brmsxDialog() {
 
 TAboutBox& TForm1::aboutBox() {
   if (aboutBox_ == nullptr) {
-    aboutBox_ = new TAboutBox(
-        [this](std::string_view link) {
-          services_.opener->open(link, services_.currentFolder->get());
-        },
-        this);
+    aboutBox_ =
+        new TAboutBox([this](std::string_view link) { services_.opener->openAddress(link); }, this);
   }
   return *aboutBox_;
 }
@@ -367,7 +365,7 @@ void TForm1::Help2Click() {
 }
 
 void TForm1::HomePage1Click() {
-  runCommand([this] { services_.opener->open(kHomePageAddress, services_.currentFolder->get()); });
+  runCommand([this] { services_.opener->openAddress(kHomePageAddress); });
 }
 
 bool TForm1::saveBeforeClosing() {

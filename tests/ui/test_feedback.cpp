@@ -36,6 +36,7 @@ class FeedbackTest : public QObject {
   void ctrlQClosesTheMainWindow();
   void aMissingCueGivesTheDefaultSound();
   void aNewCueReplacesTheOneBefore();
+  void aSystemPlayerThatPlaysEverySoundGetsEveryCueAsItIs();
   void theShippedCuesAreShortMonoWaves();
 
  private:
@@ -183,16 +184,19 @@ namespace {
 // Records what the cue player asks of the system's player; each sound starts or fails as told.
 class RecordingWavePlayer final : public vorlent::WavePlayer {
  public:
-  explicit RecordingWavePlayer(bool starts = true) : starts_(starts) {}
+  explicit RecordingWavePlayer(bool starts = true, bool playsEverySound = false)
+      : starts_(starts), playsEverySound_(playsEverySound) {}
   bool playAsync(const std::string& path) override {
     calls << QStringLiteral("play ") + QString::fromStdString(path);
     return starts_;
   }
   void stop() override { calls << QStringLiteral("stop"); }
+  bool playsEverySoundItself() const override { return playsEverySound_; }
   QStringList calls;
 
  private:
   bool starts_;
+  bool playsEverySound_;
 };
 
 }  // namespace
@@ -235,6 +239,30 @@ void FeedbackTest::aNewCueReplacesTheOneBefore() {
                   QStringLiteral("play ") + folder.path() + QStringLiteral("/sound/reset.wav")}));
     // A sound the system cannot start gives the default sound instead.
     QCOMPARE(defaultSounds, starts ? 0 : 2);
+  }
+}
+
+// Windows' player is handed each cue's path as it is, found or not, started or not, with nothing
+// stopped before: the system cuts off the sound before and plays its own default sound.
+void FeedbackTest::aSystemPlayerThatPlaysEverySoundGetsEveryCueAsItIs() {
+  QTemporaryDir folder;
+  QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sound")));
+  const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/sound/");
+  QVERIFY(QFile::copy(shipped + QStringLiteral("ok.wav"),
+                      folder.path() + QStringLiteral("/sound/ok.wav")));
+  for (const bool starts : {true, false}) {
+    int defaultSounds = 0;
+    auto wavePlayer = std::make_shared<RecordingWavePlayer>(starts, true);
+    vorlent::SoundCuePlayer player(folder.path() + QLatin1Char('/'), wavePlayer,
+                                   [&] { ++defaultSounds; });
+    player.play("sound/ok.wav");
+    player.play("sound/set.wav");
+    QCOMPARE(
+        wavePlayer->calls,
+        QStringList({QStringLiteral("play ") + folder.path() + QStringLiteral("/sound/ok.wav"),
+                     QStringLiteral("play ") + folder.path() + QStringLiteral("/sound/set.wav")}));
+    QCOMPARE(player.currentSource(), folder.path() + QStringLiteral("/sound/set.wav"));
+    QCOMPARE(defaultSounds, 0);
   }
 }
 

@@ -256,6 +256,10 @@ void MainWindowRoadTest::aboutBoxAndItsLinks() {
   QCOMPARE(opened_->at(0).path, std::string(vorlent::kHomePageAddress));
   QCOMPARE(opened_->at(1).path, "mailto:" + std::string(vorlent::kMailAddress));
   QCOMPARE(opened_->at(2).path, std::string(vorlent::kHomePageAddress));
+  // Addresses open in no working folder, whatever folder is listed.
+  for (const auto& link : *opened_) {
+    QCOMPARE(link.workingFolder, std::string());
+  }
   QVERIFY(about.homePageLink()->text().startsWith(QStringLiteral("URL:")));
   QVERIFY(about.mailLink()->text().startsWith(QStringLiteral("Mailto:")));
 }

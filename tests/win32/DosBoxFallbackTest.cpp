@@ -186,5 +186,63 @@ TEST_F(Win32DosBoxFallbackTest, AWordDosBoxsShellWouldReadIsRefused) {
   EXPECT_FALSE(files->fileExists(record));
 }
 
+// Where the system starts MS-DOS programs itself (32-bit Windows), an MS-DOS program whose
+// arguments are longer than the 126 bytes MS-DOS hands a program, counted in the code page, is
+// not started at all, as DOSBox would not start it; a Windows program is started whatever its
+// arguments.
+TEST_F(Win32DosBoxFallbackTest, ADirectlyStartedMsDosProgramGetsTheSameTailCheck) {
+  const std::string native = folder.write("emu dir\\NATIVE.EXE");
+  ASSERT_NE(::CopyFileA(VORLENT_RECORDER, toSystemText(native).c_str(), FALSE), 0);
+  const std::string japanese(testing::kJapaneseName);
+  const struct {
+    const char* what;
+    std::string commandLine;
+    bool needsShiftJis;
+    bool started;
+  } cases[] = {
+      {"126 bytes", "GAME.COM " + std::string(125, 'a'), false, true},
+      {"127 bytes", "GAME.COM " + std::string(126, 'a'), false, false},
+      {"126 bytes with a run of blanks",
+       "GAME.COM -a" + std::string(60, ' ') + "-b " + std::string(60, 'c'), false, true},
+      {"127 bytes with a run of blanks",
+       "GAME.COM -a" + std::string(60, ' ') + "-b " + std::string(61, 'c'), false, false},
+      {"123 bytes in the code page, 127 in UTF-8",
+       "GAME.COM " + std::string(113, 'a') + " " + japanese, true, true},
+      {"an MS-DOS .EXE", "DOSGAME.EXE " + std::string(126, 'a'), false, false},
+      {"a Windows program", "NATIVE.EXE " + std::string(200, 'a'), false, true},
+  };
+  const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.needsShiftJis && !testing::systemCodePageIsShiftJis()) {
+      EXPECT_FALSE(testing::shiftJisRequired()) << "the system code page is " << ::GetACP();
+      continue;
+    }
+    calls.clear();
+    searches = 0;
+    const auto starter = win32::makeWin32ProcessStarter(
+        [this](const char* application, std::string commandLine) {
+          calls.push_back(
+              {application ? std::optional<std::string>(application) : std::nullopt, commandLine});
+          return StartResult::success();
+        },
+        [this] {
+          ++searches;
+          return std::optional<std::string>(dosBox);
+        },
+        true);
+    const StartResult result = starter->startCommandLine(c.commandLine);
+    EXPECT_EQ(result.started, c.started);
+    if (c.started) {
+      ASSERT_EQ(calls.size(), 1u);
+      EXPECT_EQ(calls[0].commandLine, toSystemText(c.commandLine));
+    } else {
+      EXPECT_EQ(result.errorCode, ERROR_FILENAME_EXCED_RANGE);
+      EXPECT_TRUE(calls.empty());
+    }
+    EXPECT_EQ(searches, 0);
+  }
+}
+
 }  // namespace
 }  // namespace vorlent

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/CommandLineWords.h"
+#include "platform/DosStartPlan.h"
 #include "platform/PathParts.h"
 #include "platform/ProgramKind.h"
 #include "platform/win32/CodePage.h"
@@ -70,11 +72,17 @@ std::optional<std::string> programNamedBy(const std::string& word) {
 
 class Win32ProcessStarter final : public ProcessStarter {
  public:
-  Win32ProcessStarter(CreateProcessCall create, DosBoxLocator locateDosBox)
-      : create_(std::move(create)), locateDosBox_(std::move(locateDosBox)) {}
+  Win32ProcessStarter(CreateProcessCall create, DosBoxLocator locateDosBox,
+                      bool startsMsDosPrograms)
+      : create_(std::move(create)),
+        locateDosBox_(std::move(locateDosBox)),
+        startsMsDosPrograms_(startsMsDosPrograms) {}
 
   // The program is found from the first word of the command line.
   StartResult startCommandLine(std::string_view commandLine) override {
+    if (startsMsDosPrograms_ && tailTooLongForMsDos(commandLine)) {
+      return StartResult::failure(ERROR_FILENAME_EXCED_RANGE);
+    }
     const StartResult result = create_(nullptr, ansi(commandLine));
     if (!needsDosBox(result)) {
       return result;
@@ -101,6 +109,22 @@ class Win32ProcessStarter final : public ProcessStarter {
   }
 
  private:
+  // The text after the program's name, which MS-DOS hands the program as it is, counted in the
+  // code page.
+  static bool tailTooLongForMsDos(std::string_view commandLine) {
+    const std::size_t start = commandLine.find_first_not_of(' ');
+    if (start == std::string_view::npos) {
+      return false;
+    }
+    const std::size_t end = std::min(commandLine.find(' ', start), commandLine.size());
+    const std::optional<std::string> program =
+        programNamedBy(std::string(commandLine.substr(start, end - start)));
+    if (!program || !isMsDosProgram(*program)) {
+      return false;
+    }
+    return ansi(commandLine.substr(end)).size() > kDosCommandTailLimit;
+  }
+
   static bool needsDosBox(const StartResult& result) {
     return !result.started && result.errorCode == ERROR_BAD_EXE_FORMAT;
   }
@@ -128,6 +152,7 @@ class Win32ProcessStarter final : public ProcessStarter {
 
   CreateProcessCall create_;
   DosBoxLocator locateDosBox_;
+  bool startsMsDosPrograms_;
 };
 
 }  // namespace
@@ -146,9 +171,19 @@ StartResult createProcess(const char* applicationName, std::string commandLine) 
   return StartResult::success();
 }
 
+bool systemStartsMsDosPrograms() {
+  if constexpr (sizeof(void*) > 4) {
+    return false;
+  }
+  BOOL wow64 = FALSE;
+  return ::IsWow64Process(::GetCurrentProcess(), &wow64) != 0 && wow64 == FALSE;
+}
+
 std::unique_ptr<ProcessStarter> makeWin32ProcessStarter(CreateProcessCall create,
-                                                        DosBoxLocator locateDosBox) {
-  return std::make_unique<Win32ProcessStarter>(std::move(create), std::move(locateDosBox));
+                                                        DosBoxLocator locateDosBox,
+                                                        bool startsMsDosPrograms) {
+  return std::make_unique<Win32ProcessStarter>(std::move(create), std::move(locateDosBox),
+                                               startsMsDosPrograms);
 }
 
 }  // namespace win32

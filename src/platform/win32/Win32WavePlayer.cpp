@@ -23,6 +23,8 @@ class SndPlaySoundPlayer final : public WavePlayer {
 
   void stop() override { sndPlaySound_(nullptr, 0); }
 
+  bool playsEverySoundItself() const override { return true; }
+
  private:
   SndPlaySoundCall sndPlaySound_;
 };

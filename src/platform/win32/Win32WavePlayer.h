@@ -13,8 +13,9 @@ namespace vorlent::win32 {
 // playing) and the flags.
 using SndPlaySoundCall = std::function<BOOL(const char*, UINT)>;
 
-// The player that hands every sound to `sndPlaySound` with SND_ASYNC: the call returns at once,
-// and a new sound stops the one playing.
+// The player that hands every sound to `sndPlaySound` with SND_ASYNC alone: the call returns at
+// once, a new sound stops the one playing, and a file that cannot be played gives the system's
+// default sound.
 std::unique_ptr<WavePlayer> makeSndPlaySoundPlayer(SndPlaySoundCall sndPlaySound);
 
 }  // namespace vorlent::win32

@@ -1,12 +1,13 @@
-#include "ui/SvgIconEngine.h"
+#include "ui/PngIconEngine.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
+#include <iterator>
 #include <utility>
 
 namespace vorlent {
@@ -21,18 +22,21 @@ quint64 pixmapKey(const QSize& size, QIcon::Mode mode) {
 
 }  // namespace
 
-SvgIconEngine::SvgIconEngine(QString fileName) : fileName_(std::move(fileName)) {}
+PngIconEngine::PngIconEngine(QString stem) : stem_(std::move(stem)) {}
 
-SvgIconEngine::~SvgIconEngine() = default;
-
-QSvgRenderer* SvgIconEngine::renderer() {
-  if (!renderer_) {
-    renderer_ = std::make_unique<QSvgRenderer>(fileName_);
+// The smallest rendering at least as large as asked, or the largest there is.
+QString PngIconEngine::fileFor(int side) const {
+  int chosen = kRenderedIconSizes[std::size(kRenderedIconSizes) - 1];
+  for (const int rendered : kRenderedIconSizes) {
+    if (rendered >= side) {
+      chosen = rendered;
+      break;
+    }
   }
-  return renderer_.get();
+  return QStringLiteral("%1-%2.png").arg(stem_).arg(chosen);
 }
 
-void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+void PngIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                           QIcon::State state) {
   const qreal scale = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
   QPixmap drawn = pixmap(rect.size() * scale, mode, state);
@@ -41,12 +45,12 @@ void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode
 }
 
 // The pictures are square and scale to any size.
-QSize SvgIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
+QSize PngIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
   const int side = qMin(size.width(), size.height());
   return {side, side};
 }
 
-QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) {
+QPixmap PngIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) {
   const QSize square = actualSize(size, mode, QIcon::Off);
   if (square.isEmpty()) {
     return {};
@@ -57,11 +61,12 @@ QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
   }
   QPixmap drawn;
   if (mode == QIcon::Normal) {
-    QImage image(square, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    if (QSvgRenderer* svg = renderer(); svg->isValid()) {
-      QPainter painter(&image);
-      svg->render(&painter);
+    QImage image(fileFor(square.width()));
+    if (image.isNull()) {
+      image = QImage(square, QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::transparent);
+    } else if (image.size() != square) {
+      image = image.scaled(square, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     drawn = QPixmap::fromImage(std::move(image));
   } else {
@@ -77,14 +82,14 @@ QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
   return drawn;
 }
 
-QString SvgIconEngine::key() const { return QStringLiteral("vorlent-svg"); }
+QString PngIconEngine::key() const { return QStringLiteral("vorlent-png"); }
 
-QIconEngine* SvgIconEngine::clone() const { return new SvgIconEngine(fileName_); }
+QIconEngine* PngIconEngine::clone() const { return new PngIconEngine(stem_); }
 
 // Asked by every button that shows the icon; the answer does not change.
-bool SvgIconEngine::isNull() {
+bool PngIconEngine::isNull() {
   if (!exists_) {
-    exists_ = QFile::exists(fileName_);
+    exists_ = QFile::exists(fileFor(kRenderedIconSizes[0]));
   }
   return !*exists_;
 }

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Packs the Windows build into build/windows/vorlent-win64.zip: one folder with the two
+# programs, the Qt and runtime DLLs and plugins the program loads, the sound cues and a short
+# README, binaries stripped. The DLLs are listed here and nowhere else; the list is checked
+# against what the binaries import, and scripts/windows-tests.sh starts the program from the
+# unpacked folder alone.
+# Usage: scripts/windows-package.sh QT_PREFIX [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+qt=$1
+build=${2:-build/windows}
+host=x86_64-w64-mingw32
+mingw_runtime=$(dirname "$($host-g++-posix -print-file-name=libstdc++-6.dll)")
+
+# Folder in the package <- file it is copied from.
+files=(
+  ".=$build/bin/vorlent.exe"
+  ".=$build/bin/vorlent-cli.exe"
+  ".=$qt/bin/Qt6Core.dll"
+  ".=$qt/bin/Qt6Gui.dll"
+  ".=$qt/bin/Qt6Widgets.dll"
+  # Qt's DLLs are built against the toolchain's shared C++ runtime; the programs carry their own.
+  ".=$mingw_runtime/libstdc++-6.dll"
+  ".=$mingw_runtime/libgcc_s_seh-1.dll"
+  ".=/usr/$host/lib/libwinpthread-1.dll"
+  # Plugins, loaded by name at run time from these folders beside the program.
+  "platforms=$qt/plugins/platforms/qwindows.dll"
+  "styles=$qt/plugins/styles/qwindowsvistastyle.dll"
+)
+
+package_root=$build/package
+folder=$package_root/vorlent
+zip=$build/vorlent-win64.zip
+rm -rf "$package_root" "$zip"
+mkdir -p "$folder/sound"
+
+for entry in "${files[@]}"; do
+  target=$folder/${entry%%=*}
+  source=${entry#*=}
+  [ -f "$source" ] || { echo "windows-package: missing $source" >&2; exit 1; }
+  mkdir -p "$target"
+  $host-strip --strip-unneeded -o "$target/$(basename "$source")" "$source"
+done
+cp "$build"/bin/sound/*.wav "$folder/sound/"
+sed 's/$/\r/' resources/windows/README-Windows.txt >"$folder/README-Windows.txt"
+
+# Every DLL a packaged binary imports is either packaged or part of Windows, and every packaged
+# DLL outside the plugin folders is imported by something.
+packaged=$(find "$folder" -maxdepth 1 -iname '*.dll' -printf '%f\n' | tr 'A-Z' 'a-z' | sort)
+imported=$(find "$folder" -iname '*.exe' -o -iname '*.dll' | while read -r binary; do
+  $host-objdump -p "$binary" | sed -n 's/^[[:space:]]*DLL Name: //p'
+done | tr 'A-Z' 'a-z' | sort -u)
+status=0
+for dll in $imported; do
+  if ! grep -qx "$dll" <<<"$packaged" && [ ! -f "/usr/$host/lib/lib${dll%.dll}.a" ] &&
+    [[ $dll != api-ms-win-* ]]; then
+    echo "windows-package: $dll is imported but neither packaged nor part of Windows" >&2
+    status=1
+  fi
+done
+for dll in $packaged; do
+  grep -qx "$dll" <<<"$imported" || { echo "windows-package: $dll is packaged but unused" >&2; status=1; }
+done
+[ "$status" -eq 0 ] || exit 1
+
+(cd "$package_root" && zip -q -r -9 "$OLDPWD/$zip" vorlent)
+echo "windows-package: $zip, $(du -k "$zip" | cut -f1) KiB"
