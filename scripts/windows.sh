@@ -103,7 +103,7 @@ functions_on_windows() {
 run_window_tests() {
   run_from_build_env
   # Fewer random commands than on Linux: every one is slower under Wine.
-  export VORLENT_MONKEY_COMMANDS=${VORLENT_MONKEY_COMMANDS:-40}
+  export VORLENT_MONKEY_COMMANDS=${VORLENT_MONKEY_COMMANDS:-100}
   local failed=() name status functions
   for name in "${window_tests[@]}"; do
     status=0
