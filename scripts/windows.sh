@@ -102,8 +102,8 @@ functions_on_windows() {
 
 run_window_tests() {
   run_from_build_env
-  # Fewer random commands than on Linux: every one is slower under Wine.
-  export VORLENT_MONKEY_COMMANDS=${VORLENT_MONKEY_COMMANDS:-100}
+  # Fewer random commands than on Linux (20,000): every one is slower under Wine.
+  export VORLENT_MONKEY_COMMANDS=${VORLENT_MONKEY_COMMANDS:-300}
   local failed=() name status functions
   for name in "${window_tests[@]}"; do
     status=0
