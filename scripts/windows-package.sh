@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 qt=$1
-build=${2:-build/windows}
+build=$(realpath -m "${2:-build/windows}")
 host=x86_64-w64-mingw32
 mingw_runtime=$(dirname "$($host-g++-posix -print-file-name=libstdc++-6.dll)")
 
@@ -63,5 +63,5 @@ for dll in $packaged; do
 done
 [ "$status" -eq 0 ] || exit 1
 
-(cd "$package_root" && zip -q -r -9 "$OLDPWD/$zip" vorlent)
+(cd "$package_root" && zip -q -r -9 "$zip" vorlent)
 echo "windows-package: $zip, $(du -k "$zip" | cut -f1) KiB"

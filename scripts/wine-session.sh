@@ -61,6 +61,14 @@ wine_prefix() {
     wine reg add "$key" /v 'IPAPGothic (TrueType)' /d ipagp.ttf /f >/dev/null 2>&1
     timeout 60 wineserver -w || true
   fi
+  # A Japanese Wine draws menus and message boxes in "MS UI Gothic", a face it does not have:
+  # IPA P Gothic stands in for it, as the face itself would on a Japanese Windows, instead of a
+  # serif fallback for the Latin letters.
+  if ! grep -q '"MS UI Gothic"="IPAPGothic"' "$WINEPREFIX/user.reg"; then
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic /f \
+      >/dev/null 2>&1
+    timeout 60 wineserver -w || true
+  fi
 }
 
 # Wine passes no variable whose name starts with QT_ to the program, but passes WINEQT_X to it

@@ -48,7 +48,7 @@ void FeedbackTest::mainWindowStartsWithItsCaptionStatusLineAndPanels() {
   TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   window.show();
   // The first listing has replaced the initial caption with the listed folder.
-  QCOMPARE(window.windowTitle(), QDir::currentPath());
+  QCOMPARE(window.windowTitle(), QDir::toNativeSeparators(QDir::currentPath()));
 
   auto* statusLine = window.findChild<QLineEdit*>(QStringLiteral("StatusLine"));
   QVERIFY(statusLine != nullptr);
