@@ -10,9 +10,11 @@
 #include "platform/PathParts.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ProgramKind.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixDetachedSpawn.h"
 #include "platform/posix/PosixDosBox.h"
 #include "platform/posix/PosixProgramLookup.h"
+#include "platform/posix/RegularFileOpening.h"
 
 namespace vorlent {
 
@@ -21,18 +23,13 @@ namespace {
 // Bytes of a regular file; nothing of anything else, which is opened without waiting for a
 // writer or a device and left at once.
 std::string readBytes(const std::string& path, std::size_t offset, std::size_t length) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) {
+  const RegularFileOpening opening = openRegularFile(path, O_NOCTTY);
+  if (opening.kind != OpenedKind::Regular) {
     return {};
   }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return {};
-  }
+  const FileDescriptor file(opening.fd);
   std::string bytes(length, '\0');
-  const ssize_t got = ::pread(fd, bytes.data(), length, static_cast<off_t>(offset));
-  ::close(fd);
+  const ssize_t got = ::pread(file.get(), bytes.data(), length, static_cast<off_t>(offset));
   bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
   return bytes;
 }

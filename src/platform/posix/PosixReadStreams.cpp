@@ -7,6 +7,7 @@
 
 #include "platform/Failure.h"
 #include "platform/ReadStreams.h"
+#include "platform/posix/RegularFileOpening.h"
 
 namespace vorlent {
 
@@ -26,24 +27,13 @@ class PosixReadStream final : public ReadStream {
     if (!S_ISREG(looked.st_mode)) {
       throw systemFailure(S_ISDIR(looked.st_mode) ? EISDIR : EACCES);
     }
-    fd_ = ::open(text.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-      throw systemFailure(errno);
+    const RegularFileOpening opening = openRegularFile(text);
+    if (opening.kind != OpenedKind::Regular) {
+      throw systemFailure(opening.kind == OpenedKind::Failed   ? opening.error
+                          : opening.kind == OpenedKind::Folder ? EISDIR
+                                                               : EACCES);
     }
-    struct stat info {};
-    int code = 0;
-    if (::fstat(fd_, &info) != 0) {
-      code = errno;
-    } else if (!S_ISREG(info.st_mode)) {
-      code = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
-    } else if (const int flags = ::fcntl(fd_, F_GETFL);
-               flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-      code = errno;
-    }
-    if (code != 0) {
-      ::close(fd_);
-      throw systemFailure(code);
-    }
+    fd_ = opening.fd;
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
   }
   ~PosixReadStream() override { ::close(fd_); }

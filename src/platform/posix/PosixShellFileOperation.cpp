@@ -19,6 +19,7 @@
 #include "platform/posix/FileDescriptor.h"
 #include "platform/posix/FittingNames.h"
 #include "platform/posix/PosixTrash.h"
+#include "platform/posix/RegularFileOpening.h"
 
 namespace vorlent {
 
@@ -303,15 +304,11 @@ class Operation {
   Outcome copyFile(const std::string& source, const std::string& target,
                    const struct stat& looked) {
     if (!S_ISREG(looked.st_mode)) return refuseSpecial(source);
-    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-    if (in.get() < 0) return fail(source, errno);
-    struct stat item {};
-    if (::fstat(in.get(), &item) != 0) return fail(source, errno);
-    if (!S_ISREG(item.st_mode)) return refuseSpecial(source);
-    const int flags = ::fcntl(in.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(in.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
-      return fail(source, errno);
-    }
+    const RegularFileOpening opening = openRegularFile(source, O_NOFOLLOW);
+    if (opening.kind == OpenedKind::Failed) return fail(source, opening.error);
+    if (opening.kind != OpenedKind::Regular) return refuseSpecial(source);
+    FileDescriptor in(opening.fd);
+    const struct stat& item = opening.info;
     PartFile part(target);
     FileDescriptor out(::open(part.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (out.get() < 0) return fail(target, errno);

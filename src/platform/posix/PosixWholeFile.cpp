@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,27 +7,23 @@
 #include "platform/Failure.h"
 #include "platform/WholeFile.h"
 #include "platform/posix/FileDescriptor.h"
+#include "platform/posix/RegularFileOpening.h"
 
 namespace vorlent {
 
 std::string readWholeRegularFile(std::string_view path, std::size_t sizeLimit) {
-  // Non-blocking, so that opening a FIFO without a writer returns at once; it is refused below.
-  FileDescriptor file(::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.get() < 0) {
-    throw systemFailure(errno);
+  const RegularFileOpening opening = openRegularFile(std::string(path));
+  if (opening.kind == OpenedKind::Failed) {
+    throw systemFailure(opening.error);
   }
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0) {
-    throw systemFailure(errno);
-  }
-  if (!S_ISREG(info.st_mode)) {
+  if (opening.kind != OpenedKind::Regular) {
     throw Failure(notARegularFileText(path));
   }
+  const FileDescriptor file(opening.fd);
+  const struct stat& info = opening.info;
   if (static_cast<unsigned long long>(info.st_size) > sizeLimit) {
     throw Failure(fileTooLargeText(path, sizeLimit));
   }
-  // Only a FIFO or a device must not block; a regular file is read as usual.
-  ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(info.st_size));
   std::size_t done = 0;

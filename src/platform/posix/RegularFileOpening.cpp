@@ -1,0 +1,35 @@
+#include "platform/posix/RegularFileOpening.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace vorlent {
+
+RegularFileOpening openRegularFile(const std::string& path, int extraFlags) {
+  RegularFileOpening opening;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags);
+  if (fd < 0) {
+    opening.error = errno;
+    return opening;
+  }
+  if (::fstat(fd, &opening.info) != 0) {
+    opening.error = errno;
+  } else if (S_ISDIR(opening.info.st_mode)) {
+    opening.kind = OpenedKind::Folder;
+  } else if (!S_ISREG(opening.info.st_mode)) {
+    opening.kind = OpenedKind::Other;
+  } else if (const int flags = ::fcntl(fd, F_GETFL);
+             flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    opening.error = errno;
+  } else {
+    opening.kind = OpenedKind::Regular;
+    opening.fd = fd;
+    return opening;
+  }
+  ::close(fd);
+  return opening;
+}
+
+}  // namespace vorlent

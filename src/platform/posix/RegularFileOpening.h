@@ -1,0 +1,26 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <string>
+
+namespace vorlent {
+
+// What a name opened for reading turned out to be.
+enum class OpenedKind { Regular, Folder, Other, Failed };
+
+struct RegularFileOpening {
+  OpenedKind kind = OpenedKind::Failed;
+  // The descriptor of a regular file, which the caller closes; -1 for anything else.
+  int fd = -1;
+  // The errno of a failed open or status query.
+  int error = 0;
+  struct stat info {};
+};
+
+// Opens the name for reading without waiting for a FIFO's writer or a device, and judges what
+// was opened, so a name swapped for a pipe or a device meanwhile is caught too. Only a regular
+// file stays open, reading as usual (blocking) again; anything else is closed at once.
+RegularFileOpening openRegularFile(const std::string& path, int extraFlags = 0);
+
+}  // namespace vorlent
