@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/DosStartPlan.h"
+#include "platform/UserConfigFolder.h"
 
 namespace vorlent {
 
@@ -37,6 +38,16 @@ std::optional<std::string> firstUsable(const std::vector<std::string>& candidate
     }
   }
   return std::nullopt;
+}
+
+// Makes the folder and the folders on its way, for this user alone; whether it is a folder now.
+bool madeFolder(const std::string& path) {
+  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+       slash = path.find('/', slash + 1)) {
+    ::mkdir(path.substr(0, slash).c_str(), 0700);
+  }
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace
@@ -89,6 +100,22 @@ std::optional<std::string> stagingRoot() {
   }
   candidates.push_back("/tmp/vorlent-dosbox-" + std::to_string(::getuid()));
   return firstUsable(candidates);
+}
+
+std::optional<std::string> userConfigFolder() {
+  std::string base;
+  if (auto config = absoluteVariable("XDG_CONFIG_HOME")) {
+    base = *config;
+  } else if (auto home = absoluteVariable("HOME")) {
+    base = *home + "/.config";
+  } else {
+    return std::nullopt;
+  }
+  const std::string folder = base + "/vorlent/";
+  if (!madeFolder(folder)) {
+    return std::nullopt;
+  }
+  return folder;
 }
 
 }  // namespace vorlent
