@@ -61,6 +61,12 @@ done
 for dll in $packaged; do
   grep -qx "$dll" <<<"$imported" || { echo "windows-package: $dll is packaged but unused" >&2; status=1; }
 done
+# The program file carries its icon for Explorer: an icon group resource (type 14).
+if ! $host-objdump -p "$folder/vorlent.exe" | sed -n '/The .rsrc Resource Directory/,/^$/p' |
+  grep -qE '^[0-9a-f]+   Entry: ID: 0x00000e,'; then
+  echo "windows-package: vorlent.exe holds no icon" >&2
+  status=1
+fi
 [ "$status" -eq 0 ] || exit 1
 
 (cd "$package_root" && zip -q -r -9 "$zip" vorlent)
