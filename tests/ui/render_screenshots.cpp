@@ -112,7 +112,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   QTemporaryDir programFolder;
-  vorlent::TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  // Qt's own modal loop, so that the box drawn is the one the program shows.
+  services.modals = vorlent::makeQtModalPresenter();
+  vorlent::TForm1 window(std::move(services));
   window.resize(1024, 600);
   bool saved = save(window, folder, QStringLiteral("main-window"));
   saved = savePages(window.fmsxDialog(), folder, QStringLiteral("fmsx-options")) && saved;

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "support/NextModalDialog.h"
+#include "support/RecordingModals.h"
 #include "support/ScriptedFilePrompts.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
@@ -185,6 +185,7 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
   std::vector<vorlent::ShellFileRequest> requests;
   auto services = vorlent::testing::servicesIn(programFolder.path());
   services.shell = std::make_unique<RecordingShell>(requests);
+  auto& modals = vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -199,9 +200,9 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
   window.fileList().clearSelection();
   window.fileList().setSelected(*index, true);
   window.fileList().setFocused(index);
-  vorlent::testing::NextModalDialog ok([](QDialog& dialog) { dialog.accept(); });
+  modals.actions.push_back([](QDialog& dialog) { dialog.accept(); });
   QTest::keyClick(&window, Qt::Key_F2);
-  QVERIFY(ok.acted());
+  QVERIFY(modals.actions.empty());
   struct stat status {};
   QCOMPARE(::lstat((folder + "/" + name).c_str(), &status), 0);
   QVERIFY(::lstat((folder + "/\xef\xbf\xbd\xef\xbf\xbd.rom").c_str(), &status) != 0);
@@ -230,26 +231,16 @@ void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
   const QString listed = root.filePath(QStringLiteral("listed"));
   QVERIFY(QDir().mkdir(listed));
   QVERIFY(QDir::setCurrent(listed));
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QVERIFY(QDir().rmdir(listed));
-  QString shown;
-  vorlent::testing::NextModalDialog box([&](QDialog& dialog) {
-    if (const auto* message = qobject_cast<QMessageBox*>(&dialog)) shown = message->text();
-    dialog.reject();
-  });
-  // Closes whatever else may come up, so that a wrong turn fails instead of waiting for good.
-  QTimer stray;
-  QObject::connect(&stray, &QTimer::timeout, [] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialog->reject();
-    }
-  });
-  stray.start(2000);
   window.mainMenu().join->trigger();
-  QVERIFY(box.acted());
-  QCOMPARE(shown, QStringLiteral("ファイルが見つかりません."));
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  QCOMPARE(modals.boxes.back().text, QStringLiteral("ファイルが見つかりません."));
+  QVERIFY(modals.dialogs.isEmpty());
   const auto* join = window.findChild<QDialog*>(QStringLiteral("FormJ"));
   QVERIFY(join == nullptr || !join->isVisible());
 }
@@ -266,7 +257,9 @@ void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.close();
   QVERIFY(QDir::setCurrent(listed.path()));
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   const auto& entries = window.fileList().entries();
@@ -275,35 +268,23 @@ void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
     if (entries[i].caption == "game.rom") index = i;
   }
   QVERIFY(index.has_value());
-  int questions = 0;
-  QTimer stray;
-  QObject::connect(&stray, &QTimer::timeout, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      ++questions;
-      dialog->reject();
-    }
-  });
-  stray.start(2000);
   for (const bool yes : {false, true}) {
-    QString asked;
-    vorlent::testing::NextModalDialog answer([&](QDialog& dialog) {
-      auto* box = qobject_cast<QMessageBox*>(&dialog);
-      asked = box != nullptr ? box->text() : dialog.objectName();
-      if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
-        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-      } else {
-        dialog.reject();
-      }
-    });
+    modals.boxes.clear();
+    modals.answers = {yes ? QMessageBox::Yes : QMessageBox::No};
     window.fileList().clearSelection();
     window.fileList().setSelected(*index, true);
     window.fileList().setFocused(index);
     window.mainMenu().trash->trigger();
-    QVERIFY(answer.acted());
-    QCOMPARE(asked, game + QStringLiteral(" をごみ箱に移動しますか?"));
+    // One question, and nothing else.
+    QCOMPARE(modals.boxes.size(), std::size_t{1});
+    const auto& asked = modals.boxes.back();
+    QCOMPARE(asked.text, game + QStringLiteral(" をごみ箱に移動しますか?"));
+    QCOMPARE(asked.buttons, (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
+    QCOMPARE(asked.defaultButton, QStringLiteral("はい"));
+    QCOMPARE(asked.owner, &window);
     QCOMPARE(QFile::exists(game), !yes);
   }
-  QCOMPARE(questions, 0);
+  QVERIFY(modals.dialogs.isEmpty());
   QVERIFY(QFile::exists(dataHome.filePath(QStringLiteral("Trash/files/game.rom"))));
   if (savedDataHome.isEmpty()) {
     qunsetenv("XDG_DATA_HOME");
