@@ -49,6 +49,7 @@ class FileOperationsWindowTest : public QObject {
   void rawNameBytesSurviveTheRenamePromptAndTheDrop();
   void theJoinIsRefusedWhenTheListedFolderVanished();
   void theTrashCommandAsksOnceAndNoKeepsEverything();
+  void theReplaceQuestionDecidesWhatTheCopyOverwrites();
 
  private:
   QString startFolder_ = QDir::currentPath();
@@ -290,6 +291,84 @@ void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
     qunsetenv("XDG_DATA_HOME");
   } else {
     qputenv("XDG_DATA_HOME", savedDataHome);
+  }
+}
+
+// The Linux shell asks before it replaces a file, through the window; each answer does what its
+// button says, and the check box answers the later clashes of the same copy.
+void FileOperationsWindowTest::theReplaceQuestionDecidesWhatTheCopyOverwrites() {
+  using vorlent::testing::BoxAnswer;
+  const struct {
+    const char* name;
+    std::vector<BoxAnswer> answers;
+    // Whether the file asked about first, and the other one, end up replaced.
+    bool firstReplaced;
+    bool secondReplaced;
+    std::size_t asked;
+  } cases[] = {
+      {"replace, then skip",
+       {BoxAnswer(QStringLiteral("置き換える")), BoxAnswer(QStringLiteral("スキップ"))},
+       true,
+       false,
+       2},
+      {"replace all", {BoxAnswer(QStringLiteral("置き換える"), true)}, true, true, 1},
+      {"skip all", {BoxAnswer(QStringLiteral("スキップ"), true)}, false, false, 1},
+      {"cancel", {BoxAnswer(QStringLiteral("キャンセル"), true)}, false, false, 1},
+      {"closed", {BoxAnswer::closing()}, false, false, 1},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir programFolder;
+    QTemporaryDir listed;
+    QTemporaryDir target;
+    for (const char* name : {"a.rom", "b.rom"}) {
+      QFile old(target.filePath(QLatin1String(name)));
+      QVERIFY(old.open(QIODevice::WriteOnly));
+      old.write("old");
+      QFile source(listed.filePath(QLatin1String(name)));
+      QVERIFY(source.open(QIODevice::WriteOnly));
+      source.write("new");
+    }
+    QVERIFY(QDir::setCurrent(listed.path()));
+    auto services = vorlent::testing::servicesIn(programFolder.path());
+    auto prompts = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
+    prompts->folder = vorlent::toCore(target.path());
+    services.prompts = std::move(prompts);
+    auto& modals = vorlent::testing::recordModals(services);
+    TForm1 window(std::move(services));
+    window.fileList().clearSelection();
+    for (std::size_t i = 0; i < window.fileList().count(); ++i) {
+      if (window.fileList().entries()[i].caption != "..") window.fileList().setSelected(i, true);
+    }
+    QCOMPARE(window.fileList().selectedCount(), std::size_t{2});
+    modals.answers.assign(c.answers.begin(), c.answers.end());
+    window.mainMenu().copy->trigger();
+
+    QVERIFY2(modals.boxes.size() == c.asked, c.name);
+    const auto& question = modals.boxes.front();
+    QCOMPARE(question.title, QStringLiteral("MSXVorlent!"));
+    QCOMPARE(int(question.icon), int(QMessageBox::Question));
+    const QString first = question.text.startsWith(target.filePath(QStringLiteral("a.rom")))
+                              ? QStringLiteral("a.rom")
+                              : QStringLiteral("b.rom");
+    const QString second =
+        first == QStringLiteral("a.rom") ? QStringLiteral("b.rom") : QStringLiteral("a.rom");
+    QCOMPARE(question.text,
+             target.filePath(first) +
+                 QStringLiteral(" というファイルはすでにあります。\n置き換えますか?"));
+    QStringList buttons = question.buttons;
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("キャンセル"), QStringLiteral("スキップ"),
+                                   QStringLiteral("置き換える")}));
+    QCOMPARE(question.defaultButton, QStringLiteral("キャンセル"));
+    QCOMPARE(question.checkBox, QStringLiteral("以降すべてに適用"));
+    QCOMPARE(question.owner, &window);
+    for (const auto& [name, replaced] :
+         {std::pair{first, c.firstReplaced}, std::pair{second, c.secondReplaced}}) {
+      QFile file(target.filePath(name));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QVERIFY2(file.readAll() == (replaced ? "new" : "old"), c.name);
+    }
+    QVERIFY(QDir::setCurrent(startFolder_));
   }
 }
 
