@@ -17,6 +17,7 @@
 #include "ui/QtText.h"
 
 #include "support/TestServices.h"
+#include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -99,6 +100,20 @@ bool saveRomIdentification(vorlent::TForm1& window, const QString& programFolder
   return saved;
 }
 
+// The shell's question before it replaces a file, over the main window.
+bool saveReplaceQuestion(vorlent::TForm1& window, const QDir& folder) {
+  bool saved = false;
+  QTimer::singleShot(200, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      saved = save(*box, folder, QStringLiteral("replace-question"));
+      box->reject();
+    }
+  });
+  const auto questions = vorlent::makeQtModalPresenter();
+  vorlent::ShellProgressWindow(&window, *questions).askReplace("/media/SPACE MANBOW.ROM", false);
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,5 +137,6 @@ int main(int argc, char** argv) {
   saved = savePages(window.brmsxDialog(), folder, QStringLiteral("brmsx-options")) && saved;
   saved = save(window.aboutBox(), folder, QStringLiteral("about-box")) && saved;
   saved = saveRomIdentification(window, programFolder.path(), folder) && saved;
+  saved = saveReplaceQuestion(window, folder) && saved;
   return saved ? 0 : 1;
 }
