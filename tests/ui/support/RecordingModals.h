@@ -33,10 +33,11 @@ struct ShownBox {
 
 // How a test answers the next box: a standard button, or a button by its drawn caption, and
 // whether it ticks the box's check box first. The default presses the box's first button;
-// closing() closes the box without a button, as its close button does.
+// closing() closes the box without pressing any of its buttons.
 struct BoxAnswer {
   BoxAnswer() = default;
-  BoxAnswer(QMessageBox::StandardButton standard) : button(standard) {}  // NOLINT: reads well
+  // Implicit, so that planned answers read {QMessageBox::Ok, QMessageBox::No}.
+  BoxAnswer(QMessageBox::StandardButton standard) : button(standard) {}
   explicit BoxAnswer(QString drawnCaption, bool tick = false)
       : caption(std::move(drawnCaption)), check(tick) {}
   static BoxAnswer closing() {
