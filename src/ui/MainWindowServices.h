@@ -21,11 +21,12 @@
 #include "platform/ShortPaths.h"
 #include "platform/WavePlayer.h"
 #include "settings/SettingsLocation.h"
+#include "ui/ModalPresenter.h"
 
 namespace vorlent {
 
 // What the main window needs of the system, handed in whole so that tests can replace a part
-// (the program's folder, the process starter, the desktop opener, the prompts).
+// (the program's folder, the process starter, the desktop opener, the prompts, the modal boxes).
 struct MainWindowServices {
   // The folder of Vorlent.ini, sound/ and the help file, ending in its delimiter.
   std::string programFolder;
@@ -48,8 +49,10 @@ struct MainWindowServices {
   std::unique_ptr<FileChanges> fileChanges;
   std::unique_ptr<ShellFileOperation> shell;
   std::unique_ptr<ReadStreams> readStreams;
-  // Nothing: Qt's dialogs over the main window.
+  // Nothing: Qt's dialogs over the main window, run by `modals`.
   std::unique_ptr<Prompts> prompts;
+  // Runs the window's message boxes, questions and modal dialogs. Nothing: Qt's modal loop.
+  std::unique_ptr<ModalPresenter> modals;
   // Plays the sound cues.
   std::shared_ptr<WavePlayer> wavePlayer;
   // Nothing: the desktop's beep.

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "ui/ModalPresenter.h"
 #include "ui/QtText.h"
 
 namespace vorlent {
@@ -22,21 +23,23 @@ QMessageBox::Icon iconOf(MessageKind kind) {
   return QMessageBox::NoIcon;
 }
 
-void showBox(QWidget* parent, QMessageBox::Icon icon, std::string_view caption,
-             const QString& text) {
+void showBox(ModalPresenter& presenter, QWidget* parent, QMessageBox::Icon icon,
+             std::string_view caption, const QString& text) {
   QMessageBox box(icon, toQt(caption), text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
-  box.exec();
+  presenter.ask(box);
 }
 
 }  // namespace
 
-void showMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
-  showBox(parent, iconOf(kind), messageBoxCaption(kind), text);
+void showMessageBox(ModalPresenter& presenter, QWidget* parent, MessageKind kind,
+                    const QString& text) {
+  showBox(presenter, parent, iconOf(kind), messageBoxCaption(kind), text);
 }
 
-void showErrorReport(QWidget* parent, std::string_view failureText) {
-  showBox(parent, QMessageBox::Critical, kApplicationTitle, toQt(errorReportText(failureText)));
+void showErrorReport(ModalPresenter& presenter, QWidget* parent, std::string_view failureText) {
+  showBox(presenter, parent, QMessageBox::Critical, kApplicationTitle,
+          toQt(errorReportText(failureText)));
 }
 
 }  // namespace vorlent

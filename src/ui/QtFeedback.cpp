@@ -10,8 +10,8 @@
 namespace vorlent {
 
 QtFeedback::QtFeedback(QWidget* window, QLineEdit* statusLine, std::array<QLabel*, 3> panels,
-                       SoundCuePlayer& sounds)
-    : window_(window), statusLine_(statusLine), panels_(panels), sounds_(sounds) {}
+                       SoundCuePlayer& sounds, ModalPresenter& boxes)
+    : window_(window), statusLine_(statusLine), panels_(panels), sounds_(sounds), boxes_(boxes) {}
 
 void QtFeedback::showStatus(std::string_view text) { statusLine_->setText(toQt(text)); }
 
@@ -22,11 +22,11 @@ void QtFeedback::setStatusPanel(StatusPanel panel, std::string_view text) {
 void QtFeedback::playSoundCue(SoundCue cue) { sounds_.play(soundCueFileName(cue)); }
 
 void QtFeedback::showMessageBox(MessageKind kind, std::string_view text) {
-  vorlent::showMessageBox(window_, kind, toQt(text));
+  vorlent::showMessageBox(boxes_, window_, kind, toQt(text));
 }
 
 void QtFeedback::reportError(std::string_view failureText) {
-  showErrorReport(window_, failureText);
+  showErrorReport(boxes_, window_, failureText);
 }
 
 }  // namespace vorlent

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace vorlent {
 
+class ModalPresenter;
 class SoundCuePlayer;
 
 // The feedback channels on the main window: its status line, its status bar panels, the sound
@@ -17,7 +18,7 @@ class SoundCuePlayer;
 class QtFeedback final : public Feedback {
  public:
   QtFeedback(QWidget* window, QLineEdit* statusLine, std::array<QLabel*, 3> panels,
-             SoundCuePlayer& sounds);
+             SoundCuePlayer& sounds, ModalPresenter& boxes);
 
   void showStatus(std::string_view text) override;
   void setStatusPanel(StatusPanel panel, std::string_view text) override;
@@ -30,6 +31,7 @@ class QtFeedback final : public Feedback {
   QLineEdit* statusLine_;
   std::array<QLabel*, 3> panels_;
   SoundCuePlayer& sounds_;
+  ModalPresenter& boxes_;
 };
 
 }  // namespace vorlent

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 
+#include "ui/ModalPresenter.h"
 #include "ui/QtText.h"
 
 #ifdef _WIN32
@@ -21,7 +22,7 @@ std::optional<std::string> QtPrompts::askText(std::string_view caption, std::str
   dialog.setTextValue(toQt(initialText));
   dialog.setOkButtonText(QStringLiteral("OK"));
   dialog.setCancelButtonText(QStringLiteral("キャンセル"));
-  if (dialog.exec() != QDialog::Accepted) {
+  if (dialogs_.run(dialog) != QDialog::Accepted) {
     return std::nullopt;
   }
   // An answer left as shown keeps the bytes it was shown from.

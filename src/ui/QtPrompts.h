@@ -6,10 +6,12 @@ class QWidget;
 
 namespace vorlent {
 
+class ModalPresenter;
+
 // Asks the user with Qt's dialogs, modal over the window.
 class QtPrompts final : public Prompts {
  public:
-  explicit QtPrompts(QWidget* window) : window_(window) {}
+  QtPrompts(QWidget* window, ModalPresenter& dialogs) : window_(window), dialogs_(dialogs) {}
 
   std::optional<std::string> askText(std::string_view caption, std::string_view prompt,
                                      std::string_view initialText) override;
@@ -20,6 +22,7 @@ class QtPrompts final : public Prompts {
 
  private:
   QWidget* window_;
+  ModalPresenter& dialogs_;
 };
 
 }  // namespace vorlent

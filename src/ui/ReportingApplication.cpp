@@ -6,13 +6,15 @@
 
 namespace vorlent {
 
-ReportingApplication::ReportingApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ReportingApplication::ReportingApplication(int& argc, char** argv,
+                                           std::unique_ptr<ModalPresenter> reports)
+    : QApplication(argc, argv), reports_(std::move(reports)) {}
 
 bool ReportingApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& failure) {
-    showErrorReport(activeWindow(), failure.what());
+    showErrorReport(*reports_, activeWindow(), failure.what());
   }
   return false;
 }

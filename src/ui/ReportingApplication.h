@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <memory>
+
+#include "ui/ModalPresenter.h"
 
 namespace vorlent {
 
@@ -9,9 +12,13 @@ namespace vorlent {
 // Nothing ends the program but the user.
 class ReportingApplication final : public QApplication {
  public:
-  ReportingApplication(int& argc, char** argv);
+  ReportingApplication(int& argc, char** argv,
+                       std::unique_ptr<ModalPresenter> reports = makeQtModalPresenter());
 
   bool notify(QObject* receiver, QEvent* event) override;
+
+ private:
+  std::unique_ptr<ModalPresenter> reports_;
 };
 
 }  // namespace vorlent

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "feedback/Feedback.h"
+#include "ui/ModalPresenter.h"
 #include "ui/QtText.h"
 
 namespace vorlent {
@@ -63,7 +64,7 @@ ReplaceChoice ShellProgressWindow::askReplace(std::string_view existingPath,
   all->setObjectName(QStringLiteral("ApplyToAll"));
   question.setCheckBox(all);
   question.setDefaultButton(cancel);
-  question.exec();
+  questions_.ask(question);
   ReplaceChoice choice;
   choice.applyToAll = all->isChecked();
   if (question.clickedButton() == replace) {
@@ -80,7 +81,7 @@ ReplaceChoice ShellProgressWindow::askReplace(std::string_view existingPath,
 void ShellProgressWindow::showError(std::string_view text) {
   QMessageBox box(QMessageBox::Critical, toQt(kApplicationTitle), toQt(text), QMessageBox::Ok,
                   owner_);
-  box.exec();
+  questions_.ask(box);
 }
 
 bool ShellProgressWindow::askToTrash(std::string_view question) {
@@ -91,7 +92,8 @@ bool ShellProgressWindow::askToTrash(std::string_view question) {
   box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
   box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
   box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  questions_.ask(box);
+  return box.standardButton(box.clickedButton()) == QMessageBox::Yes;
 }
 
 void ShellProgressWindow::finished() {

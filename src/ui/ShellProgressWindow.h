@@ -11,12 +11,15 @@ class QWidget;
 
 namespace vorlent {
 
+class ModalPresenter;
+
 // The shell operation's window over the main window: a progress window with a cancel button,
 // shown only when the operation takes more than a moment, a question before anything is
 // replaced or sent to the trash, and a box for each source that could not be handled.
 class ShellProgressWindow final : public ShellFileProgress {
  public:
-  explicit ShellProgressWindow(QWidget* owner) : owner_(owner) {}
+  ShellProgressWindow(QWidget* owner, ModalPresenter& questions)
+      : owner_(owner), questions_(questions) {}
   ~ShellProgressWindow() override;
 
   bool progress(std::uint64_t doneBytes, std::uint64_t totalBytes,
@@ -32,6 +35,7 @@ class ShellProgressWindow final : public ShellFileProgress {
 
  private:
   QWidget* owner_;
+  ModalPresenter& questions_;
   QPointer<QProgressDialog> window_;
   QElapsedTimer running_;
   bool started_ = false;

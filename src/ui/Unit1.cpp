@@ -51,8 +51,11 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
                                  services_.userSettingsFolder),
               {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_}),
       sounds_(toQt(services_.programFolder), services_.wavePlayer, services_.defaultSound) {
+  if (!services_.modals) {
+    services_.modals = makeQtModalPresenter();
+  }
   if (!services_.prompts) {
-    services_.prompts = std::make_unique<QtPrompts>(this);
+    services_.prompts = std::make_unique<QtPrompts>(this, *services_.modals);
   }
   if (!services_.help) {
     services_.help = makeHelpViewer(*services_.files, *services_.opener);
@@ -73,7 +76,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   buildMediaBand();
   buildStatusLine();
   buildStatusBar();
-  feedback_ = std::make_unique<QtFeedback>(this, statusLine_, statusPanels_, sounds_);
+  feedback_ =
+      std::make_unique<QtFeedback>(this, statusLine_, statusPanels_, sounds_, *services_.modals);
   mediaPanel_ =
       std::make_unique<MediaPanel>(state_, panel_, *feedback_, *services_.shortPaths, pathStyle_);
   buildFileList();
@@ -312,9 +316,9 @@ void TForm1::ToolButton9Click() {
   runCommand([this] { runBrmsx(state_, startEnvironment()); });
 }
 
-void TForm1::EditfClick() { fmsxDialog().exec(); }
+void TForm1::EditfClick() { services_.modals->run(fmsxDialog()); }
 
-void TForm1::ToolButton2Click() { brmsxDialog().exec(); }
+void TForm1::ToolButton2Click() { services_.modals->run(brmsxDialog()); }
 
 void TForm1::fmsxdosexe1Click() {
   runCommand([this] { chooseFmsxFolder(state_, panel_.executables, locatorEnvironment()); });
@@ -352,7 +356,7 @@ void TForm1::GetfMSXDOSexe1Click() {
   refreshMedia();
 }
 
-void TForm1::Info1Click() { aboutBox().exec(); }
+void TForm1::Info1Click() { services_.modals->run(aboutBox()); }
 
 void TForm1::Help2Click() {
   const std::string helpFile = services_.programFolder + std::string(kHelpFileName);
@@ -377,11 +381,13 @@ bool TForm1::saveBeforeClosing() {
   }
   // Without this question a folder that cannot be written would keep the program from ever
   // closing.
-  const auto answer =
-      QMessageBox::question(this, toQt(kApplicationTitle),
-                            QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"),
-                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-  return answer == QMessageBox::Yes;
+  QMessageBox question(QMessageBox::Question, toQt(kApplicationTitle),
+                       QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"),
+                       QMessageBox::NoButton, this);
+  question.addButton(QMessageBox::Yes);
+  question.setDefaultButton(question.addButton(QMessageBox::No));
+  services_.modals->ask(question);
+  return question.standardButton(question.clickedButton()) == QMessageBox::Yes;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

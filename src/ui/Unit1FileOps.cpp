@@ -26,7 +26,7 @@ TFormJ& TForm1::joinDialog() {
 }
 
 void TForm1::connectFileOperationCommands() {
-  shellProgress_ = std::make_shared<ShellProgressWindow>(this);
+  shellProgress_ = std::make_shared<ShellProgressWindow>(this, *services_.modals);
   fileOperations_ = std::make_shared<FileOperations>(FileOperationServices{
       fileList_, *navigator_, *services_.currentFolder, *services_.files, *services_.fileChanges,
       *services_.shell, *shellProgress_, *feedback_, *services_.prompts, pathStyle_});
@@ -93,7 +93,7 @@ void TForm1::ToolButton18Click() {
     return;
   }
   setWindowTitle(toQt(listed));
-  joinDialog().exec();
+  services_.modals->run(joinDialog());
   // The open and save dialogs may have changed the current folder.
   services_.currentFolder->set(listed);
   ListviewMake1Click();

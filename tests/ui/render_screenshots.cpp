@@ -17,6 +17,7 @@
 #include "ui/QtText.h"
 
 #include "support/TestServices.h"
+#include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -99,6 +100,20 @@ bool saveRomIdentification(vorlent::TForm1& window, const QString& programFolder
   return saved;
 }
 
+// The shell's question before it replaces a file, over the main window.
+bool saveReplaceQuestion(vorlent::TForm1& window, const QDir& folder) {
+  bool saved = false;
+  QTimer::singleShot(200, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      saved = save(*box, folder, QStringLiteral("replace-question"));
+      box->reject();
+    }
+  });
+  const auto questions = vorlent::makeQtModalPresenter();
+  vorlent::ShellProgressWindow(&window, *questions).askReplace("/media/SPACE MANBOW.ROM", false);
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,12 +127,16 @@ int main(int argc, char** argv) {
     return 1;
   }
   QTemporaryDir programFolder;
-  vorlent::TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  // Qt's own modal loop, so that the box drawn is the one the program shows.
+  services.modals = vorlent::makeQtModalPresenter();
+  vorlent::TForm1 window(std::move(services));
   window.resize(1024, 600);
   bool saved = save(window, folder, QStringLiteral("main-window"));
   saved = savePages(window.fmsxDialog(), folder, QStringLiteral("fmsx-options")) && saved;
   saved = savePages(window.brmsxDialog(), folder, QStringLiteral("brmsx-options")) && saved;
   saved = save(window.aboutBox(), folder, QStringLiteral("about-box")) && saved;
   saved = saveRomIdentification(window, programFolder.path(), folder) && saved;
+  saved = saveReplaceQuestion(window, folder) && saved;
   return saved ? 0 : 1;
 }

@@ -8,9 +8,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "support/NextModalDialog.h"
 #include "support/OptionControlProbe.h"
 #include "support/OptionDialogChecks.h"
+#include "support/RecordingModals.h"
 #include "ui/Unitbr.h"
 
 using vorlent::BrmsxOptions;
@@ -463,25 +463,25 @@ void BrmsxDialogTest::sliderKeysMoveByTheirSteps() {
 void BrmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
   BrmsxOptions options = awayFromReset();
   TFormBR dialog(options);
-  NextModalDialog resetAndClose([](QDialog& shown) {
+  DialogUser resetAndClose([](QDialog& shown) {
     clickButton(shown, QStringLiteral("BitBtn2"));
     QCOMPARE(checkedItem(*choiceNamed(shown, QStringLiteral("megaram"))), 1);
     QCOMPARE(sliderNamed(shown, QStringLiteral("sr"))->value(), 45455);
     QVERIFY(shown.isVisible());
     clickButton(shown, QStringLiteral("BitBtn3"));
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QCOMPARE(resetAndClose.run(dialog), int(QDialog::Rejected));
   QVERIFY(resetAndClose.acted());
   QCOMPARE(options, awayFromReset());
 
   int megaramShown = -2;
   int srShown = -2;
-  NextModalDialog look([&](QDialog& shown) {
+  DialogUser look([&](QDialog& shown) {
     megaramShown = checkedItem(*choiceNamed(shown, QStringLiteral("megaram")));
     srShown = sliderNamed(shown, QStringLiteral("sr"))->value();
     clickButton(shown, QStringLiteral("BitBtn1"));
   });
-  dialog.exec();
+  look.run(dialog);
   QCOMPARE(megaramShown, 3);
   QCOMPARE(srShown, 900);
   QCOMPARE(options, awayFromReset());
@@ -490,11 +490,11 @@ void BrmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
 void BrmsxDialogTest::resetThenOkStoresTheResetValues() {
   BrmsxOptions options = awayFromReset();
   TFormBR dialog(options);
-  NextModalDialog resetAndOk([](QDialog& shown) {
+  DialogUser resetAndOk([](QDialog& shown) {
     clickButton(shown, QStringLiteral("BitBtn2"));
     clickButton(shown, QStringLiteral("BitBtn1"));
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(resetAndOk.run(dialog), int(QDialog::Accepted));
   QCOMPARE(options.sr, 45455);
   QCOMPARE(options.ifreq, 0);
   QCOMPARE(options.megaram, 1);
@@ -547,21 +547,21 @@ void BrmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
   BrmsxOptions options;
   TFormBR dialog(options);
   auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  NextModalDialog toPage([&](QDialog& shown) {
+  DialogUser toPage([&](QDialog& shown) {
     QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(4).center());
     QCOMPARE(pages->currentIndex(), 4);
     QTest::keyClick(&shown, Qt::Key_Escape);
   });
-  dialog.exec();
+  toPage.run(dialog);
   options.joysens = 6;
   int pageShown = -1;
   int joysensShown = -1;
-  NextModalDialog look([&](QDialog& shown) {
+  DialogUser look([&](QDialog& shown) {
     pageShown = pages->currentIndex();
     joysensShown = sliderNamed(shown, QStringLiteral("joysens"))->value();
     clickButton(shown, QStringLiteral("BitBtn3"));
   });
-  dialog.exec();
+  look.run(dialog);
   QCOMPARE(pageShown, 4);
   QCOMPARE(joysensShown, 3);
   QCOMPARE(sliderNamed(dialog, QStringLiteral("joysens"))->value(), 6);
@@ -570,12 +570,12 @@ void BrmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
 void BrmsxDialogTest::theMenuItemClosesAsTheCloseButtonDoes() {
   BrmsxOptions options = awayFromReset();
   TFormBR dialog(options);
-  NextModalDialog resetAndClose([](QDialog& shown) {
+  DialogUser resetAndClose([](QDialog& shown) {
     clickButton(shown, QStringLiteral("BitBtn2"));
     QCOMPARE(checkedItem(*choiceNamed(shown, QStringLiteral("diskhl"))), 0);
     shown.findChild<QAction*>(QStringLiteral("Close1"))->trigger();
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QCOMPARE(resetAndClose.run(dialog), int(QDialog::Rejected));
   QVERIFY(resetAndClose.acted());
   QCOMPARE(options, awayFromReset());
   QCOMPARE(checkedItem(*choiceNamed(dialog, QStringLiteral("diskhl"))), 2);

@@ -15,7 +15,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "support/NextModalDialog.h"
+#include "support/RecordingModals.h"
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/ScriptedFilePrompts.h"
@@ -104,7 +104,11 @@ struct Desk {
     prompts->folder = toCore(folder.filePath(QStringLiteral("emu")));
     prompts->text = "made";
     services.prompts = std::move(scripted);
+    auto& modals = vorlent::testing::recordModals(services);
+    // The user closes each box and dialog without an answer.
+    modals.unplanned = vorlent::testing::BoxAnswer::closing();
     window = std::make_unique<TForm1>(std::move(services));
+    modals.whileShown = [this](QDialog& shown) { recordModal(shown); };
     window->show();
     window->setViewStyle(vorlent::ViewStyle::Details);
     // Known to the run commands, not yet marked on the buttons.
@@ -126,22 +130,22 @@ struct Desk {
     }
   }
 
-  // Triggers the control while a watcher answers the first modal window it opens.
+  // Keeps what a modal window that a control opened shows, and the buttons' images then.
+  void recordModal(const QDialog& shown) {
+    const auto& tabs = window->emulatorTabs();
+    const QIcon known = vorlent::toolIcon(vorlent::ToolIcon::Known);
+    if (const auto* box = qobject_cast<const QMessageBox*>(&shown)) {
+      modal << QStringLiteral("box ") +
+                   box->text().section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
+    } else {
+      modal << QStringLiteral("dialog ") + shown.objectName();
+    }
+    modal << QStringLiteral("brmsx image %1, fmsx image %2")
+                 .arg(sameImage(tabs.brmsxExecutable->icon(), known) ? 4 : 3)
+                 .arg(sameImage(tabs.fmsxExecutable->icon(), known) ? 4 : 3);
+  }
+
   void trigger(const std::function<void()>& press) {
-    vorlent::testing::NextModalDialog watcher([this](QDialog& shown) {
-      const auto& tabs = window->emulatorTabs();
-      const QIcon known = vorlent::toolIcon(vorlent::ToolIcon::Known);
-      if (auto* box = qobject_cast<QMessageBox*>(&shown)) {
-        modal << QStringLiteral("box ") +
-                     box->text().section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
-      } else {
-        modal << QStringLiteral("dialog ") + shown.objectName();
-      }
-      modal << QStringLiteral("brmsx image %1, fmsx image %2")
-                   .arg(sameImage(tabs.brmsxExecutable->icon(), known) ? 4 : 3)
-                   .arg(sameImage(tabs.fmsxExecutable->icon(), known) ? 4 : 3);
-      shown.reject();
-    });
     press();
     QCoreApplication::processEvents();
   }

@@ -11,14 +11,13 @@
 #include <string>
 
 #include "platform/Failure.h"
-#include "support/NextMessageBox.h"
+#include "support/RecordingModals.h"
 #include "support/TestServices.h"
 #include "ui/SoundCuePlayer.h"
 #include "ui/Unit1.h"
 
 using vorlent::MessageKind;
 using vorlent::TForm1;
-using vorlent::testing::NextMessageBox;
 
 class FeedbackTest : public QObject {
   Q_OBJECT
@@ -111,15 +110,18 @@ void FeedbackTest::messageBoxesCarryTheirCaptionAndIcon() {
   QFETCH(QString, caption);
   QFETCH(int, icon);
   QTemporaryDir programFolder;
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
-  NextMessageBox next;
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.feedback().showMessageBox(static_cast<MessageKind>(kind), "-sound 3 \r\n<b>x</b>");
-  QVERIFY(next.seen().has_value());
-  QCOMPARE(next.seen()->title, caption);
-  QCOMPARE(int(next.seen()->icon), icon);
-  QCOMPARE(next.seen()->text, QStringLiteral("-sound 3 \r\n<b>x</b>"));
-  QCOMPARE(next.seen()->buttonCount, 1);
-  QCOMPARE(next.seen()->buttonText, QStringLiteral("OK"));
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  const auto& next = modals.boxes.back();
+  QCOMPARE(next.title, caption);
+  QCOMPARE(int(next.icon), icon);
+  QCOMPARE(next.text, QStringLiteral("-sound 3 \r\n<b>x</b>"));
+  QCOMPARE(next.textFormat, Qt::PlainText);
+  QCOMPARE(next.buttons, QStringList{QStringLiteral("OK")});
+  QCOMPARE(next.owner, &window);
 }
 
 void FeedbackTest::errorReportAppliesTheFullStopRule_data() {
@@ -137,30 +139,34 @@ void FeedbackTest::errorReportAppliesTheFullStopRule() {
   QFETCH(QString, failure);
   QFETCH(QString, shown);
   QTemporaryDir programFolder;
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
-  NextMessageBox next;
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.feedback().reportError(failure.toStdString());
-  QVERIFY(next.seen().has_value());
-  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
-  QCOMPARE(int(next.seen()->icon), int(QMessageBox::Critical));
-  QCOMPARE(next.seen()->text, shown);
-  QCOMPARE(next.seen()->buttonCount, 1);
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  const auto& next = modals.boxes.back();
+  QCOMPARE(next.title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(int(next.icon), int(QMessageBox::Critical));
+  QCOMPARE(next.text, shown);
+  QCOMPARE(next.buttons.size(), 1);
+  QCOMPARE(next.owner, &window);
 }
 
 void FeedbackTest::aFailureInACommandIsReportedAndTheWindowStaysUsable() {
   QTemporaryDir programFolder;
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.show();
   bool ranToTheEnd = false;
-  NextMessageBox next;
   window.runCommand([&] {
     window.feedback().showStatus("before");
     throw vorlent::systemFailure(EACCES);
     ranToTheEnd = true;
   });
   QVERIFY(!ranToTheEnd);
-  QVERIFY(next.seen().has_value());
-  QCOMPARE(next.seen()->text, QStringLiteral("ファイルへのアクセスが拒否されました."));
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  QCOMPARE(modals.boxes.back().text, QStringLiteral("ファイルへのアクセスが拒否されました."));
   // What the command did before the failure stays done.
   QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
            QStringLiteral("before"));

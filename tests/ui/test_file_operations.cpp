@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "support/NextModalDialog.h"
+#include "support/RecordingModals.h"
 #include "support/ScriptedFilePrompts.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
@@ -49,6 +49,7 @@ class FileOperationsWindowTest : public QObject {
   void rawNameBytesSurviveTheRenamePromptAndTheDrop();
   void theJoinIsRefusedWhenTheListedFolderVanished();
   void theTrashCommandAsksOnceAndNoKeepsEverything();
+  void theReplaceQuestionDecidesWhatTheCopyOverwrites();
 
  private:
   QString startFolder_ = QDir::currentPath();
@@ -185,6 +186,7 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
   std::vector<vorlent::ShellFileRequest> requests;
   auto services = vorlent::testing::servicesIn(programFolder.path());
   services.shell = std::make_unique<RecordingShell>(requests);
+  auto& modals = vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -199,9 +201,9 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
   window.fileList().clearSelection();
   window.fileList().setSelected(*index, true);
   window.fileList().setFocused(index);
-  vorlent::testing::NextModalDialog ok([](QDialog& dialog) { dialog.accept(); });
+  modals.actions.push_back([](QDialog& dialog) { dialog.accept(); });
   QTest::keyClick(&window, Qt::Key_F2);
-  QVERIFY(ok.acted());
+  QVERIFY(modals.actions.empty());
   struct stat status {};
   QCOMPARE(::lstat((folder + "/" + name).c_str(), &status), 0);
   QVERIFY(::lstat((folder + "/\xef\xbf\xbd\xef\xbf\xbd.rom").c_str(), &status) != 0);
@@ -230,26 +232,16 @@ void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
   const QString listed = root.filePath(QStringLiteral("listed"));
   QVERIFY(QDir().mkdir(listed));
   QVERIFY(QDir::setCurrent(listed));
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QVERIFY(QDir().rmdir(listed));
-  QString shown;
-  vorlent::testing::NextModalDialog box([&](QDialog& dialog) {
-    if (const auto* message = qobject_cast<QMessageBox*>(&dialog)) shown = message->text();
-    dialog.reject();
-  });
-  // Closes whatever else may come up, so that a wrong turn fails instead of waiting for good.
-  QTimer stray;
-  QObject::connect(&stray, &QTimer::timeout, [] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialog->reject();
-    }
-  });
-  stray.start(2000);
   window.mainMenu().join->trigger();
-  QVERIFY(box.acted());
-  QCOMPARE(shown, QStringLiteral("ファイルが見つかりません."));
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  QCOMPARE(modals.boxes.back().text, QStringLiteral("ファイルが見つかりません."));
+  QVERIFY(modals.dialogs.isEmpty());
   const auto* join = window.findChild<QDialog*>(QStringLiteral("FormJ"));
   QVERIFY(join == nullptr || !join->isVisible());
 }
@@ -266,7 +258,9 @@ void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.close();
   QVERIFY(QDir::setCurrent(listed.path()));
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   const auto& entries = window.fileList().entries();
@@ -275,40 +269,106 @@ void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
     if (entries[i].caption == "game.rom") index = i;
   }
   QVERIFY(index.has_value());
-  int questions = 0;
-  QTimer stray;
-  QObject::connect(&stray, &QTimer::timeout, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      ++questions;
-      dialog->reject();
-    }
-  });
-  stray.start(2000);
   for (const bool yes : {false, true}) {
-    QString asked;
-    vorlent::testing::NextModalDialog answer([&](QDialog& dialog) {
-      auto* box = qobject_cast<QMessageBox*>(&dialog);
-      asked = box != nullptr ? box->text() : dialog.objectName();
-      if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
-        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-      } else {
-        dialog.reject();
-      }
-    });
+    modals.boxes.clear();
+    modals.answers = {yes ? QMessageBox::Yes : QMessageBox::No};
     window.fileList().clearSelection();
     window.fileList().setSelected(*index, true);
     window.fileList().setFocused(index);
     window.mainMenu().trash->trigger();
-    QVERIFY(answer.acted());
-    QCOMPARE(asked, game + QStringLiteral(" をごみ箱に移動しますか?"));
+    // One question, and nothing else.
+    QCOMPARE(modals.boxes.size(), std::size_t{1});
+    const auto& asked = modals.boxes.back();
+    QCOMPARE(asked.text, game + QStringLiteral(" をごみ箱に移動しますか?"));
+    QCOMPARE(asked.buttons, (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
+    QCOMPARE(asked.defaultButton, QStringLiteral("はい"));
+    QCOMPARE(asked.owner, &window);
     QCOMPARE(QFile::exists(game), !yes);
   }
-  QCOMPARE(questions, 0);
+  QVERIFY(modals.dialogs.isEmpty());
   QVERIFY(QFile::exists(dataHome.filePath(QStringLiteral("Trash/files/game.rom"))));
   if (savedDataHome.isEmpty()) {
     qunsetenv("XDG_DATA_HOME");
   } else {
     qputenv("XDG_DATA_HOME", savedDataHome);
+  }
+}
+
+// The Linux shell asks before it replaces a file, through the window; each answer does what its
+// button says, and the check box answers the later clashes of the same copy.
+void FileOperationsWindowTest::theReplaceQuestionDecidesWhatTheCopyOverwrites() {
+  using vorlent::testing::BoxAnswer;
+  const struct {
+    const char* name;
+    std::vector<BoxAnswer> answers;
+    // Whether the file asked about first, and the other one, end up replaced.
+    bool firstReplaced;
+    bool secondReplaced;
+    std::size_t asked;
+  } cases[] = {
+      {"replace, then skip",
+       {BoxAnswer(QStringLiteral("置き換える")), BoxAnswer(QStringLiteral("スキップ"))},
+       true,
+       false,
+       2},
+      {"replace all", {BoxAnswer(QStringLiteral("置き換える"), true)}, true, true, 1},
+      {"skip all", {BoxAnswer(QStringLiteral("スキップ"), true)}, false, false, 1},
+      {"cancel", {BoxAnswer(QStringLiteral("キャンセル"), true)}, false, false, 1},
+      {"closed", {BoxAnswer::closing()}, false, false, 1},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir programFolder;
+    QTemporaryDir listed;
+    QTemporaryDir target;
+    for (const char* name : {"a.rom", "b.rom"}) {
+      QFile old(target.filePath(QLatin1String(name)));
+      QVERIFY(old.open(QIODevice::WriteOnly));
+      old.write("old");
+      QFile source(listed.filePath(QLatin1String(name)));
+      QVERIFY(source.open(QIODevice::WriteOnly));
+      source.write("new");
+    }
+    QVERIFY(QDir::setCurrent(listed.path()));
+    auto services = vorlent::testing::servicesIn(programFolder.path());
+    auto prompts = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
+    prompts->folder = vorlent::toCore(target.path());
+    services.prompts = std::move(prompts);
+    auto& modals = vorlent::testing::recordModals(services);
+    TForm1 window(std::move(services));
+    window.fileList().clearSelection();
+    for (std::size_t i = 0; i < window.fileList().count(); ++i) {
+      if (window.fileList().entries()[i].caption != "..") window.fileList().setSelected(i, true);
+    }
+    QCOMPARE(window.fileList().selectedCount(), std::size_t{2});
+    modals.answers.assign(c.answers.begin(), c.answers.end());
+    window.mainMenu().copy->trigger();
+
+    QVERIFY2(modals.boxes.size() == c.asked, c.name);
+    const auto& question = modals.boxes.front();
+    QCOMPARE(question.title, QStringLiteral("MSXVorlent!"));
+    QCOMPARE(int(question.icon), int(QMessageBox::Question));
+    const QString first = question.text.startsWith(target.filePath(QStringLiteral("a.rom")))
+                              ? QStringLiteral("a.rom")
+                              : QStringLiteral("b.rom");
+    const QString second =
+        first == QStringLiteral("a.rom") ? QStringLiteral("b.rom") : QStringLiteral("a.rom");
+    QCOMPARE(question.text,
+             target.filePath(first) +
+                 QStringLiteral(" というファイルはすでにあります。\n置き換えますか?"));
+    QStringList buttons = question.buttons;
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("キャンセル"), QStringLiteral("スキップ"),
+                                   QStringLiteral("置き換える")}));
+    QCOMPARE(question.defaultButton, QStringLiteral("キャンセル"));
+    QCOMPARE(question.checkBox, QStringLiteral("以降すべてに適用"));
+    QCOMPARE(question.owner, &window);
+    for (const auto& [name, replaced] :
+         {std::pair{first, c.firstReplaced}, std::pair{second, c.secondReplaced}}) {
+      QFile file(target.filePath(name));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QVERIFY2(file.readAll() == (replaced ? "new" : "old"), c.name);
+    }
+    QVERIFY(QDir::setCurrent(startFolder_));
   }
 }
 

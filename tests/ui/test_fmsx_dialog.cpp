@@ -6,9 +6,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "support/NextModalDialog.h"
 #include "support/OptionControlProbe.h"
 #include "support/OptionDialogChecks.h"
+#include "support/RecordingModals.h"
 #include "ui/Unit2.h"
 
 using vorlent::FmsxOptions;
@@ -357,25 +357,25 @@ void FmsxDialogTest::sliderKeysMoveByTheirSteps() {
 void FmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
   FmsxOptions options = awayFromReset();
   TForm2 dialog(options);
-  NextModalDialog resetAndClose([](QDialog& shown) {
+  DialogUser resetAndClose([](QDialog& shown) {
     clickButton(shown, QStringLiteral("BitBtn2"));
     QCOMPARE(checkedItem(*choiceNamed(shown, QStringLiteral("chipset"))), 2);
     QCOMPARE(sliderNamed(shown, QStringLiteral("speed"))->value(), 100);
     QVERIFY(shown.isVisible());
     clickButton(shown, QStringLiteral("BitBtn3"));
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QCOMPARE(resetAndClose.run(dialog), int(QDialog::Rejected));
   QVERIFY(resetAndClose.acted());
   QCOMPARE(options, awayFromReset());
 
   int chipsetShown = -2;
   int speedShown = -2;
-  NextModalDialog look([&](QDialog& shown) {
+  DialogUser look([&](QDialog& shown) {
     chipsetShown = checkedItem(*choiceNamed(shown, QStringLiteral("chipset")));
     speedShown = sliderNamed(shown, QStringLiteral("speed"))->value();
     clickButton(shown, QStringLiteral("BitBtn1"));
   });
-  dialog.exec();
+  look.run(dialog);
   QCOMPARE(chipsetShown, 0);
   QCOMPARE(speedShown, 300);
   QCOMPARE(options, awayFromReset());
@@ -384,11 +384,11 @@ void FmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
 void FmsxDialogTest::resetThenOkStoresTheResetValues() {
   FmsxOptions options = awayFromReset();
   TForm2 dialog(options);
-  NextModalDialog resetAndOk([](QDialog& shown) {
+  DialogUser resetAndOk([](QDialog& shown) {
     clickButton(shown, QStringLiteral("BitBtn2"));
     clickButton(shown, QStringLiteral("BitBtn1"));
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(resetAndOk.run(dialog), int(QDialog::Accepted));
   QCOMPARE(options.chipset, 2);
   QCOMPARE(options.ifreq, 0);
   QCOMPARE(options.vram, 1);
@@ -422,21 +422,21 @@ void FmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
   FmsxOptions options;
   TForm2 dialog(options);
   auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  NextModalDialog toPage([&](QDialog& shown) {
+  DialogUser toPage([&](QDialog& shown) {
     QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(4).center());
     QCOMPARE(pages->currentIndex(), 4);
     QTest::keyClick(&shown, Qt::Key_Escape);
   });
-  dialog.exec();
+  toPage.run(dialog);
   options.vol = 3;
   int pageShown = -1;
   int volShown = -1;
-  NextModalDialog look([&](QDialog& shown) {
+  DialogUser look([&](QDialog& shown) {
     pageShown = pages->currentIndex();
     volShown = sliderNamed(shown, QStringLiteral("vol"))->value();
     clickButton(shown, QStringLiteral("BitBtn3"));
   });
-  dialog.exec();
+  look.run(dialog);
   QCOMPARE(pageShown, 4);
   QCOMPARE(volShown, 10);
   QCOMPARE(sliderNamed(dialog, QStringLiteral("vol"))->value(), 3);

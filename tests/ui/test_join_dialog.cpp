@@ -9,8 +9,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "support/NextMessageBox.h"
-#include "support/NextModalDialog.h"
+#include "support/RecordingModals.h"
 #include "support/ScriptedFilePrompts.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
@@ -19,8 +18,7 @@
 
 using vorlent::TForm1;
 using vorlent::TFormJ;
-using vorlent::testing::NextMessageBox;
-using vorlent::testing::NextModalDialog;
+using vorlent::testing::RecordingModals;
 using vorlent::testing::ScriptedFilePrompts;
 
 namespace {
@@ -64,6 +62,7 @@ class JoinDialogTest : public QObject {
   std::unique_ptr<QTemporaryDir> programFolder_;
   std::unique_ptr<QTemporaryDir> listed_;
   ScriptedFilePrompts* prompts_ = nullptr;
+  RecordingModals* modals_ = nullptr;
   std::unique_ptr<TForm1> window_;
 };
 
@@ -79,6 +78,7 @@ void JoinDialogTest::init() {
   auto prompts = std::make_unique<ScriptedFilePrompts>();
   prompts_ = prompts.get();
   services.prompts = std::move(prompts);
+  modals_ = &vorlent::testing::recordModals(services);
   window_ = std::make_unique<TForm1>(std::move(services));
   window_->ListviewMake1Click();
 }
@@ -132,7 +132,7 @@ void JoinDialogTest::opensWithTheSelectedFilesAndRelistsAfter() {
   select({QStringLiteral(".."), QStringLiteral("folder"), QStringLiteral("b.bin"),
           QStringLiteral("a.bin")});
   QStringList seen;
-  NextModalDialog closer([&](QDialog& dialog) {
+  modals_->actions.push_back([&](QDialog& dialog) {
     seen = linesOf(static_cast<TFormJ&>(dialog).sourceFiles());
     QDir::setCurrent(startFolder_);  // as an open dialog may leave it
     static_cast<TFormJ&>(dialog).destination()->setText(
@@ -140,7 +140,8 @@ void JoinDialogTest::opensWithTheSelectedFilesAndRelistsAfter() {
     static_cast<TFormJ&>(dialog).BitBtn3Click();
   });
   window_->joinClick();
-  QVERIFY(closer.acted());
+  QVERIFY(modals_->actions.empty());
+  QCOMPARE(modals_->leftOpen, 0);
   QCOMPARE(seen, (QStringList{listed_->filePath(QStringLiteral("a.bin")),
                               listed_->filePath(QStringLiteral("b.bin"))}));
   QFile joined(listed_->filePath(QStringLiteral("new.bin")));
@@ -172,11 +173,11 @@ void JoinDialogTest::openFillsTheFolderAndTheChecksSpeak() {
   };
   for (const auto& c : cases) {
     dialog.destination()->setText(c.destination);
-    NextMessageBox next;
+    modals_->boxes.clear();
     clickJoin();
-    QVERIFY(next.seen().has_value());
-    QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
-    QCOMPARE(next.seen()->text, c.message);
+    QCOMPARE(modals_->boxes.size(), std::size_t{1});
+    QCOMPARE(modals_->boxes.back().title, QStringLiteral("MSXVorlent!"));
+    QCOMPARE(modals_->boxes.back().text, c.message);
     QCOMPARE(dialog.sourceFiles()->count(), 2);  // the dialog keeps its content
   }
   // The open dialog on a list that is not empty leaves the destination alone.
@@ -220,9 +221,9 @@ void JoinDialogTest::aFileListedTwiceIsWrittenTwiceAndAnEmptyListMakesAnEmptyFil
     const QString out = listed_->filePath(QStringLiteral("out.bin"));
     dialog.addDroppedPaths(c.sources);
     dialog.destination()->setText(out);
-    NextModalDialog noBox([](QDialog& box) { box.reject(); });
+    modals_->boxes.clear();
     clickJoin();
-    QVERIFY(!noBox.acted());
+    QVERIFY(modals_->boxes.empty());
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), c.bytes);
@@ -236,10 +237,10 @@ void JoinDialogTest::anUnreadableSourceIsReportedAndTheDialogStays() {
   const QString out = listed_->filePath(QStringLiteral("b.bin"));
   dialog.addDroppedPaths({out, folder});
   dialog.destination()->setText(out);
-  NextMessageBox next;
+  modals_->boxes.clear();
   clickJoin();
-  QVERIFY(next.seen().has_value());
-  QCOMPARE(next.seen()->text,
+  QCOMPARE(modals_->boxes.size(), std::size_t{1});
+  QCOMPARE(modals_->boxes.back().text,
            QStringLiteral("ファイル ") + folder + QStringLiteral(" は開けません."));
   QCOMPARE(dialog.sourceFiles()->count(), 2);
   QFile file(out);
@@ -251,7 +252,7 @@ void JoinDialogTest::anUnreadableSourceIsReportedAndTheDialogStays() {
 void JoinDialogTest::aShowAgainWithinOneOpeningAddsNothing() {
   select({QStringLiteral("a.bin"), QStringLiteral("b.bin")});
   QStringList seen;
-  NextModalDialog restorer([&](QDialog& dialog) {
+  modals_->actions.push_back([&](QDialog& dialog) {
     auto& join = static_cast<TFormJ&>(dialog);
     QShowEvent again;
     QCoreApplication::sendEvent(&join, &again);
@@ -260,7 +261,8 @@ void JoinDialogTest::aShowAgainWithinOneOpeningAddsNothing() {
     join.BitBtn3Click();
   });
   window_->joinClick();
-  QVERIFY(restorer.acted());
+  QVERIFY(modals_->actions.empty());
+  QCOMPARE(modals_->leftOpen, 0);
   QCOMPARE(seen, (QStringList{listed_->filePath(QStringLiteral("a.bin")),
                               listed_->filePath(QStringLiteral("b.bin"))}));
   QFile joined(listed_->filePath(QStringLiteral("joined.bin")));
@@ -269,7 +271,7 @@ void JoinDialogTest::aShowAgainWithinOneOpeningAddsNothing() {
 
   // The next opening takes the selection afresh, once.
   select({QStringLiteral("a.bin"), QStringLiteral("b.bin")});
-  NextModalDialog again([&](QDialog& dialog) {
+  modals_->actions.push_back([&](QDialog& dialog) {
     seen = linesOf(static_cast<TFormJ&>(dialog).sourceFiles());
     static_cast<TFormJ&>(dialog).BitBtn2Click();
   });
@@ -283,7 +285,7 @@ void JoinDialogTest::theLineThatTakesTheFocusIsNoSelection() {
   select({QStringLiteral("a.bin"), QStringLiteral("b.bin")});
   QStringList seen;
   QStringList afterClick;
-  NextModalDialog user([&](QDialog& dialog) {
+  modals_->actions.push_back([&](QDialog& dialog) {
     auto& join = static_cast<TFormJ&>(dialog);
     QListWidget* list = join.sourceFiles();
     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
@@ -299,7 +301,8 @@ void JoinDialogTest::theLineThatTakesTheFocusIsNoSelection() {
     join.BitBtn2Click();
   });
   window_->joinClick();
-  QVERIFY(user.acted());
+  QVERIFY(modals_->actions.empty());
+  QCOMPARE(modals_->leftOpen, 0);
   const QString a = listed_->filePath(QStringLiteral("a.bin"));
   const QString b = listed_->filePath(QStringLiteral("b.bin"));
   QCOMPARE(seen, (QStringList{a, b}));

@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "support/NextMessageBox.h"
+#include "support/RecordingModals.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
@@ -18,7 +18,6 @@
 
 using vorlent::EmulatorKind;
 using vorlent::TForm1;
-using vorlent::testing::NextMessageBox;
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -225,16 +224,18 @@ void MainWindowTest::functionKeysSwitchTheActiveEmulator() {
 
 void MainWindowTest::commandCheckShowsTheBrmsxLineAndItsLength() {
   QTemporaryDir programFolder;
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.state().brmsxExePath = "/emu/BRMSX.EXE";
   window.state().brmsxModel = 1;
   window.state().drive1Path = std::string(vorlent::kPcDriveMarker);
-  NextMessageBox next;
   window.emulatorTabs().brmsxCheck->click();
-  QVERIFY(next.seen().has_value());
-  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
-  QCOMPARE(int(next.seen()->icon), int(QMessageBox::NoIcon));
-  QCOMPARE(next.seen()->text, QStringLiteral("BRMSX.EXE -msx2 -res 0 -mount a:(32)"));
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  const auto& next = modals.boxes.back();
+  QCOMPARE(next.title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(int(next.icon), int(QMessageBox::NoIcon));
+  QCOMPARE(next.text, QStringLiteral("BRMSX.EXE -msx2 -res 0 -mount a:(32)"));
 }
 
 void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
@@ -243,14 +244,15 @@ void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
   QVERIFY(exe.open(QIODevice::WriteOnly));
   exe.close();
   QTemporaryDir programFolder;
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.state().fmsxExePath = vorlent::toCore(exe.fileName());
   window.state().fmsxOptions.sound = 3;
-  NextMessageBox next;
   window.emulatorTabs().fmsxCheck->click();
-  QVERIFY(next.seen().has_value());
-  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
-  QCOMPARE(next.seen()->text, QStringLiteral("-sound 3 "));
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  QCOMPARE(modals.boxes.back().title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(modals.boxes.back().text, QStringLiteral("-sound 3 "));
   QFile written(emulatorFolder.filePath(QStringLiteral("Vorlent.cfg")));
   QVERIFY(written.open(QIODevice::ReadOnly));
   QCOMPARE(written.readAll(), QByteArray("-sound 3 \r\n"));
@@ -259,14 +261,14 @@ void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
 void MainWindowTest::cfgCheckShowsNothingWhenNothingIsWritten() {
   QTemporaryDir emulatorFolder;
   QTemporaryDir programFolder;
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
   window.state().fmsxExePath =
       vorlent::toCore(emulatorFolder.filePath(QStringLiteral("FMSX-DOS.EXE")));
   window.state().fmsxOptions.sound = 3;
-  NextMessageBox next;
   window.emulatorTabs().fmsxCheck->click();
-  QTest::qWait(50);
-  QVERIFY(!next.seen().has_value());
+  QVERIFY(modals.boxes.empty());
   QVERIFY(!QFile::exists(emulatorFolder.filePath(QStringLiteral("Vorlent.cfg"))));
 }
 
@@ -414,11 +416,12 @@ void MainWindowTest::aBrokenConfigurationIsReportedAndStartUpGoesOn() {
   QVERIFY(ini.open(QIODevice::WriteOnly));
   ini.write(programFolder.path().toUtf8() + "\r\n");
   ini.close();
-  NextMessageBox next;
-  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
-  QVERIFY(next.seen().has_value());
-  QCOMPARE(next.seen()->title, QStringLiteral("MSXVorlent!"));
-  QCOMPARE(int(next.seen()->icon), int(QMessageBox::Critical));
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
+  QCOMPARE(modals.boxes.size(), std::size_t{1});
+  QCOMPARE(modals.boxes.back().title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(int(modals.boxes.back().icon), int(QMessageBox::Critical));
   // The steps after the load still ran: the tab's mode text and the dialogs are there.
   QCOMPARE(window.findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
            QStringLiteral("只今、「BRMSX 2.6(MS-DOS)」モードです"));
@@ -430,22 +433,26 @@ void MainWindowTest::aFailedSaveAsksBeforeClosing() {
   auto services = vorlent::testing::servicesIn(programFolder.path());
   // A program folder that is gone cannot take the configuration file.
   services.programFolder += "gone/";
+  auto& modals = vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));
   window.show();
-  {
-    NextMessageBox report;
-    NextMessageBox question(QMessageBox::No);
-    QVERIFY(!window.close());
-    QVERIFY(report.seen().has_value());
-    QCOMPARE(int(report.seen()->icon), int(QMessageBox::Critical));
-    QVERIFY(question.seen().has_value());
-    QCOMPARE(question.seen()->text,
-             QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"));
-    QVERIFY(window.isVisible());
-  }
-  NextMessageBox report;
-  NextMessageBox question(QMessageBox::Yes);
+  modals.boxes.clear();
+  modals.answers = {QMessageBox::Ok, QMessageBox::No};
+  QVERIFY(!window.close());
+  QCOMPARE(modals.boxes.size(), std::size_t{2});
+  const auto& report = modals.boxes[0];
+  QCOMPARE(int(report.icon), int(QMessageBox::Critical));
+  const auto& question = modals.boxes[1];
+  QCOMPARE(question.text, QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"));
+  QCOMPARE(question.title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(int(question.icon), int(QMessageBox::Question));
+  QCOMPARE(question.buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+  QCOMPARE(question.defaultButton, QStringLiteral("No"));
+  QCOMPARE(question.owner, &window);
+  QVERIFY(window.isVisible());
+  modals.answers = {QMessageBox::Ok, QMessageBox::Yes};
   QVERIFY(window.close());
+  QCOMPARE(modals.boxes.size(), std::size_t{4});
   QVERIFY(!window.isVisible());
 }
 

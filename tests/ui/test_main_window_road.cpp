@@ -12,7 +12,7 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "support/NextMessageBox.h"
+#include "support/RecordingModals.h"
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/TestServices.h"
@@ -23,7 +23,6 @@
 
 using vorlent::EmulatorKind;
 using vorlent::TForm1;
-using vorlent::testing::NextMessageBox;
 
 namespace {
 
@@ -59,6 +58,8 @@ class MainWindowRoadTest : public QObject {
   std::unique_ptr<QTemporaryDir> media_;
   std::shared_ptr<std::vector<vorlent::testing::RecordedStart>> starts_;
   std::shared_ptr<std::vector<vorlent::testing::OpenedLink>> opened_;
+  // The boxes of the window made last.
+  vorlent::testing::RecordingModals* modals_ = nullptr;
 };
 
 void MainWindowRoadTest::init() {
@@ -89,6 +90,7 @@ std::unique_ptr<TForm1> MainWindowRoadTest::makeWindow() {
   auto services = vorlent::testing::servicesIn(programFolder_->path());
   services.processes = std::make_unique<vorlent::testing::RecordingProcessStarter>(starts_);
   services.opener = std::make_unique<vorlent::testing::RecordingOpener>(opened_);
+  modals_ = &vorlent::testing::recordModals(services);
   auto window = std::make_unique<TForm1>(std::move(services));
   window->show();
   window->activateWindow();
@@ -174,11 +176,9 @@ void MainWindowRoadTest::doubleClickDispatchesByEntry() {
   QCOMPARE(window->state().drive1Path, vorlent::toCore(media) + "/DISK.DSK");
   QVERIFY(window->state().drive2Path.empty());
 
-  {
-    NextMessageBox confirmation;
-    doubleClick(*window, QStringLiteral("FMSX-DOS.EXE"));
-    QVERIFY(confirmation.seen().has_value());
-  }
+  modals_->boxes.clear();
+  doubleClick(*window, QStringLiteral("FMSX-DOS.EXE"));
+  QCOMPARE(modals_->boxes.size(), std::size_t{1});
   QCOMPARE(window->state().fmsxExePath, vorlent::toCore(media) + "/FMSX-DOS.EXE");
 
   doubleClick(*window, QStringLiteral("tool.exe"));
@@ -267,13 +267,11 @@ void MainWindowRoadTest::aboutBoxAndItsLinks() {
 void MainWindowRoadTest::helpOpensTheHelpFileOrSaysItIsMissing() {
   auto window = makeWindow();
   const QString helpFile = programFolder_->filePath(QStringLiteral("VORLENT.HLP"));
-  {
-    NextMessageBox warning;
-    window->Help2Click();
-    QVERIFY(warning.seen().has_value());
-    QCOMPARE(warning.seen()->title, QStringLiteral("警告"));
-    QCOMPARE(warning.seen()->text, helpFile + QStringLiteral(" が見つかりません。"));
-  }
+  modals_->boxes.clear();
+  window->Help2Click();
+  QCOMPARE(modals_->boxes.size(), std::size_t{1});
+  QCOMPARE(modals_->boxes.back().title, QStringLiteral("警告"));
+  QCOMPARE(modals_->boxes.back().text, helpFile + QStringLiteral(" が見つかりません。"));
   QVERIFY(opened_->empty());
   touch(helpFile);
   window->Help2Click();

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -20,6 +19,7 @@
 #include <random>
 
 #include "platform/HelpViewer.h"
+#include "support/RecordingModals.h"
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/TestServices.h"
@@ -30,23 +30,6 @@
 using vorlent::TForm1;
 
 namespace {
-
-// Answers every modal message box at once, the way an impatient user does.
-class BoxCloser {
- public:
-  BoxCloser() {
-    timer_.setInterval(0);
-    QObject::connect(&timer_, &QTimer::timeout, [] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        box->buttons().isEmpty() ? box->reject() : box->buttons().front()->click();
-      }
-    });
-    timer_.start();
-  }
-
- private:
-  QTimer timer_;
-};
 
 // Picks folders from the tree for the folder chooser, or cancels.
 // The help viewer of a system without one: the help file is there or missing, and no viewer
@@ -136,7 +119,8 @@ void MonkeyTest::randomCommandsKeepTheWindowConsistent() {
   services.opener = std::make_unique<vorlent::testing::RecordingOpener>(opened);
   services.help = std::make_unique<QuietHelpViewer>();
   services.prompts = std::make_unique<RandomPrompts>(folders, random);
-  BoxCloser closer;
+  // Every box is answered at once with its first button, the way an impatient user does.
+  vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));
   window.show();
 

@@ -9,7 +9,7 @@
 
 #include "platform/Sha1.h"
 #include "platform/WavePlayer.h"
-#include "support/NextMessageBox.h"
+#include "support/RecordingModals.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TestServices.h"
 #include "ui/Icons.h"
@@ -17,7 +17,6 @@
 #include "ui/Unit1.h"
 
 using vorlent::TForm1;
-using vorlent::testing::NextMessageBox;
 
 // The slot menus' "データベースで判別" and the list menu's "ROM 情報", driven through the
 // window's own menu items on a database the test writes beside the program.
@@ -64,6 +63,7 @@ struct Setup {
   QTemporaryDir programFolder;
   QTemporaryDir media;
   std::shared_ptr<RecordingWavePlayer> sounds = std::make_shared<RecordingWavePlayer>();
+  vorlent::testing::RecordingModals* modals = nullptr;
   std::unique_ptr<TForm1> window;
 
   explicit Setup(bool withDatabase = true) {
@@ -87,6 +87,7 @@ struct Setup {
     writeFile(media.filePath(QStringLiteral("notes.txt")), "scc");
     vorlent::MainWindowServices services = vorlent::testing::servicesIn(programFolder.path());
     services.wavePlayer = sounds;
+    modals = &vorlent::testing::recordModals(services);
     window = std::make_unique<TForm1>(std::move(services));
   }
 
@@ -246,12 +247,13 @@ void RomIdentifyTest::romInformationShowsForOneRomFileAndTellsWhatTheDatabaseSay
   for (const auto& b : boxes) {
     setup.select({b.file});
     setup.window->PopupMenulistPopup();
-    NextMessageBox box;
+    setup.modals->boxes.clear();
     menu.romInformation->trigger();
-    QVERIFY(box.seen().has_value());
-    QCOMPARE(box.seen()->title, QStringLiteral("MSXVorlent!"));
-    QCOMPARE(box.seen()->icon, QMessageBox::NoIcon);
-    QCOMPARE(box.seen()->text, b.text);
+    QCOMPARE(setup.modals->boxes.size(), std::size_t{1});
+    const auto& box = setup.modals->boxes.back();
+    QCOMPARE(box.title, QStringLiteral("MSXVorlent!"));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.text, b.text);
   }
   // Nothing was mounted or written.
   QCOMPARE(setup.window->state().slot1Mapper, -1);

@@ -10,7 +10,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "support/NextMessageBox.h"
+#include "support/RecordingModals.h"
 #include "support/TestServices.h"
 #include "support/Watchdog.h"
 #include "ui/QtText.h"
@@ -18,7 +18,7 @@
 #include "ui/Unit1.h"
 
 using vorlent::TForm1;
-using vorlent::testing::NextMessageBox;
+using vorlent::testing::RecordingModals;
 
 namespace {
 
@@ -53,6 +53,9 @@ class FailingReceiver final : public QObject {
 class SettingsFailuresTest : public QObject {
   Q_OBJECT
 
+ public:
+  explicit SettingsFailuresTest(const RecordingModals& reports) : reports_(reports) {}
+
  private Q_SLOTS:
   void init() { QVERIFY(QDir::setCurrent(startFolder_)); }
   void settingsThatAreNoRegularFileNeverHangOrEndTheProgram();
@@ -61,6 +64,8 @@ class SettingsFailuresTest : public QObject {
 
  private:
   QString startFolder_ = QDir::currentPath();
+  // The application's reports of failures that escape an event.
+  const RecordingModals& reports_;
 };
 
 void SettingsFailuresTest::settingsThatAreNoRegularFileNeverHangOrEndTheProgram() {
@@ -74,23 +79,21 @@ void SettingsFailuresTest::settingsThatAreNoRegularFileNeverHangOrEndTheProgram(
     }
     const auto kind = fs::symlink_status(ini).type();
     const vorlent::testing::Watchdog guard("the window", std::chrono::seconds(60));
-    NextMessageBox loadReport;
-    TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
-    QVERIFY(loadReport.seen().has_value());
-    QCOMPARE(loadReport.seen()->text,
+    auto services = vorlent::testing::servicesIn(programFolder.path());
+    auto& modals = vorlent::testing::recordModals(services);
+    TForm1 window(std::move(services));
+    QCOMPARE(modals.boxes.size(), std::size_t{1});
+    QCOMPARE(modals.boxes.back().text,
              vorlent::toQt("'" + ini + "' は通常のファイルではありません."));
     window.show();
-    {
-      NextMessageBox saveReport;
-      NextMessageBox question(QMessageBox::No);
-      QVERIFY(!window.close());
-      QVERIFY(saveReport.seen().has_value());
-      QVERIFY(question.seen().has_value());
-      QVERIFY(window.isVisible());
-    }
-    NextMessageBox saveReport;
-    NextMessageBox question(QMessageBox::Yes);
+    modals.answers = {QMessageBox::Ok, QMessageBox::No};
+    QVERIFY(!window.close());
+    // The save's report, then the question.
+    QCOMPARE(modals.boxes.size(), std::size_t{3});
+    QVERIFY(window.isVisible());
+    modals.answers = {QMessageBox::Ok, QMessageBox::Yes};
     QVERIFY(window.close());
+    QCOMPARE(modals.boxes.size(), std::size_t{5});
     QCOMPARE(fs::symlink_status(ini).type(), kind);
   }
 }
@@ -99,20 +102,20 @@ void SettingsFailuresTest::anyFailureOfTheSaveAtCloseIsReportedAndAsked() {
   QTemporaryDir programFolder;
   auto services = vorlent::testing::servicesIn(programFolder.path());
   services.atomicFiles = std::make_unique<ThrowingAtomicFiles>([] { throw std::bad_alloc(); });
+  auto& modals = vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));
   window.show();
-  {
-    NextMessageBox report;
-    NextMessageBox question(QMessageBox::No);
-    QVERIFY(!window.close());
-    QVERIFY(report.seen().has_value());
-    QCOMPARE(int(report.seen()->icon), int(QMessageBox::Critical));
-    QCOMPARE(report.seen()->text, QStringLiteral("std::bad_alloc."));
-    QVERIFY(question.seen().has_value());
-    QVERIFY(window.isVisible());
-  }
-  NextMessageBox report;
-  NextMessageBox question(QMessageBox::Yes);
+  modals.boxes.clear();
+  modals.answers = {QMessageBox::Ok, QMessageBox::No};
+  QVERIFY(!window.close());
+  QCOMPARE(modals.boxes.size(), std::size_t{2});
+  const auto& report = modals.boxes[0];
+  QCOMPARE(int(report.icon), int(QMessageBox::Critical));
+  QCOMPARE(report.text, QStringLiteral("std::bad_alloc."));
+  QCOMPARE(modals.boxes[1].text,
+           QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"));
+  QVERIFY(window.isVisible());
+  modals.answers = {QMessageBox::Ok, QMessageBox::Yes};
   QVERIFY(window.close());
   QVERIFY(!window.isVisible());
 }
@@ -120,16 +123,18 @@ void SettingsFailuresTest::anyFailureOfTheSaveAtCloseIsReportedAndAsked() {
 void SettingsFailuresTest::aFailureEscapingAnEventIsReportedAndTheProgramGoesOn() {
   FailingReceiver receiver;
   QEvent event(QEvent::User);
-  NextMessageBox report;
+  const std::size_t before = reports_.boxes.size();
   QCoreApplication::sendEvent(&receiver, &event);
-  QVERIFY(report.seen().has_value());
-  QCOMPARE(report.seen()->title, QStringLiteral("MSXVorlent!"));
-  QCOMPARE(report.seen()->text, QStringLiteral("unexpected failure."));
+  QCOMPARE(reports_.boxes.size(), before + 1);
+  QCOMPARE(reports_.boxes.back().title, QStringLiteral("MSXVorlent!"));
+  QCOMPARE(reports_.boxes.back().text, QStringLiteral("unexpected failure."));
 }
 
 int main(int argc, char** argv) {
-  vorlent::ReportingApplication application(argc, argv);
-  SettingsFailuresTest test;
+  auto reports = std::make_unique<RecordingModals>();
+  const RecordingModals& reported = *reports;
+  vorlent::ReportingApplication application(argc, argv, std::move(reports));
+  SettingsFailuresTest test(reported);
   return QTest::qExec(&test, argc, argv);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "OptionControlProbe.h"
+#include "RecordingModals.h"
 #include "ShownOnScreen.h"
 
 // The checks both option dialogs share, for the data rows of the test that calls them. Dialog
@@ -118,9 +119,8 @@ void checkStoredValuesAreLimitedByTheControls(int& (*fieldNamed)(Options&, const
     }
   }
   QCOMPARE(fieldNamed(options, name), stored);
-  NextModalDialog ok(
-      [](QDialog& shownDialog) { clickButton(shownDialog, QStringLiteral("BitBtn1")); });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  DialogUser ok([](QDialog& shownDialog) { clickButton(shownDialog, QStringLiteral("BitBtn1")); });
+  QCOMPARE(ok.run(dialog), int(QDialog::Accepted));
   Options expected;
   fieldNamed(expected, name) = shown;
   QCOMPARE(options, expected);
@@ -133,14 +133,14 @@ void checkSliderKeysMoveByTheirSteps(int& (*fieldNamed)(Options&, const QString&
   QFETCH(int, stored);
   Options options;
   Dialog dialog(options);
-  NextModalDialog press([&](QDialog& shown) {
+  DialogUser press([&](QDialog& shown) {
     QSlider* slider = sliderNamed(shown, name);
     showPageOf(shown, *slider);
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key(key));
     QTest::keyClick(slider, Qt::Key_Return);
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(press.run(dialog), int(QDialog::Accepted));
   Options expected;
   fieldNamed(expected, name) = stored;
   QCOMPARE(options, expected);
@@ -150,22 +150,22 @@ template <typename Dialog, typename Options>
 void checkEnterActsAsOkAndEscapeAsClose() {
   Options options;
   Dialog dialog(options);
-  NextModalDialog escape([](QDialog& shown) {
+  DialogUser escape([](QDialog& shown) {
     clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
     QTest::keyClick(&shown, Qt::Key_Escape);
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QCOMPARE(escape.run(dialog), int(QDialog::Rejected));
   QCOMPARE(options.ifreq, 0);
   QCOMPARE(checkedItem(*choiceNamed(dialog, QStringLiteral("ifreq"))), 0);
 
   // Enter takes "OK" even while the focus is on another button.
-  NextModalDialog enter([](QDialog& shown) {
+  DialogUser enter([](QDialog& shown) {
     clickItem(*choiceNamed(shown, QStringLiteral("ifreq")), 1);
     auto* reset = shown.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     reset->setFocus();
     QTest::keyClick(reset, Qt::Key_Return);
   });
-  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(enter.run(dialog), int(QDialog::Accepted));
   QCOMPARE(options.ifreq, 1);
 }
 

@@ -1,5 +1,6 @@
 #include "TestServices.h"
 
+#include "RecordingModals.h"
 #include "ui/QtText.h"
 
 namespace vorlent::testing {
@@ -15,6 +16,8 @@ MainWindowServices servicesIn(const QString& programFolder) {
   services.softwareDatabases = {services.programFolder + "softwaredb.xml"};
   // Vorlent.ini stays in the test's folder, never in the user's own.
   services.userSettingsFolder = nullptr;
+  // No modal loop waits for a click: boxes take their first button, dialogs close.
+  recordModals(services);
   return services;
 }
 
