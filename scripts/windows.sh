@@ -82,6 +82,8 @@ linux_only=(
   # It expects the help file handed to the desktop; Windows opens it with WinHelp, whose
   # message about a missing viewer waits for a click under Wine.
   test_main_window_road:helpOpensTheHelpFileOrSaysItIsMissing
+  # It expects the program's own replace question; on Windows the system's shell asks itself.
+  test_file_operations:theReplaceQuestionDecidesWhatTheCopyOverwrites
   # It makes a folder unreadable with POSIX permissions and expects errno's text.
   test_feedback:aFailureInACommandIsReportedAndTheWindowStaysUsable
   # It makes a file whose name is invalid UTF-8, which Windows names cannot be.
