@@ -26,6 +26,12 @@ constexpr bool isMapperCode(int code) {
 // Stands in drive 1's path for the PC's own floppy drive A:; compared byte for byte.
 inline constexpr std::string_view kPcDriveMarker = "Select A:Drive[PC]";
 
+// The number of items of the model menus (the same for both emulators) and of each emulator's
+// resolution menu; the state and the configuration file keep the chosen item's position.
+inline constexpr int kModelItemCount = 3;
+inline constexpr int kFmsxResolutionItemCount = 4;
+inline constexpr int kBrmsxResolutionItemCount = 10;
+
 inline constexpr int kDiskListLength = 9;
 using DiskList = std::array<std::string, kDiskListLength>;
 

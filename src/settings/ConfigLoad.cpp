@@ -72,12 +72,12 @@ class ConfigLoader {
     diskList(state_.drive1List);
     diskList(state_.drive2List);
     lines_.skip();
-    state_.fmsxModel = lines_.menuItem(3);
-    state_.fmsxResolution = lines_.menuItem(4);
+    state_.fmsxModel = lines_.menuItem(kModelItemCount);
+    state_.fmsxResolution = lines_.menuItem(kFmsxResolutionItemCount);
     for (const auto field : kFmsxOptionLines) state_.fmsxOptions.*field = lines_.integer();
     lines_.skip();
-    state_.brmsxModel = lines_.menuItem(3);
-    state_.brmsxResolution = lines_.menuItem(10);
+    state_.brmsxModel = lines_.menuItem(kModelItemCount);
+    state_.brmsxResolution = lines_.menuItem(kBrmsxResolutionItemCount);
     for (const auto field : kBrmsxOptionLines) state_.brmsxOptions.*field = lines_.integer();
   }
 
