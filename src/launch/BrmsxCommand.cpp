@@ -109,8 +109,10 @@ std::string brmsxOptionText(const BrmsxOptions& o) {
 std::string brmsxModelToken(int brmsxModel) { return choice(brmsxModel, " -msx2", " -msx2+"); }
 
 std::string brmsxResolutionToken(int brmsxResolution) {
-  static constexpr std::array<int, kBrmsxResolutionItemCount> kModes = {0, 1, 2, 3,  6,
-                                                                        7, 8, 9, 11, 12};
+  // The -res mode of each item of the resolution menu.
+  static constexpr std::array<int, kBrmsxResolutionItemCount> kModes = {
+      0, 1, 2, 3, 6, 7, 8, 9, 11, 12,
+  };
   if (brmsxResolution < 0 || brmsxResolution >= static_cast<int>(kModes.size())) {
     return {};
   }
