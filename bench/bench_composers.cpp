@@ -10,12 +10,12 @@ vorlent::LauncherState populatedState() {
   vorlent::LauncherState state;
   state.fmsxExePath = "/opt/emu/FMSX-DOS.EXE";
   state.brmsxExePath = "/opt/emu/BRMSX.EXE";
-  state.slot1Path = "/home/user/roms/GAME1.ROM";
-  state.slot1Mapper = 9;
-  state.slot2Path = "/home/user/roms/GAME2.ROM";
-  state.slot2Mapper = 13;
-  state.drive1Path = "/home/user/disks/DISK1.DSK";
-  state.drive2Path = "/home/user/disks/DISK2.DSK";
+  state.slots[0].path = "/home/user/roms/GAME1.ROM";
+  state.slots[0].mapper = 9;
+  state.slots[1].path = "/home/user/roms/GAME2.ROM";
+  state.slots[1].mapper = 13;
+  state.drives[0].path = "/home/user/disks/DISK1.DSK";
+  state.drives[1].path = "/home/user/disks/DISK2.DSK";
   state.tapePath = "/home/user/tapes/TAPE.CAS";
   state.fmsxOptions.sound = 3;
   state.fmsxOptions.verbose = 0;

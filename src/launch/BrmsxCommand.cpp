@@ -109,7 +109,10 @@ std::string brmsxOptionText(const BrmsxOptions& o) {
 std::string brmsxModelToken(int brmsxModel) { return choice(brmsxModel, " -msx2", " -msx2+"); }
 
 std::string brmsxResolutionToken(int brmsxResolution) {
-  static constexpr std::array<int, 10> kModes = {0, 1, 2, 3, 6, 7, 8, 9, 11, 12};
+  // The -res mode of each item of the resolution menu.
+  static constexpr std::array<int, kBrmsxResolutionItemCount> kModes = {
+      0, 1, 2, 3, 6, 7, 8, 9, 11, 12,
+  };
   if (brmsxResolution < 0 || brmsxResolution >= static_cast<int>(kModes.size())) {
     return {};
   }
@@ -124,29 +127,26 @@ int brmsxMapperNumber(int mapperCode) {
   return kNumbers[static_cast<std::size_t>(mapperCode - kFirstMapperCode)];
 }
 
-std::string brmsxCartridgeTokens(std::string_view slot1Path, int slot1Mapper,
-                                 std::string_view slot2Path, int slot2Mapper) {
-  return slotToken(" -roma ", slot1Path, slot1Mapper) +
-         slotToken(" -romb ", slot2Path, slot2Mapper);
+std::string brmsxCartridgeTokens(const Cartridges& slots) {
+  static constexpr std::array<std::string_view, kSlotCount> kOptions = {" -roma ", " -romb "};
+  std::string tokens;
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    tokens += slotToken(kOptions[i], slots[i].path, slots[i].mapper);
+  }
+  return tokens;
 }
 
 std::string brmsxDiskToken(std::string_view drive1Path) {
-  if (drive1Path.empty()) {
-    return {};
-  }
-  if (drive1Path == kPcDriveMarker) {
-    return " -mount a:";
-  }
-  return " -diska " + std::string(drive1Path);
+  return drive1Path == kPcDriveMarker ? " -mount a:" : pathToken(" -diska ", drive1Path);
 }
 
 std::string composeBrmsxCommand(const LauncherState& state, PathStyle style) {
   std::string command = fileNamePart(state.brmsxExePath, style);
   command += brmsxModelToken(state.brmsxModel);
   command += brmsxResolutionToken(state.brmsxResolution);
-  command +=
-      brmsxCartridgeTokens(state.slot1Path, state.slot1Mapper, state.slot2Path, state.slot2Mapper);
-  command += brmsxDiskToken(state.drive1Path);
+  command += brmsxCartridgeTokens(state.slots);
+  // brMSX has one drive.
+  command += brmsxDiskToken(state.drives[indexOf(DiskDrive::Drive1)].path);
   command += tapeToken(state.tapePath);
   command += brmsxOptionText(state.brmsxOptions);
   return command;

@@ -19,8 +19,9 @@ std::string brmsxResolutionToken(int brmsxResolution);
 // The brMSX mapper number of a mapper code (17, auto detect, has none), or -1 outside 7 to 16.
 int brmsxMapperNumber(int mapperCode);
 
-std::string brmsxCartridgeTokens(std::string_view slot1Path, int slot1Mapper,
-                                 std::string_view slot2Path, int slot2Mapper);
+// " -roma " for slot 1 and " -romb " for slot 2, each with its mapper number and path; a
+// cartridge of the auto-detect code is given by its path alone.
+std::string brmsxCartridgeTokens(const Cartridges& slots);
 std::string brmsxDiskToken(std::string_view drive1Path);
 
 // The command line without touching the current folder.

@@ -103,34 +103,25 @@ int fmsxMapperNumber(int mapperCode) {
   return isMapperCode(mapperCode) ? kNumbers[static_cast<std::size_t>(mapperCode - 7)] : -1;
 }
 
-std::string fmsxCartridgeTokens(std::string_view slot1Path, int slot1Mapper,
-                                std::string_view slot2Path, int slot2Mapper) {
-  const int first = fmsxMapperNumber(slot1Mapper);
-  const int second = fmsxMapperNumber(slot2Mapper);
-  if (first >= 0 && second >= 0) {
-    return " -rom " + std::to_string(first) + "," + std::to_string(second) + " " +
-           std::string(slot1Path) + " " + std::string(slot2Path);
+std::string fmsxCartridgeTokens(const Cartridges& slots) {
+  std::string numbers;
+  std::string paths;
+  for (const Cartridge& slot : slots) {
+    const int number = fmsxMapperNumber(slot.mapper);
+    if (number < 0) {
+      continue;
+    }
+    numbers += (numbers.empty() ? "" : ",") + std::to_string(number);
+    paths += " " + slot.path;
   }
-  if (first >= 0) {
-    return " -rom " + numbered("", first) + std::string(slot1Path);
-  }
-  if (second >= 0) {
-    return " -rom " + numbered("", second) + std::string(slot2Path);
-  }
-  return {};
+  return numbers.empty() ? std::string() : " -rom " + numbers + paths;
 }
 
+// Only drive 1 can hold the PC drive marker.
 std::string fmsxDiskTokens(std::string_view drive1Path, std::string_view drive2Path) {
-  std::string tokens;
-  if (drive1Path == kPcDriveMarker) {
-    tokens += " -diska a:";
-  } else if (!drive1Path.empty()) {
-    tokens += " -diska " + std::string(drive1Path);
-  }
-  if (!drive2Path.empty()) {
-    tokens += " -diskb " + std::string(drive2Path);
-  }
-  return tokens;
+  const std::string diska =
+      drive1Path == kPcDriveMarker ? " -diska a:" : pathToken(" -diska ", drive1Path);
+  return diska + pathToken(" -diskb ", drive2Path);
 }
 
 std::string fmsxResponseFilePath(std::string_view fmsxExePath, PathStyle style) {
@@ -166,9 +157,9 @@ std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment
   }
   command += fmsxModelToken(state.fmsxModel);
   command += fmsxResolutionToken(state.fmsxResolution);
-  command +=
-      fmsxCartridgeTokens(state.slot1Path, state.slot1Mapper, state.slot2Path, state.slot2Mapper);
-  command += fmsxDiskTokens(state.drive1Path, state.drive2Path);
+  command += fmsxCartridgeTokens(state.slots);
+  command += fmsxDiskTokens(state.drives[indexOf(DiskDrive::Drive1)].path,
+                            state.drives[indexOf(DiskDrive::Drive2)].path);
   command += tapeToken(state.tapePath);
   if (start) {
     start(command);

@@ -22,8 +22,9 @@ std::string fmsxResolutionToken(int fmsxResolution);
 // The fMSX mapper number of a mapper code, or -1 for a code outside 7 to 17.
 int fmsxMapperNumber(int mapperCode);
 
-std::string fmsxCartridgeTokens(std::string_view slot1Path, int slot1Mapper,
-                                std::string_view slot2Path, int slot2Mapper);
+// One " -rom " token for the slots whose mapper code has an fMSX number: their numbers joined
+// by ",", then their paths.
+std::string fmsxCartridgeTokens(const Cartridges& slots);
 std::string fmsxDiskTokens(std::string_view drive1Path, std::string_view drive2Path);
 
 // The folder part of the executable's path followed by "/Vorlent.cfg".

@@ -6,6 +6,7 @@
 
 #include "launch/BrmsxOptions.h"
 #include "launch/FmsxOptions.h"
+#include "launch/MediaSlots.h"
 
 namespace vorlent {
 
@@ -26,8 +27,34 @@ constexpr bool isMapperCode(int code) {
 // Stands in drive 1's path for the PC's own floppy drive A:; compared byte for byte.
 inline constexpr std::string_view kPcDriveMarker = "Select A:Drive[PC]";
 
+// The number of items of the model menus (the same for both emulators) and of each emulator's
+// resolution menu; the state and the configuration file keep the chosen item's position.
+inline constexpr int kModelItemCount = 3;
+inline constexpr int kFmsxResolutionItemCount = 4;
+inline constexpr int kBrmsxResolutionItemCount = 10;
+
 inline constexpr int kDiskListLength = 9;
 using DiskList = std::array<std::string, kDiskListLength>;
+
+// What a slot holds: the cartridge's path and its mapper code.
+struct Cartridge {
+  std::string path;
+  int mapper = kNoCartridge;
+
+  bool operator==(const Cartridge&) const = default;
+};
+
+// What a drive holds: the disk's path, and the disks it held before, newest first, which its
+// menu offers again.
+struct FloppyDrive {
+  std::string path;
+  DiskList list;
+
+  bool operator==(const FloppyDrive&) const = default;
+};
+
+using Cartridges = std::array<Cartridge, kSlotCount>;
+using FloppyDrives = std::array<FloppyDrive, kDriveCount>;
 
 // Everything a launch consumes and everything the configuration file keeps. Paths are the
 // short forms of full paths, so that they hold no blanks; an empty text means nothing is set.
@@ -35,14 +62,10 @@ struct LauncherState {
   std::string fmsxExePath;
   std::string brmsxExePath;
   std::string palamsxExePath;
-  std::string slot1Path;
-  int slot1Mapper = kNoCartridge;
-  std::string slot2Path;
-  int slot2Mapper = kNoCartridge;
-  std::string drive1Path;
-  std::string drive2Path;
-  DiskList drive1List;
-  DiskList drive2List;
+  // The configuration file's slot1Path, slot1Mapper, slot2Path and slot2Mapper.
+  Cartridges slots;
+  // The configuration file's drive1Path and drive2Path, drive1List and drive2List.
+  FloppyDrives drives;
   std::string tapePath;
   int fmsxModel = 1;
   int brmsxModel = 0;

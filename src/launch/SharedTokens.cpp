@@ -2,8 +2,10 @@
 
 namespace vorlent {
 
-std::string tapeToken(std::string_view tapePath) {
-  return tapePath.empty() ? std::string() : " -tape " + std::string(tapePath);
+std::string pathToken(std::string_view option, std::string_view path) {
+  return path.empty() ? std::string() : std::string(option) + std::string(path);
 }
+
+std::string tapeToken(std::string_view tapePath) { return pathToken(" -tape ", tapePath); }
 
 }  // namespace vorlent

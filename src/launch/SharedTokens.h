@@ -5,6 +5,9 @@
 
 namespace vorlent {
 
+// The option followed by the path, or nothing for an empty path.
+std::string pathToken(std::string_view option, std::string_view path);
+
 // " -tape " followed by the path, or nothing for an empty path; both emulators take it.
 std::string tapeToken(std::string_view tapePath);
 

@@ -1,6 +1,5 @@
 #include "media/MediaPanel.h"
 
-#include "media/MediaFields.h"
 #include "media/MediaSelection.h"
 #include "media/MediaTexts.h"
 #include "media/MenuCaptions.h"
@@ -32,19 +31,18 @@ void MediaPanel::MountCartridge(const FileList& list, CartridgeSlot slot) {
   if (!file) {
     return;
   }
-  const SlotFields fields = slotFields(state_, panel_, slot);
-  fields.path = std::move(file->shortPath);
-  fields.name = std::move(file->displayName);
-  fields.mapper = fields.mapperChoice + kFirstMapperCode;
-  feedback_.showStatus(slotMountedText(slot, fields.name));
+  Cartridge& cartridge = state_.slots[indexOf(slot)];
+  SlotPanel& shown = panel_.slots[indexOf(slot)];
+  cartridge.path = std::move(file->shortPath);
+  shown.name = std::move(file->displayName);
+  cartridge.mapper = shown.mapperChoice + kFirstMapperCode;
+  feedback_.showStatus(slotMountedText(slot, shown.name));
   feedback_.playSoundCue(SoundCue::Set);
 }
 
 void MediaPanel::ejectCartridgeQuietly(CartridgeSlot slot) {
-  const SlotFields fields = slotFields(state_, panel_, slot);
-  fields.path.clear();
-  fields.mapper = kNoCartridge;
-  fields.name.clear();
+  state_.slots[indexOf(slot)] = Cartridge{};
+  panel_.slots[indexOf(slot)].name.clear();
 }
 
 void MediaPanel::EjectCartridge(CartridgeSlot slot) {
@@ -56,10 +54,10 @@ void MediaPanel::ChooseMapperType(const FileList& list, CartridgeSlot slot, int 
   if (!isMapperType(type)) {
     return;
   }
-  const SlotFields fields = slotFields(state_, panel_, slot);
-  fields.mapperChoice = type;
-  if (!fields.path.empty()) {
-    fields.mapper = type + kFirstMapperCode;
+  panel_.slots[indexOf(slot)].mapperChoice = type;
+  Cartridge& cartridge = state_.slots[indexOf(slot)];
+  if (!cartridge.path.empty()) {
+    cartridge.mapper = type + kFirstMapperCode;
   }
   MountCartridge(list, slot);
 }

@@ -4,7 +4,7 @@
 #include "feedback/Feedback.h"
 #include "launch/LauncherState.h"
 #include "launch/MediaPanelState.h"
-#include "media/MediaKinds.h"
+#include "launch/MediaSlots.h"
 #include "media/SoftwareDatabaseSource.h"
 #include "platform/PathStyle.h"
 #include "platform/ShortPaths.h"

@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "media/MediaFields.h"
 #include "media/MediaPanel.h"
 #include "media/MediaSelection.h"
 #include "media/MediaTexts.h"
@@ -26,19 +25,20 @@ void MediaPanel::MountDisk(const FileList& list, DiskDrive drive) {
   if (entry == nullptr) {
     return;
   }
-  const DriveFields fields = driveFields(state_, panel_, drive);
+  FloppyDrive& disk = state_.drives[indexOf(drive)];
+  DrivePanel& shown = panel_.drives[indexOf(drive)];
   if (std::optional<MountableFile> file =
           mountableFile(*entry, kDiskExtension, shortPaths_, pathStyle_)) {
-    fields.path = std::move(file->shortPath);
-    fields.name = std::move(file->displayName);
-    feedback_.showStatus(driveMountedText(drive, fields.name));
+    disk.path = std::move(file->shortPath);
+    shown.name = std::move(file->displayName);
+    feedback_.showStatus(driveMountedText(drive, shown.name));
     feedback_.playSoundCue(SoundCue::Set);
   }
-  RecordInDiskList(drive, fields.path);
+  RecordInDiskList(drive, disk.path);
 }
 
 void MediaPanel::RecordInDiskList(DiskDrive drive, std::string_view path) {
-  DiskList& list = driveFields(state_, panel_, drive).list;
+  DiskList& list = state_.drives[indexOf(drive)].list;
   if (std::find(list.begin(), list.end(), path) != list.end()) {
     return;
   }
@@ -47,9 +47,8 @@ void MediaPanel::RecordInDiskList(DiskDrive drive, std::string_view path) {
 }
 
 void MediaPanel::ejectDiskQuietly(DiskDrive drive) {
-  const DriveFields fields = driveFields(state_, panel_, drive);
-  fields.path.clear();
-  fields.name.clear();
+  state_.drives[indexOf(drive)].path.clear();
+  panel_.drives[indexOf(drive)].name.clear();
 }
 
 void MediaPanel::EjectDisk(DiskDrive drive) {
@@ -61,25 +60,26 @@ void MediaPanel::PickListedDisk(DiskDrive drive, int position) {
   if (position < 1 || position > kDiskListLength) {
     return;
   }
-  const DriveFields fields = driveFields(state_, panel_, drive);
-  const std::string listed = fields.list[static_cast<std::size_t>(position - 1)];
+  FloppyDrive& disk = state_.drives[indexOf(drive)];
+  DrivePanel& shown = panel_.drives[indexOf(drive)];
+  const std::string listed = disk.list[static_cast<std::size_t>(position - 1)];
   if (listed.empty()) {
     return;
   }
-  fields.path = listed;
-  fields.name = listedDiskName(listed, pathStyle_);
-  feedback_.showStatus(driveMountedText(drive, fields.name));
+  disk.path = listed;
+  shown.name = listedDiskName(listed, pathStyle_);
+  feedback_.showStatus(driveMountedText(drive, shown.name));
 }
 
 void MediaPanel::ClearDiskList(DiskDrive drive) {
-  driveFields(state_, panel_, drive).list.fill(std::string());
+  state_.drives[indexOf(drive)].list.fill(std::string());
   feedback_.showStatus(diskListClearedText(drive));
   feedback_.playSoundCue(SoundCue::Reset);
 }
 
 void MediaPanel::MountPcDriveA() {
-  state_.drive1Path = kPcDriveMarker;
-  panel_.drive1Name = kPcDriveMarker;
+  state_.drives[indexOf(DiskDrive::Drive1)].path = kPcDriveMarker;
+  panel_.drives[indexOf(DiskDrive::Drive1)].name = kPcDriveMarker;
   feedback_.showStatus(pcDriveMountedText());
   feedback_.playSoundCue(SoundCue::Set);
 }
@@ -113,10 +113,8 @@ void MediaPanel::EjectTape() {
 // Each eject would write its own status text, each overwritten by the next; only the last one
 // is sent.
 void MediaPanel::EjectAllMedia() {
-  ejectCartridgeQuietly(CartridgeSlot::Slot1);
-  ejectCartridgeQuietly(CartridgeSlot::Slot2);
-  ejectDiskQuietly(DiskDrive::Drive1);
-  ejectDiskQuietly(DiskDrive::Drive2);
+  for (const CartridgeSlot slot : kCartridgeSlots) ejectCartridgeQuietly(slot);
+  for (const DiskDrive drive : kDiskDrives) ejectDiskQuietly(drive);
   ejectTapeQuietly();
   feedback_.showStatus(allEjectedText());
   feedback_.playSoundCue(SoundCue::Reset);

@@ -1,4 +1,3 @@
-#include "media/MediaFields.h"
 #include "media/MediaPanel.h"
 #include "media/MediaSelection.h"
 #include "media/RomIdentityTexts.h"
@@ -8,8 +7,8 @@
 namespace vorlent {
 
 void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& database) {
-  const SlotFields fields = slotFields(state_, panel_, slot);
-  if (fields.path.empty()) {
+  Cartridge& cartridge = state_.slots[indexOf(slot)];
+  if (cartridge.path.empty()) {
     return;
   }
   const SoftwareDatabase* known = database.database();
@@ -20,7 +19,7 @@ void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& d
   }
   RomIdentity identity;
   try {
-    identity = identifyRom(fields.path, *known);
+    identity = identifyRom(cartridge.path, *known);
   } catch (const Failure&) {
     feedback_.showStatus(slotUnreadableRomText(slot));
     return;
@@ -40,8 +39,8 @@ void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& d
         slotNoMapperItemText(slot, title, identity.dump->type, state_.activeEmulator));
     return;
   }
-  fields.mapperChoice = *code - kFirstMapperCode;
-  fields.mapper = *code;
+  panel_.slots[indexOf(slot)].mapperChoice = *code - kFirstMapperCode;
+  cartridge.mapper = *code;
   feedback_.showStatus(
       slotRetypedText(slot, title, mapperItemCaption(state_.activeEmulator, *code)));
   feedback_.playSoundCue(SoundCue::Set);

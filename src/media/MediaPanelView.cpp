@@ -1,7 +1,5 @@
 #include "media/MediaPanelView.h"
 
-#include "media/MediaFields.h"
-#include "media/MediaKinds.h"
 #include "media/MediaTexts.h"
 #include "media/MenuCaptions.h"
 
@@ -19,24 +17,25 @@ MediumView mediumView(const std::string& path, const std::string& name, int empt
 }
 
 SlotView slotView(const LauncherState& state, const MediaPanelState& panel, CartridgeSlot slot) {
-  const ConstSlotFields fields = slotFields(state, panel, slot);
+  const Cartridge& cartridge = state.slots[indexOf(slot)];
+  const SlotPanel& shown = panel.slots[indexOf(slot)];
   SlotView view;
-  view.medium.buttonIcon = slotButtonIcon(fields.path, fields.mapper);
-  view.medium.tooltip = fields.name;
-  view.medium.nameItem.caption = fields.path;
-  view.medium.nameItem.icon = fields.mapper == kNoCartridge ? kNoIcon : fields.mapper;
-  view.medium.ejectEnabled = !fields.path.empty();
+  view.medium.buttonIcon = slotButtonIcon(cartridge.path, cartridge.mapper);
+  view.medium.tooltip = shown.name;
+  view.medium.nameItem.caption = cartridge.path;
+  view.medium.nameItem.icon = cartridge.mapper == kNoCartridge ? kNoIcon : cartridge.mapper;
+  view.medium.ejectEnabled = !cartridge.path.empty();
   view.mapperCaptions = mapperCaptions(state.activeEmulator);
-  view.checkedMapperType = fields.mapperChoice;
+  view.checkedMapperType = shown.mapperChoice;
   return view;
 }
 
 DriveView driveView(const LauncherState& state, const MediaPanelState& panel, DiskDrive drive) {
-  const ConstDriveFields fields = driveFields(state, panel, drive);
+  const FloppyDrive& disk = state.drives[indexOf(drive)];
   DriveView view;
-  view.medium = mediumView(fields.path, fields.name, kEmptyDriveIcon);
+  view.medium = mediumView(disk.path, panel.drives[indexOf(drive)].name, kEmptyDriveIcon);
   for (std::size_t i = 0; i < view.diskList.size(); ++i) {
-    view.diskList[i] = {fields.list[i], !fields.list[i].empty()};
+    view.diskList[i] = {disk.list[i], !disk.list[i].empty()};
   }
   return view;
 }
@@ -56,10 +55,12 @@ const std::array<std::string_view, kMapperTypeCount>& mapperCaptions(EmulatorKin
 
 MediaPanelView mediaPanelView(const LauncherState& state, const MediaPanelState& panel) {
   MediaPanelView view;
-  view.slots = {slotView(state, panel, CartridgeSlot::Slot1),
-                slotView(state, panel, CartridgeSlot::Slot2)};
-  view.drives = {driveView(state, panel, DiskDrive::Drive1),
-                 driveView(state, panel, DiskDrive::Drive2)};
+  for (const CartridgeSlot slot : kCartridgeSlots) {
+    view.slots[indexOf(slot)] = slotView(state, panel, slot);
+  }
+  for (const DiskDrive drive : kDiskDrives) {
+    view.drives[indexOf(drive)] = driveView(state, panel, drive);
+  }
   // brMSX has one drive; the second drive's button only works while fMSX is active.
   view.drives[1].medium.buttonEnabled = state.activeEmulator == EmulatorKind::Fmsx;
   view.tape = mediumView(state.tapePath, panel.tapeName, kNoTapeIcon);

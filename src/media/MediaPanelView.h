@@ -59,8 +59,8 @@ struct DriveView {
 
 // Everything the media toolbar, its menus, the emulator tabs and the mode panel show.
 struct MediaPanelView {
-  std::array<SlotView, 2> slots;
-  std::array<DriveView, 2> drives;
+  std::array<SlotView, kSlotCount> slots;
+  std::array<DriveView, kDriveCount> drives;
   MediumView tape;
   EmulatorKind activePage = EmulatorKind::Brmsx;
   std::string modePanelText;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "media/MediaKinds.h"
+#include "launch/MediaSlots.h"
 
 namespace vorlent {
 

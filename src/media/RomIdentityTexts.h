@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "launch/LauncherState.h"
-#include "media/MediaKinds.h"
+#include "launch/MediaSlots.h"
 #include "media/RomIdentity.h"
 
 namespace vorlent {

@@ -64,20 +64,21 @@ class ConfigLoader {
     lines_.skip();
     executable(state_.palamsxExePath);
     lines_.skip();
-    slot(state_.slot1Path, state_.slot1Mapper, panel_.slot1Name);
-    slot(state_.slot2Path, state_.slot2Mapper, panel_.slot2Name);
-    medium(state_.drive1Path, panel_.drive1Name);
-    medium(state_.drive2Path, panel_.drive2Name);
+    // slot1Path, slot1Mapper, slot2Path, slot2Mapper
+    for (const CartridgeSlot which : kCartridgeSlots) slot(which);
+    // drive1Path, drive2Path
+    for (const DiskDrive which : kDiskDrives)
+      medium(state_.drives[indexOf(which)].path, panel_.drives[indexOf(which)].name);
     medium(state_.tapePath, panel_.tapeName);
-    diskList(state_.drive1List);
-    diskList(state_.drive2List);
+    // drive1List, drive2List
+    for (FloppyDrive& drive : state_.drives) diskList(drive.list);
     lines_.skip();
-    state_.fmsxModel = lines_.menuItem(3);
-    state_.fmsxResolution = lines_.menuItem(4);
+    state_.fmsxModel = lines_.menuItem(kModelItemCount);
+    state_.fmsxResolution = lines_.menuItem(kFmsxResolutionItemCount);
     for (const auto field : kFmsxOptionLines) state_.fmsxOptions.*field = lines_.integer();
     lines_.skip();
-    state_.brmsxModel = lines_.menuItem(3);
-    state_.brmsxResolution = lines_.menuItem(10);
+    state_.brmsxModel = lines_.menuItem(kModelItemCount);
+    state_.brmsxResolution = lines_.menuItem(kBrmsxResolutionItemCount);
     for (const auto field : kBrmsxOptionLines) state_.brmsxOptions.*field = lines_.integer();
   }
 
@@ -90,15 +91,16 @@ class ConfigLoader {
   }
 
   // The mapper line is converted even when the slot stays empty, so that it can fail.
-  void slot(std::string& path, int& mapper, std::string& name) {
+  void slot(CartridgeSlot which) {
+    Cartridge& cartridge = state_.slots[indexOf(which)];
     const std::string_view line = lines_.next();
     if (isFile(line)) {
-      path = line;
-      name = fileNamePart(line, environment_.pathStyle);
+      cartridge.path = line;
+      panel_.slots[indexOf(which)].name = fileNamePart(line, environment_.pathStyle);
     }
     const int code = lines_.integer();
-    if (code >= kFirstMapperCode && !path.empty()) {
-      mapper = code;
+    if (code >= kFirstMapperCode && !cartridge.path.empty()) {
+      cartridge.mapper = code;
     }
   }
 

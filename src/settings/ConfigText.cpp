@@ -38,15 +38,16 @@ std::string configFileText(const LauncherState& state, std::string_view currentF
   out.text(kPalamsxExeMarker);
   out.text(state.palamsxExePath);
   out.text(kImageFilesMarker);
-  out.text(state.slot1Path);
-  out.number(state.slot1Mapper);
-  out.text(state.slot2Path);
-  out.number(state.slot2Mapper);
-  out.text(state.drive1Path);
-  out.text(state.drive2Path);
+  // slot1Path, slot1Mapper, slot2Path, slot2Mapper
+  for (const Cartridge& slot : state.slots) {
+    out.text(slot.path);
+    out.number(slot.mapper);
+  }
+  // drive1Path, drive2Path
+  for (const FloppyDrive& drive : state.drives) out.text(drive.path);
   out.text(state.tapePath);
-  out.list(state.drive1List);
-  out.list(state.drive2List);
+  // drive1List, drive2List
+  for (const FloppyDrive& drive : state.drives) out.list(drive.list);
   out.text(kFmsxParameterMarker);
   out.number(state.fmsxModel);
   out.number(state.fmsxResolution);

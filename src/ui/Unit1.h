@@ -14,7 +14,7 @@
 #include "launch/ExecutableLocator.h"
 #include "launch/LauncherState.h"
 #include "launch/MediaPanelState.h"
-#include "media/MediaKinds.h"
+#include "launch/MediaSlots.h"
 #include "media/MediaPanel.h"
 #include "settings/ConfigFile.h"
 #include "ui/EmulatorTabs.h"

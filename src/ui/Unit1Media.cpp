@@ -60,8 +60,8 @@ void TForm1::connectRadioMenu(const RadioMenu& menu, EmulatorKind emulator, bool
 }
 
 void TForm1::connectMediaCommands() {
-  for (const CartridgeSlot slot : {CartridgeSlot::Slot1, CartridgeSlot::Slot2}) {
-    const SlotControls& controls = media_.cartridgeSlots[static_cast<std::size_t>(slot)];
+  for (const CartridgeSlot slot : kCartridgeSlots) {
+    const SlotControls& controls = media_.cartridgeSlots[indexOf(slot)];
     connect(controls.button, &QToolButton::clicked, this, [this, slot] {
       mediaCommand([&](MediaPanel& media) { media.MountCartridge(fileList_, slot); });
     });
@@ -79,8 +79,8 @@ void TForm1::connectMediaCommands() {
     });
   }
 
-  for (const DiskDrive drive : {DiskDrive::Drive1, DiskDrive::Drive2}) {
-    const DriveControls& controls = media_.drives[static_cast<std::size_t>(drive)];
+  for (const DiskDrive drive : kDiskDrives) {
+    const DriveControls& controls = media_.drives[indexOf(drive)];
     connect(controls.button, &QToolButton::clicked, this, [this, drive] {
       mediaCommand([&](MediaPanel& media) { media.MountDisk(fileList_, drive); });
     });

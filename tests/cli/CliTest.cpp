@@ -87,8 +87,8 @@ TEST_F(CliTest, PrintsTheCommandLinesAsTheRunCommandBuildsThem) {
   expected.fmsxExePath = fmsxExe;
   expected.fmsxOptions.ifreq = 1;
   expected.brmsxExePath = "emu/brmsx.exe";
-  expected.slot1Path = rom;
-  expected.slot1Mapper = 12;
+  expected.slots[0].path = rom;
+  expected.slots[0].mapper = 12;
   expected.fmsxModel = 2;
   expected.brmsxModel = 1;
   expected.brmsxOptions = BrmsxOptions{};

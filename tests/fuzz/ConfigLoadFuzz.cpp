@@ -53,7 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::string_view(failure.what()).empty()) __builtin_trap();
   }
   // Whatever the input, a slot's code is only set together with its path.
-  if (state.slot1Path.empty() && state.slot1Mapper != vorlent::kNoCartridge) __builtin_trap();
-  if (state.slot2Path.empty() && state.slot2Mapper != vorlent::kNoCartridge) __builtin_trap();
+  if (state.slots[0].path.empty() && state.slots[0].mapper != vorlent::kNoCartridge)
+    __builtin_trap();
+  if (state.slots[1].path.empty() && state.slots[1].mapper != vorlent::kNoCartridge)
+    __builtin_trap();
   return 0;
 }

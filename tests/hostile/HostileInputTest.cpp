@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
@@ -346,11 +347,11 @@ Problems listCommand(Program& program) {
   return {"the entry is not listed under its raw name"};
 }
 
+// stored is the state's field that the mount fills.
 template <typename Mount>
-Problems mountCommand(Program& program, std::string LauncherState::*field, Mount mount) {
+Problems mountCommand(Program& program, const std::string& stored, Mount mount) {
   if (!program.targetSelected()) return {};
   mount();
-  const std::string& stored = program.state.*field;
   if (stored.empty()) return {};
   struct stat mounted {};
   struct stat original {};
@@ -385,9 +386,9 @@ Problems startCommand(Program& program, EmulatorKind emulator, bool throughDosBo
   LauncherState& state = program.state;
   state.brmsxExePath = folder + "brmsx.exe";
   state.fmsxExePath = folder + "fmsx-dos.exe";
-  state.slot1Path = sandbox.targetPath();
-  state.slot1Mapper = 1;
-  state.drive1Path = sandbox.targetPath();
+  state.slots[0].path = sandbox.targetPath();
+  state.slots[0].mapper = 1;
+  state.drives[0].path = sandbox.targetPath();
   state.tapePath = sandbox.targetPath();
   bool started = false;
   try {
@@ -414,8 +415,8 @@ Problems startCommand(Program& program, EmulatorKind emulator, bool throughDosBo
 
 // With no emulator located, nothing may start, least of all a listed file named like an option.
 Problems unlocatedStartCommand(Program& program, EmulatorKind emulator) {
-  program.state.slot1Path = program.state.drive1Path = program.sandbox.targetPath();
-  program.state.slot1Mapper = 1;
+  program.state.slots[0].path = program.state.drives[0].path = program.sandbox.targetPath();
+  program.state.slots[0].mapper = 1;
   if (runEmulator(emulator, program.state, program.startEnvironment())) {
     return {"a start was reported without an emulator"};
   }
@@ -541,8 +542,8 @@ ConfigEnvironment configEnvironment(Program& program) {
 // or loses that medium alone; every other setting stays in its line.
 Problems configRoundTripCommand(Program& program) {
   LauncherState saved;
-  saved.slot1Path = saved.drive1Path = saved.tapePath = program.sandbox.targetPath();
-  saved.slot1Mapper = 1;
+  saved.slots[0].path = saved.drives[0].path = saved.tapePath = program.sandbox.targetPath();
+  saved.slots[0].mapper = 1;
   saved.fmsxModel = 3;
   saved.brmsxResolution = 2;
   saved.activeEmulator = EmulatorKind::Fmsx;
@@ -552,15 +553,22 @@ Problems configRoundTripCommand(Program& program) {
   LauncherState loaded;
   MediaPanelState panel;
   file.LoadConfig(loaded, panel);
-  for (auto field :
-       {&LauncherState::slot1Path, &LauncherState::drive1Path, &LauncherState::tapePath}) {
-    if ((loaded.*field).empty()) {
-      saved.*field = "";
-    } else if (loaded.*field != saved.*field) {
-      return {"a path came back with other bytes: " + loaded.*field};
+  const auto mediumPaths = [](LauncherState& state) {
+    return std::array<std::string*, 3>{&state.slots[0].path, &state.drives[0].path,
+                                       &state.tapePath};
+  };
+  const auto savedPaths = mediumPaths(saved);
+  const auto loadedPaths = mediumPaths(loaded);
+  for (std::size_t i = 0; i < savedPaths.size(); ++i) {
+    std::string& savedPath = *savedPaths[i];
+    const std::string& loadedPath = *loadedPaths[i];
+    if (loadedPath.empty()) {
+      savedPath = "";
+    } else if (loadedPath != savedPath) {
+      return {"a path came back with other bytes: " + loadedPath};
     }
   }
-  if (loaded.slot1Path.empty()) loaded.slot1Mapper = saved.slot1Mapper;
+  if (loaded.slots[0].path.empty()) loaded.slots[0].mapper = saved.slots[0].mapper;
   if (!(loaded == saved)) return {"the configuration came back changed beyond the medium"};
   return {};
 }
@@ -610,35 +618,35 @@ std::vector<Command> commands() {
        ".rom",
        {"home/"},
        [](Program& p) {
-         return mountCommand(p, &LauncherState::slot1Path,
+         return mountCommand(p, p.state.slots[indexOf(CartridgeSlot::Slot1)].path,
                              [&] { p.media.MountCartridge(p.list, CartridgeSlot::Slot1); });
        }},
       {"mount slot 2",
        ".rom",
        {"home/"},
        [](Program& p) {
-         return mountCommand(p, &LauncherState::slot2Path,
+         return mountCommand(p, p.state.slots[indexOf(CartridgeSlot::Slot2)].path,
                              [&] { p.media.MountCartridge(p.list, CartridgeSlot::Slot2); });
        }},
       {"mount drive 1",
        ".dsk",
        {"home/"},
        [](Program& p) {
-         return mountCommand(p, &LauncherState::drive1Path,
+         return mountCommand(p, p.state.drives[indexOf(DiskDrive::Drive1)].path,
                              [&] { p.media.MountDisk(p.list, DiskDrive::Drive1); });
        }},
       {"mount drive 2",
        ".dsk",
        {"home/"},
        [](Program& p) {
-         return mountCommand(p, &LauncherState::drive2Path,
+         return mountCommand(p, p.state.drives[indexOf(DiskDrive::Drive2)].path,
                              [&] { p.media.MountDisk(p.list, DiskDrive::Drive2); });
        }},
       {"mount tape",
        ".cas",
        {"home/"},
        [](Program& p) {
-         return mountCommand(p, &LauncherState::tapePath, [&] { p.media.MountTape(p.list); });
+         return mountCommand(p, p.state.tapePath, [&] { p.media.MountTape(p.list); });
        }},
       {"start brMSX natively", ".rom", {"record", "home/"}, start(EmulatorKind::Brmsx, false)},
       {"start fMSX natively",

@@ -163,14 +163,20 @@ TEST(BrmsxTokensTest, CartridgesByMapperCode) {
   const char* numbers[] = {"0", "1", "2", "3", "4", "6", "5", "7", "8", "9"};
   for (int code = 7; code <= 16; ++code) {
     const std::string number = numbers[code - 7];
-    EXPECT_EQ(brmsxCartridgeTokens("A.ROM", code, "", -1), " -roma " + number + " A.ROM") << code;
-    EXPECT_EQ(brmsxCartridgeTokens("", -1, "B.ROM", code), " -romb " + number + " B.ROM") << code;
+    EXPECT_EQ(brmsxCartridgeTokens({Cartridge{"A.ROM", code}, Cartridge{"", -1}}),
+              " -roma " + number + " A.ROM")
+        << code;
+    EXPECT_EQ(brmsxCartridgeTokens({Cartridge{"", -1}, Cartridge{"B.ROM", code}}),
+              " -romb " + number + " B.ROM")
+        << code;
   }
-  EXPECT_EQ(brmsxCartridgeTokens("A.ROM", 17, "", -1), " A.ROM");
-  EXPECT_EQ(brmsxCartridgeTokens("A.ROM", 12, "B.ROM", 17), " -roma 6 A.ROM B.ROM");
-  EXPECT_EQ(brmsxCartridgeTokens("A.ROM", 9, "B.ROM", 13), " -roma 2 A.ROM -romb 5 B.ROM");
-  EXPECT_EQ(brmsxCartridgeTokens("A.ROM", -1, "B.ROM", -1), "");
-  EXPECT_EQ(brmsxCartridgeTokens("A.ROM", 18, "B.ROM", 6), "");
+  EXPECT_EQ(brmsxCartridgeTokens({Cartridge{"A.ROM", 17}, Cartridge{"", -1}}), " A.ROM");
+  EXPECT_EQ(brmsxCartridgeTokens({Cartridge{"A.ROM", 12}, Cartridge{"B.ROM", 17}}),
+            " -roma 6 A.ROM B.ROM");
+  EXPECT_EQ(brmsxCartridgeTokens({Cartridge{"A.ROM", 9}, Cartridge{"B.ROM", 13}}),
+            " -roma 2 A.ROM -romb 5 B.ROM");
+  EXPECT_EQ(brmsxCartridgeTokens({Cartridge{"A.ROM", -1}, Cartridge{"B.ROM", -1}}), "");
+  EXPECT_EQ(brmsxCartridgeTokens({Cartridge{"A.ROM", 18}, Cartridge{"B.ROM", 6}}), "");
 }
 
 TEST(BrmsxTokensTest, Disk) {
@@ -185,9 +191,9 @@ TEST(BrmsxCommandTest, WorkedExampleAndItsCheckText) {
   state.brmsxExePath = R"(C:\EMU\BRMSX.EXE)";
   state.brmsxModel = 1;
   state.brmsxResolution = 6;
-  state.slot1Path = R"(C:\GAMES\A.ROM)";
-  state.slot1Mapper = 12;
-  state.drive1Path = std::string(kPcDriveMarker);
+  state.slots[0].path = R"(C:\GAMES\A.ROM)";
+  state.slots[0].mapper = 12;
+  state.drives[0].path = std::string(kPcDriveMarker);
   state.brmsxOptions.scc = 1;
   state.brmsxOptions.fmpac = 1;
   const std::string expected =
@@ -203,12 +209,12 @@ TEST(BrmsxCommandTest, FreshStateAndOrderOfEveryPiece) {
   EXPECT_EQ(composeBrmsxCommand(state, PathStyle::Posix), "BRMSX.EXE -res 0");
 
   state.brmsxModel = 2;
-  state.slot1Path = "/r/A.ROM";
-  state.slot1Mapper = 7;
-  state.slot2Path = "/r/B.ROM";
-  state.slot2Mapper = 8;
-  state.drive1Path = "/d/A.DSK";
-  state.drive2Path = "/d/B.DSK";
+  state.slots[0].path = "/r/A.ROM";
+  state.slots[0].mapper = 7;
+  state.slots[1].path = "/r/B.ROM";
+  state.slots[1].mapper = 8;
+  state.drives[0].path = "/d/A.DSK";
+  state.drives[1].path = "/d/B.DSK";
   state.tapePath = "/t/T.CAS";
   state.brmsxOptions.frame = 3;
   EXPECT_EQ(composeBrmsxCommand(state, PathStyle::Posix),
@@ -228,7 +234,7 @@ TEST(BrmsxCommandTest, TheRunPassesWhatTheCheckShowsFromTheEmulatorsFolder) {
   const std::string listed = currentFolder->get();
   LauncherState state;
   state.brmsxExePath = emulatorFolder.write("BRMSX.EXE");
-  state.drive1Path = std::string(kPcDriveMarker);
+  state.drives[0].path = std::string(kPcDriveMarker);
   std::vector<std::string> started;
   std::string folderAtStart;
   const std::string command =

@@ -28,9 +28,7 @@ using Composer = std::function<std::string(const LauncherState&)>;
 
 std::string fmsxOutput(const LauncherState& state) {
   return fmsxOptionText(state.fmsxOptions) + "|" + fmsxModelToken(state.fmsxModel) +
-         fmsxResolutionToken(state.fmsxResolution) +
-         fmsxCartridgeTokens(state.slot1Path, state.slot1Mapper, state.slot2Path,
-                             state.slot2Mapper);
+         fmsxResolutionToken(state.fmsxResolution) + fmsxCartridgeTokens(state.slots);
 }
 
 std::string brmsxOutput(const LauncherState& state) {
@@ -62,9 +60,9 @@ std::vector<IntegerField> fieldsOfBothComposers() {
       {"fmsxResolution", [](LauncherState& s) -> int& { return s.fmsxResolution; }, 0, 3});
   fields.push_back(
       {"brmsxResolution", [](LauncherState& s) -> int& { return s.brmsxResolution; }, 0, 9});
-  fields.push_back({"slot1Mapper", [](LauncherState& s) -> int& { return s.slot1Mapper; },
+  fields.push_back({"slot1Mapper", [](LauncherState& s) -> int& { return s.slots[0].mapper; },
                     kNoCartridge, kLastMapperCode});
-  fields.push_back({"slot2Mapper", [](LauncherState& s) -> int& { return s.slot2Mapper; },
+  fields.push_back({"slot2Mapper", [](LauncherState& s) -> int& { return s.slots[1].mapper; },
                     kNoCartridge, kLastMapperCode});
   return fields;
 }
@@ -99,8 +97,8 @@ WrittenForm learn(const IntegerField& field, const Composer& compose) {
   WrittenForm form;
   bool offsetKnown = false;
   LauncherState state;
-  state.slot1Path = "/r/A.ROM";
-  state.slot2Path = "/r/B.ROM";
+  state.slots[0].path = "/r/A.ROM";
+  state.slots[1].path = "/r/B.ROM";
   const std::string silent = compose(state);
   for (int value = field.lowest; value <= field.highest; ++value) {
     LauncherState changed = state;
@@ -171,8 +169,8 @@ TEST(ComposerRangeTest, EveryIntValueOfEveryFieldComposesWithoutOverflow) {
     for (const IntegerField& field : fieldsOfBothComposers()) {
       const WrittenForm form = learn(field, compose);
       LauncherState state;
-      state.slot1Path = "/r/A.ROM";
-      state.slot2Path = "/r/B.ROM";
+      state.slots[0].path = "/r/A.ROM";
+      state.slots[1].path = "/r/B.ROM";
       LauncherState reference = state;
       field.field(reference) = form.referenceValue;
       const std::string referenceText = compose(reference);

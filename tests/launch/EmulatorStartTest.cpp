@@ -121,9 +121,9 @@ TEST_F(EmulatorStartTest, TheEmulatorGetsTheComposedLineInItsFolderWhateverTheCa
     state.activeEmulator = c.emulator;
     state.brmsxExePath = root.at(folder + "/brmsx.exe");
     state.fmsxExePath = root.at(folder + "/fmsx-dos.exe");
-    state.slot1Path = root.write("media/A.ROM");
-    state.slot1Mapper = 9;
-    state.drive1Path = std::string(kPcDriveMarker);
+    state.slots[0].path = root.write("media/A.ROM");
+    state.slots[0].mapper = 9;
+    state.drives[0].path = std::string(kPcDriveMarker);
     state.tapePath = root.write("media/T.CAS");
     state.fmsxOptions.sound = 3;
     state.brmsxOptions.scc = 1;
@@ -133,10 +133,11 @@ TEST_F(EmulatorStartTest, TheEmulatorGetsTheComposedLineInItsFolderWhateverTheCa
     ASSERT_EQ(starter.log.size(), static_cast<std::size_t>(number));
     const std::string& line = starter.log.back();
     const std::string expectedLine = c.emulator == EmulatorKind::Brmsx
-                                         ? "brmsx.exe -res 0 -roma 2 " + state.slot1Path +
+                                         ? "brmsx.exe -res 0 -roma 2 " + state.slots[0].path +
                                                " -mount a: -tape " + state.tapePath + " -scc"
-                                         : "fmsx-dos.exe @Vorlent.cfg -rom 2 " + state.slot1Path +
-                                               " -diska a: -tape " + state.tapePath;
+                                         : "fmsx-dos.exe @Vorlent.cfg -rom 2 " +
+                                               state.slots[0].path + " -diska a: -tape " +
+                                               state.tapePath;
     EXPECT_EQ(line, expectedLine);
     EXPECT_EQ(recorded(record), expectedRecord(line, root.path() / folder)) << c.diskName;
     EXPECT_EQ(currentFolder->get(), listed);
@@ -218,8 +219,8 @@ TEST_F(EmulatorStartTest, AnEmulatorWithoutAPathStartsNothing) {
       LauncherState state;
       state.fmsxModel = model;
       state.brmsxModel = model;
-      state.slot1Path = rom;
-      state.slot1Mapper = 7;
+      state.slots[0].path = rom;
+      state.slots[0].mapper = 7;
       state.tapePath = tape;
       state.fmsxOptions.sound = 3;
       const StartEnvironment unlocated{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},

@@ -58,7 +58,8 @@ TEST(FmsxTokensTest, Cartridges) {
       {"A.ROM", -1, "", -1, ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(fmsxCartridgeTokens(c.path1, c.code1, c.path2, c.code2), c.tokens)
+    EXPECT_EQ(fmsxCartridgeTokens({Cartridge{c.path1, c.code1}, Cartridge{c.path2, c.code2}}),
+              c.tokens)
         << c.code1 << "/" << c.code2;
   }
 }
@@ -127,8 +128,8 @@ TEST_F(FmsxCommandTest, WorkedExampleWithAnExistingResponseFile) {
   state.fmsxOptions.sound = 3;
   state.fmsxModel = 2;
   state.fmsxResolution = 2;
-  state.slot1Path = "/games/A.ROM";
-  state.slot1Mapper = 9;
+  state.slots[0].path = "/games/A.ROM";
+  state.slots[0].mapper = 9;
   EXPECT_EQ(build(), "FMSX-DOS.EXE @Vorlent.cfg -msx2+ -video 2 -rom 2 /games/A.ROM");
   EXPECT_EQ(emulatorFolder.read("Vorlent.cfg"), "-sound 3 \r\n");
   EXPECT_EQ(currentFolder->get(), listedFolder);
@@ -137,12 +138,12 @@ TEST_F(FmsxCommandTest, WorkedExampleWithAnExistingResponseFile) {
 TEST_F(FmsxCommandTest, EveryMediumInOrder) {
   state.fmsxModel = 0;
   state.fmsxResolution = 3;
-  state.slot1Path = "/r/A.ROM";
-  state.slot1Mapper = 9;
-  state.slot2Path = "/r/B.ROM";
-  state.slot2Mapper = 13;
-  state.drive1Path = std::string(kPcDriveMarker);
-  state.drive2Path = "/d/B.DSK";
+  state.slots[0].path = "/r/A.ROM";
+  state.slots[0].mapper = 9;
+  state.slots[1].path = "/r/B.ROM";
+  state.slots[1].mapper = 13;
+  state.drives[0].path = std::string(kPcDriveMarker);
+  state.drives[1].path = "/d/B.DSK";
   state.tapePath = "/t/T.CAS";
   EXPECT_EQ(build(),
             "FMSX-DOS.EXE -msx1  -video 3 -rom 2,5 /r/A.ROM /r/B.ROM -diska a: -diskb /d/B.DSK"

@@ -63,9 +63,9 @@ class MediaPanelIdentifyTest : public ::testing::Test {
 
   // Slot 1 holding the image as a mount leaves it, with the mapper choice at its start value.
   void holds(const std::string& image, int code = 17) {
-    state.slot1Path = folder.at("roms/" + image);
-    state.slot1Mapper = code;
-    panel.slot1Name = image;
+    state.slots[0].path = folder.at("roms/" + image);
+    state.slots[0].mapper = code;
+    panel.slots[0].name = image;
   }
 
   TempFolder folder;
@@ -130,7 +130,7 @@ TEST_F(MediaPanelIdentifyTest, RetypesTheSlotOnlyWhenTheActiveEmulatorHasTheItem
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.image) + (c.emulator == EmulatorKind::Fmsx ? " fMSX" : " brMSX"));
     holds(c.image);
-    panel.slot1MapperChoice = kInitialMapperChoice;
+    panel.slots[0].mapperChoice = kInitialMapperChoice;
     state.activeEmulator = c.emulator;
     feedback.events.clear();
     const LauncherState before = state;
@@ -138,7 +138,7 @@ TEST_F(MediaPanelIdentifyTest, RetypesTheSlotOnlyWhenTheActiveEmulatorHasTheItem
     media.IdentifyCartridge(CartridgeSlot::Slot1, database);
 
     EXPECT_EQ(feedback.events, c.events);
-    EXPECT_EQ(state.slot1Mapper, c.code);
+    EXPECT_EQ(state.slots[0].mapper, c.code);
     // As a choice of the item with nothing selected: the check mark and the icons move too.
     const MediaPanelView view = mediaPanelView(state, panel);
     EXPECT_EQ(view.slots[0].checkedMapperType, c.code == 17 ? 10 : c.code - 7);
@@ -146,26 +146,26 @@ TEST_F(MediaPanelIdentifyTest, RetypesTheSlotOnlyWhenTheActiveEmulatorHasTheItem
     EXPECT_EQ(view.slots[0].medium.nameItem.icon, c.code);
     // Nothing else changes: the path, the name, the other slot.
     LauncherState expected = before;
-    expected.slot1Mapper = c.code;
+    expected.slots[0].mapper = c.code;
     EXPECT_EQ(state, expected);
-    EXPECT_EQ(panel.slot1Name, c.image);
+    EXPECT_EQ(panel.slots[0].name, c.image);
   }
 }
 
 TEST_F(MediaPanelIdentifyTest, SlotTwoAndAnEmptySlotAndAMissingOrBrokenDatabase) {
-  state.slot2Path = folder.at("roms/image0.0.rom");
-  state.slot2Mapper = 13;
+  state.slots[1].path = folder.at("roms/image0.0.rom");
+  state.slots[1].mapper = 13;
   media.IdentifyCartridge(CartridgeSlot::Slot2, database);
-  EXPECT_EQ(state.slot2Mapper, 9);
-  EXPECT_EQ(panel.slot2MapperChoice, 2);
-  EXPECT_EQ(panel.slot1MapperChoice, kInitialMapperChoice);
+  EXPECT_EQ(state.slots[1].mapper, 9);
+  EXPECT_EQ(panel.slots[1].mapperChoice, 2);
+  EXPECT_EQ(panel.slots[0].mapperChoice, kInitialMapperChoice);
   EXPECT_EQ(feedback.status,
             "スロット２は \"Nemesis \"2\"\" です。マッパーを Konami with SCC にしました。");
 
   feedback.events.clear();
   media.IdentifyCartridge(CartridgeSlot::Slot1, database);  // empty: nothing at all
   EXPECT_TRUE(feedback.events.empty());
-  EXPECT_EQ(state.slot1Mapper, kNoCartridge);
+  EXPECT_EQ(state.slots[0].mapper, kNoCartridge);
 
   holds("image0.0.rom");
   SoftwareDatabaseSource missing({folder.at("none/softwaredb.xml")}, files);
@@ -178,7 +178,7 @@ TEST_F(MediaPanelIdentifyTest, SlotTwoAndAnEmptySlotAndAMissingOrBrokenDatabase)
   media.IdentifyCartridge(CartridgeSlot::Slot1, broken);
   EXPECT_EQ(feedback.status, "ソフトウェアデータベース \"" + folder.at("bad/softwaredb.xml") +
                                  "\" を読み込めません。");
-  EXPECT_EQ(state.slot1Mapper, 17);
+  EXPECT_EQ(state.slots[0].mapper, 17);
   EXPECT_EQ(feedback.sounds, std::vector<std::string>{"sound/set.wav"});
 }
 

@@ -86,8 +86,8 @@ TEST_F(MediaPanelTest, CartridgeMountsOnlyASingleFocusedRomEntry) {
     if (!c.focus) files.setFocused(std::nullopt);
     media.MountCartridge(files, CartridgeSlot::Slot1);
     if (c.mounts) {
-      EXPECT_EQ(state.slot1Path, path(c.names[0]));
-      EXPECT_EQ(state.slot1Mapper, 17);
+      EXPECT_EQ(state.slots[0].path, path(c.names[0]));
+      EXPECT_EQ(state.slots[0].mapper, 17);
       EXPECT_EQ(feedback.sounds, std::vector<std::string>{"sound/set.wav"});
     } else {
       EXPECT_EQ(state, LauncherState{});
@@ -103,9 +103,9 @@ TEST_F(MediaPanelTest, ADiskWithoutShortFormCountsAsAnotherExtension) {
   select("noshort.dsk");
   feedback = {};
   media.MountDisk(files, DiskDrive::Drive1);
-  EXPECT_EQ(state.drive1Path, path("A.dsk"));
-  EXPECT_EQ(state.drive1List[0], path("A.dsk"));
-  EXPECT_EQ(state.drive1List[1], "");
+  EXPECT_EQ(state.drives[0].path, path("A.dsk"));
+  EXPECT_EQ(state.drives[0].list[0], path("A.dsk"));
+  EXPECT_EQ(state.drives[0].list[1], "");
   EXPECT_TRUE(feedback.events.empty());
 }
 
@@ -116,8 +116,8 @@ TEST_F(MediaPanelTest, MountingIntoAFilledSlotReplacesItWithTheMountMessageOnly)
   select("B.rom");
   feedback = {};
   media.MountCartridge(files, CartridgeSlot::Slot2);
-  EXPECT_EQ(state.slot2Path, path("B.rom"));
-  EXPECT_EQ(state.slot2Mapper, 11);
+  EXPECT_EQ(state.slots[1].path, path("B.rom"));
+  EXPECT_EQ(state.slots[1].mapper, 11);
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"status: スロット２に \"B.rom\" を挿入しました。",
                                       "sound: sound/set.wav"}));
@@ -135,8 +135,8 @@ TEST_F(MediaPanelTest, ChoosingAMapperTypeRetypesOrMountsAsTheSelectionAllows) {
   media.MountCartridge(files, CartridgeSlot::Slot1);
   feedback = {};
   media.ChooseMapperType(FileList{}, CartridgeSlot::Slot1, 3);
-  EXPECT_EQ(state.slot1Path, path("A.ROM"));
-  EXPECT_EQ(state.slot1Mapper, 10);
+  EXPECT_EQ(state.slots[0].path, path("A.ROM"));
+  EXPECT_EQ(state.slots[0].mapper, 10);
   EXPECT_EQ(view().slots[0].medium.buttonIcon, 10);
   EXPECT_EQ(view().slots[0].medium.nameItem.icon, 10);
   EXPECT_TRUE(feedback.events.empty());
@@ -144,8 +144,8 @@ TEST_F(MediaPanelTest, ChoosingAMapperTypeRetypesOrMountsAsTheSelectionAllows) {
   // B.ROM selected: the choice puts it into slot 1 with that type.
   select("B.ROM");
   media.ChooseMapperType(files, CartridgeSlot::Slot1, 0);
-  EXPECT_EQ(state.slot1Path, path("B.ROM"));
-  EXPECT_EQ(state.slot1Mapper, 7);
+  EXPECT_EQ(state.slots[0].path, path("B.ROM"));
+  EXPECT_EQ(state.slots[0].mapper, 7);
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"status: スロット１に \"B.ROM\" を挿入しました。",
                                       "sound: sound/set.wav"}));
@@ -153,19 +153,19 @@ TEST_F(MediaPanelTest, ChoosingAMapperTypeRetypesOrMountsAsTheSelectionAllows) {
   // An empty slot only moves the check mark; the next mount records it.
   feedback = {};
   media.ChooseMapperType(FileList{}, CartridgeSlot::Slot2, 2);
-  EXPECT_EQ(state.slot2Mapper, kNoCartridge);
+  EXPECT_EQ(state.slots[1].mapper, kNoCartridge);
   EXPECT_EQ(view().slots[1].checkedMapperType, 2);
   EXPECT_TRUE(feedback.events.empty());
   select("C.rom");
   media.MountCartridge(files, CartridgeSlot::Slot2);
-  EXPECT_EQ(state.slot2Mapper, 9);
+  EXPECT_EQ(state.slots[1].mapper, 9);
 
   // Positions outside the eleven types are ignored.
   const LauncherState before = state;
   media.ChooseMapperType(files, CartridgeSlot::Slot2, 11);
   media.ChooseMapperType(files, CartridgeSlot::Slot2, -1);
   EXPECT_EQ(state, before);
-  EXPECT_EQ(panel.slot2MapperChoice, 2);
+  EXPECT_EQ(panel.slots[1].mapperChoice, 2);
 }
 
 TEST_F(MediaPanelTest, EjectingACartridgeKeepsTheMapperChoice) {
@@ -174,8 +174,8 @@ TEST_F(MediaPanelTest, EjectingACartridgeKeepsTheMapperChoice) {
   media.MountCartridge(files, CartridgeSlot::Slot1);
   feedback = {};
   media.EjectCartridge(CartridgeSlot::Slot1);
-  EXPECT_EQ(state.slot1Path, "");
-  EXPECT_EQ(state.slot1Mapper, kNoCartridge);
+  EXPECT_EQ(state.slots[0].path, "");
+  EXPECT_EQ(state.slots[0].mapper, kNoCartridge);
   EXPECT_EQ(feedback.events, std::vector<std::string>{"status: スロット１を解除しました。"});
   const SlotView slot = view().slots[0];
   EXPECT_EQ(slot.medium.buttonIcon, kEmptySlotIcon);
@@ -183,7 +183,7 @@ TEST_F(MediaPanelTest, EjectingACartridgeKeepsTheMapperChoice) {
   EXPECT_EQ(slot.medium.tooltip, "");
   EXPECT_FALSE(slot.medium.ejectEnabled);
   media.MountCartridge(files, CartridgeSlot::Slot1);
-  EXPECT_EQ(state.slot1Mapper, 11);
+  EXPECT_EQ(state.slots[0].mapper, 11);
 
   feedback = {};
   media.EjectCartridge(CartridgeSlot::Slot2);
@@ -196,10 +196,10 @@ TEST_F(MediaPanelTest, TenDisksLeaveTheLastNineNewestFirst) {
     media.MountDisk(files, DiskDrive::Drive1);
   }
   for (int position = 0; position < kDiskListLength; ++position) {
-    EXPECT_EQ(state.drive1List[static_cast<std::size_t>(position)],
+    EXPECT_EQ(state.drives[0].list[static_cast<std::size_t>(position)],
               path("d" + std::to_string(9 - position) + ".dsk"));
   }
-  EXPECT_EQ(state.drive2List, DiskList{});
+  EXPECT_EQ(state.drives[1].list, DiskList{});
 }
 
 TEST_F(MediaPanelTest, ADiskInsertedAgainKeepsItsPlaceInTheList) {
@@ -210,10 +210,10 @@ TEST_F(MediaPanelTest, ADiskInsertedAgainKeepsItsPlaceInTheList) {
   select("A.dsk");
   feedback = {};
   media.MountDisk(files, DiskDrive::Drive1);
-  EXPECT_EQ(state.drive1Path, path("A.dsk"));
-  EXPECT_EQ(state.drive1List[0], path("B.dsk"));
-  EXPECT_EQ(state.drive1List[1], path("A.dsk"));
-  EXPECT_EQ(state.drive1List[2], "");
+  EXPECT_EQ(state.drives[0].path, path("A.dsk"));
+  EXPECT_EQ(state.drives[0].list[0], path("B.dsk"));
+  EXPECT_EQ(state.drives[0].list[1], path("A.dsk"));
+  EXPECT_EQ(state.drives[0].list[2], "");
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"status: ドライブ１に \"A.dsk\" を挿入しました。",
                                       "sound: sound/set.wav"}));
@@ -232,42 +232,42 @@ TEST_F(MediaPanelTest, ANonDiskSelectionStillRecordsTheDrivesPath) {
   media.ClearDiskList(DiskDrive::Drive1);
   EXPECT_EQ(feedback.events, (std::vector<std::string>{"status: ドライブ１の一覧を消去しました。",
                                                        "sound: sound/reset.wav"}));
-  EXPECT_EQ(state.drive1Path, path("A.dsk"));
+  EXPECT_EQ(state.drives[0].path, path("A.dsk"));
 
   select("game.rom");
   feedback = {};
   media.MountDisk(files, DiskDrive::Drive1);
-  EXPECT_EQ(state.drive1Path, path("A.dsk"));
-  EXPECT_EQ(state.drive1List[0], path("A.dsk"));
+  EXPECT_EQ(state.drives[0].path, path("A.dsk"));
+  EXPECT_EQ(state.drives[0].list[0], path("A.dsk"));
   EXPECT_TRUE(feedback.events.empty());
 
   // Without a single selection nothing happens, the list included.
   media.ClearDiskList(DiskDrive::Drive1);
   files.clearSelection();
   media.MountDisk(files, DiskDrive::Drive1);
-  EXPECT_EQ(state.drive1List, DiskList{});
+  EXPECT_EQ(state.drives[0].list, DiskList{});
 }
 
 TEST_F(MediaPanelTest, ThePcDriveMarkerIsRecordedAndPickedBack) {
   feedback = {};
   media.MountPcDriveA();
-  EXPECT_EQ(state.drive1Path, "Select A:Drive[PC]");
+  EXPECT_EQ(state.drives[0].path, "Select A:Drive[PC]");
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"status: ドライブ１にA:ドライブをマウントしました。",
                                       "sound: sound/set.wav"}));
   EXPECT_EQ(view().drives[0].medium.buttonIcon, kInsertedMediumIcon);
   EXPECT_EQ(view().drives[0].medium.tooltip, "Select A:Drive[PC]");
-  EXPECT_EQ(state.drive1List, DiskList{});
+  EXPECT_EQ(state.drives[0].list, DiskList{});
 
   select("notes.txt");
   media.MountDisk(files, DiskDrive::Drive1);
-  EXPECT_EQ(state.drive1List[0], "Select A:Drive[PC]");
+  EXPECT_EQ(state.drives[0].list[0], "Select A:Drive[PC]");
   media.EjectDisk(DiskDrive::Drive1);
 
   feedback = {};
   media.PickListedDisk(DiskDrive::Drive1, 1);
-  EXPECT_EQ(state.drive1Path, "Select A:Drive[PC]");
-  EXPECT_EQ(panel.drive1Name, "Drive[PC]");
+  EXPECT_EQ(state.drives[0].path, "Select A:Drive[PC]");
+  EXPECT_EQ(panel.drives[0].name, "Drive[PC]");
   EXPECT_EQ(feedback.events,
             std::vector<std::string>{"status: ドライブ１に \"Drive[PC]\" を挿入しました。"});
 }
@@ -278,17 +278,17 @@ TEST_F(MediaPanelTest, AFullListWithAnEmptyDrivePushesAnEmptyEntry) {
     media.MountDisk(files, DiskDrive::Drive2);
   }
   media.EjectDisk(DiskDrive::Drive2);
-  const DiskList full = state.drive2List;
+  const DiskList full = state.drives[1].list;
   select("game.cas");
   media.MountDisk(files, DiskDrive::Drive2);
-  EXPECT_EQ(state.drive2List[0], "");
+  EXPECT_EQ(state.drives[1].list[0], "");
   EXPECT_FALSE(view().drives[1].diskList[0].visible);
-  EXPECT_TRUE(std::equal(full.begin(), full.end() - 1, state.drive2List.begin() + 1));
+  EXPECT_TRUE(std::equal(full.begin(), full.end() - 1, state.drives[1].list.begin() + 1));
 
   // With a free position the empty text is already there and nothing moves.
-  const DiskList withFreePosition = state.drive2List;
+  const DiskList withFreePosition = state.drives[1].list;
   media.MountDisk(files, DiskDrive::Drive2);
-  EXPECT_EQ(state.drive2List, withFreePosition);
+  EXPECT_EQ(state.drives[1].list, withFreePosition);
 }
 
 TEST_F(MediaPanelTest, PickingAndEjectingLeaveTheListAlone) {
@@ -299,12 +299,12 @@ TEST_F(MediaPanelTest, PickingAndEjectingLeaveTheListAlone) {
   EXPECT_EQ(feedback.events, std::vector<std::string>{"status: ドライブ２を解除しました。"});
   EXPECT_EQ(view().drives[1].medium.buttonIcon, kEmptyDriveIcon);
   EXPECT_FALSE(view().drives[1].medium.ejectEnabled);
-  EXPECT_EQ(state.drive2List[0], path("A.dsk"));
+  EXPECT_EQ(state.drives[1].list[0], path("A.dsk"));
 
   feedback = {};
   media.PickListedDisk(DiskDrive::Drive2, 1);
-  EXPECT_EQ(state.drive2Path, path("A.dsk"));
-  EXPECT_EQ(panel.drive2Name, "A.dsk");
+  EXPECT_EQ(state.drives[1].path, path("A.dsk"));
+  EXPECT_EQ(panel.drives[1].name, "A.dsk");
   EXPECT_EQ(feedback.events,
             std::vector<std::string>{"status: ドライブ２に \"A.dsk\" を挿入しました。"});
   EXPECT_TRUE(view().drives[1].medium.ejectEnabled);
@@ -323,7 +323,7 @@ TEST_F(MediaPanelTest, PickingAndEjectingLeaveTheListAlone) {
   media.ClearDiskList(DiskDrive::Drive2);
   EXPECT_EQ(feedback.events, (std::vector<std::string>{"status: ドライブ２の一覧を消去しました。",
                                                        "sound: sound/reset.wav"}));
-  EXPECT_EQ(state.drive2Path, path("A.dsk"));
+  EXPECT_EQ(state.drives[1].path, path("A.dsk"));
 }
 
 TEST_F(MediaPanelTest, TapeMountsOnlyCasFiles) {
@@ -361,11 +361,11 @@ TEST_F(MediaPanelTest, EjectAllEmptiesEveryMediumWithOneMessageAndOneCue) {
   EXPECT_EQ(feedback.events, (std::vector<std::string>{"status: 全イメージを解除しました。",
                                                        "sound: sound/reset.wav"}));
   LauncherState expected;
-  expected.drive1List[0] = path("a.dsk");
-  expected.drive2List[0] = path("a.dsk");
+  expected.drives[0].list[0] = path("a.dsk");
+  expected.drives[1].list[0] = path("a.dsk");
   EXPECT_EQ(state, expected);
   MediaPanelState expectedPanel;
-  expectedPanel.slot2MapperChoice = 1;
+  expectedPanel.slots[1].mapperChoice = 1;
   EXPECT_EQ(panel, expectedPanel);
 }
 
@@ -396,11 +396,11 @@ TEST_F(MediaPanelTest, TheEmulatorSwitchRenamesTheMapperItemsAndGatesDriveTwo) {
   EXPECT_EQ(shown.slots[0].mapperCaptions[0], "Konami 8kB");
   EXPECT_EQ(shown.slots[0].mapperCaptions[5], "ASCII 8kB");
   EXPECT_EQ(shown.slots[0].mapperCaptions[10], "NO USED(Konami 8kB)");
-  EXPECT_EQ(state.slot1Mapper, 12);
+  EXPECT_EQ(state.slots[0].mapper, 12);
   EXPECT_TRUE(shown.drives[1].medium.buttonEnabled);
 
   media.SelectEmulator(EmulatorKind::Brmsx);
-  EXPECT_EQ(state.drive2Path, path("a.dsk"));
+  EXPECT_EQ(state.drives[1].path, path("a.dsk"));
   EXPECT_FALSE(view().drives[1].medium.buttonEnabled);
 }
 
@@ -452,7 +452,7 @@ TEST(MediaPanelViewTest, ButtonIconsFollowTheState) {
   for (const DiskListItemView& item : fresh.drives[1].diskList) EXPECT_FALSE(item.visible);
 
   panel.executables.brmsx = true;
-  state.drive1Path = "/x.dsk";
+  state.drives[0].path = "/x.dsk";
   fresh = mediaPanelView(state, panel);
   EXPECT_EQ(fresh.brmsxExeIcon, kKnownExecutableIcon);
   EXPECT_EQ(fresh.fmsxExeIcon, kUnknownExecutableIcon);

@@ -81,9 +81,9 @@ TEST_F(DosBoxStartTest, TheProgramRunsInItsFolderAndReachesTheMediaThroughDosPat
       root.write("Media Library/The Tape Of The Game.cas", "CASDATA1........the rest of the tape");
   LauncherState state;
   state.brmsxExePath = shortForm(emulator.string());
-  state.slot1Path = shortForm(rom);
-  state.slot1Mapper = 7;
-  state.drive1Path = shortForm(disk);
+  state.slots[0].path = shortForm(rom);
+  state.slots[0].mapper = 7;
+  state.drives[0].path = shortForm(disk);
   state.tapePath = shortForm(tape);
   testing::RecordingFeedback feedback;
 
@@ -162,7 +162,7 @@ TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {
   }
   LauncherState plain;
   plain.brmsxExePath = emulator.string();
-  plain.drive1Path = std::string(kPcDriveMarker);
+  plain.drives[0].path = std::string(kPcDriveMarker);
 
   const testing::TempFolder emptyBin;
   struct Case {
@@ -230,8 +230,8 @@ TEST_F(DosBoxStartTest, ArgumentsDosBoxsShellWouldReadAreRefused) {
   for (const Case& c : cases) {
     LauncherState state;
     state.brmsxExePath = emulator.string();
-    state.slot1Path = c.slot1;
-    state.slot1Mapper = 7;
+    state.slots[0].path = c.slot1;
+    state.slots[0].mapper = 7;
     testing::RecordingFeedback feedback;
     EXPECT_FALSE(runBrmsx(state, environment(feedback))) << c.slot1;
     EXPECT_EQ(feedback.events,
@@ -247,10 +247,10 @@ TEST_F(DosBoxStartTest, ArgumentsDosBoxsShellWouldReadAreRefused) {
   // program harmlessly.
   LauncherState staged;
   staged.brmsxExePath = emulator.string();
-  staged.slot1Path = hostileRom;
-  staged.slot1Mapper = 7;
-  staged.slot2Path = quoteRom;
-  staged.slot2Mapper = 7;
+  staged.slots[0].path = hostileRom;
+  staged.slots[0].mapper = 7;
+  staged.slots[1].path = quoteRom;
+  staged.slots[1].mapper = 7;
   testing::RecordingFeedback feedback;
   EXPECT_TRUE(runBrmsx(staged, environment(feedback)));
   const fs::path output = emulator.parent_path() / "OUT.TXT";

@@ -145,17 +145,17 @@ TEST_F(ConfigFileTest, SavingAndLoadingRestoresEveryStoredField) {
   saved.fmsxExePath = folder.write("emu/fmsx-dos.exe");
   saved.brmsxExePath = folder.write("emu/brmsx.exe");
   saved.palamsxExePath = folder.write("emu/pala.exe");
-  saved.slot1Path = folder.write("A.ROM");
-  saved.slot1Mapper = 12;
-  saved.slot2Path = folder.write("b.rom");
-  saved.slot2Mapper = 17;
-  saved.drive1Path = "Select A:Drive[PC]";
-  saved.drive2Path = folder.write("d2.dsk");
+  saved.slots[0].path = folder.write("A.ROM");
+  saved.slots[0].mapper = 12;
+  saved.slots[1].path = folder.write("b.rom");
+  saved.slots[1].mapper = 17;
+  saved.drives[0].path = "Select A:Drive[PC]";
+  saved.drives[1].path = folder.write("d2.dsk");
   saved.tapePath = folder.write("t.cas");
-  for (std::size_t i = 0; i < saved.drive1List.size(); ++i) {
-    saved.drive1List[i] = "/gone/" + std::to_string(i) + ".dsk";
+  for (std::size_t i = 0; i < saved.drives[0].list.size(); ++i) {
+    saved.drives[0].list[i] = "/gone/" + std::to_string(i) + ".dsk";
   }
-  saved.drive2List[3] = "Select A:Drive[PC]";
+  saved.drives[1].list[3] = "Select A:Drive[PC]";
   saved.fmsxModel = 2;
   saved.fmsxResolution = 3;
   saved.brmsxModel = 1;
@@ -175,17 +175,17 @@ TEST_F(ConfigFileTest, SavingAndLoadingRestoresEveryStoredField) {
   config().SaveConfig(saved);
 
   std::filesystem::current_path("/");
-  panel.slot1MapperChoice = 3;
+  panel.slots[0].mapperChoice = 3;
   EXPECT_EQ(load(), "");
   EXPECT_EQ(std::filesystem::current_path(), folder.path());
   LauncherState expected = saved;
   expected.activeEmulator = EmulatorKind::Brmsx;
-  expected.drive1Path = "";
+  expected.drives[0].path = "";
   EXPECT_EQ(state, expected);
-  EXPECT_EQ(panel.slot1MapperChoice, 3);
-  EXPECT_EQ(panel.slot1Name, "A.ROM");
+  EXPECT_EQ(panel.slots[0].mapperChoice, 3);
+  EXPECT_EQ(panel.slots[0].name, "A.ROM");
   EXPECT_EQ(panel.tapeName, "t.cas");
-  EXPECT_EQ(panel.drive1Name, "");
+  EXPECT_EQ(panel.drives[0].name, "");
   const MediaPanelView shown = mediaPanelView(state, panel);
   EXPECT_EQ(shown.slots[0].medium.buttonIcon, 12);
   EXPECT_EQ(shown.drives[1].medium.buttonIcon, kInsertedMediumIcon);
@@ -204,13 +204,13 @@ TEST_F(ConfigFileTest, NoFileChangesNothing) {
 TEST_F(ConfigFileTest, AnEmptyFileStopsAtTheFirstMapperLineAfterTheExecutables) {
   folder.write("Vorlent.ini", "");
   state.fmsxExePath = state.brmsxExePath = state.palamsxExePath = "/bin/sh";
-  state.slot1Path = "/kept.rom";
+  state.slots[0].path = "/kept.rom";
   EXPECT_EQ(load(), "'' は整数ではありません");
   EXPECT_EQ(state.fmsxExePath, "");
   EXPECT_EQ(state.brmsxExePath, "");
   EXPECT_EQ(state.palamsxExePath, "");
-  EXPECT_EQ(state.slot1Path, "/kept.rom");
-  EXPECT_EQ(state.slot1Mapper, kNoCartridge);
+  EXPECT_EQ(state.slots[0].path, "/kept.rom");
+  EXPECT_EQ(state.slots[0].mapper, kNoCartridge);
 }
 
 TEST_F(ConfigFileTest, AnIndexOutsideItsMenuStopsAfterPathsAndListsWereRestored) {
@@ -225,11 +225,11 @@ TEST_F(ConfigFileTest, AnIndexOutsideItsMenuStopsAfterPathsAndListsWereRestored)
   lines[36] = "0";
   writeConfig(lines);
   EXPECT_EQ(load(), "リストのインデックスが範囲を超えています (3)");
-  EXPECT_EQ(state.slot1Path, lines[8]);
-  EXPECT_EQ(state.slot1Mapper, 9);
+  EXPECT_EQ(state.slots[0].path, lines[8]);
+  EXPECT_EQ(state.slots[0].mapper, 9);
   EXPECT_EQ(state.tapePath, lines[14]);
-  EXPECT_EQ(state.drive1List[0], "/gone/a.dsk");
-  EXPECT_EQ(state.drive2List[8], "last");
+  EXPECT_EQ(state.drives[0].list[0], "/gone/a.dsk");
+  EXPECT_EQ(state.drives[1].list[8], "last");
   EXPECT_EQ(state.fmsxModel, 1);
   EXPECT_EQ(state.fmsxOptions, FmsxOptions{});
 
@@ -289,11 +289,11 @@ TEST_F(ConfigFileTest, SlotRulesTakeTheCodeOnlyWithARestoredPath) {
     state = {};
     panel = {};
     EXPECT_EQ(load(), "");
-    EXPECT_EQ(state.slot2Path, c.fileExists ? lines[10] : "");
-    EXPECT_EQ(state.slot2Mapper, c.code);
+    EXPECT_EQ(state.slots[1].path, c.fileExists ? lines[10] : "");
+    EXPECT_EQ(state.slots[1].mapper, c.code);
     EXPECT_EQ(mediaPanelView(state, panel).slots[1].medium.buttonIcon, c.icon);
     EXPECT_EQ(mediaPanelView(state, panel).slots[1].medium.ejectEnabled, c.fileExists);
-    EXPECT_EQ(panel.slot2Name, c.fileExists ? "s2.rom" : "");
+    EXPECT_EQ(panel.slots[1].name, c.fileExists ? "s2.rom" : "");
     std::filesystem::remove(folder.at("s2.rom"));
   }
 }
@@ -328,12 +328,12 @@ TEST_F(ConfigFileTest, ExecutablesAndMediaOfRemovedFilesAreNotRestored) {
   lines[12] = "Select A:Drive[PC]";
   writeConfig(lines);
   state.fmsxExePath = "/was/set";
-  state.drive2Path = "/kept.dsk";
+  state.drives[1].path = "/kept.dsk";
   EXPECT_EQ(load(), "");
   EXPECT_EQ(state.fmsxExePath, "");
   EXPECT_EQ(state.brmsxExePath, lines[4]);
-  EXPECT_EQ(state.drive1Path, "");
-  EXPECT_EQ(state.drive2Path, "/kept.dsk");
+  EXPECT_EQ(state.drives[0].path, "");
+  EXPECT_EQ(state.drives[1].path, "/kept.dsk");
   config().SaveConfig(state);
   EXPECT_EQ(folder.read("Vorlent.ini").substr(0, 100).find("[fmsx-dos.exe]\r\n\r\n[brmsx.exe]"),
             folder.string().size() + 2);
@@ -375,7 +375,7 @@ TEST_F(ConfigFileTest, AFailedLoadKeepsTheFileAsBackupBeforeTheNextSave) {
 
 TEST_F(ConfigFileTest, ASaveThatFailsAnywhereLeavesTheOldFileWhole) {
   folder.write("Vorlent.ini", "the old settings\r\n");
-  state.slot1Path = "/new.rom";
+  state.slots[0].path = "/new.rom";
   for (const FailAt step : {FailAt::Create, FailAt::Write, FailAt::HalfWritten, FailAt::Commit}) {
     SCOPED_TRACE(static_cast<int>(step));
     atomicFiles.failAt = step;

@@ -233,8 +233,8 @@ QString listed(Desk& desk) {
 QString slots(Desk& desk) {
   const auto& s = desk.window->state();
   return QStringList{
-      QFileInfo(toQt(s.slot1Path)).fileName(), QFileInfo(toQt(s.slot2Path)).fileName(),
-      QFileInfo(toQt(s.drive1Path)).fileName(), QFileInfo(toQt(s.drive2Path)).fileName(),
+      QFileInfo(toQt(s.slots[0].path)).fileName(), QFileInfo(toQt(s.slots[1].path)).fileName(),
+      QFileInfo(toQt(s.drives[0].path)).fileName(), QFileInfo(toQt(s.drives[1].path)).fileName(),
       QFileInfo(toQt(s.tapePath)).fileName()}
       .join(QLatin1Char('|'));
 }

@@ -229,7 +229,7 @@ void MainWindowTest::commandCheckShowsTheBrmsxLineAndItsLength() {
   TForm1 window(std::move(services));
   window.state().brmsxExePath = "/emu/BRMSX.EXE";
   window.state().brmsxModel = 1;
-  window.state().drive1Path = std::string(vorlent::kPcDriveMarker);
+  window.state().drives[0].path = std::string(vorlent::kPcDriveMarker);
   window.emulatorTabs().brmsxCheck->click();
   QCOMPARE(modals.boxes.size(), std::size_t{1});
   const auto& next = modals.boxes.back();
@@ -288,8 +288,8 @@ void MainWindowTest::mountingAFocusedRomShowsItOnTheSlot() {
   const auto& slot = window.mediaToolbar().cartridgeSlots[0];
   QTest::mouseClick(slot.button, Qt::LeftButton, {}, QPoint(5, 5));
 
-  QCOMPARE(window.state().slot1Path, entry.fullPath);
-  QCOMPARE(window.state().slot1Mapper, 17);
+  QCOMPARE(window.state().slots[0].path, entry.fullPath);
+  QCOMPARE(window.state().slots[0].mapper, 17);
   QCOMPARE(slot.button->toolTip(), QStringLiteral("GAME.ROM"));
   QCOMPARE(slot.nameItem->text(), vorlent::toQt(entry.fullPath));
   QVERIFY(slot.ejectItem->isEnabled());
@@ -298,13 +298,13 @@ void MainWindowTest::mountingAFocusedRomShowsItOnTheSlot() {
            QStringLiteral("スロット１に \"GAME.ROM\" を挿入しました。"));
 
   slot.mapperItems[2]->trigger();
-  QCOMPARE(window.state().slot1Mapper, 9);
+  QCOMPARE(window.state().slots[0].mapper, 9);
   QVERIFY(slot.mapperItems[2]->isChecked());
   QVERIFY(!slot.mapperItems[10]->isChecked());
 
   slot.ejectItem->trigger();
-  QVERIFY(window.state().slot1Path.empty());
-  QCOMPARE(window.state().slot1Mapper, -1);
+  QVERIFY(window.state().slots[0].path.empty());
+  QCOMPARE(window.state().slots[0].mapper, -1);
   QVERIFY(!slot.ejectItem->isEnabled());
   QVERIFY(slot.button->toolTip().isEmpty());
   // The mapper choice survives the eject.
@@ -388,8 +388,8 @@ void MainWindowTest::closingSavesAndTheNextStartRestores() {
   {
     TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
     window.show();
-    window.state().slot1Path = vorlent::toCore(rom.fileName());
-    window.state().slot1Mapper = 13;
+    window.state().slots[0].path = vorlent::toCore(rom.fileName());
+    window.state().slots[0].mapper = 13;
     window.state().brmsxOptions.scc = 1;
     // The close box runs the same close handling as the close command.
     QVERIFY(window.close());
@@ -402,8 +402,8 @@ void MainWindowTest::closingSavesAndTheNextStartRestores() {
   QCOMPARE(lines.at(9), QByteArray("13\r"));
 
   TForm1 again(vorlent::testing::servicesIn(programFolder.path()));
-  QCOMPARE(again.state().slot1Path, vorlent::toCore(rom.fileName()));
-  QCOMPARE(again.state().slot1Mapper, 13);
+  QCOMPARE(again.state().slots[0].path, vorlent::toCore(rom.fileName()));
+  QCOMPARE(again.state().slots[0].mapper, 13);
   QCOMPARE(again.state().brmsxOptions.scc, 1);
   QCOMPARE(again.state().activeEmulator, EmulatorKind::Brmsx);
   QCOMPARE(again.mediaToolbar().cartridgeSlots[0].button->toolTip(), QStringLiteral("GAME.ROM"));

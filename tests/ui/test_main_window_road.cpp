@@ -131,8 +131,8 @@ void MainWindowRoadTest::theTypicalRoadFromAListedRomToARestoredSlot() {
     const auto& slot = window->mediaToolbar().cartridgeSlots[0];
     QTest::mouseClick(slot.button, Qt::LeftButton, {}, QPoint(4, 4));
     QCOMPARE(slot.button->toolTip(), QStringLiteral("GAME.ROM"));
-    QCOMPARE(window->state().slot1Path, rom);
-    QCOMPARE(window->state().slot1Mapper, 17);
+    QCOMPARE(window->state().slots[0].path, rom);
+    QCOMPARE(window->state().slots[0].mapper, 17);
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
              QStringLiteral("スロット１に \"GAME.ROM\" を挿入しました。"));
     QCOMPARE(window->sounds().currentSource(),
@@ -162,8 +162,8 @@ void MainWindowRoadTest::theTypicalRoadFromAListedRomToARestoredSlot() {
   auto again = makeWindow();
   // Line 1 makes the saved folder current and listed again.
   QCOMPARE(again->windowTitle(), media_->path());
-  QCOMPARE(again->state().slot1Path, rom);
-  QCOMPARE(again->state().slot1Mapper, 17);
+  QCOMPARE(again->state().slots[0].path, rom);
+  QCOMPARE(again->state().slots[0].mapper, 17);
   QCOMPARE(again->state().activeEmulator, EmulatorKind::Brmsx);
 }
 
@@ -173,8 +173,8 @@ void MainWindowRoadTest::doubleClickDispatchesByEntry() {
 
   doubleClick(*window, QStringLiteral("DISK.DSK"));
   QCOMPARE(window->state().activeEmulator, EmulatorKind::Brmsx);
-  QCOMPARE(window->state().drive1Path, vorlent::toCore(media) + "/DISK.DSK");
-  QVERIFY(window->state().drive2Path.empty());
+  QCOMPARE(window->state().drives[0].path, vorlent::toCore(media) + "/DISK.DSK");
+  QVERIFY(window->state().drives[1].path.empty());
 
   modals_->boxes.clear();
   doubleClick(*window, QStringLiteral("FMSX-DOS.EXE"));
@@ -194,7 +194,7 @@ void MainWindowRoadTest::doubleClickDispatchesByEntry() {
   doubleClick(*window, QStringLiteral("GAMES.ROM"));
   QCOMPARE(window->windowTitle(), media + QStringLiteral("/GAMES.ROM"));
   QCOMPARE(QDir::currentPath(), media + QStringLiteral("/GAMES.ROM"));
-  QVERIFY(window->state().slot1Path.empty());
+  QVERIFY(window->state().slots[0].path.empty());
   doubleClick(*window, QStringLiteral(".."));
   QCOMPARE(window->windowTitle(), media);
 }
@@ -239,7 +239,7 @@ void MainWindowRoadTest::listMenuShowsTheItemsOfTheSelection() {
   // The drive 2 item mounts in brMSX mode too, where the drive 2 button is disabled.
   select(*window, QStringLiteral("DISK.DSK"));
   window->listMenu().items[9]->trigger();
-  QCOMPARE(window->state().drive2Path, vorlent::toCore(media_->path()) + "/DISK.DSK");
+  QCOMPARE(window->state().drives[1].path, vorlent::toCore(media_->path()) + "/DISK.DSK");
 }
 
 void MainWindowRoadTest::aboutBoxAndItsLinks() {

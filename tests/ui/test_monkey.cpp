@@ -210,15 +210,15 @@ void MonkeyTest::randomCommandsKeepTheWindowConsistent() {
     QCOMPARE(tabs.pageControl->currentIndex(), static_cast<int>(state.activeEmulator));
     QCOMPARE(media.drives[1].button->isEnabled(),
              state.activeEmulator == vorlent::EmulatorKind::Fmsx);
-    QCOMPARE(media.cartridgeSlots[0].ejectItem->isEnabled(), !state.slot1Path.empty());
-    QCOMPARE(media.cartridgeSlots[1].ejectItem->isEnabled(), !state.slot2Path.empty());
-    QCOMPARE(media.drives[0].ejectItem->isEnabled(), !state.drive1Path.empty());
+    QCOMPARE(media.cartridgeSlots[0].ejectItem->isEnabled(), !state.slots[0].path.empty());
+    QCOMPARE(media.cartridgeSlots[1].ejectItem->isEnabled(), !state.slots[1].path.empty());
+    QCOMPARE(media.drives[0].ejectItem->isEnabled(), !state.drives[0].path.empty());
     QCOMPARE(media.tape.ejectItem->isEnabled(), !state.tapePath.empty());
     QCOMPARE(media.cartridgeSlots[0].button->toolTip(),
-             vorlent::toQt(window.mediaPanelState().slot1Name));
+             vorlent::toQt(window.mediaPanelState().slots[0].name));
     QCOMPARE(media.tape.button->toolTip(), vorlent::toQt(window.mediaPanelState().tapeName));
     for (std::size_t i = 0; i < 9; ++i) {
-      QCOMPARE(media.drives[0].diskItems[i]->isVisible(), !state.drive1List[i].empty());
+      QCOMPARE(media.drives[0].diskItems[i]->isVisible(), !state.drives[0].list[i].empty());
     }
     QCOMPARE(window.windowTitle(), vorlent::toQt(window.navigator().listedFolder()));
     QCOMPARE(QDir::toNativeSeparators(QDir::currentPath()), window.windowTitle());

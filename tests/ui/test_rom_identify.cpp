@@ -158,11 +158,11 @@ void RomIdentifyTest::identifyingRetypesTheSlotAsTheItemWould() {
     }
     setup.mount(QStringLiteral("scc.rom"));
     const auto& slot = setup.window->mediaToolbar().cartridgeSlots[0];
-    QCOMPARE(setup.window->state().slot1Mapper, 17);
+    QCOMPARE(setup.window->state().slots[0].mapper, 17);
 
     slot.identifyItem->trigger();
 
-    QCOMPARE(setup.window->state().slot1Mapper, 9);
+    QCOMPARE(setup.window->state().slots[0].mapper, 9);
     QVERIFY(slot.mapperItems[2]->isChecked());
     QVERIFY(!slot.mapperItems[10]->isChecked());
     QCOMPARE(pictureOf(slot.button->icon()), pictureOf(vorlent::mediaIcon(9)));
@@ -176,7 +176,7 @@ void RomIdentifyTest::identifyingRetypesTheSlotAsTheItemWould() {
              QStringList{setup.programFolder.filePath(QStringLiteral("sound/set.wav"))});
     // The next mount takes the identified type, as after a choice of the item.
     setup.mount(QStringLiteral("other.rom"));
-    QCOMPARE(setup.window->state().slot1Mapper, 9);
+    QCOMPARE(setup.window->state().slots[0].mapper, 9);
   }
 }
 
@@ -256,7 +256,7 @@ void RomIdentifyTest::romInformationShowsForOneRomFileAndTellsWhatTheDatabaseSay
     QCOMPARE(box.text, b.text);
   }
   // Nothing was mounted or written.
-  QCOMPARE(setup.window->state().slot1Mapper, -1);
+  QCOMPARE(setup.window->state().slots[0].mapper, -1);
   QFile rom(setup.media.filePath(QStringLiteral("scc.rom")));
   QVERIFY(rom.open(QIODevice::ReadOnly));
   QCOMPARE(rom.readAll(), QByteArray("scc"));

@@ -15,10 +15,10 @@ TEST(CommandLengthTest, TheBrmsxCheckCountsShiftJisBytes) {
   VORLENT_NEED_SHIFT_JIS();
   LauncherState state;
   state.brmsxExePath = "C:\\EMU\\BRMSX.EXE";
-  state.slot1Path = "C:\\" + std::string(testing::kJapaneseName) + "\\GAME.ROM";
-  state.slot1Mapper = 7;
+  state.slots[0].path = "C:\\" + std::string(testing::kJapaneseName) + "\\GAME.ROM";
+  state.slots[0].mapper = 7;
   const std::string command = composeBrmsxCommand(state, PathStyle::Windows);
-  ASSERT_NE(command.find(state.slot1Path), std::string::npos);
+  ASSERT_NE(command.find(state.slots[0].path), std::string::npos);
   EXPECT_EQ(brmsxCommandCheckText(state, PathStyle::Windows),
             command + "(" + std::to_string(command.size() - 4) + ")");
 }
