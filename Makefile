@@ -43,8 +43,8 @@ check: build-ci
 # The compile commands of the ci build; GCC's options Clang does not know are let pass.
 tidy: deps
 	@cmake --preset ci >/dev/null
-	nice -n 10 run-clang-tidy-14 -quiet -p build/ci -extra-arg=-Wno-unknown-warning-option \
-	  '^$(CURDIR)/src/'
+	nice -n 10 run-clang-tidy-14 -quiet -clang-tidy-binary clang-tidy-14 -p build/ci \
+	  -extra-arg=-Wno-unknown-warning-option '^$(CURDIR)/src/'
 
 bench: build
 	@for b in build/release/bin/bench_*; do $$b; done
