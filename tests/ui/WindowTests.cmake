@@ -13,7 +13,8 @@ set_target_properties(vorlent_ui_test_support PROPERTIES AUTOMOC ON)
 target_include_directories(vorlent_ui_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vorlent_ui_test_support PUBLIC vorlent_ui Qt6::Test)
 # Qt's widget and test headers are most of each test's compile time: they are compiled once, into
-# the support library's precompiled header, which every test reuses (same compiler options).
+# the support library's precompiled header, which every test reuses (same compiler options). The
+# Windows cross build, against a Qt of its own, compiles them as before.
 if(NOT WIN32)
   target_precompile_headers(vorlent_ui_test_support PRIVATE <QtWidgets> <QtTest>)
 endif()
