@@ -1,8 +1,11 @@
 # make run: installs what is missing, builds, starts the program.
-# make test: installs what is missing, builds, runs the whole suite (release and sanitizer builds, and the Windows tests under Wine).
+# make test: installs what is missing, builds, runs the whole suite (the release build with warnings
+# as errors, the sanitizer build, the fuzz corpus built with Clang, and the Windows tests under Wine).
+# make check: the release suite alone (warnings as errors), the quick round while working.
+# make tidy: clang-tidy over src/ with the checks in .clang-tidy.
 # make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
 # runs the windows' tests and the package under Wine.
-.PHONY: run test deps build build-asan bench screenshots clean
+.PHONY: run test check tidy deps build build-ci build-asan build-fuzz bench screenshots clean
 .PHONY: windows windows-package screenshots-windows test-windows
 
 deps:
@@ -12,6 +15,10 @@ build: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 
+build-ci: deps
+	@cmake --preset ci >/dev/null
+	@cmake --build --preset ci
+
 build-asan: deps
 	@cmake --preset debug-asan >/dev/null
 	@cmake --build --preset debug-asan
@@ -19,10 +26,25 @@ build-asan: deps
 run: build
 	@scripts/run-program.sh build/release/bin/vorlent
 
-test: build build-asan
-	ctest --preset release
+# Only the fuzz targets are built with Clang, not the whole tree a second time.
+build-fuzz: deps
+	@cmake --preset clang-fuzz >/dev/null
+	@cmake --build --preset clang-fuzz
+
+test: build-ci build-asan build-fuzz
+	ctest --preset ci
+	ctest --preset clang-fuzz
 	ctest --preset debug-asan
 	scripts/wine-tests.sh
+
+check: build-ci
+	ctest --preset ci
+
+# The compile commands of the ci build; GCC's options Clang does not know are let pass.
+tidy: deps
+	@cmake --preset ci >/dev/null
+	nice -n 10 run-clang-tidy-14 -quiet -clang-tidy-binary clang-tidy-14 -p build/ci \
+	  -extra-arg=-Wno-unknown-warning-option '^$(CURDIR)/src/'
 
 bench: build
 	@for b in build/release/bin/bench_*; do $$b; done

@@ -4,7 +4,9 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config
+  # The pinned formatter (checks.format), the fuzz targets' compiler with libFuzzer, make tidy.
+  clang-format-14 clang-14 libclang-rt-14-dev clang-tidy-14
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins librsvg2-bin
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic

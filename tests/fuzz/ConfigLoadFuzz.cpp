@@ -22,6 +22,12 @@ class ImaginedFiles final : public vorlent::FileSystem {
   bool folderExists(std::string_view) const override { return false; }
   void writeFile(std::string_view, std::string_view) override {}
   std::string readFile(std::string_view) const override { return {}; }
+  vorlent::FileKind kindOf(std::string_view path) const override {
+    return fileExists(path) ? vorlent::FileKind::Regular : vorlent::FileKind::Missing;
+  }
+  std::string readRegularFile(std::string_view, std::size_t) const override { return {}; }
+  bool canRewrite(std::string_view) const override { return false; }
+  bool folderTakesNewFiles(std::string_view) const override { return false; }
 };
 
 class ImaginedFolder final : public vorlent::CurrentFolder {

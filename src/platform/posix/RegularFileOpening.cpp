@@ -14,6 +14,7 @@ RegularFileOpening openRegularFile(const std::string& path, int extraFlags) {
     opening.error = errno;
     return opening;
   }
+  // NOLINTNEXTLINE(bugprone-branch-clone): both failures report errno, at different steps
   if (::fstat(fd, &opening.info) != 0) {
     opening.error = errno;
   } else if (S_ISDIR(opening.info.st_mode)) {
