@@ -38,8 +38,8 @@ Opening decideOpening(const FileList& list, const FileSystem& files, PathStyle s
 
 namespace {
 
-void setRange(ListMenuVisibility& items, std::size_t from, std::size_t to, bool visible) {
-  for (std::size_t i = from; i <= to; ++i) {
+void setRange(ListMenuVisibility& items, ListMenuItem from, ListMenuItem to, bool visible) {
+  for (auto i = static_cast<std::size_t>(from); i <= static_cast<std::size_t>(to); ++i) {
     items[i] = visible;
   }
 }
@@ -48,38 +48,39 @@ void setRange(ListMenuVisibility& items, std::size_t from, std::size_t to, bool 
 
 ListMenuVisibility listMenuVisibility(const FileList& list, const FileSystem& files,
                                       PathStyle style) {
+  using enum ListMenuItem;
   ListMenuVisibility items;
   items.fill(true);
   const std::size_t selected = list.selectedCount();
   const FileListEntry* focused = list.focused();
   if (selected == 0 || focused == nullptr) {
-    setRange(items, 2, 17, false);
+    setRange(items, OpenSeparator, Join, false);
     return items;
   }
   if (selected > 1) {
-    setRange(items, 0, 12, false);
+    setRange(items, NewFile, Rename, false);
     return items;
   }
-  setRange(items, 0, 2, false);
-  setRange(items, 4, 10, false);
-  setRange(items, 16, 17, false);
+  setRange(items, NewFile, OpenSeparator, false);
+  setRange(items, OpenWindow, Tape, false);
+  setRange(items, JoinSeparator, Join, false);
   if (focused->caption == "..") {
-    setRange(items, 11, 15, false);
+    setRange(items, FileSeparator, Trash, false);
   }
   if (files.folderExists(focused->fullPath)) {
-    items[4] = true;
+    items[OpenWindow] = true;
   }
   const std::string existingFile = files.fileExists(focused->fullPath) ? focused->fullPath : "";
   const std::string extension = asciiLower(extensionOf(existingFile, style));
   if (extension == ".rom") {
-    items[3] = false;
-    items[6] = items[7] = true;
+    items[Open] = false;
+    items[Slot1] = items[Slot2] = true;
   } else if (extension == ".dsk") {
-    items[3] = false;
-    items[8] = items[9] = true;
+    items[Open] = false;
+    items[Drive1] = items[Drive2] = true;
   } else if (extension == ".cas") {
-    items[3] = false;
-    items[10] = true;
+    items[Open] = false;
+    items[Tape] = true;
   }
   return items;
 }

@@ -43,15 +43,15 @@ void TForm1::connectFileOperationCommands() {
   connect(menu_.join, &QAction::triggered, this, &TForm1::ToolButton18Click);
 
   const auto& items = listMenu_.items;
-  connect(items[0], &QAction::triggered, this, &TForm1::Newfile);
-  connect(items[1], &QAction::triggered, this, &TForm1::Newdir);
-  connect(items[12], &QAction::triggered, this, &TForm1::RenameFile1Click);
+  connect(items[ListMenuItem::NewFile], &QAction::triggered, this, &TForm1::Newfile);
+  connect(items[ListMenuItem::NewFolder], &QAction::triggered, this, &TForm1::Newdir);
+  connect(items[ListMenuItem::Rename], &QAction::triggered, this, &TForm1::RenameFile1Click);
   for (QAction* transfer : {items[13], items[14]}) {
     connect(transfer, &QAction::triggered, this,
             [this, transfer] { FileCopy_Move1Click(transfer->objectName()); });
   }
-  connect(items[15], &QAction::triggered, this, &TForm1::DeleteFile1Click);
-  connect(items[17], &QAction::triggered, this, &TForm1::joinClick);
+  connect(items[ListMenuItem::Trash], &QAction::triggered, this, &TForm1::DeleteFile1Click);
+  connect(items[ListMenuItem::Join], &QAction::triggered, this, &TForm1::joinClick);
 }
 
 void TForm1::fileOperationCommand(const std::function<void(FileOperations&)>& command) {

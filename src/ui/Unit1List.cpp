@@ -50,19 +50,21 @@ void TForm1::connectListCommands() {
   }
 
   const auto& items = listMenu_.items;
-  connect(items[3], &QAction::triggered, this, &TForm1::ListView1DblClick);
-  connect(items[4], &QAction::triggered, this, &TForm1::OpenDirectory1Click);
+  connect(items[ListMenuItem::Open], &QAction::triggered, this, &TForm1::ListView1DblClick);
+  connect(items[ListMenuItem::OpenWindow], &QAction::triggered, this, &TForm1::OpenDirectory1Click);
   connect(listMenu_.romInformation, &QAction::triggered, this, &TForm1::RomInformation1Click);
-  connect(items[6], &QAction::triggered, media_.cartridgeSlots[0].button, &QToolButton::click);
-  connect(items[7], &QAction::triggered, media_.cartridgeSlots[1].button, &QToolButton::click);
+  connect(items[ListMenuItem::Slot1], &QAction::triggered, media_.cartridgeSlots[0].button,
+          &QToolButton::click);
+  connect(items[ListMenuItem::Slot2], &QAction::triggered, media_.cartridgeSlots[1].button,
+          &QToolButton::click);
   // Drive 2's item stays usable while brMSX disables its button.
-  connect(items[8], &QAction::triggered, this, [this] {
+  connect(items[ListMenuItem::Drive1], &QAction::triggered, this, [this] {
     mediaCommand([this](MediaPanel& media) { media.MountDisk(fileList_, DiskDrive::Drive1); });
   });
-  connect(items[9], &QAction::triggered, this, [this] {
+  connect(items[ListMenuItem::Drive2], &QAction::triggered, this, [this] {
     mediaCommand([this](MediaPanel& media) { media.MountDisk(fileList_, DiskDrive::Drive2); });
   });
-  connect(items[10], &QAction::triggered, media_.tape.button, &QToolButton::click);
+  connect(items[ListMenuItem::Tape], &QAction::triggered, media_.tape.button, &QToolButton::click);
 
   connect(menu_.openFile, &QAction::triggered, this, &TForm1::ListView1DblClick);
   connect(menu_.openFolder, &QAction::triggered, this, &TForm1::OpenDirectory1Click);
@@ -167,8 +169,8 @@ void TForm1::PopupMenulistPopup() {
     listMenu_.items[i]->setVisible(visible[i]);
   }
   // Exactly one .rom file: the same selection that shows the slot items.
-  listMenu_.romSeparator->setVisible(visible[kListMenuSlot1Position]);
-  listMenu_.romInformation->setVisible(visible[kListMenuSlot1Position]);
+  listMenu_.romSeparator->setVisible(visible[ListMenuItem::Slot1]);
+  listMenu_.romInformation->setVisible(visible[ListMenuItem::Slot1]);
 }
 
 void TForm1::ListviewMake1Click() {
