@@ -1,5 +1,6 @@
 #include "media/ListedEntryOpening.h"
 
+#include "browser/MediumKind.h"
 #include "platform/PathParts.h"
 
 namespace vorlent {
@@ -13,17 +14,17 @@ Opening decideOpening(const FileList& list, const FileSystem& files, PathStyle s
   if (files.folderExists(first->fullPath)) {
     return {OpeningKind::EnterFolder, first->fullPath};
   }
-  const std::string extension = asciiLower(extensionOf(focused->fullPath, style));
-  if (extension == ".rom") {
-    return {OpeningKind::MountCartridge, {}};
+  switch (mediumKindOfPath(focused->fullPath, style)) {
+    case MediumKind::Cartridge:
+      return {OpeningKind::MountCartridge, {}};
+    case MediumKind::Disk:
+      return {OpeningKind::MountDisk, {}};
+    case MediumKind::Tape:
+      return {OpeningKind::MountTape, {}};
+    case MediumKind::None:
+      break;
   }
-  if (extension == ".dsk") {
-    return {OpeningKind::MountDisk, {}};
-  }
-  if (extension == ".cas") {
-    return {OpeningKind::MountTape, {}};
-  }
-  if (extension != ".exe") {
+  if (asciiLower(extensionOf(focused->fullPath, style)) != ".exe") {
     return {OpeningKind::OpenWithShell, first->fullPath};
   }
   const std::string name = asciiLower(fileNamePart(focused->fullPath, style));
@@ -70,17 +71,25 @@ ListMenuVisibility listMenuVisibility(const FileList& list, const FileSystem& fi
   if (files.folderExists(focused->fullPath)) {
     items[OpenWindow] = true;
   }
-  const std::string existingFile = files.fileExists(focused->fullPath) ? focused->fullPath : "";
-  const std::string extension = asciiLower(extensionOf(existingFile, style));
-  if (extension == ".rom") {
-    items[Open] = false;
-    items[Slot1] = items[Slot2] = true;
-  } else if (extension == ".dsk") {
-    items[Open] = false;
-    items[Drive1] = items[Drive2] = true;
-  } else if (extension == ".cas") {
-    items[Open] = false;
-    items[Tape] = true;
+  // Unlike opening, the menu offers a medium only for a file that is there.
+  const MediumKind medium = files.fileExists(focused->fullPath)
+                                ? mediumKindOfPath(focused->fullPath, style)
+                                : MediumKind::None;
+  switch (medium) {
+    case MediumKind::Cartridge:
+      items[Open] = false;
+      items[Slot1] = items[Slot2] = true;
+      break;
+    case MediumKind::Disk:
+      items[Open] = false;
+      items[Drive1] = items[Drive2] = true;
+      break;
+    case MediumKind::Tape:
+      items[Open] = false;
+      items[Tape] = true;
+      break;
+    case MediumKind::None:
+      break;
   }
   return items;
 }

@@ -9,8 +9,6 @@ namespace vorlent {
 
 namespace {
 
-constexpr std::string_view kRomExtension = ".rom";
-
 bool isMapperType(int type) { return type >= 0 && type < kMapperTypeCount; }
 
 }  // namespace
@@ -28,7 +26,8 @@ void MediaPanel::MountCartridge(const FileList& list, CartridgeSlot slot) {
   if (entry == nullptr) {
     return;
   }
-  std::optional<MountableFile> file = mountableFile(*entry, kRomExtension, shortPaths_, pathStyle_);
+  std::optional<MountableFile> file =
+      mountableFile(*entry, MediumKind::Cartridge, shortPaths_, pathStyle_);
   if (!file) {
     return;
   }

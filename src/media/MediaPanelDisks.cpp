@@ -10,9 +10,6 @@ namespace vorlent {
 
 namespace {
 
-constexpr std::string_view kDiskExtension = ".dsk";
-constexpr std::string_view kTapeExtension = ".cas";
-
 // The name a listed disk shows once picked: the text after its last delimiter. The PC drive
 // marker is named by its part after the ":" on every platform, "Drive[PC]".
 std::string listedDiskName(std::string_view path, PathStyle style) {
@@ -28,7 +25,7 @@ void MediaPanel::MountDisk(const FileList& list, DiskDrive drive) {
   }
   const DriveFields fields = driveFields(state_, panel_, drive);
   if (std::optional<MountableFile> file =
-          mountableFile(*entry, kDiskExtension, shortPaths_, pathStyle_)) {
+          mountableFile(*entry, MediumKind::Disk, shortPaths_, pathStyle_)) {
     fields.path = std::move(file->shortPath);
     fields.name = std::move(file->displayName);
     feedback_.showStatus(driveMountedText(drive, fields.name));
@@ -90,7 +87,7 @@ void MediaPanel::MountTape(const FileList& list) {
     return;
   }
   std::optional<MountableFile> file =
-      mountableFile(*entry, kTapeExtension, shortPaths_, pathStyle_);
+      mountableFile(*entry, MediumKind::Tape, shortPaths_, pathStyle_);
   if (!file) {
     return;
   }

@@ -1,6 +1,5 @@
 #include "media/MediaSelection.h"
 
-#include "platform/PathParts.h"
 #include "settings/ConfigLine.h"
 
 namespace vorlent {
@@ -9,11 +8,9 @@ const FileListEntry* singleSelectedEntry(const FileList& list) {
   return list.selectedCount() == 1 ? list.focused() : nullptr;
 }
 
-std::optional<MountableFile> mountableFile(const FileListEntry& entry,
-                                           std::string_view lowerCaseExtension,
+std::optional<MountableFile> mountableFile(const FileListEntry& entry, MediumKind kind,
                                            ShortPaths& shortPaths, PathStyle style) {
-  if (!hasExtension(entry.fullPath, lowerCaseExtension, style) ||
-      !fitsOnConfigLine(entry.fullPath)) {
+  if (mediumKindOfPath(entry.fullPath, style) != kind || !fitsOnConfigLine(entry.fullPath)) {
     return std::nullopt;
   }
   std::optional<std::string> shortPath = shortPaths.shortForm(entry.fullPath);
