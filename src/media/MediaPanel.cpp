@@ -22,12 +22,8 @@ MediaPanel::MediaPanel(LauncherState& state, MediaPanelState& panel, Feedback& f
       pathStyle_(pathStyle) {}
 
 void MediaPanel::MountCartridge(const FileList& list, CartridgeSlot slot) {
-  const FileListEntry* entry = singleSelectedEntry(list);
-  if (entry == nullptr) {
-    return;
-  }
   std::optional<MountableFile> file =
-      mountableFile(*entry, MediumKind::Cartridge, shortPaths_, pathStyle_);
+      selectedMountableFile(list, MediumKind::Cartridge, shortPaths_, pathStyle_);
   if (!file) {
     return;
   }

@@ -82,12 +82,8 @@ void MediaPanel::MountPcDriveA() {
 }
 
 void MediaPanel::MountTape(const FileList& list) {
-  const FileListEntry* entry = singleSelectedEntry(list);
-  if (entry == nullptr) {
-    return;
-  }
   std::optional<MountableFile> file =
-      mountableFile(*entry, MediumKind::Tape, shortPaths_, pathStyle_);
+      selectedMountableFile(list, MediumKind::Tape, shortPaths_, pathStyle_);
   if (!file) {
     return;
   }

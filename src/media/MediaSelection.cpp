@@ -20,4 +20,13 @@ std::optional<MountableFile> mountableFile(const FileListEntry& entry, MediumKin
   return MountableFile{std::move(*shortPath), entry.caption};
 }
 
+std::optional<MountableFile> selectedMountableFile(const FileList& list, MediumKind kind,
+                                                   ShortPaths& shortPaths, PathStyle style) {
+  const FileListEntry* entry = singleSelectedEntry(list);
+  if (entry == nullptr) {
+    return std::nullopt;
+  }
+  return mountableFile(*entry, kind, shortPaths, style);
+}
+
 }  // namespace vorlent

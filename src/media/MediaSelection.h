@@ -25,4 +25,8 @@ struct MountableFile {
 std::optional<MountableFile> mountableFile(const FileListEntry& entry, MediumKind kind,
                                            ShortPaths& shortPaths, PathStyle style);
 
+// The single selected entry as a medium of the kind; nothing as for the two above.
+std::optional<MountableFile> selectedMountableFile(const FileList& list, MediumKind kind,
+                                                   ShortPaths& shortPaths, PathStyle style);
+
 }  // namespace vorlent
