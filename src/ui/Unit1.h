@@ -10,6 +10,7 @@
 #include "browser/FileList.h"
 #include "browser/Navigator.h"
 #include "browser/ViewStyle.h"
+#include "fileops/FileOperations.h"
 #include "launch/EmulatorStart.h"
 #include "launch/ExecutableLocator.h"
 #include "launch/LauncherState.h"
@@ -127,7 +128,7 @@ class TForm1 : public QMainWindow {
   void Newdir();
   void RenameFile1Click();
   // The clicked item's name tells move from copy: "MoveFile1", "MoveFile2", "CopyFile1", ...
-  void FileCopy_Move1Click(const QString& itemName);
+  void FileCopy_Move1Click(TransferKind kind);
   void DeleteFile1Click();
   void ToolButton18Click();
   void joinClick();

@@ -132,7 +132,7 @@ void TForm1::ListView1DblClick() {
       case OpeningKind::Nothing:
         return;
       case OpeningKind::EnterFolder:
-        navigator_->EnterFolder(opening.path);
+        navigator_->enterFolder(opening.path);
         return;
       case OpeningKind::MountCartridge:
         mediaPanel_->MountCartridge(fileList_, CartridgeSlot::Slot1);
@@ -174,39 +174,39 @@ void TForm1::PopupMenulistPopup() {
 }
 
 void TForm1::ListviewMake1Click() {
-  navigationCommand([](Navigator& n) { n.ListviewMake1Click(); });
+  navigationCommand([](Navigator& n) { n.showCurrentFolder(); });
 }
 
 void TForm1::InformationNew1Click() {
-  navigationCommand([](Navigator& n) { n.InformationNew1Click(); });
+  navigationCommand([](Navigator& n) { n.refresh(); });
 }
 
 void TForm1::GetDrive1Click() {
-  navigationCommand([](Navigator& n) { n.GetDrive1Click(); });
+  navigationCommand([](Navigator& n) { n.readDrives(); });
 }
 
 void TForm1::CountOBJ1Click() {
-  navigationCommand([](Navigator& n) { n.CountOBJ1Click(); });
+  navigationCommand([](Navigator& n) { n.showObjectCount(); });
 }
 
 void TForm1::DriveSize1Click() {
-  navigationCommand([](Navigator& n) { n.DriveSize1Click(); });
+  navigationCommand([](Navigator& n) { n.showDriveSize(); });
 }
 
 void TForm1::ToolButton32Click() {
-  navigationCommand([](Navigator& n) { n.ToolButton32Click(); });
+  navigationCommand([](Navigator& n) { n.chooseFolder(); });
 }
 
 void TForm1::OpenDirectory1Click() {
-  navigationCommand([](Navigator& n) { n.OpenDirectory1Click(); });
+  navigationCommand([](Navigator& n) { n.openInFileManager(); });
 }
 
 void TForm1::aClick(char letter) {
-  navigationCommand([letter](Navigator& n) { n.aClick(letter); });
+  navigationCommand([letter](Navigator& n) { n.openDrive(letter); });
 }
 
 void TForm1::CustomSort1Click() {
-  runCommand([this] { vorlent::CustomSort1Click(fileList_); });
+  runCommand([this] { sortByCaptionDescending(fileList_); });
 }
 
 void TForm1::setViewStyle(ViewStyle style) { listViews_->setViewStyle(style); }
