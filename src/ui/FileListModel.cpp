@@ -108,7 +108,8 @@ void FileListModel::entriesReordered(const std::vector<std::size_t>& oldIndexOfN
 
 void FileListModel::entryChanged(std::size_t index) {
   const int row = static_cast<int>(index);
-  Q_EMIT dataChanged(this->index(row, 0), this->index(row, kListColumnCount - 1));
+  Q_EMIT dataChanged(this->index(row, columnIndex(ListColumn::Name)),
+                     this->index(row, columnIndex(ListColumn::TimeStamp)));
 }
 
 }  // namespace vorlent

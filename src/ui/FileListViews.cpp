@@ -194,7 +194,7 @@ void FileListViews::fitCells() {
   }
   std::sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
             std::greater<>());
-  const QModelIndex widest = model_.index(widths.front().second, 0);
+  const QModelIndex widest = model_.index(widths.front().second, columnIndex(ListColumn::Name));
   if (iconView_->viewMode() == QListView::ListMode) {
     cells_->setCellSize(iconView_->sizeHintForIndex(widest));
   } else {
@@ -206,7 +206,8 @@ void FileListViews::fitCells() {
       textHeight = std::max(textHeight, FileListItemDelegate::wrappedTextHeight(
                                             iconView_->font(), caption, textWidth));
     }
-    const QSize oneLine = iconView_->sizeHintForIndex(model_.index(0, 0));
+    const QSize oneLine =
+        iconView_->sizeHintForIndex(model_.index(0, columnIndex(ListColumn::Name)));
     cells_->setCellSize(QSize(
         kLargeIconCellWidth,
         std::max(oneLine.height(), kLargeIcon + 2 * margin + 4) + textHeight - metrics.height()));
