@@ -1,5 +1,7 @@
 #include "fileops/FileOperations.h"
 
+#include <optional>
+
 #include "browser/EntryIcon.h"
 #include "fileops/FileOperationTexts.h"
 #include "fileops/PathList.h"

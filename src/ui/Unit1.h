@@ -10,7 +10,6 @@
 #include "browser/FileList.h"
 #include "browser/Navigator.h"
 #include "browser/ViewStyle.h"
-#include "fileops/FileOperations.h"
 #include "launch/EmulatorStart.h"
 #include "launch/ExecutableLocator.h"
 #include "launch/LauncherState.h"
@@ -44,6 +43,7 @@ class TForm2;
 class TFormBR;
 class TFormJ;
 class FileOperations;
+enum class TransferKind;
 class ShellProgressWindow;
 
 // The main window. It owns the launcher state, the media panel's state, the file list and the
