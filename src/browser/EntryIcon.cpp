@@ -1,5 +1,8 @@
 #include "browser/EntryIcon.h"
 
+#include <string>
+
+#include "browser/MediumKind.h"
 #include "platform/PathParts.h"
 
 namespace vorlent {
@@ -15,26 +18,32 @@ struct ExtensionIcon {
   int icon;
 };
 
+// The files that are not media, by their lower-case extension.
 constexpr ExtensionIcon kIconsByExtension[] = {
-    {".cas", 4},  {".exe", 5},  {".com", 5},  {".scr", 5},  {".wav", 10},
-    {".mp3", 10}, {".mid", 11}, {".rmi", 11}, {".avi", 12}, {".mpg", 12},
-    {".bmp", 13}, {".gif", 14}, {".jpg", 15}, {".htm", 16}, {".html", 16},
-    {".txt", 17}, {".ini", 17}, {".lzh", 18}, {".zip", 18},
+    {".exe", kProgramIcon}, {".com", kProgramIcon},  {".scr", kProgramIcon}, {".wav", kSoundIcon},
+    {".mp3", kSoundIcon},   {".mid", kMusicIcon},    {".rmi", kMusicIcon},   {".avi", kVideoIcon},
+    {".mpg", kVideoIcon},   {".bmp", kBitmapIcon},   {".gif", kGifIcon},     {".jpg", kJpegIcon},
+    {".htm", kWebPageIcon}, {".html", kWebPageIcon}, {".txt", kTextIcon},    {".ini", kTextIcon},
+    {".lzh", kArchiveIcon}, {".zip", kArchiveIcon},
 };
 
 }  // namespace
 
 int ClassifyEntryIcon(std::string_view extension, std::uint64_t sizeInBytes) {
+  switch (mediumKindOfExtension(extension)) {
+    case MediumKind::Cartridge:
+      return sizeInBytes <= kRomCartridgeLimit ? kCartridgeIcon : kLargeRomIcon;
+    case MediumKind::Disk:
+      if (sizeInBytes >= kHighDensityDisk) {
+        return kHighDensityDiskIcon;
+      }
+      return sizeInBytes >= kDoubleDensityDisk ? kDoubleDensityDiskIcon : kSmallDiskIcon;
+    case MediumKind::Tape:
+      return kTapeIcon;
+    case MediumKind::None:
+      break;
+  }
   const std::string lowered = asciiLower(extension);
-  if (lowered == ".rom") {
-    return sizeInBytes <= kRomCartridgeLimit ? 7 : 2;
-  }
-  if (lowered == ".dsk") {
-    if (sizeInBytes >= kHighDensityDisk) {
-      return 9;
-    }
-    return sizeInBytes >= kDoubleDensityDisk ? 3 : 8;
-  }
   for (const ExtensionIcon& row : kIconsByExtension) {
     if (lowered == row.extension) {
       return row.icon;

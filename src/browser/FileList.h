@@ -8,6 +8,7 @@
 
 #include "browser/FileListEntry.h"
 #include "browser/FileListObserver.h"
+#include "browser/ListColumn.h"
 #include "browser/ViewStyle.h"
 
 namespace vorlent {
@@ -58,9 +59,9 @@ class FileList {
   // oldIndexOfNew must be a permutation of 0 .. count() - 1, else nothing changes.
   void reorder(const std::vector<std::size_t>& oldIndexOfNew);
 
-  // The column index of the last header click (0 "Name" to 4 "TimeStamp").
-  int sortColumn() const { return sortColumn_; }
-  void setSortColumn(int column) { sortColumn_ = column; }
+  // The column of the last header click.
+  ListColumn sortColumn() const { return sortColumn_; }
+  void setSortColumn(ListColumn column) { sortColumn_ = column; }
 
   ViewStyle viewStyle() const { return viewStyle_; }
   void setViewStyle(ViewStyle style) { viewStyle_ = style; }
@@ -78,7 +79,7 @@ class FileList {
   mutable bool allComplete_ = true;
   std::vector<bool> selected_;
   std::optional<std::size_t> focused_;
-  int sortColumn_ = 0;
+  ListColumn sortColumn_ = ListColumn::Name;
   ViewStyle viewStyle_ = ViewStyle::LargeIcons;
   FileListObserver* observer_ = nullptr;
 };

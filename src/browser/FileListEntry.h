@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "browser/FileListIconNumbers.h"
+
 namespace vorlent {
 
 // One entry of the file list. Every operation reaches the file by its full path; the caption
 // is for display and to recognise the parent entry "..".
 struct FileListEntry {
   std::string caption;
-  int iconIndex = 1;
+  int iconIndex = kPlainFileIcon;
   std::string sizeText;
   std::string fullPath;
   std::string typeText;

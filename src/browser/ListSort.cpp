@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -59,18 +60,19 @@ std::size_t commonFoldedPrefix(const std::vector<std::string_view>& texts) {
   return length;
 }
 
-// The texts to compare, converted to their sort bytes once each when the keys are built, never
-// per comparison; without a conversion they are the entries' own.
-SortBytes systemSortBytes() { return systemTextIsUtf8() ? SortBytes() : SortBytes(toSystemText); }
-
+// The texts to compare, converted to the system's code page once each when the keys are built,
+// never per comparison; where the system text is UTF-8 they are the entries' own.
 template <typename Before>
-void sortByColumn(FileList& list, int column, Before before, const SortBytes& toSortBytes) {
+void sortEntries(FileList& list, ListColumn column, Before before) {
   const auto& entries = list.entries();
   std::vector<std::string> converted;
   std::vector<std::string_view> texts;
   texts.reserve(entries.size());
-  if (toSortBytes) {
-    converted = sortTexts(entries, column, toSortBytes);
+  if (!systemTextIsUtf8()) {
+    converted.reserve(entries.size());
+    for (const FileListEntry& entry : entries) {
+      converted.push_back(toSystemText(columnText(entry, column)));
+    }
     texts.assign(converted.begin(), converted.end());
   } else {
     for (const FileListEntry& entry : entries) {
@@ -132,52 +134,29 @@ int compareListTexts(std::string_view a, std::string_view b) {
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-std::string_view columnText(const FileListEntry& entry, int column) {
+std::string_view columnText(const FileListEntry& entry, ListColumn column) {
   switch (column) {
-    case 1:
+    case ListColumn::Size:
       return entry.sizeText;
-    case 2:
+    case ListColumn::FullPath:
       return entry.fullPath;
-    case 3:
+    case ListColumn::Type:
       return entry.typeText;
-    case 4:
+    case ListColumn::TimeStamp:
       return entry.timeStamp;
-    default:
-      return entry.caption;
+    case ListColumn::Name:
+      break;
   }
+  return entry.caption;
 }
 
-std::vector<std::string> sortTexts(const std::vector<FileListEntry>& entries, int column,
-                                   const SortBytes& toSortBytes) {
-  std::vector<std::string> texts;
-  texts.reserve(entries.size());
-  for (const FileListEntry& entry : entries) {
-    texts.push_back(toSortBytes(columnText(entry, column)));
-  }
-  return texts;
-}
-
-int ListView1Compare(const FileListEntry& a, const FileListEntry& b, int column) {
-  if (systemTextIsUtf8()) {
-    return compareListTexts(columnText(a, column), columnText(b, column));
-  }
-  return compareListTexts(toSystemText(columnText(a, column)), toSystemText(columnText(b, column)));
-}
-
-void sortByColumnBytes(FileList& list, int column, const SortBytes& toSortBytes) {
-  sortByColumn(
-      list, column, [](int order) { return order < 0; }, toSortBytes);
-}
-
-void ListView1ColumnClick(FileList& list, int column) {
+void sortByColumn(FileList& list, ListColumn column) {
   list.setSortColumn(column);
-  sortByColumn(
-      list, column, [](int order) { return order < 0; }, systemSortBytes());
+  sortEntries(list, column, [](int order) { return order < 0; });
 }
 
-void CustomSort1Click(FileList& list) {
-  sortByColumn(
-      list, 0, [](int order) { return order > 0; }, systemSortBytes());
+void sortByCaptionDescending(FileList& list) {
+  sortEntries(list, ListColumn::Name, [](int order) { return order > 0; });
 }
 
 }  // namespace vorlent

@@ -45,7 +45,7 @@ bool Navigator::listCurrentFolder() {
   return true;
 }
 
-bool Navigator::ListviewMake1Click() {
+bool Navigator::showCurrentFolder() {
   const std::string attempted = services_.currentFolder.get();
   if (listCurrentFolder()) {
     return true;
@@ -54,32 +54,32 @@ bool Navigator::ListviewMake1Click() {
   return false;
 }
 
-void Navigator::InformationNew1Click() {
+void Navigator::refresh() {
   {
     const BusyScope hourglass(services_.busy);
-    ListviewMake1Click();
-    GetDrive1Click();
+    showCurrentFolder();
+    readDrives();
   }
-  CountOBJ1Click();
-  DriveSize1Click();
+  showObjectCount();
+  showDriveSize();
 }
 
-void Navigator::GetDrive1Click() {
+void Navigator::readDrives() {
   const BusyScope hourglass(services_.busy);
   driveButtons_ = driveButtonsFor(services_.drives.list());
 }
 
-bool Navigator::DriveIsReady(char letter) {
+bool Navigator::driveIsReady(char letter) {
   const DriveButton* button = buttonOf(letter);
   return button && services_.drives.space(button->root).totalBytes != -1;
 }
 
-void Navigator::aClick(char letter) {
+void Navigator::openDrive(char letter) {
   bool ready = false;
   std::string root;
   {
     const BusyScope hourglass(services_.busy);
-    ready = DriveIsReady(letter);
+    ready = driveIsReady(letter);
     if (ready) {
       root = buttonOf(letter)->root;
       ready = services_.currentFolder.set(root);
@@ -94,11 +94,11 @@ void Navigator::aClick(char letter) {
     services_.feedback.playSoundCue(SoundCue::Error);
     services_.feedback.showMessageBox(MessageKind::Error, driveNotAccessibleText(letter));
   }
-  CountOBJ1Click();
-  DriveSize1Click();
+  showObjectCount();
+  showDriveSize();
 }
 
-void Navigator::CountOBJ1Click() {
+void Navigator::showObjectCount() {
   std::size_t count = list_.count();
   if (list_.parentEntry() != nullptr) {
     --count;
@@ -106,7 +106,7 @@ void Navigator::CountOBJ1Click() {
   services_.feedback.setStatusPanel(StatusPanel::ObjectCount, objectCountText(count));
 }
 
-void Navigator::DriveSize1Click() {
+void Navigator::showDriveSize() {
   std::string current = services_.currentFolder.get();
   if (current.empty()) {
     current = listedFolder_;
@@ -116,7 +116,7 @@ void Navigator::DriveSize1Click() {
                                     driveSizeText(space.totalBytes, space.freeBytes));
 }
 
-void Navigator::ToolButton32Click() {
+void Navigator::chooseFolder() {
   std::string start = services_.currentFolder.get();
   if (start.empty()) {
     start = listedFolder_;
@@ -130,10 +130,10 @@ void Navigator::ToolButton32Click() {
     warnNotAccessible(*chosen);
     return;
   }
-  InformationNew1Click();
+  refresh();
 }
 
-void Navigator::EnterFolder(std::string_view fullPath) {
+void Navigator::enterFolder(std::string_view fullPath) {
   bool entered = false;
   {
     const BusyScope hourglass(services_.busy);
@@ -145,11 +145,11 @@ void Navigator::EnterFolder(std::string_view fullPath) {
   if (!entered) {
     warnNotAccessible(fullPath);
   }
-  CountOBJ1Click();
-  DriveSize1Click();
+  showObjectCount();
+  showDriveSize();
 }
 
-void Navigator::OpenDirectory1Click() {
+void Navigator::openInFileManager() {
   const FileListEntry* first = list_.firstSelected();
   if (first == nullptr || !services_.files.folderExists(first->fullPath)) {
     return;

@@ -50,21 +50,21 @@ class Navigator {
   const DriveButtons& driveButtons() const { return driveButtons_; }
 
   // Lists the current folder; false when it cannot be read (the user has been told).
-  bool ListviewMake1Click();
+  bool showCurrentFolder();
   // The refresh: listing, drive buttons, object count, drive size.
-  void InformationNew1Click();
-  void GetDrive1Click();
+  void refresh();
+  void readDrives();
   // A drive button: lists the root of the button's drive, or says that it is not accessible.
-  void aClick(char letter);
-  bool DriveIsReady(char letter);
-  void CountOBJ1Click();
-  void DriveSize1Click();
+  void openDrive(char letter);
+  bool driveIsReady(char letter);
+  void showObjectCount();
+  void showDriveSize();
   // The "Dir" button: the folder chooser, then the refresh.
-  void ToolButton32Click();
+  void chooseFolder();
   // Opens a folder entry of the list by its full path ("/x/.." goes up).
-  void EnterFolder(std::string_view fullPath);
+  void enterFolder(std::string_view fullPath);
   // Shows the first selected entry, if it is a folder, in the desktop's file manager.
-  void OpenDirectory1Click();
+  void openInFileManager();
 
  private:
   const DriveButton* buttonOf(char letter) const;

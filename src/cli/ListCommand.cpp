@@ -14,10 +14,9 @@ class NoBusyIndicator final : public BusyIndicator {
   void end() override {}
 };
 
-std::optional<int> columnOf(const std::optional<std::string>& text) {
-  if (text && text->size() == 1 && (*text)[0] >= '0' &&
-      (*text)[0] < static_cast<char>('0' + kListColumnCount)) {
-    return (*text)[0] - '0';
+std::optional<ListColumn> columnOf(const std::optional<std::string>& text) {
+  if (text && text->size() == 1 && (*text)[0] >= '0' && (*text)[0] <= '9') {
+    return listColumnAt((*text)[0] - '0');
   }
   return std::nullopt;
 }
@@ -25,7 +24,7 @@ std::optional<int> columnOf(const std::optional<std::string>& text) {
 }  // namespace
 
 CliResult runListCommand(std::string_view folder, const std::optional<std::string>& sortColumn) {
-  const std::optional<int> column = columnOf(sortColumn);
+  const std::optional<ListColumn> column = columnOf(sortColumn);
   if (sortColumn && !column) {
     return usageResult();
   }
@@ -36,7 +35,7 @@ CliResult runListCommand(std::string_view folder, const std::optional<std::strin
     return {{}, "vorlent-cli: cannot list " + std::string(folder) + "\n", kCliLoadFailed};
   }
   if (column) {
-    ListView1ColumnClick(list, *column);
+    sortByColumn(list, *column);
   }
   std::string out;
   for (const FileListEntry& entry : list.entries()) {

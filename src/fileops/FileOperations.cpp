@@ -1,22 +1,13 @@
 #include "fileops/FileOperations.h"
 
+#include <optional>
+
 #include "browser/EntryIcon.h"
 #include "fileops/FileOperationTexts.h"
 #include "fileops/PathList.h"
 #include "platform/PathParts.h"
 
 namespace vorlent {
-
-std::optional<ShellOperationKind> transferOfMenuItem(std::string_view itemName) {
-  const std::string name = asciiLower(itemName);
-  if (name == "movefile1" || name == "movefile2") {
-    return ShellOperationKind::Move;
-  }
-  if (name == "copyfile1" || name == "copyfile2") {
-    return ShellOperationKind::Copy;
-  }
-  return std::nullopt;
-}
 
 std::string FileOperations::pathInCurrentFolder(std::string_view name) const {
   std::string path = currentFolderOrFailure(s_.currentFolder);
@@ -32,7 +23,7 @@ void FileOperations::warn(std::string_view text) {
   s_.feedback.showMessageBox(MessageKind::Warning, text);
 }
 
-void FileOperations::Newfile() {
+void FileOperations::newFile() {
   currentFolderOrFailure(s_.currentFolder);
   const std::optional<std::string> name = s_.prompts.askText(kNewFileCaption, kNamePrompt, "");
   if (!name || name->empty()) {
@@ -44,10 +35,10 @@ void FileOperations::Newfile() {
     return;
   }
   s_.files.writeFile(path, "");
-  s_.navigator.InformationNew1Click();
+  s_.navigator.refresh();
 }
 
-void FileOperations::Newdir() {
+void FileOperations::newFolder() {
   currentFolderOrFailure(s_.currentFolder);
   const std::optional<std::string> name = s_.prompts.askText(kNewFolderCaption, kNamePrompt, "");
   if (!name || name->empty()) {
@@ -66,10 +57,10 @@ void FileOperations::Newdir() {
     warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFolderInvalid));
     return;
   }
-  s_.navigator.InformationNew1Click();
+  s_.navigator.refresh();
 }
 
-void FileOperations::RenameFile1Click() {
+void FileOperations::rename() {
   if (s_.list.selectedCount() != 1) {
     return;
   }
@@ -109,40 +100,38 @@ void FileOperations::RenameFile1Click() {
   s_.list.update(index, *answer, newPath, icon);
 }
 
-void FileOperations::FileCopy_Move1Click(std::string_view itemName) {
-  const std::optional<ShellOperationKind> kind = transferOfMenuItem(itemName);
-  if (!kind || s_.list.selectedCount() == 0) {
+void FileOperations::transfer(TransferKind kind) {
+  if (s_.list.selectedCount() == 0) {
     return;
   }
   const std::string listed = currentFolderOrFailure(s_.currentFolder);
-  const std::string_view prefix =
-      *kind == ShellOperationKind::Move ? kMoveTitlePrefix : kCopyTitlePrefix;
+  const std::string_view prefix = kind == TransferKind::Move ? kMoveTitlePrefix : kCopyTitlePrefix;
   const std::optional<std::string> folder =
       s_.prompts.chooseFolder(std::string(prefix) + std::string(kChooseFolderSuffix), listed);
   if (!folder) {
     return;
   }
-  SendToRecycleBin_and_M_and_C(buildPathList(s_.list, s_.files), *folder, *kind, true);
-  s_.navigator.DriveSize1Click();
-  if (*kind == ShellOperationKind::Move) {
-    s_.navigator.InformationNew1Click();
+  runShellOperation(
+      buildPathList(s_.list, s_.files), *folder,
+      kind == TransferKind::Move ? ShellOperationKind::Move : ShellOperationKind::Copy);
+  s_.navigator.showDriveSize();
+  if (kind == TransferKind::Move) {
+    s_.navigator.refresh();
   }
 }
 
-void FileOperations::DeleteFile1Click() {
+void FileOperations::trash() {
   if (s_.list.selectedCount() == 0) {
     return;
   }
   currentFolderOrFailure(s_.currentFolder);
-  SendToRecycleBin_and_M_and_C(buildPathList(s_.list, s_.files), "", ShellOperationKind::Delete,
-                               true);
-  s_.navigator.DriveSize1Click();
-  s_.navigator.InformationNew1Click();
+  runShellOperation(buildPathList(s_.list, s_.files), "", ShellOperationKind::Delete);
+  s_.navigator.showDriveSize();
+  s_.navigator.refresh();
 }
 
-void FileOperations::SendToRecycleBin_and_M_and_C(const std::vector<std::string>& paths,
-                                                  std::string_view destination,
-                                                  ShellOperationKind kind, bool showProgress) {
+void FileOperations::runShellOperation(const std::vector<std::string>& paths,
+                                       std::string_view destination, ShellOperationKind kind) {
   if (paths.empty()) {
     return;
   }
@@ -152,21 +141,20 @@ void FileOperations::SendToRecycleBin_and_M_and_C(const std::vector<std::string>
   if (kind != ShellOperationKind::Delete) {
     request.destination = destination;
   }
-  request.showProgress = showProgress;
   s_.shell.run(request, s_.shellProgress);
 }
 
-void FileOperations::AcceptDroppedFiles(const std::vector<std::string>& dropped,
-                                        std::string_view destination) {
+void FileOperations::copyDropped(const std::vector<std::string>& dropped,
+                                 std::string_view destination) {
   currentFolderOrFailure(s_.currentFolder);
   for (const std::string& path : dropped) {
     std::vector<std::string> paths;
     if (s_.files.fileExists(path) || s_.files.folderExists(path)) {
       paths.push_back(path);
     }
-    SendToRecycleBin_and_M_and_C(paths, destination, ShellOperationKind::Copy, true);
+    runShellOperation(paths, destination, ShellOperationKind::Copy);
   }
-  s_.navigator.InformationNew1Click();
+  s_.navigator.refresh();
 }
 
 }  // namespace vorlent

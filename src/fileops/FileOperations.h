@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +30,8 @@ struct FileOperationServices {
   PathStyle style;
 };
 
-// Move or copy, told from the name of the menu item that was clicked ("MoveFile1", "MoveFile2",
-// "CopyFile1", "CopyFile2", in any letter case); nothing for any other name.
-std::optional<ShellOperationKind> transferOfMenuItem(std::string_view itemName);
+// What a transfer does with the selected entries.
+enum class TransferKind { Move, Copy };
 
 // Plain file management on the listed folder. Each command states its own refusals; a failure
 // it does not handle is thrown as Failure. A command that makes or changes files first asks
@@ -43,18 +41,18 @@ class FileOperations {
  public:
   explicit FileOperations(FileOperationServices services) : s_(services) {}
 
-  void Newfile();
-  void Newdir();
-  void RenameFile1Click();
-  void FileCopy_Move1Click(std::string_view itemName);
-  void DeleteFile1Click();
+  void newFile();
+  void newFolder();
+  void rename();
+  // Moves or copies the selected entries into a folder the user chooses.
+  void transfer(TransferKind kind);
+  void trash();
   // One shell operation over the paths; an empty list does not reach the shell.
-  void SendToRecycleBin_and_M_and_C(const std::vector<std::string>& paths,
-                                    std::string_view destination, ShellOperationKind kind,
-                                    bool showProgress);
+  void runShellOperation(const std::vector<std::string>& paths, std::string_view destination,
+                         ShellOperationKind kind);
   // Copies each dropped path that exists into the destination (the listed folder), one shell
   // operation each, then refreshes once.
-  void AcceptDroppedFiles(const std::vector<std::string>& dropped, std::string_view destination);
+  void copyDropped(const std::vector<std::string>& dropped, std::string_view destination);
 
  private:
   std::string pathInCurrentFolder(std::string_view name) const;

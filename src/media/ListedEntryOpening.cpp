@@ -1,5 +1,6 @@
 #include "media/ListedEntryOpening.h"
 
+#include "browser/MediumKind.h"
 #include "platform/PathParts.h"
 
 namespace vorlent {
@@ -13,17 +14,17 @@ Opening decideOpening(const FileList& list, const FileSystem& files, PathStyle s
   if (files.folderExists(first->fullPath)) {
     return {OpeningKind::EnterFolder, first->fullPath};
   }
-  const std::string extension = asciiLower(extensionOf(focused->fullPath, style));
-  if (extension == ".rom") {
-    return {OpeningKind::MountCartridge, {}};
+  switch (mediumKindOfPath(focused->fullPath, style)) {
+    case MediumKind::Cartridge:
+      return {OpeningKind::MountCartridge, {}};
+    case MediumKind::Disk:
+      return {OpeningKind::MountDisk, {}};
+    case MediumKind::Tape:
+      return {OpeningKind::MountTape, {}};
+    case MediumKind::None:
+      break;
   }
-  if (extension == ".dsk") {
-    return {OpeningKind::MountDisk, {}};
-  }
-  if (extension == ".cas") {
-    return {OpeningKind::MountTape, {}};
-  }
-  if (extension != ".exe") {
+  if (asciiLower(extensionOf(focused->fullPath, style)) != ".exe") {
     return {OpeningKind::OpenWithShell, first->fullPath};
   }
   const std::string name = asciiLower(fileNamePart(focused->fullPath, style));
@@ -38,8 +39,8 @@ Opening decideOpening(const FileList& list, const FileSystem& files, PathStyle s
 
 namespace {
 
-void setRange(ListMenuVisibility& items, std::size_t from, std::size_t to, bool visible) {
-  for (std::size_t i = from; i <= to; ++i) {
+void setRange(ListMenuVisibility& items, ListMenuItem from, ListMenuItem to, bool visible) {
+  for (auto i = static_cast<std::size_t>(from); i <= static_cast<std::size_t>(to); ++i) {
     items[i] = visible;
   }
 }
@@ -48,38 +49,47 @@ void setRange(ListMenuVisibility& items, std::size_t from, std::size_t to, bool 
 
 ListMenuVisibility listMenuVisibility(const FileList& list, const FileSystem& files,
                                       PathStyle style) {
+  using enum ListMenuItem;
   ListMenuVisibility items;
   items.fill(true);
   const std::size_t selected = list.selectedCount();
   const FileListEntry* focused = list.focused();
   if (selected == 0 || focused == nullptr) {
-    setRange(items, 2, 17, false);
+    setRange(items, OpenSeparator, Join, false);
     return items;
   }
   if (selected > 1) {
-    setRange(items, 0, 12, false);
+    setRange(items, NewFile, Rename, false);
     return items;
   }
-  setRange(items, 0, 2, false);
-  setRange(items, 4, 10, false);
-  setRange(items, 16, 17, false);
+  setRange(items, NewFile, OpenSeparator, false);
+  setRange(items, OpenWindow, Tape, false);
+  setRange(items, JoinSeparator, Join, false);
   if (focused->caption == "..") {
-    setRange(items, 11, 15, false);
+    setRange(items, FileSeparator, Trash, false);
   }
   if (files.folderExists(focused->fullPath)) {
-    items[4] = true;
+    items[OpenWindow] = true;
   }
-  const std::string existingFile = files.fileExists(focused->fullPath) ? focused->fullPath : "";
-  const std::string extension = asciiLower(extensionOf(existingFile, style));
-  if (extension == ".rom") {
-    items[3] = false;
-    items[6] = items[7] = true;
-  } else if (extension == ".dsk") {
-    items[3] = false;
-    items[8] = items[9] = true;
-  } else if (extension == ".cas") {
-    items[3] = false;
-    items[10] = true;
+  // Unlike opening, the menu offers a medium only for a file that is there.
+  const MediumKind medium = files.fileExists(focused->fullPath)
+                                ? mediumKindOfPath(focused->fullPath, style)
+                                : MediumKind::None;
+  switch (medium) {
+    case MediumKind::Cartridge:
+      items[Open] = false;
+      items[Slot1] = items[Slot2] = true;
+      break;
+    case MediumKind::Disk:
+      items[Open] = false;
+      items[Drive1] = items[Drive2] = true;
+      break;
+    case MediumKind::Tape:
+      items[Open] = false;
+      items[Tape] = true;
+      break;
+    case MediumKind::None:
+      break;
   }
   return items;
 }

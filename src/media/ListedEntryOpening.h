@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "browser/FileList.h"
+#include "media/ListMenuItem.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 
@@ -32,11 +32,7 @@ struct Opening {
 // With entries selected but none focused there is nothing to decide by, so nothing is done.
 Opening decideOpening(const FileList& list, const FileSystem& files, PathStyle style);
 
-// The positions of the list menu's eighteen items.
-inline constexpr std::size_t kListMenuItemCount = 18;
-using ListMenuVisibility = std::array<bool, kListMenuItemCount>;
-// "スロット　１", shown exactly when one .rom file is selected.
-inline constexpr std::size_t kListMenuSlot1Position = 6;
+using ListMenuVisibility = ListMenuTable<bool>;
 
 // Which items of the list menu show for the selection; with entries selected but none
 // focused the menu shows as for no selection.

@@ -8,8 +8,6 @@ namespace vorlent {
 
 namespace {
 
-constexpr std::string_view kRomExtension = ".rom";
-
 bool isMapperType(int type) { return type >= 0 && type < kMapperTypeCount; }
 
 }  // namespace
@@ -23,11 +21,8 @@ MediaPanel::MediaPanel(LauncherState& state, MediaPanelState& panel, Feedback& f
       pathStyle_(pathStyle) {}
 
 void MediaPanel::MountCartridge(const FileList& list, CartridgeSlot slot) {
-  const FileListEntry* entry = singleSelectedEntry(list);
-  if (entry == nullptr) {
-    return;
-  }
-  std::optional<MountableFile> file = mountableFile(*entry, kRomExtension, shortPaths_, pathStyle_);
+  std::optional<MountableFile> file =
+      selectedMountableFile(list, MediumKind::Cartridge, shortPaths_, pathStyle_);
   if (!file) {
     return;
   }

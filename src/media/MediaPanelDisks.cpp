@@ -9,9 +9,6 @@ namespace vorlent {
 
 namespace {
 
-constexpr std::string_view kDiskExtension = ".dsk";
-constexpr std::string_view kTapeExtension = ".cas";
-
 // The name a listed disk shows once picked: the text after its last delimiter. The PC drive
 // marker is named by its part after the ":" on every platform, "Drive[PC]".
 std::string listedDiskName(std::string_view path, PathStyle style) {
@@ -28,7 +25,7 @@ void MediaPanel::MountDisk(const FileList& list, DiskDrive drive) {
   FloppyDrive& disk = state_.drives[indexOf(drive)];
   DrivePanel& shown = panel_.drives[indexOf(drive)];
   if (std::optional<MountableFile> file =
-          mountableFile(*entry, kDiskExtension, shortPaths_, pathStyle_)) {
+          mountableFile(*entry, MediumKind::Disk, shortPaths_, pathStyle_)) {
     disk.path = std::move(file->shortPath);
     shown.name = std::move(file->displayName);
     feedback_.showStatus(driveMountedText(drive, shown.name));
@@ -85,12 +82,8 @@ void MediaPanel::MountPcDriveA() {
 }
 
 void MediaPanel::MountTape(const FileList& list) {
-  const FileListEntry* entry = singleSelectedEntry(list);
-  if (entry == nullptr) {
-    return;
-  }
   std::optional<MountableFile> file =
-      mountableFile(*entry, kTapeExtension, shortPaths_, pathStyle_);
+      selectedMountableFile(list, MediumKind::Tape, shortPaths_, pathStyle_);
   if (!file) {
     return;
   }

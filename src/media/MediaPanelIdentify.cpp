@@ -2,7 +2,6 @@
 #include "media/MediaSelection.h"
 #include "media/RomIdentityTexts.h"
 #include "platform/Failure.h"
-#include "platform/PathParts.h"
 
 namespace vorlent {
 
@@ -48,7 +47,7 @@ void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& d
 
 void MediaPanel::ShowRomInformation(const FileList& list, SoftwareDatabaseSource& database) {
   const FileListEntry* entry = singleSelectedEntry(list);
-  if (entry == nullptr || !hasExtension(entry->fullPath, ".rom", pathStyle_)) {
+  if (entry == nullptr || mediumKindOfPath(entry->fullPath, pathStyle_) != MediumKind::Cartridge) {
     return;
   }
   const SoftwareDatabase* known = database.database();

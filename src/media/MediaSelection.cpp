@@ -1,6 +1,5 @@
 #include "media/MediaSelection.h"
 
-#include "platform/PathParts.h"
 #include "settings/ConfigLine.h"
 
 namespace vorlent {
@@ -9,11 +8,9 @@ const FileListEntry* singleSelectedEntry(const FileList& list) {
   return list.selectedCount() == 1 ? list.focused() : nullptr;
 }
 
-std::optional<MountableFile> mountableFile(const FileListEntry& entry,
-                                           std::string_view lowerCaseExtension,
+std::optional<MountableFile> mountableFile(const FileListEntry& entry, MediumKind kind,
                                            ShortPaths& shortPaths, PathStyle style) {
-  if (!hasExtension(entry.fullPath, lowerCaseExtension, style) ||
-      !fitsOnConfigLine(entry.fullPath)) {
+  if (mediumKindOfPath(entry.fullPath, style) != kind || !fitsOnConfigLine(entry.fullPath)) {
     return std::nullopt;
   }
   std::optional<std::string> shortPath = shortPaths.shortForm(entry.fullPath);
@@ -21,6 +18,15 @@ std::optional<MountableFile> mountableFile(const FileListEntry& entry,
     return std::nullopt;
   }
   return MountableFile{std::move(*shortPath), entry.caption};
+}
+
+std::optional<MountableFile> selectedMountableFile(const FileList& list, MediumKind kind,
+                                                   ShortPaths& shortPaths, PathStyle style) {
+  const FileListEntry* entry = singleSelectedEntry(list);
+  if (entry == nullptr) {
+    return std::nullopt;
+  }
+  return mountableFile(*entry, kind, shortPaths, style);
 }
 
 }  // namespace vorlent

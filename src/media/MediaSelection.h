@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "browser/FileList.h"
+#include "browser/MediumKind.h"
 #include "platform/PathStyle.h"
 #include "platform/ShortPaths.h"
 
@@ -19,11 +20,13 @@ struct MountableFile {
   std::string displayName;
 };
 
-// The entry as a medium of the extension (lower case, with its dot), or nothing when the entry
-// has another extension, when its path could not be stored in the configuration file, or when
-// it has no short form.
-std::optional<MountableFile> mountableFile(const FileListEntry& entry,
-                                           std::string_view lowerCaseExtension,
+// The entry as a medium of the kind, or nothing when its extension tells another kind, when its
+// path could not be stored in the configuration file, or when it has no short form.
+std::optional<MountableFile> mountableFile(const FileListEntry& entry, MediumKind kind,
                                            ShortPaths& shortPaths, PathStyle style);
+
+// The single selected entry as a medium of the kind; nothing as for the two above.
+std::optional<MountableFile> selectedMountableFile(const FileList& list, MediumKind kind,
+                                                   ShortPaths& shortPaths, PathStyle style);
 
 }  // namespace vorlent

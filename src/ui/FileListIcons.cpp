@@ -5,13 +5,15 @@
 namespace vorlent {
 
 FileListIcons::FileListIcons() {
-  for (int index = 0; index < kCount; ++index) {
+  for (int index = 0; index < kFileListIconCount; ++index) {
     icons_[static_cast<std::size_t>(index)] = fileListIcon(index);
   }
 }
 
 const QIcon& FileListIcons::icon(int index) const {
-  return index >= 0 && index < kCount ? icons_[static_cast<std::size_t>(index)] : icons_[1];
+  return index >= 0 && index < kFileListIconCount
+             ? icons_[static_cast<std::size_t>(index)]
+             : icons_[static_cast<std::size_t>(kPlainFileIcon)];
 }
 
 }  // namespace vorlent

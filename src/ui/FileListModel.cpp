@@ -7,12 +7,6 @@
 
 namespace vorlent {
 
-namespace {
-
-constexpr int kSizeColumn = 1;
-
-}  // namespace
-
 FileListModel::FileListModel(FileList& list, const FileListIcons& icons, QObject* parent)
     : QAbstractTableModel(parent), list_(list), icons_(icons) {
   list_.setObserver(this);
@@ -39,27 +33,29 @@ const FileListEntry* FileListModel::entryAt(const QModelIndex& index) const {
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const FileListEntry* entry = entryAt(index);
-  if (entry == nullptr) {
+  const std::optional<ListColumn> shown = listColumnAt(index.column());
+  if (entry == nullptr || !shown) {
     return {};
   }
+  const ListColumn column = *shown;
   switch (role) {
     case Qt::DisplayRole:
-      return toQt(columnText(*entry, index.column()));
+      return toQt(columnText(*entry, column));
     case Qt::DecorationRole:
-      return index.column() == 0 ? QVariant(icons_.icon(entry->iconIndex)) : QVariant();
+      return column == ListColumn::Name ? QVariant(icons_.icon(entry->iconIndex)) : QVariant();
     case Qt::TextAlignmentRole:
-      return index.column() == kSizeColumn
-                 ? QVariant(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter))
-                 : QVariant();
+      return column == ListColumn::Size ? QVariant(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter))
+                                        : QVariant();
     case Qt::ToolTipRole:
-      return index.column() == 0 ? plainToolTip(toQt(entry->fullPath)) : QVariant();
+      return column == ListColumn::Name ? plainToolTip(toQt(entry->fullPath)) : QVariant();
     default:
       return {};
   }
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section >= kListColumnCount) {
+  const std::optional<ListColumn> column = listColumnAt(section);
+  if (orientation != Qt::Horizontal || !column) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
   static const QString kHeaders[kListColumnCount] = {
@@ -68,7 +64,7 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
   if (role == Qt::DisplayRole) {
     return kHeaders[section];
   }
-  if (role == Qt::TextAlignmentRole && section == kSizeColumn) {
+  if (role == Qt::TextAlignmentRole && column == ListColumn::Size) {
     return QVariant(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
   }
   return {};
@@ -80,8 +76,8 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
 }
 
 void FileListModel::sort(int column, Qt::SortOrder) {
-  if (column >= 0 && column < kListColumnCount) {
-    ListView1ColumnClick(list_, column);
+  if (const std::optional<ListColumn> clicked = listColumnAt(column)) {
+    sortByColumn(list_, *clicked);
   }
 }
 
@@ -112,7 +108,8 @@ void FileListModel::entriesReordered(const std::vector<std::size_t>& oldIndexOfN
 
 void FileListModel::entryChanged(std::size_t index) {
   const int row = static_cast<int>(index);
-  Q_EMIT dataChanged(this->index(row, 0), this->index(row, kListColumnCount - 1));
+  Q_EMIT dataChanged(this->index(row, columnIndex(ListColumn::Name)),
+                     this->index(row, columnIndex(ListColumn::TimeStamp)));
 }
 
 }  // namespace vorlent

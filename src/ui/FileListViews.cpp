@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "browser/ListColumn.h"
 #include "ui/FileListItemDelegate.h"
 #include "ui/FileListModel.h"
 #include "ui/QtText.h"
@@ -28,8 +29,6 @@ constexpr int kLargeIconCellWidth = 84;
 constexpr std::size_t kCaptionsMeasured = 64;
 // Columns laid out in batches, so that a long listing paints before it is laid out whole.
 constexpr int kLayoutBatch = 1000;
-
-enum Column { NameColumn, SizeColumn, PathColumn, TypeColumn, TimeColumn };
 
 }  // namespace
 
@@ -69,7 +68,7 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   header->setSectionsClickable(true);
   header->setSortIndicatorShown(false);
   header->setStretchLastSection(false);
-  header->resizeSection(SizeColumn, kSizeColumnWidth);
+  header->resizeSection(columnIndex(ListColumn::Size), kSizeColumnWidth);
   connect(header, &QHeaderView::sectionClicked, this,
           [this](int section) { model_.sort(section, Qt::AscendingOrder); });
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
@@ -195,7 +194,7 @@ void FileListViews::fitCells() {
   }
   std::sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
             std::greater<>());
-  const QModelIndex widest = model_.index(widths.front().second, 0);
+  const QModelIndex widest = model_.index(widths.front().second, columnIndex(ListColumn::Name));
   if (iconView_->viewMode() == QListView::ListMode) {
     cells_->setCellSize(iconView_->sizeHintForIndex(widest));
   } else {
@@ -207,7 +206,8 @@ void FileListViews::fitCells() {
       textHeight = std::max(textHeight, FileListItemDelegate::wrappedTextHeight(
                                             iconView_->font(), caption, textWidth));
     }
-    const QSize oneLine = iconView_->sizeHintForIndex(model_.index(0, 0));
+    const QSize oneLine =
+        iconView_->sizeHintForIndex(model_.index(0, columnIndex(ListColumn::Name)));
     cells_->setCellSize(QSize(
         kLargeIconCellWidth,
         std::max(oneLine.height(), kLargeIcon + 2 * margin + 4) + textHeight - metrics.height()));
@@ -227,10 +227,10 @@ void FileListViews::fitColumnsWhenShown() {
 // "Name", "Full PathName" and "TimeStamp" take the width of their texts; the header measures
 // only a bounded number of rows, so this stays quick for long listings.
 void FileListViews::fitColumns() {
-  for (const int column : {NameColumn, PathColumn, TimeColumn}) {
-    detailsView_->resizeColumnToContents(column);
+  for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath, ListColumn::TimeStamp}) {
+    detailsView_->resizeColumnToContents(columnIndex(column));
   }
-  detailsView_->header()->resizeSection(SizeColumn, kSizeColumnWidth);
+  detailsView_->header()->resizeSection(columnIndex(ListColumn::Size), kSizeColumnWidth);
 }
 
 void FileListViews::writeSelection(const QItemSelection& selected,

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <array>
 
+#include "browser/FileListIconNumbers.h"
 #include "ui/PngIconEngine.h"
 
 namespace vorlent {
@@ -32,14 +33,14 @@ QIcon toolIcon(ToolIcon icon) {
 }
 
 QIcon mediaIcon(int index) {
-  if (index < 0 || index > 18) {
+  if (index < 0 || index >= kFileListIconCount) {
     return {};
   }
   return cached(QStringLiteral(":/icons/media/%1").arg(index));
 }
 
 QIcon fileListIcon(int index) {
-  if (index < 0 || index > 18) {
+  if (index < 0 || index >= kFileListIconCount) {
     return {};
   }
   return cached(QStringLiteral(":/icons/files/%1").arg(index));

@@ -2,47 +2,65 @@
 
 #include <QAction>
 #include <QMenu>
+#include <iterator>
 
 #include "ui/Icons.h"
 
 namespace vorlent {
 
+namespace {
+
+struct Item {
+  ListMenuItem item;
+  const char* name;
+  const char* caption;  // nullptr for a separator
+  ToolIcon icon;
+};
+
+using enum ListMenuItem;
+constexpr Item kItems[] = {
+    {NewFile, "NewFile1", "新規ファイル作成", ToolIcon::NewFile},
+    {NewFolder, "NewDirectory1", "新規フォルダ作成", ToolIcon::NewFolder},
+    {OpenSeparator, "N1", nullptr, ToolIcon::Open},
+    {Open, "Open1", "開く", ToolIcon::Open},
+    {OpenWindow, "OpenWindow1", "ウィンドウ表示する", ToolIcon::Folder},
+    {MediaSeparator, "N2", nullptr, ToolIcon::Open},
+    {Slot1, "SLOT11", "スロット　１", ToolIcon::Emulator},
+    {Slot2, "SLOT21", "スロット　２", ToolIcon::Emulator},
+    {Drive1, "DRIVE11", "ドライブ　１", ToolIcon::Emulator},
+    {Drive2, "DRIVE21", "ドライブ　２", ToolIcon::Emulator},
+    {Tape, "ape1", "テープ", ToolIcon::Emulator},
+    {FileSeparator, "N3", nullptr, ToolIcon::Open},
+    {Rename, "Rename1", "名前の変更", ToolIcon::Rename},
+    {Move, "MoveFile2", "移動", ToolIcon::Move},
+    {Copy, "CopyFile2", "コピー", ToolIcon::Copy},
+    {Trash, "DeleteFile2", "ごみ箱に捨てる", ToolIcon::Trash},
+    {JoinSeparator, "N4", nullptr, ToolIcon::Open},
+    {Join, "Combine1", "ファイルの結合", ToolIcon::Join},
+};
+
+constexpr bool eachRowAtItsPosition() {
+  for (std::size_t i = 0; i < std::size(kItems); ++i) {
+    if (static_cast<std::size_t>(kItems[i].item) != i) {
+      return false;
+    }
+  }
+  return std::size(kItems) == kListMenuItemCount;
+}
+static_assert(eachRowAtItsPosition(), "one row per list menu item, in the menu's order");
+
+}  // namespace
+
 ListMenu buildListMenu(QWidget* parent) {
-  struct Item {
-    const char* name;
-    const char* caption;  // nullptr for a separator
-    ToolIcon icon;
-  };
-  static const Item kItems[kListMenuItemCount] = {
-      {"NewFile1", "新規ファイル作成", ToolIcon::NewFile},
-      {"NewDirectory1", "新規フォルダ作成", ToolIcon::NewFolder},
-      {"N1", nullptr, ToolIcon::Open},
-      {"Open1", "開く", ToolIcon::Open},
-      {"OpenWindow1", "ウィンドウ表示する", ToolIcon::Folder},
-      {"N2", nullptr, ToolIcon::Open},
-      {"SLOT11", "スロット　１", ToolIcon::Emulator},
-      {"SLOT21", "スロット　２", ToolIcon::Emulator},
-      {"DRIVE11", "ドライブ　１", ToolIcon::Emulator},
-      {"DRIVE21", "ドライブ　２", ToolIcon::Emulator},
-      {"ape1", "テープ", ToolIcon::Emulator},
-      {"N3", nullptr, ToolIcon::Open},
-      {"Rename1", "名前の変更", ToolIcon::Rename},
-      {"MoveFile2", "移動", ToolIcon::Move},
-      {"CopyFile2", "コピー", ToolIcon::Copy},
-      {"DeleteFile2", "ごみ箱に捨てる", ToolIcon::Trash},
-      {"N4", nullptr, ToolIcon::Open},
-      {"Combine1", "ファイルの結合", ToolIcon::Join},
-  };
   ListMenu list;
   list.menu = new QMenu(parent);
   list.menu->setObjectName(QStringLiteral("PopupMenulist"));
-  for (std::size_t i = 0; i < kListMenuItemCount; ++i) {
-    QAction* action =
-        kItems[i].caption == nullptr
-            ? list.menu->addSeparator()
-            : list.menu->addAction(toolIcon(kItems[i].icon), QString::fromUtf8(kItems[i].caption));
-    action->setObjectName(QLatin1String(kItems[i].name));
-    list.items[i] = action;
+  for (const Item& row : kItems) {
+    QAction* action = row.caption == nullptr ? list.menu->addSeparator()
+                                             : list.menu->addAction(toolIcon(row.icon),
+                                                                    QString::fromUtf8(row.caption));
+    action->setObjectName(QLatin1String(row.name));
+    list.items[row.item] = action;
   }
   list.romSeparator = list.menu->addSeparator();
   list.romSeparator->setObjectName(QStringLiteral("N5"));

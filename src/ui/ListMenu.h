@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
-
-#include "media/ListedEntryOpening.h"
+#include "media/ListMenuItem.h"
 
 class QAction;
 class QMenu;
@@ -10,10 +8,11 @@ class QWidget;
 
 namespace vorlent {
 
-// The file list's context menu `PopupMenulist`, its items by position (separators included).
+// The file list's context menu `PopupMenulist`, its items by name or position (separators
+// included).
 struct ListMenu {
   QMenu* menu = nullptr;
-  std::array<QAction*, kListMenuItemCount> items{};
+  ListMenuTable<QAction*> items{};
   // After the eighteen items: a separator and "ROM 情報", shown with the slot items.
   QAction* romSeparator = nullptr;
   QAction* romInformation = nullptr;  // RomInformation1

@@ -43,6 +43,7 @@ class TForm2;
 class TFormBR;
 class TFormJ;
 class FileOperations;
+enum class TransferKind;
 class ShellProgressWindow;
 
 // The main window. It owns the launcher state, the media panel's state, the file list and the
@@ -127,7 +128,7 @@ class TForm1 : public QMainWindow {
   void Newdir();
   void RenameFile1Click();
   // The clicked item's name tells move from copy: "MoveFile1", "MoveFile2", "CopyFile1", ...
-  void FileCopy_Move1Click(const QString& itemName);
+  void FileCopy_Move1Click(TransferKind kind);
   void DeleteFile1Click();
   void ToolButton18Click();
   void joinClick();

@@ -36,22 +36,22 @@ void TForm1::connectFileOperationCommands() {
   connect(menu_.rename, &QAction::triggered, this, &TForm1::RenameFile1Click);
   // The main menu's items move and copy as the list menu's do.
   connect(menu_.move, &QAction::triggered, this,
-          [this] { FileCopy_Move1Click(QStringLiteral("MoveFile1")); });
+          [this] { FileCopy_Move1Click(TransferKind::Move); });
   connect(menu_.copy, &QAction::triggered, this,
-          [this] { FileCopy_Move1Click(QStringLiteral("CopyFile1")); });
+          [this] { FileCopy_Move1Click(TransferKind::Copy); });
   connect(menu_.trash, &QAction::triggered, this, &TForm1::DeleteFile1Click);
   connect(menu_.join, &QAction::triggered, this, &TForm1::ToolButton18Click);
 
   const auto& items = listMenu_.items;
-  connect(items[0], &QAction::triggered, this, &TForm1::Newfile);
-  connect(items[1], &QAction::triggered, this, &TForm1::Newdir);
-  connect(items[12], &QAction::triggered, this, &TForm1::RenameFile1Click);
-  for (QAction* transfer : {items[13], items[14]}) {
-    connect(transfer, &QAction::triggered, this,
-            [this, transfer] { FileCopy_Move1Click(transfer->objectName()); });
-  }
-  connect(items[15], &QAction::triggered, this, &TForm1::DeleteFile1Click);
-  connect(items[17], &QAction::triggered, this, &TForm1::joinClick);
+  connect(items[ListMenuItem::NewFile], &QAction::triggered, this, &TForm1::Newfile);
+  connect(items[ListMenuItem::NewFolder], &QAction::triggered, this, &TForm1::Newdir);
+  connect(items[ListMenuItem::Rename], &QAction::triggered, this, &TForm1::RenameFile1Click);
+  connect(items[ListMenuItem::Move], &QAction::triggered, this,
+          [this] { FileCopy_Move1Click(TransferKind::Move); });
+  connect(items[ListMenuItem::Copy], &QAction::triggered, this,
+          [this] { FileCopy_Move1Click(TransferKind::Copy); });
+  connect(items[ListMenuItem::Trash], &QAction::triggered, this, &TForm1::DeleteFile1Click);
+  connect(items[ListMenuItem::Join], &QAction::triggered, this, &TForm1::joinClick);
 }
 
 void TForm1::fileOperationCommand(const std::function<void(FileOperations&)>& command) {
@@ -60,30 +60,29 @@ void TForm1::fileOperationCommand(const std::function<void(FileOperations&)>& co
 }
 
 void TForm1::Newfile() {
-  fileOperationCommand([](FileOperations& f) { f.Newfile(); });
+  fileOperationCommand([](FileOperations& f) { f.newFile(); });
 }
 
 void TForm1::Newdir() {
-  fileOperationCommand([](FileOperations& f) { f.Newdir(); });
+  fileOperationCommand([](FileOperations& f) { f.newFolder(); });
 }
 
 void TForm1::RenameFile1Click() {
-  fileOperationCommand([](FileOperations& f) { f.RenameFile1Click(); });
+  fileOperationCommand([](FileOperations& f) { f.rename(); });
 }
 
-void TForm1::FileCopy_Move1Click(const QString& itemName) {
-  const std::string name = toCore(itemName);
-  fileOperationCommand([&name](FileOperations& f) { f.FileCopy_Move1Click(name); });
+void TForm1::FileCopy_Move1Click(TransferKind kind) {
+  fileOperationCommand([kind](FileOperations& f) { f.transfer(kind); });
 }
 
 void TForm1::DeleteFile1Click() {
-  fileOperationCommand([](FileOperations& f) { f.DeleteFile1Click(); });
+  fileOperationCommand([](FileOperations& f) { f.trash(); });
 }
 
 void TForm1::AcceptDroppedFiles(const std::vector<std::string>& paths) {
   // The caption only shows the listed folder; its bytes are the navigator's.
   const std::string destination = navigator_->listedFolder();
-  fileOperationCommand([&](FileOperations& f) { f.AcceptDroppedFiles(paths, destination); });
+  fileOperationCommand([&](FileOperations& f) { f.copyDropped(paths, destination); });
 }
 
 void TForm1::ToolButton18Click() {

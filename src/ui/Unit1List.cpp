@@ -50,19 +50,21 @@ void TForm1::connectListCommands() {
   }
 
   const auto& items = listMenu_.items;
-  connect(items[3], &QAction::triggered, this, &TForm1::ListView1DblClick);
-  connect(items[4], &QAction::triggered, this, &TForm1::OpenDirectory1Click);
+  connect(items[ListMenuItem::Open], &QAction::triggered, this, &TForm1::ListView1DblClick);
+  connect(items[ListMenuItem::OpenWindow], &QAction::triggered, this, &TForm1::OpenDirectory1Click);
   connect(listMenu_.romInformation, &QAction::triggered, this, &TForm1::RomInformation1Click);
-  connect(items[6], &QAction::triggered, media_.cartridgeSlots[0].button, &QToolButton::click);
-  connect(items[7], &QAction::triggered, media_.cartridgeSlots[1].button, &QToolButton::click);
+  connect(items[ListMenuItem::Slot1], &QAction::triggered, media_.cartridgeSlots[0].button,
+          &QToolButton::click);
+  connect(items[ListMenuItem::Slot2], &QAction::triggered, media_.cartridgeSlots[1].button,
+          &QToolButton::click);
   // Drive 2's item stays usable while brMSX disables its button.
-  connect(items[8], &QAction::triggered, this, [this] {
+  connect(items[ListMenuItem::Drive1], &QAction::triggered, this, [this] {
     mediaCommand([this](MediaPanel& media) { media.MountDisk(fileList_, DiskDrive::Drive1); });
   });
-  connect(items[9], &QAction::triggered, this, [this] {
+  connect(items[ListMenuItem::Drive2], &QAction::triggered, this, [this] {
     mediaCommand([this](MediaPanel& media) { media.MountDisk(fileList_, DiskDrive::Drive2); });
   });
-  connect(items[10], &QAction::triggered, media_.tape.button, &QToolButton::click);
+  connect(items[ListMenuItem::Tape], &QAction::triggered, media_.tape.button, &QToolButton::click);
 
   connect(menu_.openFile, &QAction::triggered, this, &TForm1::ListView1DblClick);
   connect(menu_.openFolder, &QAction::triggered, this, &TForm1::OpenDirectory1Click);
@@ -130,7 +132,7 @@ void TForm1::ListView1DblClick() {
       case OpeningKind::Nothing:
         return;
       case OpeningKind::EnterFolder:
-        navigator_->EnterFolder(opening.path);
+        navigator_->enterFolder(opening.path);
         return;
       case OpeningKind::MountCartridge:
         mediaPanel_->MountCartridge(fileList_, CartridgeSlot::Slot1);
@@ -167,44 +169,44 @@ void TForm1::PopupMenulistPopup() {
     listMenu_.items[i]->setVisible(visible[i]);
   }
   // Exactly one .rom file: the same selection that shows the slot items.
-  listMenu_.romSeparator->setVisible(visible[kListMenuSlot1Position]);
-  listMenu_.romInformation->setVisible(visible[kListMenuSlot1Position]);
+  listMenu_.romSeparator->setVisible(visible[ListMenuItem::Slot1]);
+  listMenu_.romInformation->setVisible(visible[ListMenuItem::Slot1]);
 }
 
 void TForm1::ListviewMake1Click() {
-  navigationCommand([](Navigator& n) { n.ListviewMake1Click(); });
+  navigationCommand([](Navigator& n) { n.showCurrentFolder(); });
 }
 
 void TForm1::InformationNew1Click() {
-  navigationCommand([](Navigator& n) { n.InformationNew1Click(); });
+  navigationCommand([](Navigator& n) { n.refresh(); });
 }
 
 void TForm1::GetDrive1Click() {
-  navigationCommand([](Navigator& n) { n.GetDrive1Click(); });
+  navigationCommand([](Navigator& n) { n.readDrives(); });
 }
 
 void TForm1::CountOBJ1Click() {
-  navigationCommand([](Navigator& n) { n.CountOBJ1Click(); });
+  navigationCommand([](Navigator& n) { n.showObjectCount(); });
 }
 
 void TForm1::DriveSize1Click() {
-  navigationCommand([](Navigator& n) { n.DriveSize1Click(); });
+  navigationCommand([](Navigator& n) { n.showDriveSize(); });
 }
 
 void TForm1::ToolButton32Click() {
-  navigationCommand([](Navigator& n) { n.ToolButton32Click(); });
+  navigationCommand([](Navigator& n) { n.chooseFolder(); });
 }
 
 void TForm1::OpenDirectory1Click() {
-  navigationCommand([](Navigator& n) { n.OpenDirectory1Click(); });
+  navigationCommand([](Navigator& n) { n.openInFileManager(); });
 }
 
 void TForm1::aClick(char letter) {
-  navigationCommand([letter](Navigator& n) { n.aClick(letter); });
+  navigationCommand([letter](Navigator& n) { n.openDrive(letter); });
 }
 
 void TForm1::CustomSort1Click() {
-  runCommand([this] { vorlent::CustomSort1Click(fileList_); });
+  runCommand([this] { sortByCaptionDescending(fileList_); });
 }
 
 void TForm1::setViewStyle(ViewStyle style) { listViews_->setViewStyle(style); }

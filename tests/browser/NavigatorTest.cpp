@@ -150,7 +150,7 @@ class NavigatorTest : public ::testing::Test {
 
 TEST_F(NavigatorTest, ListingSetsTheCaptionFromTheCurrentFolder) {
   ASSERT_TRUE(currentFolder->set(folder.at("sub")));
-  EXPECT_TRUE(navigator.ListviewMake1Click());
+  EXPECT_TRUE(navigator.showCurrentFolder());
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub"));
   EXPECT_EQ(captions, std::vector<std::string>{folder.at("sub")});
   EXPECT_EQ(list.count(), 5u);  // three files, "deeper" and ".."
@@ -160,12 +160,12 @@ TEST_F(NavigatorTest, ListingSetsTheCaptionFromTheCurrentFolder) {
 
 TEST_F(NavigatorTest, EnteringTheParentNeverLeavesTwoDotsInTheCaption) {
   ASSERT_TRUE(currentFolder->set(folder.at("sub/deeper")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
+  ASSERT_TRUE(navigator.showCurrentFolder());
   ASSERT_NE(list.parentEntry(), nullptr);
   const std::string up = list.parentEntry()->fullPath;
   EXPECT_EQ(up, folder.at("sub/deeper") + "/..");
 
-  navigator.EnterFolder(up);
+  navigator.enterFolder(up);
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub"));
   EXPECT_EQ(captions.back(), folder.at("sub"));
   for (const FileListEntry& entry : list.entries()) {
@@ -176,7 +176,7 @@ TEST_F(NavigatorTest, EnteringTheParentNeverLeavesTwoDotsInTheCaption) {
 
   // Up to the root of the whole tree, where the caption is "/" and ".." is not listed.
   for (int guard = 0; guard < 64 && list.parentEntry() != nullptr; ++guard) {
-    navigator.EnterFolder(list.parentEntry()->fullPath);
+    navigator.enterFolder(list.parentEntry()->fullPath);
   }
   EXPECT_EQ(navigator.listedFolder(), "/");
   EXPECT_EQ(captions.back(), "/");
@@ -201,7 +201,7 @@ TEST_F(NavigatorTest, ObjectCountLeavesOutTheParentEntry) {
       entries[i].caption = c.captions[i];
     }
     list.assign(entries);
-    navigator.CountOBJ1Click();
+    navigator.showObjectCount();
     EXPECT_EQ(feedback.panels[0], c.text) << c.captions.size();
   }
 }
@@ -219,14 +219,14 @@ TEST_F(NavigatorTest, DriveSizeInWholeKilobytes) {
   ASSERT_TRUE(currentFolder->set(folder.string()));
   for (const auto& c : cases) {
     drives.spaces[folder.string()] = c.space;
-    navigator.DriveSize1Click();
+    navigator.showDriveSize();
     EXPECT_EQ(feedback.panels[1], c.text);
   }
   EXPECT_EQ(drives.asked.back(), folder.string());
 }
 
 TEST_F(NavigatorTest, DriveButtonsFromThePlatform) {
-  navigator.GetDrive1Click();
+  navigator.readDrives();
   const DriveButtons& buttons = navigator.driveButtons();
   EXPECT_TRUE(buttons[0].visible);
   EXPECT_EQ(buttons[0].caption, "A:HDD");
@@ -240,11 +240,11 @@ TEST_F(NavigatorTest, DriveButtonsFromThePlatform) {
 }
 
 TEST_F(NavigatorTest, ADriveButtonListsTheDrivesRootEvenFromBelowIt) {
-  navigator.GetDrive1Click();
+  navigator.readDrives();
   ASSERT_TRUE(currentFolder->set(folder.at("sub/deeper")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
+  ASSERT_TRUE(navigator.showCurrentFolder());
 
-  navigator.aClick('a');
+  navigator.openDrive('a');
   EXPECT_EQ(navigator.listedFolder(), folder.string());
   EXPECT_EQ(captions.back(), folder.string());
   EXPECT_EQ(feedback.panels[0], "2 個のｵﾌﾞｼﾞｪｸﾄ");
@@ -254,16 +254,16 @@ TEST_F(NavigatorTest, ADriveButtonListsTheDrivesRootEvenFromBelowIt) {
 }
 
 TEST_F(NavigatorTest, ADriveThatIsNotReadyChangesNothing) {
-  navigator.GetDrive1Click();
+  navigator.readDrives();
   ASSERT_TRUE(currentFolder->set(folder.at("sub")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
+  ASSERT_TRUE(navigator.showCurrentFolder());
   const auto before = list.entries();
   feedback.events.clear();
 
   // 'b' has no readable size; 'c' and 'q' have no button.
   for (const char letter : {'b', 'c', 'q'}) {
     feedback.events.clear();
-    navigator.aClick(letter);
+    navigator.openDrive(letter);
     const std::string upper(1, static_cast<char>(letter - 'a' + 'A'));
     EXPECT_EQ(feedback.events,
               (std::vector<std::string>{
@@ -277,23 +277,23 @@ TEST_F(NavigatorTest, ADriveThatIsNotReadyChangesNothing) {
 }
 
 TEST_F(NavigatorTest, DriveIsReadyAsksForTheButtonsRoot) {
-  navigator.GetDrive1Click();
-  EXPECT_TRUE(navigator.DriveIsReady('a'));
-  EXPECT_TRUE(navigator.DriveIsReady('A'));
-  EXPECT_FALSE(navigator.DriveIsReady('b'));
-  EXPECT_FALSE(navigator.DriveIsReady('c'));
-  EXPECT_FALSE(navigator.DriveIsReady('1'));
+  navigator.readDrives();
+  EXPECT_TRUE(navigator.driveIsReady('a'));
+  EXPECT_TRUE(navigator.driveIsReady('A'));
+  EXPECT_FALSE(navigator.driveIsReady('b'));
+  EXPECT_FALSE(navigator.driveIsReady('c'));
+  EXPECT_FALSE(navigator.driveIsReady('1'));
 }
 
 TEST_F(NavigatorTest, AFolderThatVanishedIsReportedAndNothingChanges) {
   ASSERT_TRUE(currentFolder->set(folder.at("sub")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
+  ASSERT_TRUE(navigator.showCurrentFolder());
   const auto before = list.entries();
   list.setSelected(0, true);
   std::filesystem::remove(folder.at("sub/deeper"));
   feedback.events.clear();
 
-  navigator.EnterFolder(folder.at("sub/deeper"));
+  navigator.enterFolder(folder.at("sub/deeper"));
   EXPECT_EQ(feedback.events[0], "sound: sound/error.wav");
   EXPECT_EQ(feedback.events[1], "box 警告: " + folder.at("sub/deeper") +
                                     ":フォルダにアクセスできません\r\n"
@@ -306,7 +306,7 @@ TEST_F(NavigatorTest, AFolderThatVanishedIsReportedAndNothingChanges) {
 
   // A file is no folder to enter either.
   feedback.events.clear();
-  navigator.EnterFolder(folder.at("sub/one.rom"));
+  navigator.enterFolder(folder.at("sub/one.rom"));
   EXPECT_EQ(feedback.sounds.back(), "sound/error.wav");
   EXPECT_EQ(list.entries(), before);
   expectConsistent();
@@ -317,13 +317,13 @@ TEST_F(NavigatorTest, AFolderThatCanBeEnteredButNotReadIsLeftAgain) {
   std::filesystem::permissions(folder.at("locked"), std::filesystem::perms::owner_exec |
                                                         std::filesystem::perms::others_exec);
   ASSERT_TRUE(currentFolder->set(folder.at("sub")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
+  ASSERT_TRUE(navigator.showCurrentFolder());
   EXPECT_TRUE(testing::holdsWithoutRootRights([&] {
     // The folder can be made current but not read, so the listing fails and is undone.
     if (!currentFolder->set(folder.at("locked")) || !currentFolder->set(folder.at("sub"))) {
       return false;
     }
-    navigator.EnterFolder(folder.at("locked"));
+    navigator.enterFolder(folder.at("locked"));
     return navigator.listedFolder() == folder.at("sub") &&
            currentFolder->get() == navigator.listedFolder() && busy.depth == 0 &&
            recordingShim.boxesUnderHourglass == 0;
@@ -333,10 +333,10 @@ TEST_F(NavigatorTest, AFolderThatCanBeEnteredButNotReadIsLeftAgain) {
 TEST_F(NavigatorTest, RefreshOfAVanishedListedFolderKeepsTheList) {
   std::filesystem::create_directory(folder.at("gone"));
   ASSERT_TRUE(currentFolder->set(folder.at("gone")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
+  ASSERT_TRUE(navigator.showCurrentFolder());
   std::filesystem::remove(folder.at("gone"));
   const auto before = list.entries();
-  EXPECT_FALSE(navigator.ListviewMake1Click());
+  EXPECT_FALSE(navigator.showCurrentFolder());
   EXPECT_EQ(list.entries(), before);
   EXPECT_EQ(feedback.sounds, std::vector<std::string>{"sound/error.wav"});
   EXPECT_EQ(busy.depth, 0);
@@ -344,15 +344,15 @@ TEST_F(NavigatorTest, RefreshOfAVanishedListedFolderKeepsTheList) {
 
 TEST_F(NavigatorTest, FolderChooserOpensOnTheListedFolder) {
   ASSERT_TRUE(currentFolder->set(folder.at("sub")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
+  ASSERT_TRUE(navigator.showCurrentFolder());
 
-  navigator.ToolButton32Click();  // cancelled
+  navigator.chooseFolder();  // cancelled
   EXPECT_EQ(prompts.asked, std::vector<std::string>{"ディレクトリを選択. @ " + folder.at("sub")});
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub"));
   EXPECT_EQ(captions.size(), 1u);
 
   prompts.answer = folder.at("sub/deeper");
-  navigator.ToolButton32Click();
+  navigator.chooseFolder();
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub/deeper"));
   EXPECT_EQ(captions.back(), folder.at("sub/deeper"));
   EXPECT_EQ(feedback.panels[0], "0 個のｵﾌﾞｼﾞｪｸﾄ");
@@ -360,7 +360,7 @@ TEST_F(NavigatorTest, FolderChooserOpensOnTheListedFolder) {
   expectConsistent();
 
   prompts.answer = folder.at("missing");
-  navigator.ToolButton32Click();
+  navigator.chooseFolder();
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub/deeper"));
   EXPECT_EQ(feedback.sounds.back(), "sound/error.wav");
   expectConsistent();
@@ -368,18 +368,18 @@ TEST_F(NavigatorTest, FolderChooserOpensOnTheListedFolder) {
 
 TEST_F(NavigatorTest, OpenDirectoryOnlyForASelectedFolder) {
   ASSERT_TRUE(currentFolder->set(folder.at("sub")));
-  ASSERT_TRUE(navigator.ListviewMake1Click());
-  ListView1ColumnClick(list, 0);
+  ASSERT_TRUE(navigator.showCurrentFolder());
+  sortByColumn(list, ListColumn::Name);
   ASSERT_EQ(captionsOfList(),
             (std::vector<std::string>{"..", "deeper", "one.rom", "three.cas", "two.dsk"}));
-  navigator.OpenDirectory1Click();  // nothing selected
+  navigator.openInFileManager();  // nothing selected
   list.setSelected(2, true);
   list.setSelected(3, true);
-  navigator.OpenDirectory1Click();  // files only
+  navigator.openInFileManager();  // files only
   EXPECT_TRUE(opener.opened.empty());
 
   list.setSelected(1, true);  // the first selected entry is now the folder
-  navigator.OpenDirectory1Click();
+  navigator.openInFileManager();
   EXPECT_EQ(opener.opened,
             std::vector<std::string>{folder.at("sub/deeper") + " in " + folder.at("sub")});
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub"));

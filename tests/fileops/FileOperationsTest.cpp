@@ -93,7 +93,7 @@ class FileOperationsTest : public ::testing::Test {
     std::filesystem::create_directory(folder.at("list/sub"));
     std::filesystem::current_path(listed);
     navigator.setListedFolderHook([this](std::string_view) { ++listings; });
-    navigator.ListviewMake1Click();
+    navigator.showCurrentFolder();
     listings = 0;
   }
 
@@ -195,9 +195,9 @@ TEST_F(FileOperationsTest, NewFileAndNewFolder) {
     listings = 0;
     prompts.answers = {c.answer};
     if (c.folder) {
-      operations.Newdir();
+      operations.newFolder();
     } else {
-      operations.Newfile();
+      operations.newFile();
     }
     EXPECT_EQ(prompts.asked,
               std::vector<std::string>{c.folder ? "新規フォルダの作成|名前を入力して下さい|"
@@ -218,7 +218,7 @@ TEST_F(FileOperationsTest, NewFileAndNewFolder) {
 
 TEST_F(FileOperationsTest, NewFileInAMissingFolderIsAFailureAndNoRefresh) {
   prompts.answers = {"missing/x.txt"};
-  EXPECT_THROW(operations.Newfile(), Failure);
+  EXPECT_THROW(operations.newFile(), Failure);
   EXPECT_EQ(listings, 0);
 }
 
@@ -259,7 +259,7 @@ TEST_F(FileOperationsTest, Rename) {
     feedback.events.clear();
     prompts.asked.clear();
     prompts.answers = {c.answer};
-    operations.RenameFile1Click();
+    operations.rename();
     EXPECT_EQ(soundsAndBoxes(), c.events);
     const FileListEntry& after = *list.focused();
     EXPECT_EQ(after.caption, c.caption);
@@ -282,7 +282,7 @@ TEST_F(FileOperationsTest, Rename) {
 TEST_F(FileOperationsTest, RenameActsOnlyOnASingleSelection) {
   select({"a.txt", "b.txt"});
   prompts.answers = {"c.txt"};
-  operations.RenameFile1Click();
+  operations.rename();
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_TRUE(files->fileExists(listed + "/a.txt"));
 }
@@ -291,49 +291,42 @@ TEST_F(FileOperationsTest, MoveCopyAndDeleteHandTheShellThePathList) {
   const std::string target = folder.at("target");
   std::filesystem::create_directory(target);
   const struct {
-    std::string item;  // "" for the delete
+    std::optional<TransferKind> transfer;  // nothing for the delete
     std::optional<std::string> chosen;
     std::vector<std::string> asked;
     std::size_t requests;
     ShellOperationKind kind;
     int listings;
   } cases[] = {
-      {"MoveFile1",
+      {TransferKind::Move,
        target,
        {"移動先のディレクトリを選択|" + listed},
        1,
        ShellOperationKind::Move,
        1},
-      {"movefile2",
-       target,
-       {"移動先のディレクトリを選択|" + listed},
-       1,
-       ShellOperationKind::Move,
-       1},
-      {"CopyFile1",
+      {TransferKind::Copy,
        target,
        {"コピー先のディレクトリを選択|" + listed},
        1,
        ShellOperationKind::Copy,
        0},
       // A copy into the listed folder itself does not relist either.
-      {"COPYFILE2",
+      {TransferKind::Copy,
        listed,
        {"コピー先のディレクトリを選択|" + listed},
        1,
        ShellOperationKind::Copy,
        0},
-      {"CopyFile1",
+      {TransferKind::Copy,
        std::nullopt,
        {"コピー先のディレクトリを選択|" + listed},
        0,
        ShellOperationKind::Copy,
        0},
-      {"FileCopy1", target, {}, 0, ShellOperationKind::Copy, 0},
-      {"", std::nullopt, {}, 1, ShellOperationKind::Delete, 1},
+      {std::nullopt, std::nullopt, {}, 1, ShellOperationKind::Delete, 1},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.item);
+    SCOPED_TRACE(static_cast<int>(c.kind));
     select({"..", "a.txt", "sub"});
     std::filesystem::remove(listed + "/a.txt");  // listed, but gone meanwhile
     folder.write("list/a.txt", "abc");
@@ -341,10 +334,10 @@ TEST_F(FileOperationsTest, MoveCopyAndDeleteHandTheShellThePathList) {
     prompts.asked.clear();
     prompts.folder = c.chosen;
     listings = 0;
-    if (c.item.empty()) {
-      operations.DeleteFile1Click();
+    if (c.transfer) {
+      operations.transfer(*c.transfer);
     } else {
-      operations.FileCopy_Move1Click(c.item);
+      operations.trash();
     }
     EXPECT_EQ(prompts.asked, c.asked);
     ASSERT_EQ(shell.requests.size(), c.requests);
@@ -356,7 +349,7 @@ TEST_F(FileOperationsTest, MoveCopyAndDeleteHandTheShellThePathList) {
       EXPECT_EQ(request.destination, c.chosen.value_or(""));
       EXPECT_TRUE(request.showProgress);
     }
-    navigator.ListviewMake1Click();
+    navigator.showCurrentFolder();
     listings = 0;
   }
 }
@@ -364,12 +357,12 @@ TEST_F(FileOperationsTest, MoveCopyAndDeleteHandTheShellThePathList) {
 TEST_F(FileOperationsTest, NothingSelectedOrOnlyParentReachesNoShell) {
   prompts.folder = listed;
   list.clearSelection();
-  operations.DeleteFile1Click();
-  operations.FileCopy_Move1Click("CopyFile1");
+  operations.trash();
+  operations.transfer(TransferKind::Copy);
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(listings, 0);
   select({".."});
-  operations.DeleteFile1Click();
+  operations.trash();
   EXPECT_TRUE(shell.requests.empty());
   EXPECT_EQ(listings, 1);  // the delete still refreshes
 }
@@ -378,7 +371,7 @@ TEST_F(FileOperationsTest, DroppedItemsAreCopiedOneByOneThenOneRefresh) {
   const std::string a = folder.write("outside/a.rom", "1");
   const std::string b = folder.write("outside/b.dsk", "2");
   const std::string c = folder.write("outside/c.cas", "3");
-  operations.AcceptDroppedFiles({a, folder.at("outside/gone"), b, c}, listed);
+  operations.copyDropped({a, folder.at("outside/gone"), b, c}, listed);
   ASSERT_EQ(shell.requests.size(), 3u);
   const std::string expected[] = {a, b, c};
   for (std::size_t i = 0; i < 3; ++i) {
@@ -398,20 +391,20 @@ TEST_F(FileOperationsTest, EveryChangeIsRefusedWhenTheListedFolderVanished) {
     std::string command;
     std::function<void()> run;
   } cases[] = {
-      {"new file", [&] { operations.Newfile(); }},
-      {"new folder", [&] { operations.Newdir(); }},
-      {"rename", [&] { operations.RenameFile1Click(); }},
-      {"copy", [&] { operations.FileCopy_Move1Click("CopyFile1"); }},
-      {"move", [&] { operations.FileCopy_Move1Click("MoveFile1"); }},
-      {"delete", [&] { operations.DeleteFile1Click(); }},
-      {"drop", [&] { operations.AcceptDroppedFiles({outside}, listed); }},
+      {"new file", [&] { operations.newFile(); }},
+      {"new folder", [&] { operations.newFolder(); }},
+      {"rename", [&] { operations.rename(); }},
+      {"copy", [&] { operations.transfer(TransferKind::Copy); }},
+      {"move", [&] { operations.transfer(TransferKind::Move); }},
+      {"delete", [&] { operations.trash(); }},
+      {"drop", [&] { operations.copyDropped({outside}, listed); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.command);
     std::filesystem::create_directory(listed);
     std::filesystem::current_path(listed);
     folder.write("list/a.txt", "abc");
-    navigator.ListviewMake1Click();
+    navigator.showCurrentFolder();
     select({"a.txt"});
     std::filesystem::remove_all(listed);
     shell.requests.clear();

@@ -233,7 +233,7 @@ struct Program {
     ::unsetenv("XDG_CONFIG_HOME");
     ::setenv("PATH", (sandbox.root() + "/bin:/usr/bin:/bin").c_str(), 1);
     enterFolder(sandbox.listed());
-    navigator.ListviewMake1Click();
+    navigator.showCurrentFolder();
     for (std::size_t i = 0; i < list.count(); ++i) {
       if (list.entry(i).fullPath == sandbox.targetPath()) {
         list.setSelected(i, true);
@@ -433,7 +433,7 @@ Problems runListedCommand(Program& program) {
 }
 
 Problems transferCommand(Program& program, ShellOperationKind kind, const std::string& into) {
-  program.operations.SendToRecycleBin_and_M_and_C({program.sandbox.targetPath()}, into, kind, true);
+  program.operations.runShellOperation({program.sandbox.targetPath()}, into, kind);
   Problems problems;
   checkArrived(program, into, problems);
   if (kind == ShellOperationKind::Move && program.sandbox.target().regular()) {
@@ -448,7 +448,7 @@ Problems transferCommand(Program& program, ShellOperationKind kind, const std::s
 
 Problems dropCommand(Program& program) {
   const std::string into = program.sandbox.root() + "/dest";
-  program.operations.AcceptDroppedFiles({program.sandbox.targetPath()}, into);
+  program.operations.copyDropped({program.sandbox.targetPath()}, into);
   Problems problems;
   if (program.sandbox.target().regular()) checkArrived(program, into, problems);
   return problems;
@@ -456,8 +456,8 @@ Problems dropCommand(Program& program) {
 
 Problems deleteCommand(Program& program) {
   if (!program.targetSelected()) return {};
-  program.operations.SendToRecycleBin_and_M_and_C({program.sandbox.targetPath()}, "",
-                                                  ShellOperationKind::Delete, true);
+  program.operations.runShellOperation({program.sandbox.targetPath()}, "",
+                                       ShellOperationKind::Delete);
   const int folder = openFolder(program.sandbox.listed());
   const bool stayed = existsAt(folder, program.sandbox.target().name);
   ::close(folder);
@@ -468,7 +468,7 @@ Problems deleteCommand(Program& program) {
 Problems renameUnchangedCommand(Program& program) {
   if (!program.targetSelected()) return {};
   program.prompts.echoOffered = true;
-  program.operations.RenameFile1Click();
+  program.operations.rename();
   const int folder = openFolder(program.sandbox.listed());
   const bool stayed = existsAt(folder, program.sandbox.target().name);
   ::close(folder);
@@ -482,7 +482,7 @@ Problems renameUnchangedCommand(Program& program) {
 Problems renameToCommand(Program& program) {
   program.selectOnly("plain.txt");
   program.prompts.answer = program.sandbox.target().name + ".renamed";
-  program.operations.RenameFile1Click();
+  program.operations.rename();
   const int folder = openFolder(program.sandbox.listed());
   const bool arrived = readAt(folder, *program.prompts.answer) == kPlainBytes;
   ::close(folder);
@@ -493,9 +493,9 @@ Problems renameToCommand(Program& program) {
 Problems newEntryCommand(Program& program, bool folder) {
   program.prompts.answer = program.sandbox.target().name + ".new";
   if (folder) {
-    program.operations.Newdir();
+    program.operations.newFolder();
   } else {
-    program.operations.Newfile();
+    program.operations.newFile();
   }
   const int listed = openFolder(program.sandbox.listed());
   const bool made = existsAt(listed, *program.prompts.answer);

@@ -5,6 +5,7 @@
 
 #include "browser/FileList.h"
 #include "browser/ListSort.h"
+#include "platform/SystemText.h"
 #include "win32/Win32TestSupport.h"
 
 namespace vorlent {
@@ -14,10 +15,10 @@ FileListEntry named(const std::string& caption) {
   return {caption, 1, "", "C:\\" + caption, "", ""};
 }
 
-std::vector<std::string> captionsSortedBy(std::vector<FileListEntry> entries, int column) {
+std::vector<std::string> captionsSortedBy(std::vector<FileListEntry> entries, ListColumn column) {
   FileList list;
   list.assign(std::move(entries));
-  ListView1ColumnClick(list, column);
+  sortByColumn(list, column);
   std::vector<std::string> captions;
   for (const FileListEntry& entry : list.entries()) {
     captions.push_back(entry.caption);
@@ -34,8 +35,8 @@ TEST(Win32ListSortTest, SortsByTheShiftJisBytes) {
   const std::string fullWidthA = "Ａ.rom";
   const std::string hiraganaA = "あ.rom";
   ASSERT_LT(hiraganaA, fullWidthA);
-  for (const int column : {0, 2}) {
-    SCOPED_TRACE(column);
+  for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath}) {
+    SCOPED_TRACE(columnIndex(column));
     EXPECT_EQ(captionsSortedBy({named(hiraganaA), named(fullWidthA)}, column),
               (std::vector<std::string>{fullWidthA, hiraganaA}));
   }
@@ -55,8 +56,8 @@ TEST(Win32ListSortTest, ComparesSingleShiftJisBytes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.a) + " / " + c.b);
-    EXPECT_EQ(sign(ListView1Compare(named(c.a), named(c.b), 0)), c.order);
-    EXPECT_EQ(sign(ListView1Compare(named(c.b), named(c.a), 0)), -c.order);
+    EXPECT_EQ(sign(compareListTexts(toSystemText(c.a), toSystemText(c.b))), c.order);
+    EXPECT_EQ(sign(compareListTexts(toSystemText(c.b), toSystemText(c.a))), -c.order);
   }
 }
 
