@@ -1,3 +1,5 @@
+cmake_minimum_required(VERSION 3.20)
+
 # Fails when the core calls a function that only the native platform library defines: the core
 # is to link with the platform's interfaces and pure helpers alone.
 #
@@ -17,7 +19,7 @@ function(symbols_of archive option out)
   string(REPLACE "\n" ";" lines "${text}")
   set(names "")
   foreach(line ${lines})
-    if(line MATCHES "^[0-9a-f ]* [A-Za-z] (vorlent::[^(]*)\\(")
+    if(line MATCHES "^[0-9a-f ]* [A-Za-z] (vorlent::[^([]*)[[(]")
       list(APPEND names "${CMAKE_MATCH_1}")
     endif()
   endforeach()
