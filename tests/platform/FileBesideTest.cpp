@@ -85,8 +85,8 @@ TEST(FileBesideTest, MadeBesideTheTargetPlacedOverItOrRemovedAndNothingElseTouch
 
 TEST(FileBesideTest, NothingIsRemovedWhenNoFileCouldBeMade) {
   const testing::TempFolder folder;
-  const std::string target = folder.at("missing folder/A.ROM");
   {
+    const std::string target = folder.at("missing folder/A.ROM");
     FileBeside beside(target, FileBeside::Naming::HiddenPart);
     EXPECT_FALSE(beside.createFile(0600).isOpen());
     EXPECT_EQ(errno, ENOENT);
@@ -94,6 +94,18 @@ TEST(FileBesideTest, NothingIsRemovedWhenNoFileCouldBeMade) {
     EXPECT_FALSE(beside.placeAt(target));
   }
   EXPECT_TRUE(namesIn(folder.path()).empty());
+  // A link's name that someone else holds is refused, and that file stays.
+  const std::string target = folder.write("A.ROM", "old");
+  std::string foreignName;
+  {
+    FileBeside beside(target, FileBeside::Naming::HiddenPart);
+    foreignName = fs::path(beside.path()).filename().string();
+    folder.write(foreignName, "not ours");
+    EXPECT_FALSE(beside.createLink("anything"));
+    EXPECT_EQ(errno, EEXIST);
+  }
+  EXPECT_EQ(namesIn(folder.path()), (std::set<std::string>{"A.ROM", foreignName}));
+  EXPECT_EQ(folder.read(foreignName), "not ours");
 }
 
 }  // namespace

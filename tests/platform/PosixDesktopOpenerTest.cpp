@@ -23,6 +23,30 @@ std::set<std::string> namesIn(const fs::path& folder) {
   return names;
 }
 
+// Puts a pipe in place of the test's standard input for the scope, so that an opener that kept
+// the launcher's input would show it.
+class PipeAsInput {
+ public:
+  PipeAsInput() {
+    int ends[2] = {-1, -1};
+    EXPECT_EQ(::pipe(ends), 0);
+    EXPECT_GE(::dup2(ends[0], STDIN_FILENO), 0);
+    ::close(ends[0]);
+    writeEnd_ = ends[1];
+  }
+  ~PipeAsInput() {
+    ::dup2(saved_, STDIN_FILENO);
+    ::close(saved_);
+    ::close(writeEnd_);
+  }
+  PipeAsInput(const PipeAsInput&) = delete;
+  PipeAsInput& operator=(const PipeAsInput&) = delete;
+
+ private:
+  int saved_ = ::dup(STDIN_FILENO);
+  int writeEnd_ = -1;
+};
+
 // A stand-in for the freedesktop opener on PATH that writes down how it was started: its
 // arguments (each ended by a NUL), the folder it started in and what its standard input is.
 class PosixDesktopOpenerTest : public ::testing::Test {
@@ -41,6 +65,7 @@ class PosixDesktopOpenerTest : public ::testing::Test {
   testing::TempFolder records;
   testing::TempFolder work;
   testing::ScopedVariable path{"PATH", bin.string() + ":" + std::getenv("PATH")};
+  PipeAsInput input;
   std::unique_ptr<DesktopOpener> opener = makeDesktopOpener();
 };
 
