@@ -6,6 +6,13 @@ namespace vorlent {
 // The path helpers take the style as a value so that both rule sets run on every build.
 enum class PathStyle { Windows, Posix };
 
-PathStyle nativePathStyle();
+// The style of the system the program is built for.
+constexpr PathStyle nativePathStyle() {
+#ifdef _WIN32
+  return PathStyle::Windows;
+#else
+  return PathStyle::Posix;
+#endif
+}
 
 }  // namespace vorlent

@@ -21,9 +21,4 @@ class WavePlayer {
   virtual bool playsEverySoundItself() const { return false; }
 };
 
-// On Windows the system plays the sounds. Elsewhere the player is a module beside the program,
-// libvorlent_sound.so in programFolder, loaded at the first sound: the sound libraries cost
-// more to load than the rest of the start-up. Without the module nothing can be played.
-std::unique_ptr<WavePlayer> makeWavePlayer(const std::string& programFolder);
-
 }  // namespace vorlent

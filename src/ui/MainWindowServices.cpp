@@ -5,6 +5,12 @@
 #include "platform/UserConfigFolder.h"
 #include "platform/UserHome.h"
 
+#ifdef _WIN32
+#include "platform/win32/Win32WavePlayer.h"
+#else
+#include "ui/SoundModulePlayer.h"
+#endif
+
 namespace vorlent {
 
 MainWindowServices nativeMainWindowServices() {
@@ -23,7 +29,11 @@ MainWindowServices nativeMainWindowServices() {
   services.fileChanges = makeFileChanges();
   services.shell = makeShellFileOperation();
   services.readStreams = makeReadStreams();
-  services.wavePlayer = makeWavePlayer(services.programFolder);
+#ifdef _WIN32
+  services.wavePlayer = win32::makeSystemWavePlayer();
+#else
+  services.wavePlayer = makeSoundModulePlayer(services.programFolder);
+#endif
   services.softwareDatabases = softwareDatabaseCandidates(services.programFolder, userHomeFolder());
   return services;
 }

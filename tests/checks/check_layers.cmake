@@ -1,5 +1,8 @@
 # Fails when a core or platform-interface file includes Qt, an operating-system header or a
-# layer above its own.
+# layer above its own. The platform's interface files (src/platform/*, the vorlent_platform
+# library) hold no system call; the native implementations live in posix/ and win32/ (the
+# vorlent_platform_native library), which the core never links: checks.core_links guards that
+# at the symbol level, this check at the include level.
 set(core_folders feedback launch settings media browser fileops)
 set(forbidden_patterns
     "#include[ \t]*<Q"
@@ -26,6 +29,16 @@ foreach(folder ${core_folders} platform)
         list(APPEND failures "${file}: ${line}")
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+# The Qt layer loads its modules with QLibrary, not with the system's loader.
+file(GLOB_RECURSE qt_layer_files ${SOURCE_DIR}/src/ui/*.h ${SOURCE_DIR}/src/ui/*.cpp
+     ${SOURCE_DIR}/src/app/*.cpp ${SOURCE_DIR}/src/cli/*.cpp)
+foreach(file ${qt_layer_files})
+  file(STRINGS ${file} lines REGEX "#include[ \t]*<dlfcn\\.h>")
+  foreach(line ${lines})
+    list(APPEND failures "${file}: ${line}")
   endforeach()
 endforeach()
 

@@ -3,9 +3,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "platform/WavePlayer.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
+#include "ui/SoundModulePlayer.h"
 #include "ui/Unit1.h"
 
 // The sound libraries are loaded with the sound player module at the first cue, not with the
@@ -51,7 +51,7 @@ void SoundModuleTest::theWindowLoadsTheSoundLibrariesAtItsFirstCue() {
 void SoundModuleTest::withoutTheModuleNothingPlays() {
   QTemporaryDir elsewhere;
   const std::string cue = vorlent::toCore(QCoreApplication::applicationDirPath()) + "/sound/ok.wav";
-  auto player = vorlent::makeWavePlayer(vorlent::toCore(elsewhere.path()) + "/");
+  auto player = vorlent::makeSoundModulePlayer(vorlent::toCore(elsewhere.path()) + "/");
   QVERIFY(!player->playAsync(cue));
   player->stop();
   QVERIFY(!player->playAsync(cue));

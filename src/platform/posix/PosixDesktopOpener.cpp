@@ -1,46 +1,28 @@
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
+#include <optional>
 #include <string>
-#include <thread>
 
 #include "platform/DesktopOpener.h"
-
-extern char** environ;
+#include "platform/posix/PosixDetachedSpawn.h"
+#include "platform/posix/PosixProgramLookup.h"
 
 namespace vorlent {
 
 namespace {
 
-// Starts the freedesktop opener without a shell and reaps it in the background.
+// Starts the freedesktop opener without a shell, as a process of its own that is never waited
+// for.
 class PosixDesktopOpener final : public DesktopOpener {
  public:
   void open(std::string_view path, std::string_view workingFolder) override {
-    std::string program = "xdg-open";
-    std::string target(path);
-    const std::string folder(workingFolder);
-    char* argv[] = {program.data(), target.data(), nullptr};
-
-    posix_spawn_file_actions_t actions;
-    if (::posix_spawn_file_actions_init(&actions) != 0) {
+    static constexpr std::string_view kOpener = "xdg-open";
+    const std::optional<std::string> program = findOnSearchPath(kOpener);
+    if (!program) {
       return;
     }
-    ::posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    if (!folder.empty()) {
-      ::posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    }
-    pid_t child = 0;
-    const int result = ::posix_spawnp(&child, program.c_str(), &actions, nullptr, argv, environ);
-    ::posix_spawn_file_actions_destroy(&actions);
-    if (result == 0) {
-      std::thread([child] {
-        int status = 0;
-        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
-      }).detach();
-    }
+    DetachedStart how;
+    how.workingFolder = workingFolder;
+    how.inputFromNullDevice = true;
+    spawnDetached(*program, {std::string(kOpener), std::string(path)}, how);
   }
 };
 

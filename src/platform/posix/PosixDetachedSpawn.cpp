@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include "platform/posix/FileDescriptor.h"
+
 extern char** environ;
 
 namespace vorlent {
@@ -14,34 +16,17 @@ namespace vorlent {
 namespace {
 
 // Owns both ends of a pipe.
-class Pipe {
- public:
+struct Pipe {
   Pipe() {
-    if (::pipe2(ends_, O_CLOEXEC) != 0) {
-      ends_[0] = ends_[1] = -1;
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) == 0) {
+      readEnd = FileDescriptor(ends[0]);
+      writeEnd = FileDescriptor(ends[1]);
     }
   }
-  ~Pipe() {
-    closeReadEnd();
-    closeWriteEnd();
-  }
-  Pipe(const Pipe&) = delete;
-  Pipe& operator=(const Pipe&) = delete;
 
-  bool valid() const { return ends_[0] >= 0; }
-  int readEnd() const { return ends_[0]; }
-  int writeEnd() const { return ends_[1]; }
-  void closeReadEnd() { closeEnd(0); }
-  void closeWriteEnd() { closeEnd(1); }
-
- private:
-  void closeEnd(int index) {
-    if (ends_[index] >= 0) {
-      ::close(ends_[index]);
-      ends_[index] = -1;
-    }
-  }
-  int ends_[2];
+  FileDescriptor readEnd;
+  FileDescriptor writeEnd;
 };
 
 // Runs in the forked children, so only async-signal-safe calls are made.
@@ -51,7 +36,7 @@ class Pipe {
 }
 
 [[noreturn]] void execInGrandchild(const char* program, char* const* argv, int reportFd,
-                                   int inherited) {
+                                   const DetachedStart& how) {
   ::setsid();
   sigset_t none;
   ::sigemptyset(&none);
@@ -59,8 +44,20 @@ class Pipe {
   struct sigaction standard {};
   standard.sa_handler = SIG_DFL;
   ::sigaction(SIGPIPE, &standard, nullptr);
-  if (inherited >= 0) {
-    ::fcntl(inherited, F_SETFD, 0);
+  if (how.inherited >= 0) {
+    ::fcntl(how.inherited, F_SETFD, 0);
+  }
+  if (!how.workingFolder.empty() && ::chdir(how.workingFolder.c_str()) != 0) {
+    reportAndExit(reportFd, errno);
+  }
+  if (how.inputFromNullDevice) {
+    const int nullDevice = ::open("/dev/null", O_RDONLY);
+    if (nullDevice < 0 || ::dup2(nullDevice, STDIN_FILENO) < 0) {
+      reportAndExit(reportFd, errno);
+    }
+    if (nullDevice != STDIN_FILENO) {
+      ::close(nullDevice);
+    }
   }
   ::execve(program, argv, environ);
   reportAndExit(reportFd, errno);
@@ -69,7 +66,7 @@ class Pipe {
 }  // namespace
 
 int spawnDetached(const std::string& program, const std::vector<std::string>& arguments,
-                  int inherited) {
+                  const DetachedStart& how) {
   std::vector<char*> argv;
   argv.reserve(arguments.size() + 1);
   for (const std::string& argument : arguments) {
@@ -78,7 +75,7 @@ int spawnDetached(const std::string& program, const std::vector<std::string>& ar
   argv.push_back(nullptr);
 
   Pipe report;
-  if (!report.valid()) {
+  if (!report.readEnd.isOpen()) {
     return errno;
   }
   const pid_t child = ::fork();
@@ -86,17 +83,17 @@ int spawnDetached(const std::string& program, const std::vector<std::string>& ar
     return errno;
   }
   if (child == 0) {
-    report.closeReadEnd();
+    report.readEnd.close();
     const pid_t grandchild = ::fork();
     if (grandchild < 0) {
-      reportAndExit(report.writeEnd(), errno);
+      reportAndExit(report.writeEnd.get(), errno);
     }
     if (grandchild == 0) {
-      execInGrandchild(program.c_str(), argv.data(), report.writeEnd(), inherited);
+      execInGrandchild(program.c_str(), argv.data(), report.writeEnd.get(), how);
     }
     ::_exit(0);
   }
-  report.closeWriteEnd();
+  report.writeEnd.close();
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
@@ -104,7 +101,7 @@ int spawnDetached(const std::string& program, const std::vector<std::string>& ar
   int errorCode = 0;
   ssize_t got = 0;
   do {
-    got = ::read(report.readEnd(), &errorCode, sizeof errorCode);
+    got = ::read(report.readEnd.get(), &errorCode, sizeof errorCode);
   } while (got < 0 && errno == EINTR);
   return got == static_cast<ssize_t>(sizeof errorCode) ? errorCode : 0;
 }

@@ -18,6 +18,7 @@
 #include "platform/PathParts.h"
 #include "platform/posix/FileDescriptor.h"
 #include "platform/posix/PosixDetachedSpawn.h"
+#include "platform/posix/PosixFiles.h"
 #include "platform/posix/PosixProgramLookup.h"
 #include "platform/posix/PosixUserFolders.h"
 
@@ -42,15 +43,6 @@ std::optional<std::string> findDosBox() {
   return std::nullopt;
 }
 
-std::optional<std::string> realPath(const std::string& path) {
-  std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
-                                                       &std::free);
-  if (!resolved) {
-    return std::nullopt;
-  }
-  return std::string(resolved.get());
-}
-
 std::optional<std::string> hostFileOf(std::string_view argument) {
   if (argument.find('/') == std::string_view::npos) {
     return std::nullopt;
@@ -61,10 +53,6 @@ std::optional<std::string> hostFileOf(std::string_view argument) {
   }
   return realPath(path);
 }
-
-struct DirectoryCloser {
-  void operator()(DIR* directory) const { ::closedir(directory); }
-};
 
 void removeFolder(const std::string& folder) {
   std::error_code ignored;
@@ -82,15 +70,14 @@ class Staging {
       return;
     }
     folder_ = pattern;
-    lock_ = ::open((folder_ + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) {
+    lock_ = FileDescriptor(
+        ::open((folder_ + "/" + kLockName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!lock_.isOpen() || ::flock(lock_.get(), LOCK_EX) != 0) {
       errorCode_ = errno;
     }
   }
   ~Staging() {
-    if (lock_ >= 0) {
-      ::close(lock_);
-    }
+    lock_ = FileDescriptor();
     if (!kept_ && !folder_.empty()) {
       removeFolder(folder_);
     }
@@ -100,7 +87,7 @@ class Staging {
 
   int errorCode() const { return errorCode_; }
   const std::string& folder() const { return folder_; }
-  int lock() const { return lock_; }
+  int lock() const { return lock_.get(); }
 
   // Links `name` inside the staging folder to the target; false with the errno kept.
   bool link(const std::string& name, const std::string& target) {
@@ -121,7 +108,7 @@ class Staging {
 
  private:
   std::string folder_;
-  int lock_ = -1;
+  FileDescriptor lock_;
   int errorCode_ = 0;
   bool kept_ = false;
 };
@@ -149,12 +136,12 @@ void DosBox::removeEndedStagings() {
   if (!root) {
     return;
   }
-  std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(root->c_str()));
-  if (!directory) {
+  Directory directory(*root);
+  if (!directory.isOpen()) {
     return;
   }
   std::vector<std::string> ended;
-  while (const dirent* entry = ::readdir(directory.get())) {
+  while (const dirent* entry = directory.next()) {
     const std::string_view name = entry->d_name;
     if (name.substr(0, kStagingPrefix.size()) != kStagingPrefix) {
       continue;
@@ -212,8 +199,10 @@ StartResult DosBox::start(const std::string& programPath,
       return StartResult::failure(staging.errorCode());
     }
   }
+  DetachedStart how;
+  how.inherited = staging.lock();
   const int errorCode =
-      spawnDetached(*dosBox, dosBoxArguments(*dosBox, staging.folder(), plan), staging.lock());
+      spawnDetached(*dosBox, dosBoxArguments(*dosBox, staging.folder(), plan), how);
   if (errorCode != 0) {
     return StartResult::failure(errorCode);
   }

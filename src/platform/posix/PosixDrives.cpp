@@ -11,14 +11,11 @@
 
 #include "platform/Drives.h"
 #include "platform/MountTable.h"
+#include "platform/posix/PosixFiles.h"
 
 namespace vorlent {
 
 namespace {
-
-struct FreeDeleter {
-  void operator()(char* text) const { std::free(text); }
-};
 
 std::string readWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -27,10 +24,7 @@ std::string readWholeFile(const std::string& path) {
   return content.str();
 }
 
-std::string resolvedPath(const std::string& path) {
-  const std::unique_ptr<char, FreeDeleter> resolved(::realpath(path.c_str(), nullptr));
-  return resolved ? std::string(resolved.get()) : std::string();
-}
+std::string resolvedPath(const std::string& path) { return realPath(path).value_or(std::string()); }
 
 // The removable flag of the block device a mount source names: the device's own for a whole
 // disk, its disk's for a partition.

@@ -21,28 +21,22 @@ bool statByParts(const std::string& path, struct stat& info) {
   if (path.empty() || path.front() != '/') {
     return false;
   }
-  int folder = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  FileDescriptor folder(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   std::size_t start = 1;
-  bool found = false;
-  while (folder >= 0) {
+  while (folder.isOpen()) {
     const std::size_t end = path.find('/', start);
     const std::string part = path.substr(start, end == std::string::npos ? end : end - start);
     if (end == std::string::npos) {
-      found = part.empty() ? ::fstat(folder, &info) == 0
-                           : ::fstatat(folder, part.c_str(), &info, 0) == 0;
-      break;
+      return part.empty() ? ::fstat(folder.get(), &info) == 0
+                          : ::fstatat(folder.get(), part.c_str(), &info, 0) == 0;
     }
     if (!part.empty()) {
-      const int next = ::openat(folder, part.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-      ::close(folder);
-      folder = next;
+      folder =
+          FileDescriptor(::openat(folder.get(), part.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     }
     start = end + 1;
   }
-  if (folder >= 0) {
-    ::close(folder);
-  }
-  return found;
+  return false;
 }
 
 bool statMode(std::string_view path, mode_t& mode) {
@@ -133,11 +127,9 @@ class PosixFileSystem final : public FileSystem {
       probe += '/';
     }
     probe += ".vorlent-probe-XXXXXX";
-    const int fd = ::mkstemp(probe.data());
-    if (fd < 0) {
+    if (!FileDescriptor(::mkstemp(probe.data())).isOpen()) {
       return false;
     }
-    ::close(fd);
     ::unlink(probe.c_str());
     return true;
   }

@@ -11,18 +11,11 @@
 
 #include "platform/FolderEnumerator.h"
 #include "platform/posix/FileDescriptor.h"
+#include "platform/posix/PosixFiles.h"
 
 namespace vorlent {
 
 namespace {
-
-struct DirCloser {
-  void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
-struct FreeDeleter {
-  void operator()(char* text) const { std::free(text); }
-};
 
 // Converts modification times to local time. Entries of one folder often share their minute,
 // so the last conversion is kept.
@@ -106,30 +99,30 @@ class PosixFolderEnumerator final : public FolderEnumerator {
     if (path.empty()) {
       return std::nullopt;
     }
-    const std::unique_ptr<char, FreeDeleter> resolved(::realpath(path.c_str(), nullptr));
+    const std::optional<std::string> resolved = realPath(path);
     if (!resolved) {
       return std::nullopt;
     }
-    const int fd = ::open(resolved.get(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
+    FileDescriptor opened(::open(resolved->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!opened.isOpen()) {
       return std::nullopt;
     }
-    const std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd));
-    if (!dir) {
-      ::close(fd);
+    Directory dir(std::move(opened));
+    if (!dir.isOpen()) {
       return std::nullopt;
     }
+    const int fd = dir.descriptor();
     struct stat self {};
     if (::fstat(fd, &self) != 0) {
       return std::nullopt;
     }
 
     FolderContents contents;
-    contents.folderPath = resolved.get();
+    contents.folderPath = *resolved;
     LocalTimeConverter times;
     for (;;) {
       errno = 0;
-      const dirent* entry = ::readdir(dir.get());
+      const dirent* entry = dir.next();
       if (entry == nullptr) {
         if (errno != 0) {
           return std::nullopt;

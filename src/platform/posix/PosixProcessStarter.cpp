@@ -27,7 +27,7 @@ std::string readBytes(const std::string& path, std::size_t offset, std::size_t l
   if (opening.kind != OpenedKind::Regular) {
     return {};
   }
-  const FileDescriptor file(opening.fd);
+  const FileDescriptor& file = opening.file;
   std::string bytes(length, '\0');
   const ssize_t got = ::pread(file.get(), bytes.data(), length, static_cast<off_t>(offset));
   bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);

@@ -1,6 +1,5 @@
 #include "platform/posix/PosixProgramLookup.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,14 +8,11 @@
 #include <memory>
 
 #include "platform/PathParts.h"
+#include "platform/posix/PosixFiles.h"
 
 namespace vorlent {
 
 namespace {
-
-struct DirectoryCloser {
-  void operator()(DIR* directory) const { ::closedir(directory); }
-};
 
 std::string inFolder(std::string_view folder, std::string_view name) {
   return joinPath(folder.empty() ? std::string_view(".") : folder, name, PathStyle::Posix);
@@ -63,13 +59,13 @@ std::optional<std::string> matchFileIgnoringCase(std::string_view folder, std::s
     return exact;
   }
   const std::string folderText(folder.empty() ? "." : folder);
-  std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(folderText.c_str()));
-  if (!directory) {
+  Directory directory(folderText);
+  if (!directory.isOpen()) {
     return std::nullopt;
   }
   const std::string wanted = asciiLower(name);
   std::optional<std::string> best;
-  while (const dirent* entry = ::readdir(directory.get())) {
+  while (const dirent* entry = directory.next()) {
     const std::string_view stored = entry->d_name;
     if (asciiLower(stored) != wanted || (best && stored >= *best)) {
       continue;

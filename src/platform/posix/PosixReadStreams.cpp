@@ -4,9 +4,11 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "platform/Failure.h"
 #include "platform/ReadStreams.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/RegularFileOpening.h"
 
 namespace vorlent {
@@ -27,24 +29,21 @@ class PosixReadStream final : public ReadStream {
     if (!S_ISREG(looked.st_mode)) {
       throw systemFailure(S_ISDIR(looked.st_mode) ? EISDIR : EACCES);
     }
-    const RegularFileOpening opening = openRegularFile(text);
+    RegularFileOpening opening = openRegularFile(text);
     if (opening.kind != OpenedKind::Regular) {
       throw systemFailure(opening.kind == OpenedKind::Failed   ? opening.error
                           : opening.kind == OpenedKind::Folder ? EISDIR
                                                                : EACCES);
     }
-    fd_ = opening.fd;
-    ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+    file_ = std::move(opening.file);
+    ::posix_fadvise(file_.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
   }
-  ~PosixReadStream() override { ::close(fd_); }
-  PosixReadStream(const PosixReadStream&) = delete;
-  PosixReadStream& operator=(const PosixReadStream&) = delete;
 
-  int systemHandle() const override { return fd_; }
+  int systemHandle() const override { return file_.get(); }
 
   std::size_t read(char* buffer, std::size_t size) override {
     for (;;) {
-      const ssize_t got = ::read(fd_, buffer, size);
+      const ssize_t got = ::read(file_.get(), buffer, size);
       if (got >= 0) {
         return static_cast<std::size_t>(got);
       }
@@ -55,7 +54,7 @@ class PosixReadStream final : public ReadStream {
   }
 
  private:
-  int fd_ = -1;
+  FileDescriptor file_;
 };
 
 class PosixReadStreams final : public ReadStreams {

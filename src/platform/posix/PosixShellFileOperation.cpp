@@ -1,23 +1,21 @@
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Failure.h"
+#include "platform/PathParts.h"
 #include "platform/ShellFileOperation.h"
 #include "platform/TrashQuestion.h"
+#include "platform/posix/FileBeside.h"
 #include "platform/posix/FileDescriptor.h"
 #include "platform/posix/FittingNames.h"
+#include "platform/posix/PosixFiles.h"
 #include "platform/posix/PosixTrash.h"
 #include "platform/posix/RegularFileOpening.h"
 
@@ -35,25 +33,10 @@ bool isCopyable(const struct stat& item) {
   return S_ISREG(item.st_mode) || S_ISDIR(item.st_mode) || S_ISLNK(item.st_mode);
 }
 
-std::string withoutTrailingSlashes(std::string_view path) {
-  std::string text(path);
-  while (text.size() > 1 && text.back() == '/') text.pop_back();
-  return text;
-}
-
-std::string nameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string parentOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
+std::string nameOf(const std::string& path) { return fileNamePart(path, PathStyle::Posix); }
 
 std::string inside(const std::string& folder, const std::string& name) {
-  return folder == "/" ? "/" + name : folder + "/" + name;
+  return joinPath(folder, name, PathStyle::Posix);
 }
 
 std::optional<struct stat> linkStatus(const std::string& path) {
@@ -64,18 +47,6 @@ std::optional<struct stat> linkStatus(const std::string& path) {
 
 bool sameItem(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-std::vector<std::string> namesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return names;
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(name);
-  }
-  ::closedir(dir);
-  return names;
 }
 
 std::uint64_t bytesBelow(const std::string& path) {
@@ -91,49 +62,13 @@ std::uint64_t bytesBelow(const std::string& path) {
 
 // Whether the folder lies at or below the other one, by what they really are.
 bool isAtOrBelow(const std::string& folder, const std::string& other) {
-  char* a = ::realpath(folder.c_str(), nullptr);
-  char* b = ::realpath(other.c_str(), nullptr);
-  bool below = false;
-  if (a != nullptr && b != nullptr) {
-    const std::string inner(a);
-    const std::string outer(b);
-    below = inner == outer ||
-            (inner.size() > outer.size() && inner.compare(0, outer.size(), outer) == 0 &&
-             (outer == "/" || inner[outer.size()] == '/'));
-  }
-  std::free(a);
-  std::free(b);
-  return below;
+  const std::optional<std::string> inner = realPath(folder);
+  const std::optional<std::string> outer = realPath(other);
+  return inner && outer &&
+         (*inner == *outer ||
+          (inner->size() > outer->size() && inner->compare(0, outer->size(), *outer) == 0 &&
+           (*outer == "/" || (*inner)[outer->size()] == '/')));
 }
-
-// A name beside the target that no one else uses; removed unless it was renamed into place.
-class PartFile {
- public:
-  explicit PartFile(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    // The process and the counter make the name unique; the target's name only tells whose it
-    // is, and is cut so that the whole fits a folder entry.
-    const std::string mark =
-        ".part" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
-    path_ = inside(parentOf(target),
-                   "." + nameCutToFit(nameOf(target), kLongestName - 1 - mark.size()) + mark);
-  }
-  ~PartFile() {
-    if (!placed_) ::unlink(path_.c_str());
-  }
-  PartFile(const PartFile&) = delete;
-  PartFile& operator=(const PartFile&) = delete;
-
-  const std::string& path() const { return path_; }
-  bool placeAt(const std::string& target) {
-    placed_ = ::rename(path_.c_str(), target.c_str()) == 0;
-    return placed_;
-  }
-
- private:
-  std::string path_;
-  bool placed_ = false;
-};
 
 enum class Outcome { Done, Skipped, Failed, Cancelled };
 
@@ -217,7 +152,7 @@ class Operation {
 
   // A name for a copy of an item into its own folder: "name (copy)", "name (copy 2)", ...
   static std::string freeCopyName(const std::string& target) {
-    const std::string folder = parentOf(target);
+    const std::string folder = parentFolderOf(target);
     const std::string name = nameOf(target);
     const auto dot = name.find_last_of('.');
     const bool hasExtension = dot != std::string::npos && dot != 0;
@@ -257,7 +192,7 @@ class Operation {
     if (!item) return fail(source, errno);
     if (!isCopyable(*item)) return refuseSpecial(source);
     const bool isFolder = S_ISDIR(item->st_mode);
-    if (isFolder && isAtOrBelow(parentOf(target), source)) return fail(source, EINVAL);
+    if (isFolder && isAtOrBelow(parentFolderOf(target), source)) return fail(source, EINVAL);
     auto existing = linkStatus(target);
     if (existing && sameItem(*existing, *item)) {
       target = freeCopyName(target);
@@ -286,14 +221,10 @@ class Operation {
   }
 
   Outcome copyLink(const std::string& source, const std::string& target) {
-    std::vector<char> pointee(PATH_MAX + 1);
-    const ssize_t length = ::readlink(source.c_str(), pointee.data(), PATH_MAX);
-    if (length < 0) return fail(source, errno);
-    PartFile part(target);
-    if (::symlink(std::string(pointee.data(), static_cast<std::size_t>(length)).c_str(),
-                  part.path().c_str()) != 0) {
-      return fail(target, errno);
-    }
+    const std::optional<std::string> pointee = readLink(source);
+    if (!pointee) return fail(source, errno);
+    FileBeside part(target, FileBeside::Naming::HiddenPart);
+    if (!part.createLink(*pointee)) return fail(target, errno);
     return part.placeAt(target) ? Outcome::Done : fail(target, errno);
   }
 
@@ -307,11 +238,11 @@ class Operation {
     const RegularFileOpening opening = openRegularFile(source, O_NOFOLLOW);
     if (opening.kind == OpenedKind::Failed) return fail(source, opening.error);
     if (opening.kind != OpenedKind::Regular) return refuseSpecial(source);
-    FileDescriptor in(opening.fd);
+    const FileDescriptor& in = opening.file;
     const struct stat& item = opening.info;
-    PartFile part(target);
-    FileDescriptor out(::open(part.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (out.get() < 0) return fail(target, errno);
+    FileBeside part(target, FileBeside::Naming::HiddenPart);
+    FileDescriptor out = part.createFile(0600);
+    if (!out.isOpen()) return fail(target, errno);
     for (;;) {
       const ssize_t got = ::read(in.get(), buffer_.data(), buffer_.size());
       if (got < 0) {
@@ -347,7 +278,7 @@ class Operation {
     if (existing && sameItem(*existing, *item)) {
       return Outcome::Skipped;  // already where it should go
     }
-    if (isFolder && isAtOrBelow(parentOf(target), source)) return fail(source, EINVAL);
+    if (isFolder && isAtOrBelow(parentFolderOf(target), source)) return fail(source, EINVAL);
     if (existing) {
       if (const auto stop = settleClash(source, target, *existing, isFolder)) return *stop;
       if (isFolder) return moveFolderInto(source, target, *item);

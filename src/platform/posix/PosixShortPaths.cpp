@@ -9,6 +9,7 @@
 
 #include "platform/PathParts.h"
 #include "platform/ShortPaths.h"
+#include "platform/posix/PosixFiles.h"
 #include "platform/posix/PosixUserFolders.h"
 
 namespace vorlent {
@@ -29,20 +30,6 @@ std::string hashText(std::string_view text) {
   return digits;
 }
 
-std::optional<std::string> linkTarget(const std::string& link) {
-  std::vector<char> buffer(4096);
-  for (;;) {
-    const ssize_t length = ::readlink(link.c_str(), buffer.data(), buffer.size());
-    if (length < 0) {
-      return std::nullopt;
-    }
-    if (static_cast<std::size_t>(length) < buffer.size()) {
-      return std::string(buffer.data(), static_cast<std::size_t>(length));
-    }
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
 // A link named from the stem that points to the target: the one already there, or a new one.
 // A stem taken by another target (a hash collision) gets a numbered suffix.
 std::optional<std::string> aliasLink(const std::string& folder, const std::string& stem,
@@ -56,7 +43,7 @@ std::optional<std::string> aliasLink(const std::string& folder, const std::strin
     if (errno != EEXIST) {
       return std::nullopt;
     }
-    if (linkTarget(link) == target) {
+    if (readLink(link) == target) {
       return link;
     }
   }

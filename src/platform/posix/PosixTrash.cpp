@@ -5,34 +5,19 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 
 #include "platform/Failure.h"
+#include "platform/PathParts.h"
+#include "platform/posix/FileDescriptor.h"
 #include "platform/posix/FittingNames.h"
+#include "platform/posix/PosixFiles.h"
 
 namespace vorlent {
 
 namespace {
-
-std::string parentOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string nameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string withoutTrailingSlashes(std::string_view path) {
-  std::string text(path);
-  while (text.size() > 1 && text.back() == '/') text.pop_back();
-  return text;
-}
 
 bool makeFolder(const std::string& path) {
   return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
@@ -51,7 +36,7 @@ bool prepareTrash(const std::string& trash) {
 
 bool prepareHomeTrash(const std::string& trash) {
   // $XDG_DATA_HOME may not exist yet on a fresh account.
-  const std::string parent = parentOf(trash);
+  const std::string parent = parentFolderOf(trash);
   for (std::size_t slash = parent.find('/', 1); slash != std::string::npos;
        slash = parent.find('/', slash + 1)) {
     makeFolder(parent.substr(0, slash));
@@ -62,12 +47,11 @@ bool prepareHomeTrash(const std::string& trash) {
 
 // The top folder of the file system that holds the folder.
 std::string topFolderOf(const std::string& folder, dev_t device) {
-  char* resolved = ::realpath(folder.c_str(), nullptr);
-  if (resolved == nullptr) return "/";
-  std::string current(resolved);
-  std::free(resolved);
+  const std::optional<std::string> resolved = realPath(folder);
+  if (!resolved) return "/";
+  std::string current = *resolved;
   while (current != "/") {
-    const std::string parent = parentOf(current);
+    const std::string parent = parentFolderOf(current);
     if (deviceOf(parent) != device) break;
     current = parent;
   }
@@ -94,7 +78,7 @@ std::optional<TrashPlace> placeFor(const std::string& path, dev_t device) {
   if (prepareHomeTrash(home) && deviceOf(home) == device) {
     return TrashPlace{home, path};
   }
-  const std::string top = topFolderOf(parentOf(path), device);
+  const std::string top = topFolderOf(parentFolderOf(path), device);
   const std::string base = top == "/" ? "" : top;
   const std::string relative = path.substr(base.size() + 1);
   const std::string uid = std::to_string(::getuid());
@@ -160,29 +144,30 @@ std::string moveToTrash(std::string_view pathText) {
   // need only be unique, so a long one is cut to leave room for the info file's extension; the
   // info file keeps the whole original path.
   static constexpr std::string_view kInfoExtension = ".trashinfo";
-  const std::string name = nameOf(path);
+  const std::string name = fileNamePart(path, PathStyle::Posix);
   for (int number = 1; number < 10000; ++number) {
     const std::string mark = number == 1 ? "" : "." + std::to_string(number);
     const std::string trashName =
         nameCutToFit(name, kLongestName - kInfoExtension.size() - mark.size()) + mark;
     const std::string infoFile = place->folder + "/info/" + trashName + std::string(kInfoExtension);
     const std::string trashed = place->folder + "/files/" + trashName;
-    const int fd = ::open(infoFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    FileDescriptor info(::open(infoFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!info.isOpen()) {
       if (errno == EEXIST) continue;
       return failureText(path, errno);
     }
     struct stat taken {};
     if (::lstat(trashed.c_str(), &taken) == 0) {
-      ::close(fd);
+      info.close();
       ::unlink(infoFile.c_str());
       continue;
     }
-    const std::string info = "[Trash Info]\nPath=" + trashInfoEscaped(place->infoPath) +
+    const std::string text = "[Trash Info]\nPath=" + trashInfoEscaped(place->infoPath) +
                              "\nDeletionDate=" + localTimeStamp() + "\n";
-    const bool written = ::write(fd, info.data(), info.size()) == static_cast<ssize_t>(info.size());
+    const bool written =
+        ::write(info.get(), text.data(), text.size()) == static_cast<ssize_t>(text.size());
     const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
+    if (info.close() != 0 || !written) {
       ::unlink(infoFile.c_str());
       return failureText(path, written ? errno : writeError);
     }

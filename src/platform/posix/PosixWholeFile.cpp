@@ -19,7 +19,7 @@ std::string readWholeRegularFile(std::string_view path, std::size_t sizeLimit) {
   if (opening.kind != OpenedKind::Regular) {
     throw Failure(notARegularFileText(path));
   }
-  const FileDescriptor file(opening.fd);
+  const FileDescriptor& file = opening.file;
   const struct stat& info = opening.info;
   if (static_cast<unsigned long long>(info.st_size) > sizeLimit) {
     throw Failure(fileTooLargeText(path, sizeLimit));

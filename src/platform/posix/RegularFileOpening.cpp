@@ -4,13 +4,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace vorlent {
 
 RegularFileOpening openRegularFile(const std::string& path, int extraFlags) {
   RegularFileOpening opening;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags);
-  if (fd < 0) {
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags));
+  const int fd = file.get();
+  if (!file.isOpen()) {
     opening.error = errno;
     return opening;
   }
@@ -26,10 +28,8 @@ RegularFileOpening openRegularFile(const std::string& path, int extraFlags) {
     opening.error = errno;
   } else {
     opening.kind = OpenedKind::Regular;
-    opening.fd = fd;
-    return opening;
+    opening.file = std::move(file);
   }
-  ::close(fd);
   return opening;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/posix/FileDescriptor.h"
+
 namespace vorlent {
 
 // What a name opened for reading turned out to be.
@@ -11,8 +13,8 @@ enum class OpenedKind { Regular, Folder, Other, Failed };
 
 struct RegularFileOpening {
   OpenedKind kind = OpenedKind::Failed;
-  // The descriptor of a regular file, which the caller closes; -1 for anything else.
-  int fd = -1;
+  // The open regular file; nothing is open for anything else.
+  FileDescriptor file;
   // The errno of a failed open or status query.
   int error = 0;
   struct stat info {};

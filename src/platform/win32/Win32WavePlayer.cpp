@@ -35,11 +35,11 @@ std::unique_ptr<WavePlayer> makeSndPlaySoundPlayer(SndPlaySoundCall sndPlaySound
   return std::make_unique<SndPlaySoundPlayer>(std::move(sndPlaySound));
 }
 
-}  // namespace win32
-
-std::unique_ptr<WavePlayer> makeWavePlayer(const std::string&) {
-  return win32::makeSndPlaySoundPlayer(
+std::unique_ptr<WavePlayer> makeSystemWavePlayer() {
+  return makeSndPlaySoundPlayer(
       [](const char* file, UINT flags) { return ::sndPlaySoundA(file, flags); });
 }
+
+}  // namespace win32
 
 }  // namespace vorlent

@@ -18,4 +18,7 @@ using SndPlaySoundCall = std::function<BOOL(const char*, UINT)>;
 // default sound.
 std::unique_ptr<WavePlayer> makeSndPlaySoundPlayer(SndPlaySoundCall sndPlaySound);
 
+// The player that hands the sounds to the system's own sndPlaySoundA.
+std::unique_ptr<WavePlayer> makeSystemWavePlayer();
+
 }  // namespace vorlent::win32
