@@ -167,6 +167,9 @@ void FileOperationsWindowTest::newFileRenameAndDeleteFromTheMenuAndKeys() {
 // Names that are no valid UTF-8 keep their bytes: an unedited rename changes nothing, and a drop
 // goes into the listed folder whatever its caption shows.
 void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
+#ifdef _WIN32
+  QSKIP("Windows names are UTF-16 text: none holds bytes that are not text");
+#else
   QTemporaryDir programFolder;
   QTemporaryDir root;
   QTemporaryDir outside;
@@ -224,6 +227,7 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
   QCOMPARE(requests[0].sources, std::vector<std::string>{vorlent::toCore(dropped)});
   QCOMPARE(requests[1].destination, folder);
   QCOMPARE(requests[1].sources, std::vector<std::string>{oddDropped});
+#endif
 }
 
 void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {

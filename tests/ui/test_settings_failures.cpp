@@ -69,6 +69,9 @@ class SettingsFailuresTest : public QObject {
 };
 
 void SettingsFailuresTest::settingsThatAreNoRegularFileNeverHangOrEndTheProgram() {
+#ifdef _WIN32
+  QSKIP("FIFOs and links to devices are POSIX files");
+#else
   for (const char* target : {"fifo", "/dev/zero", "/dev/null"}) {
     QTemporaryDir programFolder;
     const std::string ini = vorlent::toCore(programFolder.filePath(QStringLiteral("Vorlent.ini")));
@@ -96,6 +99,7 @@ void SettingsFailuresTest::settingsThatAreNoRegularFileNeverHangOrEndTheProgram(
     QCOMPARE(modals.boxes.size(), std::size_t{5});
     QCOMPARE(fs::symlink_status(ini).type(), kind);
   }
+#endif
 }
 
 void SettingsFailuresTest::anyFailureOfTheSaveAtCloseIsReportedAndAsked() {
