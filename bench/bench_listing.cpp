@@ -110,11 +110,12 @@ void BM_ColumnSort(benchmark::State& run) {
   vorlent::FileList list;
   list.assign(listedBigFolder().entries());
   std::mt19937 random(7);
+  const auto systemText = vorlent::makeSystemTextCodec();
   for (auto _ : run) {
     run.PauseTiming();
     list.reorder(shuffled(list.count(), random));
     run.ResumeTiming();
-    vorlent::sortByColumn(list, column);
+    vorlent::sortByColumn(list, column, *systemText);
   }
 }
 BENCHMARK(BM_ColumnSort)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);

@@ -68,23 +68,26 @@ const TempFile& romImage() {
 
 void BM_IdentifyRomIncludingDatabaseLoad(benchmark::State& run) {
   const auto files = vorlent::makeFileSystem();
+  const auto xml = vorlent::makeXmlReader();
+  const auto sha1 = vorlent::makeSha1Digester();
   for (auto _ : run) {
-    vorlent::SoftwareDatabaseSource source({databasePath()}, *files);
+    vorlent::SoftwareDatabaseSource source({databasePath()}, *files, *xml, *sha1);
     const vorlent::SoftwareDatabase* database = source.database();
     if (database == nullptr) {
       run.SkipWithError(source.problem().c_str());
       return;
     }
-    benchmark::DoNotOptimize(vorlent::identifyRom(romImage().path(), *database));
+    benchmark::DoNotOptimize(source.identify(romImage().path(), *database));
   }
   run.SetLabel(databasePath());
 }
 BENCHMARK(BM_IdentifyRomIncludingDatabaseLoad)->Unit(benchmark::kMillisecond);
 
 void BM_LoadDatabase(benchmark::State& run) {
+  const auto xml = vorlent::makeXmlReader();
   for (auto _ : run) {
     benchmark::DoNotOptimize(vorlent::SoftwareDatabase::parse(
-        vorlent::readWholeRegularFile(databasePath(), vorlent::kSoftwareDatabaseSizeLimit)));
+        vorlent::readWholeRegularFile(databasePath(), vorlent::kSoftwareDatabaseSizeLimit), *xml));
   }
 }
 BENCHMARK(BM_LoadDatabase)->Unit(benchmark::kMillisecond);

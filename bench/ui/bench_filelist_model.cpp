@@ -45,7 +45,8 @@ void BM_ResetAndFirstPaint(benchmark::State& run) {
   const std::vector<FileListEntry> entries = bigListing();
   FileList list;
   FileListIcons icons;
-  FileListModel model(list, icons);
+  const auto systemText = makeSystemTextCodec();
+  FileListModel model(list, icons, *systemText);
   FileListViews views(model);
   views.setViewStyle(style);
   views.resize(725, 300);

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 
 namespace vorlent {
 
@@ -63,15 +63,16 @@ std::size_t commonFoldedPrefix(const std::vector<std::string_view>& texts) {
 // The texts to compare, converted to the system's code page once each when the keys are built,
 // never per comparison; where the system text is UTF-8 they are the entries' own.
 template <typename Before>
-void sortEntries(FileList& list, ListColumn column, Before before) {
+void sortEntries(FileList& list, ListColumn column, const SystemTextCodec& systemText,
+                 Before before) {
   const auto& entries = list.entries();
   std::vector<std::string> converted;
   std::vector<std::string_view> texts;
   texts.reserve(entries.size());
-  if (!systemTextIsUtf8()) {
+  if (!systemText.isUtf8()) {
     converted.reserve(entries.size());
     for (const FileListEntry& entry : entries) {
-      converted.push_back(toSystemText(columnText(entry, column)));
+      converted.push_back(systemText.toSystemText(columnText(entry, column)));
     }
     texts.assign(converted.begin(), converted.end());
   } else {
@@ -150,13 +151,13 @@ std::string_view columnText(const FileListEntry& entry, ListColumn column) {
   return entry.caption;
 }
 
-void sortByColumn(FileList& list, ListColumn column) {
+void sortByColumn(FileList& list, ListColumn column, const SystemTextCodec& systemText) {
   list.setSortColumn(column);
-  sortEntries(list, column, [](int order) { return order < 0; });
+  sortEntries(list, column, systemText, [](int order) { return order < 0; });
 }
 
-void sortByCaptionDescending(FileList& list) {
-  sortEntries(list, ListColumn::Name, [](int order) { return order > 0; });
+void sortByCaptionDescending(FileList& list, const SystemTextCodec& systemText) {
+  sortEntries(list, ListColumn::Name, systemText, [](int order) { return order > 0; });
 }
 
 }  // namespace vorlent

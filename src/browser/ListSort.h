@@ -5,6 +5,7 @@
 #include "browser/FileList.h"
 #include "browser/FileListEntry.h"
 #include "browser/ListColumn.h"
+#include "platform/SystemTextCodec.h"
 
 namespace vorlent {
 
@@ -17,9 +18,9 @@ std::string_view columnText(const FileListEntry& entry, ListColumn column);
 
 // Remembers the column and sorts all entries ascending by its texts, compared in the system's
 // code page; sorting again by the same column sorts ascending again.
-void sortByColumn(FileList& list, ListColumn column);
+void sortByColumn(FileList& list, ListColumn column, const SystemTextCodec& systemText);
 
 // Sorts all entries by caption, descending; the remembered column stays.
-void sortByCaptionDescending(FileList& list);
+void sortByCaptionDescending(FileList& list, const SystemTextCodec& systemText);
 
 }  // namespace vorlent

@@ -22,12 +22,13 @@ constexpr std::string_view kUsage =
     "       vorlent-cli identify [--database FILE] FILE...\n";
 
 std::string composed(std::string_view command, bool fmsx, const LauncherState& state,
-                     FileSystem& files, CurrentFolder& currentFolder) {
+                     FileSystem& files, CurrentFolder& currentFolder,
+                     const SystemTextCodec& systemText) {
   if (command == "options") {
     return fmsx ? fmsxOptionText(state.fmsxOptions) : brmsxOptionText(state.brmsxOptions);
   }
   ReadOnlyFileSystem readOnly(files);
-  const LaunchEnvironment environment{currentFolder, readOnly, nativePathStyle()};
+  const LaunchEnvironment environment{currentFolder, readOnly, nativePathStyle(), systemText};
   return fmsx ? buildFmsxCommand(state, environment, nullptr)
               : buildBrmsxCommand(state, environment, nullptr);
 }
@@ -37,14 +38,15 @@ std::string composed(std::string_view command, bool fmsx, const LauncherState& s
 CliResult usageResult() { return {{}, std::string(kUsage), kCliUsage}; }
 
 void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,
-               CurrentFolder& currentFolder, LauncherState& state) {
+               CurrentFolder& currentFolder, const SystemTextCodec& systemText,
+               LauncherState& state) {
   const auto atomicFiles = makeAtomicFiles();
   MediaPanelState panel;
   // Found by the program's own rule: beside it, or in the user's folder where it cannot be kept.
   const SettingsLocation location =
       configFile ? SettingsLocation{*configFile, *configFile, false}
                  : configFileLocation(programFolder(), files, &userConfigFolder);
-  ConfigFile config(location, {files, currentFolder, *atomicFiles, nativePathStyle()});
+  ConfigFile config(location, {files, currentFolder, *atomicFiles, nativePathStyle(), systemText});
   config.LoadConfig(state, panel);
 }
 
@@ -56,10 +58,14 @@ CliResult runEmulatorCommand(std::string_view command, std::string_view emulator
   }
   const auto files = makeFileSystem();
   const auto currentFolder = makeCurrentFolder();
+  const auto systemText = makeSystemTextCodec();
   LauncherState state;
   try {
-    loadSetup(configFile, *files, *currentFolder, state);
-    return {composed(command, emulator == "fmsx", state, *files, *currentFolder) + "\n", {}, 0};
+    loadSetup(configFile, *files, *currentFolder, *systemText, state);
+    return {
+        composed(command, emulator == "fmsx", state, *files, *currentFolder, *systemText) + "\n",
+        {},
+        0};
   } catch (const std::exception& failure) {
     return {{}, errorReportText(failure.what()) + "\n", kCliLoadFailed};
   }

@@ -8,6 +8,7 @@
 #include "launch/LauncherState.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/SystemTextCodec.h"
 
 namespace vorlent {
 
@@ -26,7 +27,8 @@ CliResult usageResult();
 // Loads the setup as the program loads it at start, line 1 making its folder current: from the
 // given file, or from the Vorlent.ini beside the program. A failure is thrown as Failure.
 void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,
-               CurrentFolder& currentFolder, LauncherState& state);
+               CurrentFolder& currentFolder, const SystemTextCodec& systemText,
+               LauncherState& state);
 
 // "command brmsx|fmsx" and "options brmsx|fmsx", with the configuration file to load (the one
 // beside the program when none is given).

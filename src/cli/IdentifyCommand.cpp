@@ -56,10 +56,12 @@ CliResult runIdentifyCommand(const std::vector<std::string>& files,
     return usageResult();
   }
   const auto fileSystem = makeFileSystem();
+  const auto xml = makeXmlReader();
+  const auto sha1 = makeSha1Digester();
   SoftwareDatabaseSource source(databaseFile
                                     ? std::vector<std::string>{*databaseFile}
                                     : softwareDatabaseCandidates(programFolder(), userHomeFolder()),
-                                *fileSystem);
+                                *fileSystem, *xml, *sha1);
   const SoftwareDatabase* database = source.database();
   if (database == nullptr) {
     const std::string where = !source.path().empty() ? source.path() + ": "
@@ -72,7 +74,7 @@ CliResult runIdentifyCommand(const std::vector<std::string>& files,
   CliResult result;
   for (const std::string& file : files) {
     try {
-      result.out += identityLine(file, identifyRom(file, *database));
+      result.out += identityLine(file, source.identify(file, *database));
     } catch (const Failure& failure) {
       result.err += "vorlent-cli: cannot read " + file + ": " + failure.what() + "\n";
       result.status = kCliLoadFailed;

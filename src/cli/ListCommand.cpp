@@ -35,7 +35,7 @@ CliResult runListCommand(std::string_view folder, const std::optional<std::strin
     return {{}, "vorlent-cli: cannot list " + std::string(folder) + "\n", kCliLoadFailed};
   }
   if (column) {
-    sortByColumn(list, *column);
+    sortByColumn(list, *column, *makeSystemTextCodec());
   }
   std::string out;
   for (const FileListEntry& entry : list.entries()) {

@@ -39,13 +39,14 @@ CliResult runEmulatorStart(std::string_view emulator,
   const auto files = makeFileSystem();
   const auto currentFolder = makeCurrentFolder();
   const auto processes = makeProcessStarter();
+  const auto systemText = makeSystemTextCodec();
   CliResult result;
   StderrFeedback feedback(result.err);
   LauncherState state;
   try {
-    loadSetup(configFile, *files, *currentFolder, state);
+    loadSetup(configFile, *files, *currentFolder, *systemText, state);
     const StartEnvironment environment{
-        {*currentFolder, *files, nativePathStyle()}, *processes, feedback};
+        {*currentFolder, *files, nativePathStyle(), *systemText}, *processes, feedback};
     const bool started = runEmulator(emulator == "fmsx" ? EmulatorKind::Fmsx : EmulatorKind::Brmsx,
                                      state, environment);
     result.status = started ? 0 : kCliLoadFailed;

@@ -4,7 +4,6 @@
 
 #include "launch/SharedTokens.h"
 #include "platform/PathParts.h"
-#include "platform/SystemText.h"
 
 namespace vorlent {
 
@@ -152,10 +151,11 @@ std::string composeBrmsxCommand(const LauncherState& state, PathStyle style) {
   return command;
 }
 
-std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style) {
+std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style,
+                                  const SystemTextCodec& systemText) {
   const std::string command = composeBrmsxCommand(state, style);
   // The length is counted in the system code page's bytes, as the emulator receives them.
-  return command + "(" + std::to_string(toSystemText(command).size()) + ")";
+  return command + "(" + std::to_string(systemText.toSystemText(command).size()) + ")";
 }
 
 std::string buildBrmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,

@@ -28,7 +28,8 @@ std::string brmsxDiskToken(std::string_view drive1Path);
 std::string composeBrmsxCommand(const LauncherState& state, PathStyle style);
 
 // What the command check shows: the command line, "(", its length in bytes, ")".
-std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style);
+std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style,
+                                  const SystemTextCodec& systemText);
 
 // Composes the command line and hands it to start (when given) with the emulator's folder
 // current; the folder that was current is made current again on every way out.

@@ -4,7 +4,6 @@
 
 #include "launch/SharedTokens.h"
 #include "platform/PathParts.h"
-#include "platform/SystemText.h"
 
 namespace vorlent {
 
@@ -128,12 +127,14 @@ std::string fmsxResponseFilePath(std::string_view fmsxExePath, PathStyle style) 
   return folderPart(fmsxExePath, style) + "/" + std::string(kResponseFileName);
 }
 
-bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle style) {
+bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle style,
+                       const SystemTextCodec& systemText) {
   const std::string options = fmsxOptionText(state.fmsxOptions);
   if (options.empty() || !files.fileExists(state.fmsxExePath)) {
     return false;
   }
-  files.writeFile(fmsxResponseFilePath(state.fmsxExePath, style), toSystemText(options + "\r\n"));
+  files.writeFile(fmsxResponseFilePath(state.fmsxExePath, style),
+                  systemText.toSystemText(options + "\r\n"));
   return true;
 }
 
@@ -147,7 +148,7 @@ std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment
       environment.files.fileExists(fmsxResponseFilePath(state.fmsxExePath, style));
   if (usesResponseFile) {
     currentFolderOrFailure(environment.currentFolder);
-    writeResponseFile(state, environment.files, style);
+    writeResponseFile(state, environment.files, style, environment.systemText);
   }
   const CurrentFolderScope emulatorFolder(environment.currentFolder,
                                           folderPart(state.fmsxExePath, style));

@@ -32,7 +32,8 @@ std::string fmsxResponseFilePath(std::string_view fmsxExePath, PathStyle style);
 
 // Writes the option text and CR LF into the response file when the executable exists and the
 // option text is not empty; returns whether it wrote. A write failure is thrown as Failure.
-bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle style);
+bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle style,
+                       const SystemTextCodec& systemText);
 
 // Composes the fMSX command line with the emulator's folder current, rewriting the response
 // file when it is used, and hands the line to start (when given) before the folder that was

@@ -6,6 +6,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
+#include "platform/SystemTextCodec.h"
 
 namespace vorlent {
 
@@ -14,6 +15,8 @@ struct LaunchEnvironment {
   CurrentFolder& currentFolder;
   FileSystem& files;
   PathStyle pathStyle;
+  // What the response file is written in.
+  const SystemTextCodec& systemText;
 };
 
 // Starts the composed command line; called while the emulator's folder is current.

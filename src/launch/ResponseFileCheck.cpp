@@ -5,9 +5,10 @@
 namespace vorlent {
 
 std::optional<std::string> checkResponseFile(const LauncherState& state, FileSystem& files,
-                                             const CurrentFolder& currentFolder, PathStyle style) {
+                                             const CurrentFolder& currentFolder, PathStyle style,
+                                             const SystemTextCodec& systemText) {
   currentFolderOrFailure(currentFolder);
-  if (!writeResponseFile(state, files, style)) {
+  if (!writeResponseFile(state, files, style, systemText)) {
     return std::nullopt;
   }
   return fmsxOptionText(state.fmsxOptions);

@@ -7,6 +7,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
+#include "platform/SystemTextCodec.h"
 
 namespace vorlent {
 
@@ -15,6 +16,7 @@ namespace vorlent {
 // Failure, before anything is shown; so is a current folder that cannot be told (it was
 // deleted), before anything is written.
 std::optional<std::string> checkResponseFile(const LauncherState& state, FileSystem& files,
-                                             const CurrentFolder& currentFolder, PathStyle style);
+                                             const CurrentFolder& currentFolder, PathStyle style,
+                                             const SystemTextCodec& systemText);
 
 }  // namespace vorlent

@@ -18,7 +18,7 @@ void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& d
   }
   RomIdentity identity;
   try {
-    identity = identifyRom(cartridge.path, *known);
+    identity = database.identify(cartridge.path, *known);
   } catch (const Failure&) {
     feedback_.showStatus(slotUnreadableRomText(slot));
     return;
@@ -59,7 +59,7 @@ void MediaPanel::ShowRomInformation(const FileList& list, SoftwareDatabaseSource
   }
   try {
     feedback_.showMessageBox(MessageKind::Plain,
-                             romInformationText(identifyRom(entry->fullPath, *known)));
+                             romInformationText(database.identify(entry->fullPath, *known)));
   } catch (const Failure& failure) {
     feedback_.showMessageBox(MessageKind::Plain, romUnreadableText(entry->caption, failure.what()));
   }

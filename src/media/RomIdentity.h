@@ -6,6 +6,8 @@
 
 #include "media/MapperTypeTable.h"
 #include "media/SoftwareDatabase.h"
+#include "platform/FileSystem.h"
+#include "platform/Sha1Digester.h"
 
 namespace vorlent {
 
@@ -21,6 +23,7 @@ inline constexpr std::size_t kRomImageSizeLimit = 64u << 20;
 
 // Reads the image whole and looks its digest up. Nothing is written. A file that cannot be
 // read (missing, a folder, a FIFO or device, larger than the limit) is thrown as Failure.
-RomIdentity identifyRom(std::string_view path, const SoftwareDatabase& database);
+RomIdentity identifyRom(std::string_view path, const SoftwareDatabase& database,
+                        const FileSystem& files, const Sha1Digester& sha1);
 
 }  // namespace vorlent

@@ -1,6 +1,6 @@
 #include "media/SoftwareDatabase.h"
 
-#include "platform/XmlDocument.h"
+#include "platform/XmlReader.h"
 
 namespace vorlent {
 
@@ -123,9 +123,10 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
   SoftwareDatabase database_;
 };
 
-std::variant<SoftwareDatabase, std::string> SoftwareDatabase::parse(std::string_view document) {
+std::variant<SoftwareDatabase, std::string> SoftwareDatabase::parse(std::string_view document,
+                                                                    const XmlReader& xml) {
   SoftwareDatabaseBuilder builder;
-  if (std::optional<std::string> error = readXmlDocument(document, builder)) {
+  if (std::optional<std::string> error = xml.read(document, builder)) {
     return "not well-formed XML (" + *error + ")";
   }
   if (!builder.rootIsDatabase()) {

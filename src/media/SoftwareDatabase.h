@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "platform/XmlReader.h"
+
 namespace vorlent {
 
 // What the MSX software database says of one title.
@@ -32,8 +34,9 @@ struct SoftwareDump {
 // <megarom> with an optional <type> and the image's <hash>.
 class SoftwareDatabase {
  public:
-  // The database in the document, or why the document is not one.
-  static std::variant<SoftwareDatabase, std::string> parse(std::string_view document);
+  // The database in the document, read with xml, or why the document is not one.
+  static std::variant<SoftwareDatabase, std::string> parse(std::string_view document,
+                                                           const XmlReader& xml);
 
   // The dump with the digest (forty hexadecimal digits, either case); nothing when unknown.
   const SoftwareDump* find(std::string_view sha1Hex) const;

@@ -1,7 +1,6 @@
 #include "media/SoftwareDatabaseSource.h"
 
 #include "platform/Failure.h"
-#include "platform/WholeFile.h"
 
 namespace vorlent {
 
@@ -27,8 +26,9 @@ std::vector<std::string> softwareDatabaseCandidates(std::string_view programFold
 }
 
 SoftwareDatabaseSource::SoftwareDatabaseSource(std::vector<std::string> candidates,
-                                               const FileSystem& files)
-    : candidates_(std::move(candidates)), files_(files) {}
+                                               const FileSystem& files, const XmlReader& xml,
+                                               const Sha1Digester& sha1)
+    : candidates_(std::move(candidates)), files_(files), xml_(xml), sha1_(sha1) {}
 
 std::optional<std::string> SoftwareDatabaseSource::existingCandidate() const {
   for (const std::string& candidate : candidates_) {
@@ -52,8 +52,8 @@ const SoftwareDatabase* SoftwareDatabaseSource::database() {
     if (std::optional<std::string> found = existingCandidate()) {
       path_ = std::move(*found);
       try {
-        auto parsed =
-            SoftwareDatabase::parse(readWholeRegularFile(path_, kSoftwareDatabaseSizeLimit));
+        auto parsed = SoftwareDatabase::parse(
+            files_.readRegularFile(path_, kSoftwareDatabaseSizeLimit), xml_);
         if (auto* database = std::get_if<SoftwareDatabase>(&parsed)) {
           database_.emplace(std::move(*database));
         } else {

@@ -5,8 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "media/RomIdentity.h"
 #include "media/SoftwareDatabase.h"
 #include "platform/FileSystem.h"
+#include "platform/Sha1Digester.h"
+#include "platform/XmlReader.h"
 
 namespace vorlent {
 
@@ -20,7 +23,10 @@ std::vector<std::string> softwareDatabaseCandidates(std::string_view programFold
 // the rest of the run, with the reason kept for the user.
 class SoftwareDatabaseSource {
  public:
-  SoftwareDatabaseSource(std::vector<std::string> candidates, const FileSystem& files);
+  // The database and the images it identifies are read from files; the database is parsed by
+  // xml, the images digested by sha1.
+  SoftwareDatabaseSource(std::vector<std::string> candidates, const FileSystem& files,
+                         const XmlReader& xml, const Sha1Digester& sha1);
 
   // Whether the feature may be offered: a candidate exists and no load has failed. Reads
   // nothing but the candidates' existence until the database is first needed.
@@ -34,11 +40,18 @@ class SoftwareDatabaseSource {
   // The file that was read, or the one that failed; empty when none was found.
   const std::string& path() const { return path_; }
 
+  // identifyRom of the image in the database that database() gave.
+  RomIdentity identify(std::string_view imagePath, const SoftwareDatabase& database) const {
+    return identifyRom(imagePath, database, files_, sha1_);
+  }
+
  private:
   std::optional<std::string> existingCandidate() const;
 
   std::vector<std::string> candidates_;
   const FileSystem& files_;
+  const XmlReader& xml_;
+  const Sha1Digester& sha1_;
   bool tried_ = false;
   std::optional<SoftwareDatabase> database_;
   std::string path_;

@@ -5,9 +5,8 @@
 
 namespace vorlent {
 
-// The system's code page, in which the configuration file, the response file, the command line
-// and its length, and the byte-wise sort of the file list are counted. The core holds UTF-8;
-// these convert at those places. On POSIX systems the system text is UTF-8 itself.
+// The system's code page (see SystemTextCodec.h). Defined by the native library alone: the core
+// is handed a SystemTextCodec instead.
 std::string toSystemText(std::string_view utf8);
 std::string fromSystemText(std::string_view systemBytes);
 

@@ -1,7 +1,6 @@
 #include "settings/ConfigFile.h"
 
 #include "platform/Failure.h"
-#include "platform/SystemText.h"
 #include "settings/ConfigLayout.h"
 #include "settings/ConfigText.h"
 
@@ -36,9 +35,8 @@ void ConfigFile::LoadConfig(LauncherState& state, MediaPanelState& panel) {
   // Set before reading, so that a file that cannot even be read is kept too; a file read only
   // as the starting point of another is never replaced, so it needs no backup.
   backupBeforeSave_ = path == location_.writePath;
-  // The file holds the system code page's bytes.
-  const std::string text =
-      fromSystemText(environment_.files.readRegularFile(path, kConfigFileSizeLimit));
+  const std::string text = environment_.systemText.fromSystemText(
+      environment_.files.readRegularFile(path, kConfigFileSizeLimit));
   applyConfigText(text, state, panel,
                   {environment_.files, environment_.currentFolder, environment_.pathStyle});
   backupBeforeSave_ = false;
@@ -55,9 +53,9 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
     writeWhole(backupPath(), environment_.files.readRegularFile(path, kConfigFileSizeLimit));
   }
   if (location_.inPlace && kind == FileKind::Regular) {
-    environment_.files.writeFile(path, toSystemText(text));
+    environment_.files.writeFile(path, environment_.systemText.toSystemText(text));
   } else {
-    writeWhole(path, toSystemText(text));
+    writeWhole(path, environment_.systemText.toSystemText(text));
   }
   backupBeforeSave_ = false;
 }

@@ -9,6 +9,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
+#include "platform/SystemTextCodec.h"
 #include "settings/SettingsLocation.h"
 
 namespace vorlent {
@@ -18,6 +19,8 @@ struct ConfigEnvironment {
   CurrentFolder& currentFolder;
   AtomicFiles& atomicFiles;
   PathStyle pathStyle;
+  // The file holds the system code page's bytes.
+  const SystemTextCodec& systemText;
 };
 
 // The full name of the configuration file in a folder given with its trailing delimiter, as

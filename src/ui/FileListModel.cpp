@@ -7,8 +7,9 @@
 
 namespace vorlent {
 
-FileListModel::FileListModel(FileList& list, const FileListIcons& icons, QObject* parent)
-    : QAbstractTableModel(parent), list_(list), icons_(icons) {
+FileListModel::FileListModel(FileList& list, const FileListIcons& icons,
+                             const SystemTextCodec& systemText, QObject* parent)
+    : QAbstractTableModel(parent), list_(list), icons_(icons), systemText_(systemText) {
   list_.setObserver(this);
 }
 
@@ -77,7 +78,7 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
 
 void FileListModel::sort(int column, Qt::SortOrder) {
   if (const std::optional<ListColumn> clicked = listColumnAt(column)) {
-    sortByColumn(list_, *clicked);
+    sortByColumn(list_, *clicked, systemText_);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "browser/FileList.h"
 #include "browser/FileListObserver.h"
+#include "platform/SystemTextCodec.h"
 
 namespace vorlent {
 
@@ -16,7 +17,9 @@ class FileListModel final : public QAbstractTableModel, private FileListObserver
   Q_OBJECT
 
  public:
-  FileListModel(FileList& list, const FileListIcons& icons, QObject* parent = nullptr);
+  // systemText is the code page in which the texts are compared.
+  FileListModel(FileList& list, const FileListIcons& icons, const SystemTextCodec& systemText,
+                QObject* parent = nullptr);
   ~FileListModel() override;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -42,6 +45,7 @@ class FileListModel final : public QAbstractTableModel, private FileListObserver
 
   FileList& list_;
   const FileListIcons& icons_;
+  const SystemTextCodec& systemText_;
 };
 
 }  // namespace vorlent

@@ -19,6 +19,7 @@ MainWindowServices nativeMainWindowServices() {
   services.userSettingsFolder = &userConfigFolder;
   services.currentFolder = makeCurrentFolder();
   services.files = makeFileSystem();
+  services.systemText = makeSystemTextCodec();
   services.shortPaths = makeShortPaths();
   services.fileNames = makeFileNameMatcher();
   services.processes = makeProcessStarter();
@@ -34,6 +35,8 @@ MainWindowServices nativeMainWindowServices() {
 #else
   services.wavePlayer = makeSoundModulePlayer(services.programFolder);
 #endif
+  services.xml = makeXmlReader();
+  services.sha1 = makeSha1Digester();
   services.softwareDatabases = softwareDatabaseCandidates(services.programFolder, userHomeFolder());
   return services;
 }

@@ -17,9 +17,12 @@
 #include "platform/HelpViewer.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ReadStreams.h"
+#include "platform/Sha1Digester.h"
 #include "platform/ShellFileOperation.h"
 #include "platform/ShortPaths.h"
+#include "platform/SystemTextCodec.h"
 #include "platform/WavePlayer.h"
+#include "platform/XmlReader.h"
 #include "settings/SettingsLocation.h"
 #include "ui/ModalPresenter.h"
 
@@ -35,6 +38,8 @@ struct MainWindowServices {
   UserSettingsFolder userSettingsFolder;
   std::unique_ptr<CurrentFolder> currentFolder;
   std::unique_ptr<FileSystem> files;
+  // The system's code page: Vorlent.ini, the response file, the command length, the sorts.
+  std::unique_ptr<SystemTextCodec> systemText;
   std::unique_ptr<ShortPaths> shortPaths;
   std::unique_ptr<FileNameMatcher> fileNames;
   std::unique_ptr<ProcessStarter> processes;
@@ -57,6 +62,9 @@ struct MainWindowServices {
   std::shared_ptr<WavePlayer> wavePlayer;
   // Nothing: the desktop's beep.
   std::function<void()> defaultSound;
+  // What reads the MSX software database and digests the images looked up in it.
+  std::unique_ptr<XmlReader> xml;
+  std::unique_ptr<Sha1Digester> sha1;
   // Where the MSX software database is looked for, in order; none turns the lookup off.
   std::vector<std::string> softwareDatabases;
 };

@@ -45,11 +45,13 @@ TForm1::TForm1(QWidget* parent) : TForm1(nativeMainWindowServices(), parent) {}
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent),
       services_(std::move(services)),
-      softwareDatabase_(services_.softwareDatabases, *services_.files),
+      softwareDatabase_(services_.softwareDatabases, *services_.files, *services_.xml,
+                        *services_.sha1),
       pathStyle_(nativePathStyle()),
       config_(configFileLocation(services_.programFolder, *services_.files,
                                  services_.userSettingsFolder),
-              {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_}),
+              {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_,
+               *services_.systemText}),
       sounds_(toQt(services_.programFolder), services_.wavePlayer, services_.defaultSound) {
   if (!services_.modals) {
     services_.modals = makeQtModalPresenter();
@@ -257,8 +259,9 @@ void TForm1::connectCommands() {
 }
 
 StartEnvironment TForm1::startEnvironment() {
-  return {
-      {*services_.currentFolder, *services_.files, pathStyle_}, *services_.processes, *feedback_};
+  return {{*services_.currentFolder, *services_.files, pathStyle_, *services_.systemText},
+          *services_.processes,
+          *feedback_};
 }
 
 LocatorEnvironment TForm1::locatorEnvironment() {
@@ -291,14 +294,15 @@ void TForm1::fMSXMSDOS1Click() { tabs_.pageControl->setCurrentIndex(1); }
 
 void TForm1::ToolButton29Click() {
   runCommand([this] {
-    feedback_->showMessageBox(MessageKind::Plain, brmsxCommandCheckText(state_, pathStyle_));
+    feedback_->showMessageBox(MessageKind::Plain,
+                              brmsxCommandCheckText(state_, pathStyle_, *services_.systemText));
   });
 }
 
 void TForm1::SaveCfgFile1Click() {
   runCommand([this] {
-    if (const auto text =
-            checkResponseFile(state_, *services_.files, *services_.currentFolder, pathStyle_)) {
+    if (const auto text = checkResponseFile(state_, *services_.files, *services_.currentFolder,
+                                            pathStyle_, *services_.systemText)) {
       feedback_->showMessageBox(MessageKind::Plain, *text);
     }
   });

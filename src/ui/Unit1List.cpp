@@ -23,7 +23,7 @@
 namespace vorlent {
 
 void TForm1::buildFileList() {
-  listModel_ = new FileListModel(fileList_, listIcons_, this);
+  listModel_ = new FileListModel(fileList_, listIcons_, *services_.systemText, this);
   listViews_ = new FileListViews(*listModel_, this);
   listViews_->setObjectName(QStringLiteral("ListView1"));
   setCentralWidget(listViews_);
@@ -206,7 +206,7 @@ void TForm1::aClick(char letter) {
 }
 
 void TForm1::CustomSort1Click() {
-  runCommand([this] { sortByCaptionDescending(fileList_); });
+  runCommand([this] { sortByCaptionDescending(fileList_, *services_.systemText); });
 }
 
 void TForm1::setViewStyle(ViewStyle style) { listViews_->setViewStyle(style); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -8,6 +9,7 @@
 #include "browser/EntryTexts.h"
 #include "browser/ListSort.h"
 #include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 
 namespace vorlent {
 namespace {
@@ -83,6 +85,7 @@ class ColumnSortTest : public ::testing::Test {
     });
   }
   FileList list;
+  const std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
 };
 
 TEST_F(ColumnSortTest, EveryColumnAscending) {
@@ -100,7 +103,7 @@ TEST_F(ColumnSortTest, EveryColumnAscending) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(columnIndex(c.column));
-    sortByColumn(list, c.column);
+    sortByColumn(list, c.column, *systemText);
     EXPECT_EQ(list.sortColumn(), c.column);
     std::vector<std::string> got;
     for (const FileListEntry& entry : list.entries()) {
@@ -117,7 +120,7 @@ TEST_F(ColumnSortTest, EveryColumnAscending) {
     }
     // A second click on the same header sorts ascending again.
     const auto once = list.entries();
-    sortByColumn(list, c.column);
+    sortByColumn(list, c.column, *systemText);
     for (std::size_t i = 1; i < list.count(); ++i) {
       EXPECT_LE(systemOrder(list.entries()[i - 1], list.entries()[i], c.column), 0);
     }
@@ -125,7 +128,7 @@ TEST_F(ColumnSortTest, EveryColumnAscending) {
 }
 
 TEST_F(ColumnSortTest, TypeColumnPutsEmptyTypesFirst) {
-  sortByColumn(list, ListColumn::Type);
+  sortByColumn(list, ListColumn::Type, *systemText);
   std::vector<std::string> types;
   for (const FileListEntry& entry : list.entries()) {
     types.push_back(entry.typeText);
@@ -134,8 +137,8 @@ TEST_F(ColumnSortTest, TypeColumnPutsEmptyTypesFirst) {
 }
 
 TEST_F(ColumnSortTest, CustomSortIsDescendingByCaptionAndKeepsTheColumn) {
-  sortByColumn(list, ListColumn::TimeStamp);
-  sortByCaptionDescending(list);
+  sortByColumn(list, ListColumn::TimeStamp, *systemText);
+  sortByCaptionDescending(list, *systemText);
   EXPECT_EQ(captions(list),
             (std::vector<std::string>{"Zeta", "noext", "c.txt", "b.rom", "A.DSK", "a.bin", ".."}));
   EXPECT_EQ(list.sortColumn(), ListColumn::TimeStamp);
@@ -145,7 +148,7 @@ TEST_F(ColumnSortTest, SelectionAndFocusFollowTheirEntries) {
   list.setSelected(2, true);  // A.DSK
   list.setSelected(5, true);  // c.txt
   list.setFocused(5);
-  sortByColumn(list, ListColumn::Name);
+  sortByColumn(list, ListColumn::Name, *systemText);
   ASSERT_EQ(list.selectedCount(), 2u);
   const auto selected = list.selectedEntries();
   EXPECT_EQ(selected[0]->caption, "A.DSK");
@@ -155,10 +158,11 @@ TEST_F(ColumnSortTest, SelectionAndFocusFollowTheirEntries) {
 }
 
 TEST(ListSortTest, NamesDifferingOnlyInCaseAreEqual) {
+  const auto systemText = makeSystemTextCodec();
   FileList list;
   list.assign({fileEntry("GAME.ROM", 1, ".ROM", ""), fileEntry("b", 1, "", ""),
                fileEntry("game.rom", 1, ".rom", ""), fileEntry("Game.Rom", 1, ".Rom", "")});
-  sortByColumn(list, ListColumn::Name);
+  sortByColumn(list, ListColumn::Name, *systemText);
   EXPECT_EQ(list.entries()[0].caption, "b");
   EXPECT_EQ(systemOrder(list.entries()[1], list.entries()[2], ListColumn::Name), 0);
   EXPECT_EQ(systemOrder(list.entries()[2], list.entries()[3], ListColumn::Name), 0);
@@ -184,6 +188,7 @@ namespace {
 // Long shared prefixes, case-only differences past the first sixteen bytes, prefixes of one
 // another: the sorted list must agree with the comparison pair by pair.
 TEST(ListSortTest, AgreesWithTheComparisonOnAwkwardTexts) {
+  const auto systemText = makeSystemTextCodec();
   std::mt19937 random(3);
   const std::string alphabet = "aAbBzZ_ .\xC3\xA9";
   std::vector<FileListEntry> entries;
@@ -200,11 +205,11 @@ TEST(ListSortTest, AgreesWithTheComparisonOnAwkwardTexts) {
   for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath}) {
     FileList list;
     list.assign(entries);
-    sortByColumn(list, column);
+    sortByColumn(list, column, *systemText);
     for (std::size_t i = 1; i < list.count(); ++i) {
       ASSERT_LE(systemOrder(list.entries()[i - 1], list.entries()[i], column), 0) << i;
     }
-    sortByCaptionDescending(list);
+    sortByCaptionDescending(list, *systemText);
     for (std::size_t i = 1; i < list.count(); ++i) {
       ASSERT_GE(systemOrder(list.entries()[i - 1], list.entries()[i], ListColumn::Name), 0) << i;
     }
@@ -221,6 +226,7 @@ namespace {
 // (where that is not UTF-8 the texts are converted; see the Windows tests), not by plain
 // string order: "100x" to "139x" come in numeric order whatever order they were listed in.
 TEST(ListSortTest, SortsByTheComparisonOfTheSystemTexts) {
+  const auto systemText = makeSystemTextCodec();
   std::vector<FileListEntry> entries;
   for (int i = 0; i < 40; ++i) {
     const std::string digits = std::to_string(100 + (i * 37) % 40);
@@ -230,7 +236,7 @@ TEST(ListSortTest, SortsByTheComparisonOfTheSystemTexts) {
     SCOPED_TRACE(columnIndex(column));
     FileList list;
     list.assign(entries);
-    sortByColumn(list, column);
+    sortByColumn(list, column, *systemText);
     for (std::size_t i = 1; i < list.count(); ++i) {
       EXPECT_LE(systemOrder(list.entries()[i - 1], list.entries()[i], column), 0) << i;
     }

@@ -369,7 +369,7 @@ TEST_F(NavigatorTest, FolderChooserOpensOnTheListedFolder) {
 TEST_F(NavigatorTest, OpenDirectoryOnlyForASelectedFolder) {
   ASSERT_TRUE(currentFolder->set(folder.at("sub")));
   ASSERT_TRUE(navigator.showCurrentFolder());
-  sortByColumn(list, ListColumn::Name);
+  sortByColumn(list, ListColumn::Name, *makeSystemTextCodec());
   ASSERT_EQ(captionsOfList(),
             (std::vector<std::string>{"..", "deeper", "one.rom", "three.cas", "two.dsk"}));
   navigator.openInFileManager();  // nothing selected

@@ -1,7 +1,7 @@
 # Fails when a core or platform-interface file includes Qt, an operating-system header or a
 # layer above its own. The platform's interface files (src/platform/*, the vorlent_platform
-# library) hold no system call; the native implementations live in posix/ and win32/ (the
-# vorlent_platform_native library), which the core never links: checks.core_links guards that
+# library) hold no system call; the native implementations live in posix/, win32/ and native/
+# (the vorlent_platform_native library), which the core never links: checks.core_links guards that
 # at the symbol level, this check at the include level.
 set(core_folders feedback launch settings media browser fileops)
 set(forbidden_patterns

@@ -177,7 +177,7 @@ std::string listedLines(const std::string& path, std::optional<int> column) {
   QuietBusy busy;
   const auto enumerator = makeFolderEnumerator();
   EXPECT_TRUE(ListFolder(list, path, *enumerator, busy));
-  if (column) sortByColumn(list, static_cast<ListColumn>(*column));
+  if (column) sortByColumn(list, static_cast<ListColumn>(*column), *makeSystemTextCodec());
   std::string lines;
   for (const FileListEntry& e : list.entries()) {
     lines += e.caption + "\t" + std::to_string(e.iconIndex) + "\t" + e.sizeText + "\t" +

@@ -273,14 +273,15 @@ struct Program {
   }
 
   StartEnvironment startEnvironment() {
-    return StartEnvironment{LaunchEnvironment{*current, *files, PathStyle::Posix}, *processes,
-                            feedback};
+    return StartEnvironment{LaunchEnvironment{*current, *files, PathStyle::Posix, *systemText},
+                            *processes, feedback};
   }
 
   const Sandbox& sandbox;
   std::unique_ptr<CurrentFolder> current = makeCurrentFolder();
   std::unique_ptr<FolderEnumerator> folders = makeFolderEnumerator();
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   std::unique_ptr<FileChanges> changes = makeFileChanges();
   std::unique_ptr<ShellFileOperation> shell = makeShellFileOperation();
   std::unique_ptr<ProcessStarter> processes = makeProcessStarter();
@@ -535,7 +536,8 @@ Problems joinIntoCommand(Program& program) {
 }
 
 ConfigEnvironment configEnvironment(Program& program) {
-  return ConfigEnvironment{*program.files, *program.current, *program.writers, PathStyle::Posix};
+  return ConfigEnvironment{*program.files, *program.current, *program.writers, PathStyle::Posix,
+                           *program.systemText};
 }
 
 // A configuration that names the target in every medium keeps its bytes through save and load,

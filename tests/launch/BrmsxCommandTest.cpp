@@ -200,7 +200,8 @@ TEST(BrmsxCommandTest, WorkedExampleAndItsCheckText) {
       R"(BRMSX.EXE -msx2 -res 8 -roma 6 C:\GAMES\A.ROM -mount a: -scc -fmpac)";
   ASSERT_EQ(expected.size(), 67u);
   EXPECT_EQ(composeBrmsxCommand(state, PathStyle::Windows), expected);
-  EXPECT_EQ(brmsxCommandCheckText(state, PathStyle::Windows), expected + "(67)");
+  EXPECT_EQ(brmsxCommandCheckText(state, PathStyle::Windows, *makeSystemTextCodec()),
+            expected + "(67)");
 }
 
 TEST(BrmsxCommandTest, FreshStateAndOrderOfEveryPiece) {
@@ -231,21 +232,22 @@ TEST(BrmsxCommandTest, TheRunPassesWhatTheCheckShowsFromTheEmulatorsFolder) {
   testing::TempFolder emulatorFolder;
   auto currentFolder = makeCurrentFolder();
   auto files = makeFileSystem();
+  auto systemText = makeSystemTextCodec();
   const std::string listed = currentFolder->get();
   LauncherState state;
   state.brmsxExePath = emulatorFolder.write("BRMSX.EXE");
   state.drives[0].path = std::string(kPcDriveMarker);
   std::vector<std::string> started;
   std::string folderAtStart;
-  const std::string command =
-      buildBrmsxCommand(state, LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},
-                        [&](const std::string& line) {
-                          started.push_back(line);
-                          folderAtStart = currentFolder->get();
-                        });
+  const std::string command = buildBrmsxCommand(
+      state, LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText},
+      [&](const std::string& line) {
+        started.push_back(line);
+        folderAtStart = currentFolder->get();
+      });
   EXPECT_EQ(command, "BRMSX.EXE -res 0 -mount a:");
   ASSERT_EQ(started.size(), 1u);
-  EXPECT_EQ(brmsxCommandCheckText(state, PathStyle::Posix), started[0] + "(26)");
+  EXPECT_EQ(brmsxCommandCheckText(state, PathStyle::Posix, *systemText), started[0] + "(26)");
   EXPECT_EQ(folderAtStart, emulatorFolder.string());
   EXPECT_EQ(currentFolder->get(), listed);
 }
@@ -255,11 +257,13 @@ TEST(BrmsxCommandTest, AFailingStartStillRestoresTheFolder) {
   testing::TempFolder emulatorFolder;
   auto currentFolder = makeCurrentFolder();
   auto files = makeFileSystem();
+  auto systemText = makeSystemTextCodec();
   const std::string listed = currentFolder->get();
   LauncherState state;
   state.brmsxExePath = emulatorFolder.write("BRMSX.EXE");
-  EXPECT_THROW(buildBrmsxCommand(state, LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},
-                                 [](const std::string&) { throw std::runtime_error("start"); }),
+  EXPECT_THROW(buildBrmsxCommand(
+                   state, LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText},
+                   [](const std::string&) { throw std::runtime_error("start"); }),
                std::runtime_error);
   EXPECT_EQ(currentFolder->get(), listed);
 }

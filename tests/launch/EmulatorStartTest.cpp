@@ -66,8 +66,9 @@ class EmulatorStartTest : public ::testing::Test {
   }
 
   StartEnvironment environment() {
-    return StartEnvironment{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix}, starter,
-                            feedback};
+    return StartEnvironment{
+        LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, starter,
+        feedback};
   }
 
   // A recording stand-in stored on disk as `diskName` in the folder `folder` below the root.
@@ -97,6 +98,7 @@ class EmulatorStartTest : public ::testing::Test {
   testing::TempFolder root;
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   LoggingStarter starter;
   FolderNotingFeedback feedback{*currentFolder};
   std::string listed;
@@ -185,8 +187,8 @@ TEST_F(EmulatorStartTest, AFailedStartIsShownFromTheEmulatorsFolderWhichIsLeftAf
     LauncherState state;
     state.brmsxExePath = root.at(std::string(c.folder) + "/brmsx.exe");
     state.fmsxExePath = root.at(std::string(c.folder) + "/fmsx-dos.exe");
-    const StartEnvironment failing{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},
-                                   starter, shown};
+    const StartEnvironment failing{
+        LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, starter, shown};
     EXPECT_FALSE(runEmulator(c.emulator, state, failing)) << c.message;
     EXPECT_EQ(shown.recorded.events,
               std::vector<std::string>{"box 情報: " + std::string(c.message)});
@@ -223,8 +225,8 @@ TEST_F(EmulatorStartTest, AnEmulatorWithoutAPathStartsNothing) {
       state.slots[0].mapper = 7;
       state.tapePath = tape;
       state.fmsxOptions.sound = 3;
-      const StartEnvironment unlocated{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix},
-                                       starter, shown};
+      const StartEnvironment unlocated{
+          LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, starter, shown};
       EXPECT_FALSE(runEmulator(c.emulator, state, unlocated)) << c.message;
       EXPECT_EQ(shown.events, std::vector<std::string>{"box 情報: " + std::string(c.message)});
       EXPECT_EQ(currentFolder->get(), listed);

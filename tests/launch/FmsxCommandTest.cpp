@@ -107,7 +107,8 @@ class FmsxCommandTest : public ::testing::Test {
   TempFolder emulatorFolder;
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
   std::unique_ptr<FileSystem> files = makeFileSystem();
-  LaunchEnvironment environment{*currentFolder, *files, PathStyle::Posix};
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
+  LaunchEnvironment environment{*currentFolder, *files, PathStyle::Posix, *systemText};
   LauncherState state;
   std::string listedFolder;
   std::vector<std::string> started;
@@ -160,7 +161,7 @@ TEST_F(FmsxCommandTest, EmptyOptionsNeverTouchTheResponseFile) {
   emulatorFolder.write("Vorlent.cfg", "-sound 3 \r\n");
   EXPECT_EQ(build(), "FMSX-DOS.EXE");
   EXPECT_EQ(emulatorFolder.read("Vorlent.cfg"), "-sound 3 \r\n");
-  EXPECT_FALSE(writeResponseFile(state, *files, PathStyle::Posix));
+  EXPECT_FALSE(writeResponseFile(state, *files, PathStyle::Posix, *systemText));
   EXPECT_EQ(emulatorFolder.read("Vorlent.cfg"), "-sound 3 \r\n");
 }
 
@@ -187,7 +188,7 @@ TEST_F(FmsxCommandTest, ARelativeExecutablePathFindsTheResponseFileBesideIt) {
 TEST_F(FmsxCommandTest, WriteResponseFileWritesOneLine) {
   state.fmsxOptions.chorus = 50;
   state.fmsxOptions.verbose = 0;
-  EXPECT_TRUE(writeResponseFile(state, *files, PathStyle::Posix));
+  EXPECT_TRUE(writeResponseFile(state, *files, PathStyle::Posix, *systemText));
   EXPECT_EQ(emulatorFolder.read("Vorlent.cfg"), "-chorus 50  -verbose 0 \r\n");
 }
 

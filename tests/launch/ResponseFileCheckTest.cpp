@@ -19,11 +19,12 @@ class ResponseFileCheckTest : public ::testing::Test {
   void SetUp() override { state.fmsxExePath = emulatorFolder.write("FMSX-DOS.EXE"); }
 
   std::optional<std::string> check() {
-    return checkResponseFile(state, *files, *current, PathStyle::Posix);
+    return checkResponseFile(state, *files, *current, PathStyle::Posix, *systemText);
   }
 
   TempFolder emulatorFolder;
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   std::unique_ptr<CurrentFolder> current = makeCurrentFolder();
   LauncherState state;
 };
@@ -70,7 +71,7 @@ TEST_F(ResponseFileCheckTest, NothingIsWrittenWhenTheListedFolderVanished) {
   std::filesystem::remove(listed);
   emulatorFolder.write("Vorlent.cfg", "old\r\n");
   state.fmsxOptions.sound = 3;
-  const LaunchEnvironment environment{*current, *files, PathStyle::Posix};
+  const LaunchEnvironment environment{*current, *files, PathStyle::Posix, *systemText};
   const std::function<void()> commands[] = {
       [&] { check(); },
       [&] { buildFmsxCommand(state, environment, nullptr); },

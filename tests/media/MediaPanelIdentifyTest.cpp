@@ -5,6 +5,7 @@
 #include "media/MediaPanel.h"
 #include "media/MediaPanelView.h"
 #include "platform/Sha1.h"
+#include "platform/WholeFile.h"
 #include "support/RecordingFeedback.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
@@ -32,7 +33,10 @@ class ExistingFiles final : public FileSystem {
   void writeFile(std::string_view, std::string_view) override { ADD_FAILURE() << "written"; }
   std::string readFile(std::string_view) const override { return {}; }
   FileKind kindOf(std::string_view) const override { return FileKind::Missing; }
-  std::string readRegularFile(std::string_view, std::size_t) const override { return {}; }
+  // The database and the images are read as the program reads them.
+  std::string readRegularFile(std::string_view path, std::size_t limit) const override {
+    return readWholeRegularFile(path, limit);
+  }
   bool canRewrite(std::string_view) const override { return false; }
   bool folderTakesNewFiles(std::string_view) const override { return false; }
 };
@@ -74,8 +78,10 @@ class MediaPanelIdentifyTest : public ::testing::Test {
   RecordingFeedback feedback;
   SameShortPaths shortPaths;
   ExistingFiles files;
+  std::unique_ptr<XmlReader> xml = makeXmlReader();
+  std::unique_ptr<Sha1Digester> sha1 = makeSha1Digester();
   MediaPanel media{state, panel, feedback, shortPaths, PathStyle::Posix};
-  SoftwareDatabaseSource database{{folder.at("db/softwaredb.xml")}, files};
+  SoftwareDatabaseSource database{{folder.at("db/softwaredb.xml")}, files, *xml, *sha1};
 };
 
 TEST_F(MediaPanelIdentifyTest, RetypesTheSlotOnlyWhenTheActiveEmulatorHasTheItem) {
@@ -168,13 +174,13 @@ TEST_F(MediaPanelIdentifyTest, SlotTwoAndAnEmptySlotAndAMissingOrBrokenDatabase)
   EXPECT_EQ(state.slots[0].mapper, kNoCartridge);
 
   holds("image0.0.rom");
-  SoftwareDatabaseSource missing({folder.at("none/softwaredb.xml")}, files);
+  SoftwareDatabaseSource missing({folder.at("none/softwaredb.xml")}, files, *xml, *sha1);
   media.IdentifyCartridge(CartridgeSlot::Slot1, missing);
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"status: ソフトウェアデータベース (softwaredb.xml) "
                                       "が見つかりません。"}));
   folder.write("bad/softwaredb.xml", "<softwaredb>");
-  SoftwareDatabaseSource broken({folder.at("bad/softwaredb.xml")}, files);
+  SoftwareDatabaseSource broken({folder.at("bad/softwaredb.xml")}, files, *xml, *sha1);
   media.IdentifyCartridge(CartridgeSlot::Slot1, broken);
   EXPECT_EQ(feedback.status, "ソフトウェアデータベース \"" + folder.at("bad/softwaredb.xml") +
                                  "\" を読み込めません。");

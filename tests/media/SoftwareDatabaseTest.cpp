@@ -10,6 +10,7 @@
 #include "media/SoftwareDatabaseSource.h"
 #include "platform/Failure.h"
 #include "platform/Sha1.h"
+#include "platform/WholeFile.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
@@ -27,10 +28,10 @@ constexpr const char* kAbc = "a9993e364706816aba3e25717850c26c9cd0d89d";
 constexpr const char* kEmpty = "da39a3ee5e6b4b0d3255bfef95601890afd80709";
 
 SoftwareDatabase parsed(const std::string& text) {
-  auto result = SoftwareDatabase::parse(text);
+  auto result = SoftwareDatabase::parse(text, *makeXmlReader());
   if (auto* problem = std::get_if<std::string>(&result)) {
     ADD_FAILURE() << *problem;
-    return std::get<SoftwareDatabase>(SoftwareDatabase::parse("<softwaredb/>"));
+    return std::get<SoftwareDatabase>(SoftwareDatabase::parse("<softwaredb/>", *makeXmlReader()));
   }
   return std::move(std::get<SoftwareDatabase>(result));
 }
@@ -49,7 +50,10 @@ class RealFiles final : public FileSystem {
   void writeFile(std::string_view, std::string_view) override { ADD_FAILURE() << "written"; }
   std::string readFile(std::string_view) const override { return {}; }
   FileKind kindOf(std::string_view) const override { return FileKind::Missing; }
-  std::string readRegularFile(std::string_view, std::size_t) const override { return {}; }
+  // The database and the images are read as the program reads them.
+  std::string readRegularFile(std::string_view path, std::size_t limit) const override {
+    return readWholeRegularFile(path, limit);
+  }
   bool canRewrite(std::string_view) const override { return false; }
   bool folderTakesNewFiles(std::string_view) const override { return false; }
 };
@@ -117,7 +121,8 @@ TEST(SoftwareDatabaseTest, RefusesDocumentsThatAreNoDatabase) {
   const testing::Watchdog watchdog("the database");
   for (const std::string& text : bad) {
     SCOPED_TRACE(text.substr(0, 60));
-    EXPECT_TRUE(std::holds_alternative<std::string>(SoftwareDatabase::parse(text)));
+    EXPECT_TRUE(
+        std::holds_alternative<std::string>(SoftwareDatabase::parse(text, *makeXmlReader())));
   }
 }
 
@@ -128,7 +133,7 @@ TEST(SoftwareDatabaseTest, NeverFetchesAnExternalEntity) {
                            secret + "\">]><softwaredb><software><title>&x;</title>" +
                            "<dump><rom><hash>" + kAbc + "</hash></rom></dump>" +
                            "</software></softwaredb>";
-  auto result = SoftwareDatabase::parse(text);
+  auto result = SoftwareDatabase::parse(text, *makeXmlReader());
   if (auto* database = std::get_if<SoftwareDatabase>(&result)) {
     ASSERT_NE(database->find(kAbc), nullptr);
     EXPECT_EQ(database->find(kAbc)->software->title.find("SECRET"), std::string::npos);
@@ -139,13 +144,16 @@ TEST(SoftwareDatabaseTest, ImagesAreIdentifiedByContentAndHostileFilesAreRefused
   TempFolder folder;
   const SoftwareDatabase database =
       parsed(softwareDatabaseText({{"Known", "K", "1", "JP", "MSX", {{kAbc, "ASCII16"}}}}));
+  const RealFiles files;
+  const auto sha1 = makeSha1Digester();
   const std::string known = folder.write("KNOWN.ROM", "abc");
-  const RomIdentity identity = identifyRom(known, database);
+  const RomIdentity identity = identifyRom(known, database, files, *sha1);
   EXPECT_EQ(identity.sha1, kAbc);
   ASSERT_NE(identity.dump, nullptr);
   EXPECT_EQ(identity.advice.brmsxCode, 13);
 
-  const RomIdentity unknown = identifyRom(folder.write("-other.rom", "abd"), database);
+  const RomIdentity unknown =
+      identifyRom(folder.write("-other.rom", "abd"), database, files, *sha1);
   EXPECT_EQ(unknown.dump, nullptr);
   EXPECT_EQ(unknown.sha1.size(), 40u);
 
@@ -154,15 +162,17 @@ TEST(SoftwareDatabaseTest, ImagesAreIdentifiedByContentAndHostileFilesAreRefused
   const testing::Watchdog watchdog("the database");
   for (const char* name : {"pipe.rom", "folder.rom", "missing.rom"}) {
     SCOPED_TRACE(name);
-    EXPECT_THROW(identifyRom(folder.at(name), database), Failure);
+    EXPECT_THROW(identifyRom(folder.at(name), database, files, *sha1), Failure);
   }
-  EXPECT_THROW(identifyRom("/dev/zero", database), Failure);
+  EXPECT_THROW(identifyRom("/dev/zero", database, files, *sha1), Failure);
   EXPECT_EQ(folder.read("KNOWN.ROM"), "abc");
 }
 
 TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure) {
   TempFolder folder;
   RealFiles files;
+  const auto xml = makeXmlReader();
+  const auto sha1 = makeSha1Digester();
   const std::string good =
       softwareDatabaseText({{"Good", "G", "1", "JP", "MSX", {{kAbc, "", true}}}});
   folder.write("second/softwaredb.xml", good);
@@ -173,7 +183,8 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
 
   {  // The first that exists is read, once, and only when first needed.
     SoftwareDatabaseSource source(
-        {folder.at("empty/softwaredb.xml"), folder.at("second/softwaredb.xml")}, files);
+        {folder.at("empty/softwaredb.xml"), folder.at("second/softwaredb.xml")}, files, *xml,
+        *sha1);
     EXPECT_TRUE(source.available());
     EXPECT_EQ(source.path(), "");
     ASSERT_NE(source.database(), nullptr);
@@ -186,14 +197,15 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
   const testing::Watchdog watchdog("the database");
   for (const char* first : {"broken/softwaredb.xml", "fifo/softwaredb.xml"}) {
     SCOPED_TRACE(first);
-    SoftwareDatabaseSource source({folder.at(first), folder.at("second/softwaredb.xml")}, files);
+    SoftwareDatabaseSource source({folder.at(first), folder.at("second/softwaredb.xml")}, files,
+                                  *xml, *sha1);
     EXPECT_TRUE(source.available());
     EXPECT_EQ(source.database(), nullptr);
     EXPECT_FALSE(source.available());
     EXPECT_EQ(source.path(), folder.at(first));
     EXPECT_FALSE(source.problem().empty());
   }
-  SoftwareDatabaseSource none({folder.at("empty/softwaredb.xml")}, files);
+  SoftwareDatabaseSource none({folder.at("empty/softwaredb.xml")}, files, *xml, *sha1);
   EXPECT_FALSE(none.available());
   EXPECT_EQ(none.database(), nullptr);
   EXPECT_EQ(none.path(), "");
@@ -213,10 +225,12 @@ TEST(SoftwareDatabaseTest, CandidatesAreBesideTheProgramThenTheUsersThenTheSyste
 TEST(SoftwareDatabaseTest, LoadsTheInstalledDatabase) {
   const std::string path = "/usr/share/openmsx/softwaredb.xml";
   RealFiles files;
+  const auto xml = makeXmlReader();
+  const auto sha1 = makeSha1Digester();
   if (!files.fileExists(path)) {
     GTEST_SKIP() << "openmsx-data is not installed";
   }
-  SoftwareDatabaseSource source({path}, files);
+  SoftwareDatabaseSource source({path}, files, *xml, *sha1);
   const SoftwareDatabase* database = source.database();
   ASSERT_NE(database, nullptr) << source.problem();
   EXPECT_EQ(database->titleCount(), 2405u);

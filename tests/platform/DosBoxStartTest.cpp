@@ -45,8 +45,9 @@ class DosBoxStartTest : public ::testing::Test {
   std::string shortForm(const std::string& path) { return shortPaths->shortForm(path).value(); }
 
   StartEnvironment environment(Feedback& feedback) {
-    return StartEnvironment{LaunchEnvironment{*currentFolder, *files, PathStyle::Posix}, *starter,
-                            feedback};
+    return StartEnvironment{
+        LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, *starter,
+        feedback};
   }
 
   static bool stagingsLeft(const fs::path& stagingRoot) {
@@ -69,6 +70,7 @@ class DosBoxStartTest : public ::testing::Test {
   fs::path emulator;
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   std::unique_ptr<ShortPaths> shortPaths = makeShortPaths();
   std::unique_ptr<ProcessStarter> starter = makeProcessStarter();
 };

@@ -91,7 +91,7 @@ class ConfigFileTest : public ::testing::Test {
  protected:
   ConfigFile config() {
     return ConfigFile(folder.at("Vorlent.ini"),
-                      {*files, *currentFolder, atomicFiles, PathStyle::Posix});
+                      {*files, *currentFolder, atomicFiles, PathStyle::Posix, *systemText});
   }
   std::string load() {
     try {
@@ -116,6 +116,7 @@ class ConfigFileTest : public ::testing::Test {
   CurrentFolderGuard guard;
   TempFolder folder;
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
   FailingAtomicFiles atomicFiles;
   LauncherState state;

@@ -108,6 +108,7 @@ TEST(SettingsLocationTest, AProgramFolderTheUserCannotWrite) {
     const auto files = makeFileSystem();
     const auto currentFolder = makeCurrentFolder();
     const auto atomicFiles = makeAtomicFiles();
+    const auto systemText = makeSystemTextCodec();
     const UserSettingsFolder userFolder = [&] { return std::optional<std::string>(user); };
     const SettingsLocation installed = configFileLocation(program, *files, userFolder);
     if (!(installed == SettingsLocation{program + "Vorlent.ini", user + "Vorlent.ini", false})) {
@@ -116,7 +117,8 @@ TEST(SettingsLocationTest, AProgramFolderTheUserCannotWrite) {
     currentFolder->set("/");
     LauncherState state;
     MediaPanelState panel;
-    ConfigFile config(installed, {*files, *currentFolder, *atomicFiles, PathStyle::Posix});
+    ConfigFile config(installed,
+                      {*files, *currentFolder, *atomicFiles, PathStyle::Posix, *systemText});
     try {
       config.LoadConfig(state, panel);
     } catch (const std::exception&) {
@@ -129,7 +131,7 @@ TEST(SettingsLocationTest, AProgramFolderTheUserCannotWrite) {
     if (!(rewritten == SettingsLocation{inplace + "Vorlent.ini", inplace + "Vorlent.ini", true})) {
       return false;
     }
-    ConfigFile(rewritten, {*files, *currentFolder, *atomicFiles, PathStyle::Posix})
+    ConfigFile(rewritten, {*files, *currentFolder, *atomicFiles, PathStyle::Posix, *systemText})
         .SaveConfig(state);
     return saved.starts_with("/\r\n[fmsx-dos.exe]\r\n") &&
            files->readFile(inplace + "Vorlent.ini") == saved &&

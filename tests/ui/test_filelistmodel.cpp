@@ -52,6 +52,7 @@ class FileListModelTest : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
   std::unique_ptr<FileList> list_;
   std::unique_ptr<FileListIcons> icons_;
+  std::unique_ptr<SystemTextCodec> systemText_ = makeSystemTextCodec();
   std::unique_ptr<FileListModel> model_;
   std::unique_ptr<FolderEnumerator> enumerator_ = makeFolderEnumerator();
   QtBusyIndicator busy_;
@@ -62,7 +63,7 @@ void FileListModelTest::init() {
   QVERIFY(folder_->isValid());
   list_ = std::make_unique<FileList>();
   icons_ = std::make_unique<FileListIcons>();
-  model_ = std::make_unique<FileListModel>(*list_, *icons_);
+  model_ = std::make_unique<FileListModel>(*list_, *icons_, *systemText_);
   writeFile(QStringLiteral("GAME.ROM"), 131'073);
   writeFile(QStringLiteral("disk.dsk"), 737'280);
   writeFile(QStringLiteral("README"), 10);
@@ -109,7 +110,7 @@ void FileListModelTest::passesTheModelTester() {
   for (int column = 0; column < kListColumnCount; ++column) {
     model_->sort(column);
   }
-  sortByCaptionDescending(*list_);
+  sortByCaptionDescending(*list_, *systemText_);
   list_->update(0, "x", "/x", 1);
   writeFile(QStringLiteral("more.txt"), 1);
   listFolder();

@@ -19,7 +19,7 @@ TEST(CommandLengthTest, TheBrmsxCheckCountsShiftJisBytes) {
   state.slots[0].mapper = 7;
   const std::string command = composeBrmsxCommand(state, PathStyle::Windows);
   ASSERT_NE(command.find(state.slots[0].path), std::string::npos);
-  EXPECT_EQ(brmsxCommandCheckText(state, PathStyle::Windows),
+  EXPECT_EQ(brmsxCommandCheckText(state, PathStyle::Windows, *makeSystemTextCodec()),
             command + "(" + std::to_string(command.size() - 4) + ")");
 }
 

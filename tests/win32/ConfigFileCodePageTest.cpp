@@ -42,12 +42,13 @@ class ConfigFileCodePageTest : public ::testing::Test {
 
   ConfigFile configFile() {
     return ConfigFile(folder.at("Vorlent.ini"),
-                      {*files, *currentFolder, *atomicFiles, PathStyle::Windows});
+                      {*files, *currentFolder, *atomicFiles, PathStyle::Windows, *systemText});
   }
 
   testing::TempFolder folder;
   testing::CurrentFolderGuard restoresCurrentFolder;
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
   std::unique_ptr<AtomicFiles> atomicFiles = makeAtomicFiles();
   std::unique_ptr<FileChanges> changes = makeFileChanges();
@@ -98,7 +99,7 @@ TEST_F(ConfigFileCodePageTest, TheResponseFileLandsBesideTheEmulatorInAJapaneseF
   LauncherState state;
   state.fmsxExePath = japaneseFolder + "\\FMSX-DOS.EXE";
   state.fmsxOptions.ifreq = 1;
-  ASSERT_TRUE(writeResponseFile(state, *files, PathStyle::Windows));
+  ASSERT_TRUE(writeResponseFile(state, *files, PathStyle::Windows, *systemText));
   const std::string bytes = files->readFile(japaneseFolder + "\\Vorlent.cfg");
   EXPECT_EQ(bytes, fmsxOptionText(state.fmsxOptions) + "\r\n");
   EXPECT_NE(bytes.find("-ifreq 60 "), std::string::npos);

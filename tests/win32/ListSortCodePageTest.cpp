@@ -18,7 +18,7 @@ FileListEntry named(const std::string& caption) {
 std::vector<std::string> captionsSortedBy(std::vector<FileListEntry> entries, ListColumn column) {
   FileList list;
   list.assign(std::move(entries));
-  sortByColumn(list, column);
+  sortByColumn(list, column, *makeSystemTextCodec());
   std::vector<std::string> captions;
   for (const FileListEntry& entry : list.entries()) {
     captions.push_back(entry.caption);

@@ -56,6 +56,7 @@ class Win32ProcessStarterTest : public ::testing::Test {
 
   TempFolder folder;
   std::unique_ptr<FileSystem> files = makeFileSystem();
+  std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
   std::unique_ptr<ProcessStarter> starter = makeProcessStarter();
   int records_ = 0;
@@ -121,7 +122,7 @@ TEST_F(Win32ProcessStarterTest, AMissingEmulatorIsReportedWithTheSystemCode) {
   state.brmsxExePath = folder.at("BRMSX.EXE");
   testing::RecordingFeedback feedback;
   const StartEnvironment environment{
-      {*currentFolder, *files, PathStyle::Windows}, *starter, feedback};
+      {*currentFolder, *files, PathStyle::Windows, *systemText}, *starter, feedback};
   EXPECT_FALSE(runFmsx(state, environment));
   EXPECT_FALSE(runBrmsx(state, environment));
   EXPECT_EQ(feedback.events,

@@ -21,9 +21,17 @@ TEST(Win32SoftwareDatabaseTest, DigestIsTheStandardSha1) {
 
 TEST(Win32SoftwareDatabaseTest, ReadsTheDatabaseFormatAndRefusesBrokenDocuments) {
   const std::string abc = "a9993e364706816aba3e25717850c26c9cd0d89d";
-  auto parsed = SoftwareDatabase::parse(testing::softwareDatabaseText(
-      {{"Game &amp; Watch \xe3\x81\x82", "Konami", "1986", "JP", "MSX", {{abc, "KonamiSCC", true}}},
-       {"Plain", "Maker", "1984", "UK", "SVI", {{std::string(40, 'B'), "", false}}}}));
+  const auto xml = makeXmlReader();
+  auto parsed = SoftwareDatabase::parse(
+      testing::softwareDatabaseText(
+          {{"Game &amp; Watch \xe3\x81\x82",
+            "Konami",
+            "1986",
+            "JP",
+            "MSX",
+            {{abc, "KonamiSCC", true}}},
+           {"Plain", "Maker", "1984", "UK", "SVI", {{std::string(40, 'B'), "", false}}}}),
+      *xml);
   ASSERT_TRUE(std::holds_alternative<SoftwareDatabase>(parsed)) << std::get<std::string>(parsed);
   const SoftwareDatabase& database = std::get<SoftwareDatabase>(parsed);
   EXPECT_EQ(database.dumpCount(), 2u);
@@ -35,7 +43,7 @@ TEST(Win32SoftwareDatabaseTest, ReadsTheDatabaseFormatAndRefusesBrokenDocuments)
 
   for (const char* bad : {"", "<softwaredb><software>", "<a></b>", "<other/>"}) {
     SCOPED_TRACE(bad);
-    EXPECT_TRUE(std::holds_alternative<std::string>(SoftwareDatabase::parse(bad)));
+    EXPECT_TRUE(std::holds_alternative<std::string>(SoftwareDatabase::parse(bad, *xml)));
   }
 }
 
