@@ -82,8 +82,13 @@ linux_only=(
   # It expects the help file handed to the desktop; Windows opens it with WinHelp, whose
   # message about a missing viewer waits for a click under Wine.
   test_main_window_road:helpOpensTheHelpFileOrSaysItIsMissing
-  # It expects the program's own replace question; on Windows the system's shell asks itself.
+  # They expect the program's own replace and trash questions; on Windows the system's shell
+  # asks itself, in a window of its own.
   test_file_operations:theReplaceQuestionDecidesWhatTheCopyOverwrites
+  test_file_operations:theTrashCommandAsksOnceAndNoKeepsEverything
+  # It removes the listed folder, which is the current folder: Windows keeps a process's current
+  # folder from being removed.
+  test_file_operations:theJoinIsRefusedWhenTheListedFolderVanished
   # It makes a folder unreadable with POSIX permissions and expects errno's text.
   test_feedback:aFailureInACommandIsReportedAndTheWindowStaysUsable
   # It makes a file whose name is invalid UTF-8, which Windows names cannot be.
