@@ -86,7 +86,8 @@ TEST(CopySpecialBitsTest, ACopyDropsSetuidSetgidAndSticky) {
     ::umask(mask);
     EXPECT_EQ(modeOf(copy), c.folder ? c.expected & ~mask : c.expected);
     EXPECT_EQ(fileState(source), sourceBefore);
-    EXPECT_TRUE(changedPaths(sourcesBefore, testing::snapshotTree(folder.at("src"))).empty());
+    EXPECT_TRUE(
+        testing::changedPaths(sourcesBefore, testing::snapshotTree(folder.at("src"))).empty());
     if (c.folder) {
       EXPECT_EQ(folder.read(std::string("dst/") + c.name + "/inside"), "inner bytes");
       ::chmod(source.c_str(), 0700);

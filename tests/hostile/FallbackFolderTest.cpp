@@ -105,7 +105,7 @@ TEST(FallbackFolderTest, TheDosBoxStagingFolderIsOnlyATrustedOne) {
                           ? ", reason names the folder"
                           : ", reason without the folder";
             if (fs::exists(fixtures + "/RAN")) report += ", yet DOSBox ran";
-            if (!changedPaths(before, testing::snapshotTree("/tmp")).empty()) {
+            if (!testing::changedPaths(before, testing::snapshotTree("/tmp")).empty()) {
               report += ", /tmp changed";
             }
           } else {
@@ -142,9 +142,10 @@ TEST(FallbackFolderTest, TheAliasFolderIsOnlyATrustedOne) {
           const std::optional<std::string> alias =
               makeShortPaths()->shortForm(fixtures + "/With Blank/game.rom");
           if (!alias) {
-            return std::string(changedPaths(before, testing::snapshotTree("/var/tmp")).empty()
-                                   ? "refused"
-                                   : "refused, /var/tmp changed");
+            return std::string(
+                testing::changedPaths(before, testing::snapshotTree("/var/tmp")).empty()
+                    ? "refused"
+                    : "refused, /var/tmp changed");
           }
           struct stat made {};
           ::lstat((parent + "/short").c_str(), &made);

@@ -123,7 +123,8 @@ TEST(JoinChangingSourceTest, ASourceThatChangesSizeFailsTheJoin) {
     } else {
       EXPECT_EQ(failure, "ファイル " + source + " は開けません");
       EXPECT_EQ(testing::fileState(destination), destinationState);
-      EXPECT_TRUE(changedPaths(destinationBefore, testing::snapshotTree(folder.at("dst"))).empty());
+      EXPECT_TRUE(testing::changedPaths(destinationBefore, testing::snapshotTree(folder.at("dst")))
+                      .empty());
     }
   }
 }

@@ -71,7 +71,8 @@ TEST(RenameRaceTest, TheTargetIsNeverReplaced) {
     }
 
     EXPECT_EQ(renamed, c.renamed);
-    EXPECT_TRUE(changedPaths(outsideBefore, testing::snapshotTree(folder.at("outside"))).empty());
+    EXPECT_TRUE(
+        testing::changedPaths(outsideBefore, testing::snapshotTree(folder.at("outside"))).empty());
     if (c.renamed) {
       EXPECT_EQ(folder.read("list/new.rom"), "renamed bytes");
       EXPECT_EQ(fileState(from), "missing");

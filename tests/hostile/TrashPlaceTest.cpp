@@ -99,7 +99,7 @@ void prepare(const std::string& top, Prepared what) {
 
 // Where below the top the trashed file went, or "stayed" when it was not moved.
 std::string whereItWent(const std::string& top, const std::string& name) {
-  for (const std::string place :
+  for (const std::string& place :
        {".Trash/" + std::to_string(::getuid()), ".Trash-" + std::to_string(::getuid())}) {
     if (testing::fileState(top + "/" + place + "/files/" + name) != "missing") {
       struct stat trash {};
@@ -149,7 +149,8 @@ TEST(TrashPlaceTest, OnlyATrashNoOtherUserCanReachIsUsed) {
       std::string report = place + (error.empty() ? "" : " with an error");
       if (place == "stayed") {
         // Nothing at all may have changed then.
-        if (!changedPaths(before, testing::snapshotTree(top)).empty()) report += ", changed";
+        if (!testing::changedPaths(before, testing::snapshotTree(top)).empty())
+          report += ", changed";
       }
       return report;
     });

@@ -4,22 +4,34 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace vorlent::testing {
 
 namespace {
 
 constexpr uid_t kNobody = 65534;
 
+// The bytes themselves where they are few, else their count and a digest of them.
 std::string bytesOf(const std::string& path) {
+  constexpr std::size_t kShown = 64;
   const int file = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (file < 0) return "(unreadable)";
-  std::string bytes;
-  char piece[4096];
+  std::string shown;
+  std::uint64_t count = 0;
+  std::uint64_t digest = 14695981039346656037ull;  // 64-bit FNV-1a
+  char piece[65536];
   for (ssize_t got = 0; (got = ::read(file, piece, sizeof piece)) > 0;) {
-    bytes.append(piece, static_cast<std::size_t>(got));
+    for (ssize_t i = 0; i < got; ++i) {
+      digest = (digest ^ static_cast<unsigned char>(piece[i])) * 1099511628211ull;
+    }
+    if (shown.size() < kShown) shown.append(piece, std::min<std::size_t>(std::size_t(got), kShown));
+    count += static_cast<std::uint64_t>(got);
   }
   ::close(file);
-  return bytes;
+  if (count <= kShown) return shown;
+  return std::to_string(count) + " bytes, digest " + std::to_string(digest);
 }
 
 }  // namespace
