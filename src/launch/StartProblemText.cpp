@@ -14,6 +14,24 @@ std::string listed(const std::vector<std::string>& names) {
   return text;
 }
 
+std::string distrustText(FolderDistrust distrust) {
+  switch (distrust) {
+    case FolderDistrust::Link:
+      return "シンボリックリンクです";
+    case FolderDistrust::NotAFolder:
+      return "フォルダではありません";
+    case FolderDistrust::OtherOwner:
+      return "他のユーザーのものです";
+    case FolderDistrust::OpenToOthers:
+      return "他のユーザーも書き込めます";
+    case FolderDistrust::CannotMake:
+      return "作成できません";
+    case FolderDistrust::None:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string startProblemExplanation(const StartResult& result) {
@@ -31,6 +49,9 @@ std::string startProblemExplanation(const StartResult& result) {
       return "「" + result.refusedWord +
              "」は DOSBox に渡せません。存在するファイルを指していないか、DOSBox が読み替える文字 "
              "(< > | \" % や改行) を含んでいます。ファイルを入れ直すか、名前を変えてください。";
+    case StartProblem::UntrustedFolder:
+      return "起動に使う一時フォルダ「" + result.folder + "」は" + distrustText(result.distrust) +
+             "。他のユーザーが中身を差し替えられるフォルダは使いません。";
     case StartProblem::None:
       break;
   }
