@@ -9,6 +9,7 @@
 
 #include "platform/DosStartPlan.h"
 #include "platform/UserConfigFolder.h"
+#include "platform/UserHome.h"
 
 namespace vorlent {
 
@@ -73,7 +74,7 @@ TrustedFolder aliasFolder() {
   if (auto data = absoluteVariable("XDG_DATA_HOME")) {
     candidates.push_back({*data, "vorlent/short"});
   }
-  if (auto home = absoluteVariable("HOME")) {
+  if (auto home = userHomeFolder()) {
     candidates.push_back({*home, ".local/share/vorlent/short"});
   }
   candidates.push_back({"/var/tmp", "vorlent-" + std::to_string(::getuid()) + "/short"});
