@@ -14,18 +14,21 @@ std::string listed(const std::vector<std::string>& names) {
   return text;
 }
 
-std::string distrustText(FolderDistrust distrust) {
+// What is wrong with the folder the start needs for its own files, and why it is not used.
+std::string untrustedFolderText(const std::string& folder, FolderDistrust distrust) {
+  const std::string named = "起動に使う一時フォルダ「" + folder + "」";
+  const std::string refusal = "。他のユーザーが中身を差し替えられるフォルダは使いません。";
   switch (distrust) {
     case FolderDistrust::Link:
-      return "シンボリックリンクです";
+      return named + "はシンボリックリンクです" + refusal;
     case FolderDistrust::NotAFolder:
-      return "フォルダではありません";
+      return named + "はフォルダではありません。";
     case FolderDistrust::OtherOwner:
-      return "他のユーザーのものです";
+      return named + "は他のユーザーのものです" + refusal;
     case FolderDistrust::OpenToOthers:
-      return "他のユーザーも書き込めます";
+      return named + "は他のユーザーも書き込めます" + refusal;
     case FolderDistrust::CannotMake:
-      return "作成できません";
+      return named + "を作成できません。";
     case FolderDistrust::None:
       break;
   }
@@ -50,8 +53,7 @@ std::string startProblemExplanation(const StartResult& result) {
              "」は DOSBox に渡せません。存在するファイルを指していないか、DOSBox が読み替える文字 "
              "(< > | \" % や改行) を含んでいます。ファイルを入れ直すか、名前を変えてください。";
     case StartProblem::UntrustedFolder:
-      return "起動に使う一時フォルダ「" + result.folder + "」は" + distrustText(result.distrust) +
-             "。他のユーザーが中身を差し替えられるフォルダは使いません。";
+      return untrustedFolderText(result.folder, result.distrust);
     case StartProblem::None:
       break;
   }

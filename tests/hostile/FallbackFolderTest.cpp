@@ -69,12 +69,14 @@ void withoutHome(const std::string& fixtures) {
 const struct {
   const char* name;
   Prepared prepared;
+  // What the start failure's second line says of the staging folder.
+  const char* why;
 } kCases[] = {
-    {"nothing there", Prepared::Nothing},
-    {"another user's folder", Prepared::OthersFolder},
-    {"the user's own folder open to all", Prepared::OpenOwnFolder},
-    {"a link to another user's folder", Prepared::LinkToOthersFolder},
-    {"another user's folder inside the user's", Prepared::OthersInside},
+    {"nothing there", Prepared::Nothing, ""},
+    {"another user's folder", Prepared::OthersFolder, "は他のユーザーのものです"},
+    {"the user's own folder open to all", Prepared::OpenOwnFolder, "は他のユーザーも書き込めます"},
+    {"a link to another user's folder", Prepared::LinkToOthersFolder, "はシンボリックリンクです"},
+    {"another user's folder inside the user's", Prepared::OthersInside, ""},
 };
 
 TEST(FallbackFolderTest, TheDosBoxStagingFolderIsOnlyATrustedOne) {
@@ -104,6 +106,10 @@ TEST(FallbackFolderTest, TheDosBoxStagingFolderIsOnlyATrustedOne) {
                       : text.find(staging, secondLine) != std::string::npos
                           ? ", reason names the folder"
                           : ", reason without the folder";
+            if (secondLine != std::string::npos &&
+                text.find(c.why, secondLine) == std::string::npos) {
+              report += " but not why";
+            }
             if (fs::exists(fixtures + "/RAN")) report += ", yet DOSBox ran";
             if (!testing::changedPaths(before, testing::snapshotTree("/tmp")).empty()) {
               report += ", /tmp changed";
