@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <vector>
@@ -40,8 +41,9 @@ TrustedFolder distrusted(std::string path, FolderDistrust why, int errorCode = 0
 }  // namespace
 
 TrustedFolder trustedFolder(const std::string& base, std::string_view tail) {
-  if (base.empty() || base.front() != '/')
+  if (base.empty() || base.front() != '/') {
     return distrusted(base, FolderDistrust::CannotMake, EINVAL);
+  }
   // The part of the base that exists has its links resolved; the rest is made here.
   std::string existing = withoutTrailingSlashes(base);
   std::vector<std::string> toMake = partsOf(tail);
@@ -80,8 +82,9 @@ TrustedFolder trustedFolder(const std::string& base, std::string_view tail) {
   struct stat own {};
   if (::lstat(path.c_str(), &own) != 0) return distrusted(path, FolderDistrust::CannotMake, errno);
   if (own.st_uid != ::getuid()) return distrusted(path, FolderDistrust::OtherOwner);
-  if ((own.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+  if ((own.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
     return distrusted(path, FolderDistrust::OpenToOthers);
+  }
   return TrustedFolder{path, FolderDistrust::None, 0};
 }
 
