@@ -99,17 +99,23 @@ void prepare(const std::string& top, Prepared what) {
 
 // Where below the top the trashed file went, or "stayed" when it was not moved.
 std::string whereItWent(const std::string& top, const std::string& name) {
+  const std::string untouched = "file owner " + std::to_string(::getuid()) + ":" +
+                                std::to_string(::getgid()) + " mode 384 bytes deleted bytes";
   for (const std::string& place :
        {".Trash/" + std::to_string(::getuid()), ".Trash-" + std::to_string(::getuid())}) {
-    if (testing::fileState(top + "/" + place + "/files/" + name) != "missing") {
+    const std::string trashed = testing::fileState(top + "/" + place + "/files/" + name);
+    if (trashed != "missing") {
       struct stat trash {};
       ::lstat((top + "/" + place).c_str(), &trash);
       const bool closed =
           S_ISDIR(trash.st_mode) && trash.st_uid == ::getuid() && (trash.st_mode & 077) == 0;
-      return place + (closed ? "" : " (not closed to others)");
+      const bool whole = trashed == untouched;
+      return place + (closed ? "" : " (not closed to others)") + (whole ? "" : " (changed)");
     }
   }
-  return testing::fileState(top + "/" + name) == "missing" ? "lost" : "stayed";
+  const std::string left = testing::fileState(top + "/" + name);
+  if (left == "missing") return "lost";
+  return left == untouched ? "stayed" : "stayed (changed)";
 }
 
 TEST(TrashPlaceTest, OnlyATrashNoOtherUserCanReachIsUsed) {
@@ -143,6 +149,7 @@ TEST(TrashPlaceTest, OnlyATrashNoOtherUserCanReachIsUsed) {
       prepare(top, c.prepared);
       const std::string victim = top + "/victim.txt";
       if (!std::ofstream(victim).write("deleted bytes", 13)) return "cannot write the victim";
+      ::chmod(victim.c_str(), 0600);
       const testing::TreeSnapshot before = testing::snapshotTree(top);
       const std::string error = moveToTrash(victim);
       const std::string place = whereItWent(top, "victim.txt");
