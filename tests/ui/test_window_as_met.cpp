@@ -404,7 +404,8 @@ void WindowAsMetTest::aStyleReachedThroughAnotherLooksAsChosenDirectly() {
     std::vector<QSize> cells;
   };
   const auto look = [](TForm1& window) {
-    QCoreApplication::processEvents();
+    // Layouts and scroll bars settle over a few rounds of events.
+    QTest::qWait(50);
     QAbstractItemView* view = shownView(window);
     Shown shown;
     for (int row = 0; row < view->model()->rowCount(); ++row) {
@@ -451,6 +452,10 @@ void WindowAsMetTest::aStyleReachedThroughAnotherLooksAsChosenDirectly() {
                            .arg(expected.cells.front().height());
     } else if (shown.picture != expected.picture) {
       faults << name + QStringLiteral(": drawn otherwise");
+      if (qEnvironmentVariableIsSet("UI21_DEBUG")) {
+        shown.picture.save(QStringLiteral("/tmp/ui21/route-%1.png").arg(faults.size()));
+        expected.picture.save(QStringLiteral("/tmp/ui21/direct-%1.png").arg(faults.size()));
+      }
     }
     QAbstractItemView* view = shownView(*window);
     const QModelIndex first = view->model()->index(0, 0);
@@ -553,8 +558,6 @@ void WindowAsMetTest::visitingTheMenuBarOrAnotherWindowOpensNothing() {
     view->setFocus(Qt::TabFocusReason);
   }
   QCoreApplication::processEvents();
-  qWarning() << "focus" << QApplication::focusWidget() << QApplication::activePopupWidget()
-             << QApplication::activeWindow();
   QTRY_VERIFY(view->hasFocus());
   QVERIFY2(focus.count > 0, "the list never lost and took back the focus");
   QVERIFY2(starts_->empty(), starts_->empty() ? "" : starts_->front().commandLine.c_str());
@@ -595,8 +598,10 @@ void WindowAsMetTest::qtDialogsSpeakJapaneseAndLeaveNoSettingsFile() {
   const auto check = [&](const QString& dialog, const QStringList& texts) {
     if (texts.isEmpty()) faults << dialog + QStringLiteral(": nothing shown");
     for (const QString& text : texts) {
-      if (hasLatinWord(text) && text != kShortName && !text.contains(listed_->path()) &&
-          text != QStringLiteral("OK")) {
+      // The names of the folder and the file are the user's own.
+      QString words = text;
+      words.remove(listed_->path()).remove(kShortName);
+      if (hasLatinWord(words) && text != QStringLiteral("OK")) {
         faults << dialog + QStringLiteral(": \"") + text + QLatin1Char('"');
       }
     }
