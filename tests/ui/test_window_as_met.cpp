@@ -452,10 +452,6 @@ void WindowAsMetTest::aStyleReachedThroughAnotherLooksAsChosenDirectly() {
                            .arg(expected.cells.front().height());
     } else if (shown.picture != expected.picture) {
       faults << name + QStringLiteral(": drawn otherwise");
-      if (qEnvironmentVariableIsSet("UI21_DEBUG")) {
-        shown.picture.save(QStringLiteral("/tmp/ui21/route-%1.png").arg(faults.size()));
-        expected.picture.save(QStringLiteral("/tmp/ui21/direct-%1.png").arg(faults.size()));
-      }
     }
     QAbstractItemView* view = shownView(*window);
     const QModelIndex first = view->model()->index(0, 0);
