@@ -60,8 +60,9 @@ std::string_view noSoftwareDatabaseText() {
   return "ソフトウェアデータベース (softwaredb.xml) が見つかりません。";
 }
 
-std::string softwareDatabaseFailedText(std::string_view path) {
-  return "ソフトウェアデータベース \"" + std::string(path) + "\" を読み込めません。";
+std::string softwareDatabaseFailedText(std::string_view path, std::string_view reason) {
+  return "ソフトウェアデータベース \"" + std::string(path) +
+         "\" を読み込めません: " + std::string(reason);
 }
 
 std::string romUnreadableText(std::string_view name, std::string_view failure) {
