@@ -13,7 +13,7 @@ namespace vorlent {
 
 namespace {
 
-constexpr unsigned char foldAsciiLower(unsigned char byte) {
+constexpr unsigned char foldAsciiUpper(unsigned char byte) {
   return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - ('a' - 'A')) : byte;
 }
 
@@ -22,7 +22,7 @@ std::uint64_t foldedBigEndian(std::string_view text, std::size_t offset) {
   for (std::size_t i = 0; i < 8; ++i) {
     const std::size_t at = offset + i;
     const unsigned char byte = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
-    packed = packed << 8 | foldAsciiLower(byte);
+    packed = packed << 8 | foldAsciiUpper(byte);
   }
   return packed;
 }
@@ -48,8 +48,8 @@ std::size_t commonFoldedPrefix(const std::vector<std::string_view>& texts) {
   for (const std::string_view text : texts) {
     length = std::min(length, text.size());
     std::size_t i = 0;
-    while (i < length && foldAsciiLower(static_cast<unsigned char>(text[i])) ==
-                             foldAsciiLower(static_cast<unsigned char>(first[i]))) {
+    while (i < length && foldAsciiUpper(static_cast<unsigned char>(text[i])) ==
+                             foldAsciiUpper(static_cast<unsigned char>(first[i]))) {
       ++i;
     }
     length = i;
@@ -125,8 +125,8 @@ int compareListTexts(std::string_view a, std::string_view b) {
     if (i == common) {
       break;
     }
-    const unsigned char x = foldAsciiLower(static_cast<unsigned char>(a[i]));
-    const unsigned char y = foldAsciiLower(static_cast<unsigned char>(b[i]));
+    const unsigned char x = foldAsciiUpper(static_cast<unsigned char>(a[i]));
+    const unsigned char y = foldAsciiUpper(static_cast<unsigned char>(b[i]));
     if (x != y) {
       return x < y ? -1 : 1;
     }

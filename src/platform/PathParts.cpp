@@ -43,9 +43,7 @@ std::string extensionOf(std::string_view path, PathStyle style) {
 std::string asciiLower(std::string_view text) {
   std::string lowered(text);
   for (char& c : lowered) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
+    c = asciiLower(c);
   }
   return lowered;
 }
