@@ -53,7 +53,9 @@ bool hasExtension(std::string_view path, std::string_view lowerCaseExtension, Pa
 }
 
 std::string joinPath(std::string_view folder, std::string_view name, PathStyle style) {
-  std::string joined(folder);
+  std::string joined;
+  joined.reserve(folder.size() + 1 + name.size());
+  joined = folder;
   if (!joined.empty() && !isPathDelimiter(joined.back(), style)) {
     joined += style == PathStyle::Windows ? '\\' : '/';
   }
