@@ -1,7 +1,8 @@
 # make run: installs what is missing, builds, starts the program.
 # make test: installs what is missing, builds, runs the whole suite (the release build with warnings
 # as errors, the sanitizer build, the fuzz corpus built with Clang, and the Windows tests under Wine).
-# make check: the release suite alone (warnings as errors), the quick round while working.
+# make check: the release suite alone (warnings as errors), the quick round while working, and
+# clang-tidy over the files of src/ the branch changes.
 # make tidy: clang-tidy over src/ with the checks in .clang-tidy.
 # make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
 # runs the windows' tests and the package under Wine.
@@ -39,6 +40,7 @@ test: build-ci build-asan build-fuzz
 
 check: build-ci
 	ctest --preset ci
+	scripts/tidy-changed.sh build/ci
 
 # The compile commands of the ci build; GCC's options Clang does not know are let pass.
 tidy: deps

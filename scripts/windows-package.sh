@@ -2,7 +2,7 @@
 # Packs the Windows build into build/windows/vorlent-win64.zip: one folder with the two
 # programs, the Qt and runtime DLLs and plugins the program loads, the sound cues and a short
 # README, binaries stripped. The DLLs are listed here and nowhere else; the list is checked
-# against what the binaries import, and scripts/windows-tests.sh starts the program from the
+# against what the binaries import, and `scripts/windows.sh test` starts the program from the
 # unpacked folder alone.
 # Usage: scripts/windows-package.sh QT_PREFIX [BUILD_DIR]
 set -euo pipefail

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Sourced by the scripts that run the Windows program under Wine: a Wine prefix set up as a
 # Japanese Windows (code page 932, a Japanese font and Tahoma in its Fonts folder), and the
 # environment that runs Qt programs in it on a virtual display.

@@ -13,7 +13,7 @@ namespace vorlent {
 
 namespace {
 
-constexpr unsigned char foldAsciiLower(unsigned char byte) {
+constexpr unsigned char foldAsciiUpper(unsigned char byte) {
   return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - ('a' - 'A')) : byte;
 }
 
@@ -22,7 +22,7 @@ std::uint64_t foldedBigEndian(std::string_view text, std::size_t offset) {
   for (std::size_t i = 0; i < 8; ++i) {
     const std::size_t at = offset + i;
     const unsigned char byte = at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
-    packed = packed << 8 | foldAsciiLower(byte);
+    packed = packed << 8 | foldAsciiUpper(byte);
   }
   return packed;
 }
@@ -37,27 +37,40 @@ struct SortKey {
   std::size_t position;
 };
 
+// The index of the first byte at which the texts differ once folded, or the shorter length.
+// Runs of equal bytes are passed eight at a time; only a differing byte is folded.
+std::size_t foldedMatchLength(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  std::size_t i = 0;
+  for (;;) {
+    while (i + 8 <= common && std::memcmp(a.data() + i, b.data() + i, 8) == 0) {
+      i += 8;
+    }
+    while (i < common && a[i] == b[i]) {
+      ++i;
+    }
+    if (i == common || foldAsciiUpper(static_cast<unsigned char>(a[i])) !=
+                           foldAsciiUpper(static_cast<unsigned char>(b[i]))) {
+      return i;
+    }
+    ++i;
+  }
+}
+
 // The length of the folded prefix that all texts share; comparing them from there on gives the
 // same order (full paths share their whole folder, for example).
 std::size_t commonFoldedPrefix(const std::vector<std::string_view>& texts) {
   if (texts.empty()) {
     return 0;
   }
-  const std::string_view first = texts.front();
-  std::size_t length = first.size();
+  std::string_view prefix = texts.front();
   for (const std::string_view text : texts) {
-    length = std::min(length, text.size());
-    std::size_t i = 0;
-    while (i < length && foldAsciiLower(static_cast<unsigned char>(text[i])) ==
-                             foldAsciiLower(static_cast<unsigned char>(first[i]))) {
-      ++i;
-    }
-    length = i;
-    if (length == 0) {
+    prefix = prefix.substr(0, foldedMatchLength(prefix, text));
+    if (prefix.empty()) {
       break;
     }
   }
-  return length;
+  return prefix.size();
 }
 
 // The texts to compare, converted to the system's code page once each when the keys are built,
@@ -112,25 +125,12 @@ void sortEntries(FileList& list, ListColumn column, const SystemTextCodec& syste
 }  // namespace
 
 int compareListTexts(std::string_view a, std::string_view b) {
-  const std::size_t common = std::min(a.size(), b.size());
-  std::size_t i = 0;
-  for (;;) {
-    // Runs of equal bytes are passed eight at a time.
-    while (i + 8 <= common && std::memcmp(a.data() + i, b.data() + i, 8) == 0) {
-      i += 8;
-    }
-    while (i < common && a[i] == b[i]) {
-      ++i;
-    }
-    if (i == common) {
-      break;
-    }
-    const unsigned char x = foldAsciiLower(static_cast<unsigned char>(a[i]));
-    const unsigned char y = foldAsciiLower(static_cast<unsigned char>(b[i]));
-    if (x != y) {
-      return x < y ? -1 : 1;
-    }
-    ++i;
+  const std::size_t i = foldedMatchLength(a, b);
+  if (i < a.size() && i < b.size()) {
+    return foldAsciiUpper(static_cast<unsigned char>(a[i])) <
+                   foldAsciiUpper(static_cast<unsigned char>(b[i]))
+               ? -1
+               : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }

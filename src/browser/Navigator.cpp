@@ -2,6 +2,7 @@
 
 #include "browser/ListFolder.h"
 #include "browser/NavigationTexts.h"
+#include "platform/PathParts.h"
 
 namespace vorlent {
 
@@ -9,9 +10,7 @@ Navigator::Navigator(FileList& list, NavigatorServices services)
     : list_(list), services_(services) {}
 
 const DriveButton* Navigator::buttonOf(char letter) const {
-  if (letter >= 'A' && letter <= 'Z') {
-    letter = static_cast<char>(letter - 'A' + 'a');
-  }
+  letter = asciiLower(letter);
   if (letter < 'a' || letter > 'z') {
     return nullptr;
   }

@@ -2,9 +2,10 @@
 
 namespace vorlent {
 
-// The images of the toolbar buttons "実行ファイル" (and "Working ExeFile" on the hidden tab).
-inline constexpr int kExecutableUnknownImage = 3;
-inline constexpr int kExecutableKnownImage = 4;
+// The image numbers of the toolbar buttons "実行ファイル" (and "Working ExeFile" on the hidden
+// tab): 3 until the emulator's executable is known, 4 from then on.
+inline constexpr int kUnknownExecutableIcon = 3;
+inline constexpr int kKnownExecutableIcon = 4;
 
 // Which emulator executables have been found this session. A mark is only ever set: once
 // shown as known, a button keeps its image.
@@ -17,7 +18,7 @@ struct ExecutableMarks {
 };
 
 constexpr int executableButtonImage(bool marked) {
-  return marked ? kExecutableKnownImage : kExecutableUnknownImage;
+  return marked ? kKnownExecutableIcon : kUnknownExecutableIcon;
 }
 
 }  // namespace vorlent

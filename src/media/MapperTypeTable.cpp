@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/PathParts.h"
+
 namespace vorlent {
 
 namespace {
@@ -68,14 +70,12 @@ constexpr std::array kRows = {
                   "Irem's own 16 kB scheme for R-Type: neither emulator has it."},
 };
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
   }
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lowerAscii(a[i]) != lowerAscii(b[i])) {
+    if (asciiLower(a[i]) != asciiLower(b[i])) {
       return false;
     }
   }
@@ -84,7 +84,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 bool allHexDigits(std::string_view text) {
   for (const char c : text) {
-    const char lower = lowerAscii(c);
+    const char lower = asciiLower(c);
     if (!((lower >= '0' && lower <= '9') || (lower >= 'a' && lower <= 'f'))) {
       return false;
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "launch/ExecutableMarks.h"
 #include "launch/LauncherState.h"
 #include "launch/MediaPanelState.h"
 
@@ -18,10 +19,6 @@ inline constexpr int kNoTapeIcon = 3;
 inline constexpr int kEjectIcon = 5;
 inline constexpr int kInsertedMediumIcon = 16;
 inline constexpr int kPcDriveItemIcon = 18;
-
-// Images of the executable buttons.
-inline constexpr int kUnknownExecutableIcon = kExecutableUnknownImage;
-inline constexpr int kKnownExecutableIcon = kExecutableKnownImage;
 
 struct NameItemView {
   std::string caption;

@@ -13,7 +13,7 @@ constexpr char kLastDrive = 'Z';
 
 // DOSBox's mount command takes a folder with blanks in double quotes.
 std::string mountCommand(const DosMount& mount) {
-  const char drive = static_cast<char>(mount.drive - 'A' + 'a');
+  const char drive = asciiLower(mount.drive);
   const std::string folder = mount.hostFolder.find(' ') == std::string::npos
                                  ? mount.hostFolder
                                  : "\"" + mount.hostFolder + "\"";
@@ -97,7 +97,7 @@ std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath,
   };
   // A drive the user's own configuration mounted is unmounted first, else the mount fails.
   for (const DosMount& mount : plan.mounts) {
-    add("mount -u " + std::string(1, static_cast<char>(mount.drive - 'A' + 'a')));
+    add("mount -u " + std::string(1, asciiLower(mount.drive)));
     add(mountCommand(mount));
   }
   add("c:");

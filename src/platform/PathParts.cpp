@@ -43,9 +43,7 @@ std::string extensionOf(std::string_view path, PathStyle style) {
 std::string asciiLower(std::string_view text) {
   std::string lowered(text);
   for (char& c : lowered) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
+    c = asciiLower(c);
   }
   return lowered;
 }
@@ -55,7 +53,9 @@ bool hasExtension(std::string_view path, std::string_view lowerCaseExtension, Pa
 }
 
 std::string joinPath(std::string_view folder, std::string_view name, PathStyle style) {
-  std::string joined(folder);
+  std::string joined;
+  joined.reserve(folder.size() + 1 + name.size());
+  joined = folder;
   if (!joined.empty() && !isPathDelimiter(joined.back(), style)) {
     joined += style == PathStyle::Windows ? '\\' : '/';
   }

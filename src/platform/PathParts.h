@@ -23,7 +23,10 @@ std::string fileNamePart(std::string_view path, PathStyle style);
 // The extension of the last component from its last "." on, case kept ("" when there is none).
 std::string extensionOf(std::string_view path, PathStyle style);
 
-// A copy with the ASCII letters A-Z lowered; every other byte stays as it is.
+// The ASCII letters A-Z lowered; every other byte stays as it is.
+constexpr char asciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string asciiLower(std::string_view text);
 
 // Whether the last component's extension, ASCII letters lowered, equals the given lower-case one.

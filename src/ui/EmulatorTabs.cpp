@@ -6,16 +6,18 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <initializer_list>
-#include <utility>
+#include <array>
+#include <cstddef>
+#include <string_view>
 
+#include "launch/LauncherState.h"
+#include "media/MenuCaptions.h"
 #include "ui/Icons.h"
+#include "ui/QtText.h"
 
 namespace vorlent {
 
 namespace {
-
-using NamedCaption = std::pair<const char*, QString>;
 
 QToolButton* button(QToolBar* bar, const char* objectName, const QString& caption,
                     const QIcon& icon) {
@@ -29,16 +31,18 @@ QToolButton* button(QToolBar* bar, const char* objectName, const QString& captio
   return tool;
 }
 
-RadioMenu radioMenu(QWidget* parent, const char* objectName,
-                    std::initializer_list<NamedCaption> items) {
+// The items' object names beside their captions, one each.
+template <std::size_t N>
+RadioMenu radioMenu(QWidget* parent, const char* objectName, const char* const (&itemNames)[N],
+                    const std::array<std::string_view, N>& captions) {
   RadioMenu radio;
   radio.menu = new QMenu(parent);
   radio.menu->setObjectName(QLatin1String(objectName));
   radio.group = new QActionGroup(radio.menu);
   radio.group->setExclusive(true);
-  for (const auto& [name, caption] : items) {
-    QAction* action = radio.menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
+  for (std::size_t i = 0; i < N; ++i) {
+    QAction* action = radio.menu->addAction(toQt(captions[i]));
+    action->setObjectName(QLatin1String(itemNames[i]));
     action->setCheckable(true);
     radio.group->addAction(action);
     radio.items.push_back(action);
@@ -52,6 +56,10 @@ QToolButton* dropDown(QToolBar* bar, const char* objectName, const QString& capt
   tool->setMenu(menu);
   tool->setPopupMode(QToolButton::InstantPopup);
   return tool;
+}
+
+QString tabCaption(EmulatorKind emulator) {
+  return toQt(kEmulatorTabCaptions[static_cast<std::size_t>(emulator)]);
 }
 
 QToolBar* page(QTabWidget* tabs, const char* objectName) {
@@ -71,33 +79,17 @@ EmulatorTabs buildEmulatorTabs(QWidget* parent) {
   t.pageControl->setDocumentMode(true);
   t.pageControl->setUsesScrollButtons(false);
 
-  t.brmsxModels = radioMenu(parent, "PopupMenu3",
-                            {{"MSX12", QStringLiteral("MSX1")},
-                             {"MSX23", QStringLiteral("MSX2")},
-                             {"MSX24", QStringLiteral("MSX2+")}});
-  t.fmsxModels = radioMenu(parent, "PopupMenu2",
-                           {{"MSX11", QStringLiteral("MSX1")},
-                            {"MSX21", QStringLiteral("MSX2")},
-                            {"MSX22", QStringLiteral("MSX2+")}});
-  t.fmsxResolutions = radioMenu(parent, "PopupMenu5",
-                                {{"N320x2001", QStringLiteral("320x200")},
-                                 {"N320x2401", QStringLiteral("320x240")},
-                                 {"N64x4801", QStringLiteral("640x480")},
-                                 {"N256x2121", QStringLiteral("256x212")}});
-  t.brmsxResolutions = radioMenu(
-      parent, "PopupMenu6",
-      {{"N320x2002", QStringLiteral("320x200x8  MSX 1 default")},
-       {"N256x2001", QStringLiteral("256x200x8  MSX 1 large screen")},
-       {"N512x2561", QStringLiteral("512x384x8  MSX 1 TV emulation (interpolation+scanlines)")},
-       {"N256x1921", QStringLiteral("256x192x8  MSX 1 square pixels")},
-       {"N512x384x151", QStringLiteral("512x384x15 MSX 1 Parrot engine")},
-       {"res71", QStringLiteral("320x200x8  MSX 2 default")},
-       {"res111", QStringLiteral("512x384x8  MSX 2 full width support")},
-       {"res121", QStringLiteral("512x384x8  MSX 2 full width support with black scanlines")},
-       {"N640x480x8MSX2fullscreensupportwithblackscanlines1",
-        QStringLiteral("640x480x8  MSX 2 full screen support with black scanlines")},
-       {"N512x384x15MSX2withsupporttoYJKsystem1",
-        QStringLiteral("512x384x15 MSX 2+ with support to YJK system")}});
+  t.brmsxModels = radioMenu(parent, "PopupMenu3", {"MSX12", "MSX23", "MSX24"}, kModelItemCaptions);
+  t.fmsxModels = radioMenu(parent, "PopupMenu2", {"MSX11", "MSX21", "MSX22"}, kModelItemCaptions);
+  t.fmsxResolutions =
+      radioMenu(parent, "PopupMenu5", {"N320x2001", "N320x2401", "N64x4801", "N256x2121"},
+                kFmsxResolutionCaptions);
+  t.brmsxResolutions =
+      radioMenu(parent, "PopupMenu6",
+                {"N320x2002", "N256x2001", "N512x2561", "N256x1921", "N512x384x151", "res71",
+                 "res111", "res121", "N640x480x8MSX2fullscreensupportwithblackscanlines1",
+                 "N512x384x15MSX2withsupporttoYJKsystem1"},
+                kBrmsxResolutionCaptions);
 
   QToolBar* brmsx = page(t.pageControl, "TabSheetBrmsx");
   t.brmsxExecutable =
@@ -128,8 +120,8 @@ EmulatorTabs buildEmulatorTabs(QWidget* parent) {
   t.palamsxExecutable = button(palamsx, "ToolButton19", QStringLiteral("Working ExeFile"),
                                toolIcon(ToolIcon::Unknown));
 
-  t.pageControl->addTab(brmsx, toolIcon(ToolIcon::Emulator), QStringLiteral("BRMSX 2.6(MS-DOS)"));
-  t.pageControl->addTab(fmsx, toolIcon(ToolIcon::Emulator), QStringLiteral("fMSX MS-DOS 1.6b2.a"));
+  t.pageControl->addTab(brmsx, toolIcon(ToolIcon::Emulator), tabCaption(EmulatorKind::Brmsx));
+  t.pageControl->addTab(fmsx, toolIcon(ToolIcon::Emulator), tabCaption(EmulatorKind::Fmsx));
   t.pageControl->addTab(palamsx, toolIcon(ToolIcon::Emulator), QStringLiteral("PalaMSX (Win)"));
   t.pageControl->setTabVisible(2, false);
   t.pageControl->setTabEnabled(2, false);

@@ -155,6 +155,7 @@ void TForm1::refreshMedia() {
   checkItem(tabs_.fmsxResolutions, view.fmsxResolutionItem);
   checkItem(tabs_.brmsxResolutions, view.brmsxResolutionItem);
 
+  // The view gives the description's image number (3 or 4); the buttons draw it as a tool icon.
   const auto executableIcon = [](int image) {
     return toolIcon(image == kKnownExecutableIcon ? ToolIcon::Known : ToolIcon::Unknown);
   };

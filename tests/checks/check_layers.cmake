@@ -1,32 +1,38 @@
-# Fails when a core or platform-interface file includes Qt, an operating-system header or a
-# layer above its own. The platform's interface files (src/platform/*, the vorlent_platform
-# library) hold no system call; the native implementations live in posix/, win32/ and native/
-# (the vorlent_platform_native library), which the core never links: checks.core_links guards that
-# at the symbol level, this check at the include level.
-set(core_folders feedback launch settings media browser fileops)
-set(forbidden_patterns
-    "#include[ \t]*<Q"
-    "#include[ \t]*<(windows|winbase|shellapi|shlobj|mmsystem|unistd|fcntl|dirent|dlfcn|spawn|pwd|glob)\\.h>"
-    "#include[ \t]*<sys/"
-    "#include[ \t]*\"(ui|app|cli)/")
+cmake_minimum_required(VERSION 3.20)
+
+# Fails when a file of the core or of the platform's interfaces includes what its layer may not
+# (cmake/CoreLayers.cmake): a header in angle brackets that is not on the list of standard headers
+# the core uses (Qt, the system's headers, the standard headers that reach the system), or a
+# folder of src/ that is neither its own nor on its layer's list (a higher layer, ui/, app/, cli/,
+# or the native implementations in platform/posix/, win32/ and native/). The build gives each
+# layer only the include folders it may reach, and checks.core_links checks the symbols the core
+# calls; this check holds each file to the direct uses.
+include(${SOURCE_DIR}/cmake/CoreLayers.cmake)
 set(failures "")
 
-foreach(folder ${core_folders} platform)
-  if(folder STREQUAL "platform")
+foreach(layer platform ${core_layers})
+  if(layer STREQUAL "platform")
     file(GLOB files ${SOURCE_DIR}/src/platform/*.h ${SOURCE_DIR}/src/platform/*.cpp)
   else()
-    file(GLOB_RECURSE files ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
+    file(GLOB_RECURSE files ${SOURCE_DIR}/src/${layer}/*.h ${SOURCE_DIR}/src/${layer}/*.cpp)
   endif()
+  set(folders ${layer} ${layer_uses_${layer}})
+  string(JOIN "|" folder_pattern ${folders})
+  string(JOIN ", " folder_names ${folders})
   foreach(file ${files})
-    file(STRINGS ${file} lines REGEX "#include")
+    file(RELATIVE_PATH shown ${SOURCE_DIR} ${file})
+    file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${lines})
-      foreach(pattern ${forbidden_patterns})
-        if(line MATCHES "${pattern}")
-          list(APPEND failures "${file}: ${line}")
+      if(line MATCHES "include[ \t]*<([^>]*)>")
+        if(NOT CMAKE_MATCH_1 IN_LIST core_standard_headers)
+          list(APPEND failures "${shown}: ${line}: not a standard header the core uses")
         endif()
-      endforeach()
-      if(line MATCHES "#include[ \t]*\"platform/(posix|win32)/")
-        list(APPEND failures "${file}: ${line}")
+      elseif(line MATCHES "include[ \t]*\"([^\"]*)\"")
+        if(NOT CMAKE_MATCH_1 MATCHES "^(${folder_pattern})/[^/]+$")
+          list(APPEND failures "${shown}: ${line}: ${layer} includes only ${folder_names}")
+        endif()
+      else()
+        list(APPEND failures "${shown}: ${line}: not an include this check can read")
       endif()
     endforeach()
   endforeach()
@@ -39,23 +45,6 @@ foreach(file ${qt_layer_files})
   file(STRINGS ${file} lines REGEX "#include[ \t]*<dlfcn\\.h>")
   foreach(line ${lines})
     list(APPEND failures "${file}: ${line}")
-  endforeach()
-endforeach()
-
-# The one-way order inside the core: launch is used by settings and media, browser by media and
-# fileops; nothing below includes what sits above it.
-foreach(pair "launch:settings|media|fileops" "browser:launch|settings|media|fileops"
-             "feedback:launch|settings|media|browser|fileops" "settings:media|fileops|browser"
-             "platform:feedback|launch|settings|media|browser|fileops")
-  string(REPLACE ":" ";" sides ${pair})
-  list(GET sides 0 folder)
-  list(GET sides 1 above)
-  file(GLOB_RECURSE files ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
-  foreach(file ${files})
-    file(STRINGS ${file} lines REGEX "#include[ \t]*\"(${above})/")
-    foreach(line ${lines})
-      list(APPEND failures "${file}: ${line}")
-    endforeach()
   endforeach()
 endforeach()
 

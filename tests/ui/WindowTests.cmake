@@ -1,7 +1,7 @@
 # The windows' tests, one executable per test file, and the program that renders every window to
 # PNG. Included from tests/, whose folder the paths are relative to. On Linux they run on the
 # offscreen platform under ctest; a Windows build runs them under Wine with
-# scripts/windows-tests.sh.
+# `scripts/windows.sh test`.
 file(GLOB ui_test_sources CONFIGURE_DEPENDS ui/test_*.cpp)
 if(WIN32)
   # Windows plays the sound cues itself, with no sound module to test.
