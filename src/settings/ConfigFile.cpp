@@ -19,8 +19,11 @@ SettingsLocation configFileLocation(std::string_view programFolderWithDelimiter,
 ConfigFile::ConfigFile(std::string path, ConfigEnvironment environment)
     : ConfigFile(SettingsLocation{path, path, false}, environment) {}
 
-ConfigFile::ConfigFile(SettingsLocation location, ConfigEnvironment environment)
-    : location_(std::move(location)), environment_(environment) {}
+ConfigFile::ConfigFile(SettingsLocation location, ConfigEnvironment environment,
+                       UserSettingsFolder userFolder)
+    : location_(std::move(location)),
+      environment_(environment),
+      userFolder_(std::move(userFolder)) {}
 
 std::string ConfigFile::backupPath() const {
   return location_.writePath + std::string(kConfigBackupSuffix);

@@ -42,7 +42,10 @@ class ConfigFile {
  public:
   // Read and written at the one path, replaced whole on save.
   ConfigFile(std::string path, ConfigEnvironment environment);
-  ConfigFile(SettingsLocation location, ConfigEnvironment environment);
+  // The backup of a file that failed to load goes to the user's own folder where the file's
+  // folder takes no new file.
+  ConfigFile(SettingsLocation location, ConfigEnvironment environment,
+             UserSettingsFolder userFolder = {});
 
   // Where it is written.
   const std::string& path() const { return location_.writePath; }
@@ -67,6 +70,7 @@ class ConfigFile {
 
   SettingsLocation location_;
   ConfigEnvironment environment_;
+  UserSettingsFolder userFolder_;
   bool backupBeforeSave_ = false;
 };
 
