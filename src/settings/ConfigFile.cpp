@@ -1,5 +1,9 @@
 #include "settings/ConfigFile.h"
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "platform/Failure.h"
 #include "settings/ConfigLayout.h"
 #include "settings/ConfigText.h"
@@ -52,15 +56,44 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
   if (kind == FileKind::Other) {
     throw Failure(notARegularFileText(path));
   }
-  if (backupBeforeSave_ && kind == FileKind::Regular) {
-    writeWhole(backupPath(), environment_.files.readRegularFile(path, kConfigFileSizeLimit));
+  if (backupBeforeSave_ && kind == FileKind::Regular && keepBackup()) {
+    backupBeforeSave_ = false;
   }
   if (location_.inPlace && kind == FileKind::Regular) {
+    // Once the file is being rewritten, a later backup would keep a cut-short rewrite of it.
+    backupBeforeSave_ = false;
     environment_.files.writeFile(path, environment_.systemText.toSystemText(text));
   } else {
     writeWhole(path, environment_.systemText.toSystemText(text));
   }
   backupBeforeSave_ = false;
+}
+
+// Beside the file, or in the user's own folder where the file's folder takes no new file (a
+// folder of the program's that the user may not write, a full disk). Where neither takes it, the
+// save goes on without it: the file is rewritten all the same, as it would be without any
+// backup, rather than every later save failing. Whether it was made.
+bool ConfigFile::keepBackup() {
+  std::vector<std::string> places = {backupPath()};
+  const std::optional<std::string> userFolder = userFolder_ ? userFolder_() : std::nullopt;
+  if (userFolder) {
+    const std::string inUserFolder =
+        *userFolder + std::string(kConfigFileName) + std::string(kConfigBackupSuffix);
+    if (inUserFolder != places.front()) {
+      places.push_back(inUserFolder);
+    }
+  }
+  // A file that cannot be read whole (over the size limit, say) is refused as before.
+  const std::string bytes =
+      environment_.files.readRegularFile(location_.writePath, kConfigFileSizeLimit);
+  for (const std::string& place : places) {
+    try {
+      writeWhole(place, bytes);
+      return true;
+    } catch (const Failure&) {
+    }
+  }
+  return false;
 }
 
 void ConfigFile::writeWhole(std::string_view target, std::string_view bytes) {

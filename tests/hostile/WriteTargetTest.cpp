@@ -2,8 +2,8 @@
 // are written only as regular files at their own names, never through a link, never over a file
 // the user may not write, and a full disk or a killed save leaves the program able to save.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -105,8 +105,8 @@ class ResponseFileLinkTest : public ::testing::Test {
  protected:
   ResponseFileLinkTest() {
     std::filesystem::create_directory(sandbox.at("emu"));
-    exe = sandbox.write("emu/FMSX-DOS.EXE", "#!/bin/sh\necho ran > '" + sandbox.at("record") +
-                                                "'\n");
+    exe =
+        sandbox.write("emu/FMSX-DOS.EXE", "#!/bin/sh\necho ran > '" + sandbox.at("record") + "'\n");
     std::filesystem::permissions(exe, std::filesystem::perms::owner_all);
     victim = sandbox.write("victim.txt", "victim's own bytes\n");
     state.fmsxExePath = exe;
@@ -151,8 +151,8 @@ TEST_F(ResponseFileLinkTest, ALinkIsRefusedAndNothingStartsOrChanges) {
       {"F5",
        [&] {
          bool started = false;
-         const LaunchEnvironment environment{*services.current, *services.files,
-                                             PathStyle::Posix, *services.systemText};
+         const LaunchEnvironment environment{*services.current, *services.files, PathStyle::Posix,
+                                             *services.systemText};
          std::string failure = failureOf([&] {
            buildFmsxCommand(state, environment, [&](const std::string&) { started = true; });
          });
@@ -160,8 +160,9 @@ TEST_F(ResponseFileLinkTest, ALinkIsRefusedAndNothingStartsOrChanges) {
        }},
       {"vorlent-cli run fmsx",
        [&] {
-         const std::string line = std::string(VORLENT_BINARY_DIR) + "/vorlent-cli run fmsx --config '" +
-                                  config + "' >/dev/null 2>'" + output.at("err") + "'";
+         const std::string line = std::string(VORLENT_BINARY_DIR) +
+                                  "/vorlent-cli run fmsx --config '" + config + "' >/dev/null 2>'" +
+                                  output.at("err") + "'";
          const int status = std::system(line.c_str());
          std::string err = bytesOf(output.at("err"));
          if (!err.empty() && err.back() == '\n') err.pop_back();
@@ -282,7 +283,8 @@ TEST_F(ConfigWriteTest, ADanglingLinkIsReplacedItself) {
   testing::withinWatchdog([&] { config.SaveConfig(state); });
   EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
   EXPECT_EQ(bytesOf(path), savedText(state, services));
-  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(sandbox.at("elsewhere/made.ini"))));
+  EXPECT_FALSE(
+      std::filesystem::exists(std::filesystem::symlink_status(sandbox.at("elsewhere/made.ini"))));
 }
 
 // A save killed before its rename leaves "Vorlent.ini.tmp<process>-<n>"; the next save removes
