@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "platform/Failure.h"
 #include "settings/ConfigLayout.h"
@@ -74,26 +73,28 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
 // save goes on without it: the file is rewritten all the same, as it would be without any
 // backup, rather than every later save failing. Whether it was made.
 bool ConfigFile::keepBackup() {
-  std::vector<std::string> places = {backupPath()};
-  const std::optional<std::string> userFolder = userFolder_ ? userFolder_() : std::nullopt;
-  if (userFolder) {
-    const std::string inUserFolder =
-        *userFolder + std::string(kConfigFileName) + std::string(kConfigBackupSuffix);
-    if (inUserFolder != places.front()) {
-      places.push_back(inUserFolder);
-    }
-  }
   // A file that cannot be read whole (over the size limit, say) is refused as before.
   const std::string bytes =
       environment_.files.readRegularFile(location_.writePath, kConfigFileSizeLimit);
-  for (const std::string& place : places) {
+  const auto keptAt = [&](const std::string& place) {
     try {
       writeWhole(place, bytes);
       return true;
     } catch (const Failure&) {
+      return false;
     }
+  };
+  if (keptAt(backupPath())) {
+    return true;
   }
-  return false;
+  // Asked for only now: asking makes the folder.
+  const std::optional<std::string> userFolder = userFolder_ ? userFolder_() : std::nullopt;
+  if (!userFolder) {
+    return false;
+  }
+  const std::string inUserFolder =
+      *userFolder + std::string(kConfigFileName) + std::string(kConfigBackupSuffix);
+  return inUserFolder != backupPath() && keptAt(inUserFolder);
 }
 
 void ConfigFile::writeWhole(std::string_view target, std::string_view bytes) {
