@@ -1,5 +1,6 @@
 #include "ui/ApplicationSetup.h"
 #include "ui/ReportingApplication.h"
+#include "ui/TerminationRequests.h"
 #include "ui/Unit1.h"
 
 int main(int argc, char** argv) {
@@ -8,5 +9,6 @@ int main(int argc, char** argv) {
 
   vorlent::TForm1 mainWindow;
   mainWindow.showMaximized();
+  vorlent::closeOnTerminationRequests(mainWindow);
   return vorlent::ReportingApplication::exec();
 }

@@ -15,6 +15,8 @@ class ReadOnlyFileSystem final : public FileSystem {
   void writeFile(std::string_view, std::string_view) override {}
   std::string readFile(std::string_view path) const override { return real_.readFile(path); }
   FileKind kindOf(std::string_view path) const override { return real_.kindOf(path); }
+  // Whatever the program would refuse to write, the companion refuses as well.
+  FileKind entryKindOf(std::string_view path) const override { return real_.entryKindOf(path); }
   std::string readRegularFile(std::string_view path, std::size_t limit) const override {
     return real_.readRegularFile(path, limit);
   }

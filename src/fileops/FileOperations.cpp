@@ -30,11 +30,11 @@ void FileOperations::newFile() {
     return;
   }
   const std::string path = pathInCurrentFolder(*name);
-  if (s_.files.fileExists(path)) {
+  // Made exclusively: whatever has the name, a link that leads nowhere too, is a clash.
+  if (!s_.files.createNewFile(path)) {
     warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFileClash));
     return;
   }
-  s_.files.writeFile(path, "");
   s_.navigator.refresh();
 }
 

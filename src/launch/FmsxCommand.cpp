@@ -133,8 +133,8 @@ bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle 
   if (options.empty() || !files.fileExists(state.fmsxExePath)) {
     return false;
   }
-  files.writeFile(fmsxResponseFilePath(state.fmsxExePath, style),
-                  systemText.toSystemText(options + "\r\n"));
+  files.writeRegularFile(fmsxResponseFilePath(state.fmsxExePath, style),
+                         systemText.toSystemText(options + "\r\n"));
   return true;
 }
 
@@ -142,10 +142,12 @@ std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment
                              const StartCommand& start) {
   const PathStyle style = environment.pathStyle;
   // The response file is settled before the emulator's folder becomes current, so that a
-  // relative executable path names the same files as it does from the listed folder.
-  const bool usesResponseFile =
-      !fmsxOptionText(state.fmsxOptions).empty() &&
-      environment.files.fileExists(fmsxResponseFilePath(state.fmsxExePath, style));
+  // relative executable path names the same files as it does from the listed folder. Anything
+  // of its name counts, so that a link, even one that leads nowhere, is refused by the write
+  // and nothing starts.
+  const bool usesResponseFile = !fmsxOptionText(state.fmsxOptions).empty() &&
+                                environment.files.entryKindOf(fmsxResponseFilePath(
+                                    state.fmsxExePath, style)) != FileKind::Missing;
   if (usesResponseFile) {
     currentFolderOrFailure(environment.currentFolder);
     writeResponseFile(state, environment.files, style, environment.systemText);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Failure.h"
+
 namespace vorlent {
 
 // What a path names, links followed.
@@ -41,6 +43,31 @@ class FileSystem {
 
   // Whether a new file can be made in the folder (tried, not guessed from permissions).
   virtual bool folderTakesNewFiles(std::string_view folder) const = 0;
+
+  // What the name itself stands for, a link not followed: a link of any kind is Other. The
+  // defaults of this and the next two serve fakes that know no links.
+  virtual FileKind entryKindOf(std::string_view path) const { return kindOf(path); }
+
+  // Creates or rewrites the file of that name where it stands, never through a link: a link,
+  // even to a regular file, and anything else that is no regular file is refused with the
+  // "not a regular file" failure before anything is written.
+  virtual void writeRegularFile(std::string_view path, std::string_view bytes) {
+    if (entryKindOf(path) == FileKind::Other) {
+      throw Failure(notARegularFileText(path));
+    }
+    writeFile(path, bytes);
+  }
+
+  // Makes a new empty file of that name, exclusively and without following a link; false, with
+  // nothing made, when anything stands under the name already, a link that leads nowhere
+  // included. Other failures are thrown.
+  virtual bool createNewFile(std::string_view path) {
+    if (entryKindOf(path) != FileKind::Missing) {
+      return false;
+    }
+    writeFile(path, "");
+    return true;
+  }
 };
 
 std::unique_ptr<FileSystem> makeFileSystem();

@@ -1,5 +1,8 @@
 #include "settings/ConfigFile.h"
 
+#include <optional>
+#include <utility>
+
 #include "platform/Failure.h"
 #include "settings/ConfigLayout.h"
 #include "settings/ConfigText.h"
@@ -19,8 +22,11 @@ SettingsLocation configFileLocation(std::string_view programFolderWithDelimiter,
 ConfigFile::ConfigFile(std::string path, ConfigEnvironment environment)
     : ConfigFile(SettingsLocation{path, path, false}, environment) {}
 
-ConfigFile::ConfigFile(SettingsLocation location, ConfigEnvironment environment)
-    : location_(std::move(location)), environment_(environment) {}
+ConfigFile::ConfigFile(SettingsLocation location, ConfigEnvironment environment,
+                       UserSettingsFolder userFolder)
+    : location_(std::move(location)),
+      environment_(environment),
+      userFolder_(std::move(userFolder)) {}
 
 std::string ConfigFile::backupPath() const {
   return location_.writePath + std::string(kConfigBackupSuffix);
@@ -49,15 +55,46 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
   if (kind == FileKind::Other) {
     throw Failure(notARegularFileText(path));
   }
-  if (backupBeforeSave_ && kind == FileKind::Regular) {
-    writeWhole(backupPath(), environment_.files.readRegularFile(path, kConfigFileSizeLimit));
+  if (backupBeforeSave_ && kind == FileKind::Regular && keepBackup()) {
+    backupBeforeSave_ = false;
   }
   if (location_.inPlace && kind == FileKind::Regular) {
+    // Once the file is being rewritten, a later backup would keep a cut-short rewrite of it.
+    backupBeforeSave_ = false;
     environment_.files.writeFile(path, environment_.systemText.toSystemText(text));
   } else {
     writeWhole(path, environment_.systemText.toSystemText(text));
   }
   backupBeforeSave_ = false;
+}
+
+// Beside the file, or in the user's own folder where the file's folder takes no new file (a
+// folder of the program's that the user may not write, a full disk). Where neither takes it, the
+// save goes on without it: the file is rewritten all the same, as it would be without any
+// backup, rather than every later save failing. Whether it was made.
+bool ConfigFile::keepBackup() {
+  // A file that cannot be read whole (over the size limit, say) is refused as before.
+  const std::string bytes =
+      environment_.files.readRegularFile(location_.writePath, kConfigFileSizeLimit);
+  const auto keptAt = [&](const std::string& place) {
+    try {
+      writeWhole(place, bytes);
+      return true;
+    } catch (const Failure&) {
+      return false;
+    }
+  };
+  if (keptAt(backupPath())) {
+    return true;
+  }
+  // Asked for only now: asking makes the folder.
+  const std::optional<std::string> userFolder = userFolder_ ? userFolder_() : std::nullopt;
+  if (!userFolder) {
+    return false;
+  }
+  const std::string inUserFolder =
+      *userFolder + std::string(kConfigFileName) + std::string(kConfigBackupSuffix);
+  return inUserFolder != backupPath() && keptAt(inUserFolder);
 }
 
 void ConfigFile::writeWhole(std::string_view target, std::string_view bytes) {

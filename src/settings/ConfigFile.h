@@ -42,7 +42,10 @@ class ConfigFile {
  public:
   // Read and written at the one path, replaced whole on save.
   ConfigFile(std::string path, ConfigEnvironment environment);
-  ConfigFile(SettingsLocation location, ConfigEnvironment environment);
+  // The backup of a file that failed to load goes to the user's own folder where the file's
+  // folder takes no new file.
+  ConfigFile(SettingsLocation location, ConfigEnvironment environment,
+             UserSettingsFolder userFolder = {});
 
   // Where it is written.
   const std::string& path() const { return location_.writePath; }
@@ -54,19 +57,24 @@ class ConfigFile {
   void LoadConfig(LauncherState& state, MediaPanelState& panel);
 
   // Replaces the file whole with the 100 lines, or leaves it as it was when the save fails; a
-  // file whose folder takes no new file is rewritten in place instead.
+  // file whose folder takes no new file is rewritten in place instead. A file this user may not
+  // write is refused as access denied, whatever its folder allows; a link that leads nowhere is
+  // replaced itself.
   void SaveConfig(const LauncherState& state);
 
   std::string backupPath() const;
 
-  // Whether the next save first copies the file to the backup name.
+  // Whether the next save first copies the file to the backup name (beside it, or in the user's
+  // folder where none can be made beside it; the save goes on where neither takes one).
   bool keepsBackupBeforeNextSave() const { return backupBeforeSave_; }
 
  private:
+  bool keepBackup();
   void writeWhole(std::string_view target, std::string_view bytes);
 
   SettingsLocation location_;
   ConfigEnvironment environment_;
+  UserSettingsFolder userFolder_;
   bool backupBeforeSave_ = false;
 };
 

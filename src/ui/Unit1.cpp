@@ -1,5 +1,8 @@
 #include "ui/Unit1.h"
 
+#include <QCoreApplication>
+#include <cstdio>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -53,7 +56,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
       config_(configFileLocation(services_.programFolder, *services_.files,
                                  services_.userSettingsFolder),
               {*services_.files, *services_.currentFolder, *services_.atomicFiles, pathStyle_,
-               *services_.systemText}),
+               *services_.systemText},
+              services_.userSettingsFolder),
       sounds_(toQt(services_.programFolder), services_.wavePlayer, services_.defaultSound) {
   if (!services_.modals) {
     services_.modals = makeQtModalPresenter();
@@ -387,6 +391,10 @@ bool TForm1::saveBeforeClosing() {
     config_.SaveConfig(state_);
     return true;
   } catch (const std::exception& failure) {
+    if (closingOnRequestToEnd_) {
+      std::fprintf(stderr, "%s\n", errorReportText(failure.what()).c_str());
+      return true;
+    }
     feedback_->reportError(failure.what());
   }
   // Without this question a folder that cannot be written would keep the program from ever
@@ -401,6 +409,13 @@ bool TForm1::saveBeforeClosing() {
   leaveRoomForCaption(question);
   services_.modals->ask(question);
   return question.standardButton(question.clickedButton()) == QMessageBox::Yes;
+}
+
+void TForm1::closeOnRequestToEnd() {
+  closingOnRequestToEnd_ = true;
+  close();
+  // Also the loops of modal dialogs and boxes that are open end, so the program does.
+  QCoreApplication::exit(0);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -75,6 +75,11 @@ class TForm1 : public QMainWindow {
   TForm2& fmsxDialog();
   TFormBR& brmsxDialog();
 
+  // Closes the window as the system's request to end the program: the configuration is saved
+  // as at every close, nothing is asked, and the program ends even when the save fails (the
+  // failure's text then goes to the standard error).
+  void closeOnRequestToEnd();
+
   // Runs a command at the event boundary: a Failure it throws goes to the general error report
   // and the window stays usable.
   void runCommand(const std::function<void()>& command);
@@ -187,6 +192,7 @@ class TForm1 : public QMainWindow {
   MediaPanelState panel_;
   FileList fileList_;
   ConfigFile config_;
+  bool closingOnRequestToEnd_ = false;
   SoundCuePlayer sounds_;
   MainMenu menu_;
   EmulatorTabs tabs_;

@@ -1,6 +1,8 @@
 #include "fileops/FileOperations.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <deque>
 #include <filesystem>
@@ -8,8 +10,10 @@
 
 #include "browser/EntryIcon.h"
 #include "platform/Failure.h"
+#include "support/HostileFiles.h"
 #include "support/RecordingFeedback.h"
 #include "support/TempFolder.h"
+#include "support/Watchdog.h"
 
 namespace vorlent {
 namespace {
@@ -425,6 +429,40 @@ TEST_F(FileOperationsTest, EveryChangeIsRefusedWhenTheListedFolderVanished) {
     EXPECT_FALSE(std::filesystem::exists("/" + name));
     std::filesystem::remove_all("/" + name);
     EXPECT_TRUE(std::filesystem::is_empty(target));
+  }
+}
+
+// Whatever stands under the name, a link that leads nowhere included, the new file is refused
+// with the clash warning and nothing is made or changed anywhere, not even where a link leads.
+TEST_F(FileOperationsTest, NewFileOverAnyEntryOfTheNameWarnsAndMakesNothing) {
+  const std::string victim = folder.write("victim.txt", "victim");
+  const struct {
+    std::string label;
+    std::function<void(const std::string&)> make;
+  } cases[] = {
+      {"dangling link", [&](const std::string& at) { ::symlink("../gone.txt", at.c_str()); }},
+      {"link to a file", [&](const std::string& at) { ::symlink(victim.c_str(), at.c_str()); }},
+      {"looping link", [](const std::string& at) { ::symlink("entry", at.c_str()); }},
+      {"FIFO", [](const std::string& at) { ::mkfifo(at.c_str(), 0600); }},
+      {"folder", [](const std::string& at) { std::filesystem::create_directory(at); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const std::string entry = listed + "/entry";
+    c.make(entry);
+    feedback.events.clear();
+    listings = 0;
+    const testing::TreeSnapshot before = testing::snapshotTree(folder.string());
+    prompts.answers = {"entry"};
+    testing::withinWatchdog([&] { operations.newFile(); });
+    EXPECT_EQ(soundsAndBoxes(),
+              (std::vector<std::string>{"sound: sound/error.wav",
+                                        "box 警告: " + entry + "を作成できませんでした !!\r\n" +
+                                            "同名のファイルがすでに存在、ファイル名が不正です"}));
+    EXPECT_EQ(listings, 0);
+    EXPECT_EQ(testing::changedPaths(before, testing::snapshotTree(folder.string())),
+              std::vector<std::string>{});
+    std::filesystem::remove(entry);
   }
 }
 

@@ -67,7 +67,8 @@ void replaceWith(const std::string& target, const std::string& bytes) {
 }
 
 // A linked Vorlent.ini (kept with the user's other settings, say) stays linked: the save replaces
-// the file behind the link. A link to anything but a file is replaced itself.
+// the file behind the link. A link to anything but a file is replaced itself, and so is a link
+// that leads nowhere: the file it names is never made.
 TEST(AtomicFileTest, ASaveThroughALinkReplacesTheFileBehindIt) {
   const struct {
     const char* what;
@@ -76,7 +77,6 @@ TEST(AtomicFileTest, ASaveThroughALinkReplacesTheFileBehindIt) {
   } cases[] = {
       {"a link to a file elsewhere", "settings/Vorlent.ini", "settings/Vorlent.ini"},
       {"a link to a link", "second-link", "settings/Vorlent.ini"},
-      {"a link to a file not made yet", "settings/new.ini", "settings/new.ini"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -103,6 +103,14 @@ TEST(AtomicFileTest, ASaveThroughALinkReplacesTheFileBehindIt) {
   EXPECT_FALSE(fs::is_symlink(folder.at("Vorlent.ini")));
   EXPECT_EQ(folder.read("Vorlent.ini"), "new");
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+  TempFolder other;
+  fs::create_directory(other.at("settings"));
+  fs::create_symlink("settings/new.ini", other.at("Vorlent.ini"));
+  replaceWith(other.at("Vorlent.ini"), "new");
+  EXPECT_FALSE(fs::is_symlink(other.at("Vorlent.ini")));
+  EXPECT_EQ(other.read("Vorlent.ini"), "new");
+  EXPECT_FALSE(fs::exists(other.at("settings/new.ini")));
 }
 
 // Where the linked file's folder takes no new file, the save still succeeds by replacing the

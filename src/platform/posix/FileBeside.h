@@ -47,4 +47,9 @@ class FileBeside {
   bool placed_ = false;
 };
 
+// Removes the temporary files that saves of the target by processes now ended left beside it
+// (killed before their rename): only regular files whose name is exactly the temporary naming
+// of that target, and never one of a process that still runs.
+void removeStaleTemporaryFiles(std::string_view target);
+
 }  // namespace vorlent

@@ -27,16 +27,16 @@ void syncFolder(const std::string& folder) {
   }
 }
 
-// The file a symbolic link leads to, so that a save replaces that file and the link stays (a
-// link that leads nowhere yet leads to the file the save makes). The path itself when it is no
-// link, or when the links end in anything but a file.
+// The file a symbolic link leads to, so that a save replaces that file and the link stays. The
+// path itself when it is no link, or when the links end in anything but a file: a link that
+// leads nowhere is replaced itself, and the file it names is never made.
 std::string fileBehindLinks(const std::string& path) {
   constexpr int kMostLinks = 40;
   std::string current = path;
   for (int step = 0; step < kMostLinks; ++step) {
     struct stat status {};
     if (::lstat(current.c_str(), &status) != 0) {
-      return errno == ENOENT ? current : path;
+      return path;
     }
     if (!S_ISLNK(status.st_mode)) {
       return S_ISREG(status.st_mode) ? current : path;
@@ -50,11 +50,38 @@ std::string fileBehindLinks(const std::string& path) {
   return path;
 }
 
+// A file that this program may not write is not replaced either, although its folder would let
+// the rename through: the save is refused as the write would be.
+void refuseUnwritable(const std::string& target) {
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 &&
+      (errno == EACCES || errno == EPERM || errno == EROFS)) {
+    throw systemFailure(errno);
+  }
+}
+
+// The new file takes the owner, group and permissions of the one it replaces. Only root can give
+// a file to another user; otherwise the file becomes the user's, in the same group where the
+// user belongs to it.
+void takeOwnerAndMode(int file, const std::string& target) {
+  struct stat existing {};
+  struct stat made {};
+  if (::stat(target.c_str(), &existing) != 0 || ::fstat(file, &made) != 0) {
+    return;
+  }
+  if ((existing.st_uid != made.st_uid || existing.st_gid != made.st_gid) &&
+      ::fchown(file, existing.st_uid, existing.st_gid) != 0) {
+    ::fchown(file, static_cast<uid_t>(-1), existing.st_gid);
+  }
+  ::fchmod(file, existing.st_mode & 07777);
+}
+
 class PosixAtomicFile final : public AtomicFile {
  public:
   explicit PosixAtomicFile(std::string_view targetPath) {
     const std::string given(targetPath);
     target_ = fileBehindLinks(given);
+    refuseUnwritable(target_);
+    removeStaleTemporaryFiles(target_);
     temporary_.emplace(target_, FileBeside::Naming::Temporary);
     file_ = temporary_->createFile(0666);
     if (!file_.isOpen() && target_ != given) {
@@ -66,11 +93,7 @@ class PosixAtomicFile final : public AtomicFile {
     if (!file_.isOpen()) {
       throw systemFailure(errno);
     }
-    // The new file keeps the permissions of the one it replaces.
-    struct stat existing {};
-    if (::stat(target_.c_str(), &existing) == 0) {
-      ::fchmod(file_.get(), existing.st_mode & 07777);
-    }
+    takeOwnerAndMode(file_.get(), target_);
   }
 
   void write(std::string_view bytes) override {

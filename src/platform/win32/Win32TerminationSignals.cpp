@@ -1,0 +1,10 @@
+#include "platform/TerminationSignals.h"
+
+namespace vorlent {
+
+// Windows ends a windowed program by closing its window, which the window handles itself.
+int catchTerminationSignals() { return -1; }
+
+void takeTerminationSignals(int) {}
+
+}  // namespace vorlent
