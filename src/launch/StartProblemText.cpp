@@ -16,7 +16,7 @@ std::string listed(const std::vector<std::string>& names) {
 
 std::string placeText(DosBoxPlace place) {
   switch (place) {
-    case DosBoxPlace::SearchPath:
+    case DosBoxPlace::PathFolders:
       return "検索パス (PATH)";
     case DosBoxPlace::ProgramFilesFolders:
       return "Program Files の DOSBox で始まるフォルダ";
