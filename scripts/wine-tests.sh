@@ -99,4 +99,11 @@ if [ "$status" -ne 0 ] && [ "$status" -ne 1 ]; then
   run_tests || status=$?
 fi
 echo "wine-tests: ran under Wine in $((SECONDS - started)) s, exit status $status"
+
+# vorlent-cli.exe run brmsx in a fresh prefix, with a recording DOSBox where its installer puts
+# it and the emulator in a Japanese folder: it needs code page 932.
+if [ ${#japanese[@]} -gt 0 ]; then
+  env "${japanese[@]}" scripts/windows-dosbox-start.sh "$build/bin/vorlent-cli.exe" \
+    "$build/bin/record_command_line.exe" || status=1
+fi
 exit "$status"

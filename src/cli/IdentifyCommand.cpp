@@ -58,10 +58,11 @@ CliResult runIdentifyCommand(const std::vector<std::string>& files,
   const auto fileSystem = makeFileSystem();
   const auto xml = makeXmlReader();
   const auto sha1 = makeSha1Digester();
-  SoftwareDatabaseSource source(databaseFile
-                                    ? std::vector<std::string>{*databaseFile}
-                                    : softwareDatabaseCandidates(programFolder(), userHomeFolder()),
-                                *fileSystem, *xml, *sha1);
+  SoftwareDatabaseSource source(
+      databaseFile
+          ? std::vector<std::string>{*databaseFile}
+          : softwareDatabaseCandidates(programFolder(), userHomeFolder(), nativePathStyle()),
+      *fileSystem, *xml, *sha1);
   const SoftwareDatabase* database = source.database();
   if (database == nullptr) {
     const std::string where = !source.path().empty() ? source.path() + ": "

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +6,8 @@
 #include "cli/IdentifyCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/RunCommand.h"
+#include "platform/ConsoleText.h"
+#include "platform/ProgramArguments.h"
 
 namespace {
 
@@ -72,16 +73,11 @@ CliResult run(std::vector<std::string> words) {
   return vorlent::usageResult();
 }
 
-void writeAll(std::FILE* stream, const std::string& bytes) {
-  std::fwrite(bytes.data(), 1, bytes.size(), stream);
-  std::fflush(stream);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const CliResult result = run(std::vector<std::string>(argv + 1, argv + argc));
-  writeAll(stdout, result.out);
-  writeAll(stderr, result.err);
+  const CliResult result = run(vorlent::programArguments(argc, argv));
+  vorlent::writeConsoleText(vorlent::ConsoleStream::Output, result.out);
+  vorlent::writeConsoleText(vorlent::ConsoleStream::Error, result.err);
   return result.status;
 }

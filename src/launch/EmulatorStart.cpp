@@ -1,6 +1,7 @@
 #include "launch/EmulatorStart.h"
 
 #include "launch/BrmsxCommand.h"
+#include "launch/EmulatorTabCaptions.h"
 #include "launch/FmsxCommand.h"
 #include "launch/StartProblemText.h"
 
@@ -39,20 +40,24 @@ std::string startFailureText(std::string_view program, const StartResult& result
 namespace {
 
 // An emulator that was never located has no line to start: its first word would be an option.
-bool refusedWithoutPath(std::string_view exePath, std::string_view program,
+// The box says where it is located, since that is the way on at a first start.
+bool refusedWithoutPath(std::string_view exePath, std::string_view program, EmulatorKind emulator,
                         const StartEnvironment& environment) {
   if (!exePath.empty()) {
     return false;
   }
-  environment.feedback.showMessageBox(MessageKind::Information,
-                                      startFailureText(quoted(program), kMissingProgramCode));
+  environment.feedback.showMessageBox(
+      MessageKind::Information,
+      startFailureText(quoted(program), kMissingProgramCode) + "\n" +
+          unlocatedEmulatorExplanation(program,
+                                       kEmulatorTabCaptions[static_cast<std::size_t>(emulator)]));
   return true;
 }
 
 }  // namespace
 
 bool runFmsx(const LauncherState& state, const StartEnvironment& environment) {
-  if (refusedWithoutPath(state.fmsxExePath, kFmsxExecutableName, environment)) {
+  if (refusedWithoutPath(state.fmsxExePath, kFmsxExecutableName, EmulatorKind::Fmsx, environment)) {
     return false;
   }
   bool started = false;
@@ -62,7 +67,8 @@ bool runFmsx(const LauncherState& state, const StartEnvironment& environment) {
 }
 
 bool runBrmsx(const LauncherState& state, const StartEnvironment& environment) {
-  if (refusedWithoutPath(state.brmsxExePath, kBrmsxExecutableName, environment)) {
+  if (refusedWithoutPath(state.brmsxExePath, kBrmsxExecutableName, EmulatorKind::Brmsx,
+                         environment)) {
     return false;
   }
   bool started = false;

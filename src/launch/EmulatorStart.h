@@ -36,8 +36,8 @@ std::string startFailureText(std::string_view program, const StartResult& result
 
 // Start the emulator with its composed command line while its folder is current. A failure is
 // shown before the listed folder is made current again. An emulator without a path starts
-// nothing and is shown as a missing file. Return whether it started; a failure
-// to write fMSX's response file is thrown as Failure and starts nothing.
+// nothing and is shown as a missing file, with where to locate it. Return whether it started; a
+// failure to write fMSX's response file is thrown as Failure and starts nothing.
 bool runFmsx(const LauncherState& state, const StartEnvironment& environment);
 bool runBrmsx(const LauncherState& state, const StartEnvironment& environment);
 

@@ -35,13 +35,33 @@ std::string untrustedFolderText(const std::string& folder, FolderDistrust distru
   return {};
 }
 
+std::string placeText(DosBoxPlace place) {
+  switch (place) {
+    case DosBoxPlace::PathFolders:
+      return "検索パス (PATH)";
+    case DosBoxPlace::ProgramFilesFolders:
+      return "Program Files の DOSBox で始まるフォルダ";
+    case DosBoxPlace::InstallRecords:
+      return "インストーラの記録 (レジストリ)";
+  }
+  return {};
+}
+
+std::string listedPlaces(const std::vector<DosBoxPlace>& places) {
+  std::vector<std::string> texts;
+  for (const DosBoxPlace place : places) {
+    texts.push_back(placeText(place));
+  }
+  return listed(texts);
+}
+
 }  // namespace
 
 std::string startProblemExplanation(const StartResult& result) {
   switch (result.problem) {
     case StartProblem::NoDosBox:
-      return "MS-DOS のプログラムは DOSBox の中で動きますが、検索パス (PATH) に " +
-             listed(result.dosBoxNames) +
+      return "MS-DOS のプログラムは DOSBox の中で動きますが、" + listedPlaces(result.dosBoxPlaces) +
+             " に " + listed(result.dosBoxNames) +
              " のどれも見つかりません。DOSBox をインストールしてください。";
     case StartProblem::CommandTailTooLong:
       return "MS-DOS に渡すコマンドラインが " + std::to_string(result.commandTailLength) +
@@ -58,6 +78,13 @@ std::string startProblemExplanation(const StartResult& result) {
       break;
   }
   return {};
+}
+
+std::string unlocatedEmulatorExplanation(std::string_view program, std::string_view tabCaption) {
+  const std::string name(program);
+  return name + " の場所が指定されていません。「" + std::string(tabCaption) +
+         "」タブの「実行ファイル」か、実行 → 実行ファイルのディレクトリ → " + name + " で、" +
+         name + " のあるフォルダを選んでください。";
 }
 
 }  // namespace vorlent

@@ -10,4 +10,8 @@ namespace vorlent {
 // otherwise.
 std::string startProblemExplanation(const StartResult& result);
 
+// What to do when the emulator `program` was never located: its tab's "実行ファイル" button or
+// the menu's folder chooser.
+std::string unlocatedEmulatorExplanation(std::string_view program, std::string_view tabCaption);
+
 }  // namespace vorlent

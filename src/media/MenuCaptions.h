@@ -3,16 +3,11 @@
 #include <array>
 #include <string_view>
 
+#include "launch/EmulatorTabCaptions.h"
 #include "launch/LauncherState.h"
 #include "launch/MediaPanelState.h"
 
 namespace vorlent {
-
-// Captions of the emulator tabs, by EmulatorKind.
-inline constexpr std::array<std::string_view, 2> kEmulatorTabCaptions = {
-    "BRMSX 2.6(MS-DOS)",
-    "fMSX MS-DOS 1.6b2.a",
-};
 
 // Names of the mapper types 0 to 10 in the slot menus while each emulator is active.
 inline constexpr std::array<std::string_view, kMapperTypeCount> kBrmsxMapperNames = {

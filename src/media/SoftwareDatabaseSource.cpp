@@ -1,6 +1,7 @@
 #include "media/SoftwareDatabaseSource.h"
 
 #include "platform/Failure.h"
+#include "platform/PathParts.h"
 
 namespace vorlent {
 
@@ -11,17 +12,21 @@ constexpr std::string_view kDatabaseName = "softwaredb.xml";
 }  // namespace
 
 std::vector<std::string> softwareDatabaseCandidates(std::string_view programFolder,
-                                                    const std::optional<std::string>& homeFolder) {
+                                                    const std::optional<std::string>& homeFolder,
+                                                    PathStyle style) {
   std::vector<std::string> candidates;
   candidates.push_back(std::string(programFolder) + std::string(kDatabaseName));
+  // openMSX keeps its user folder in the Documents folder on Windows, hidden in the home
+  // folder elsewhere; its system data on Windows lies beside its own program, which is not
+  // known here.
+  const std::string userShare =
+      style == PathStyle::Windows ? "Documents\\openMSX\\share" : ".openMSX/share";
   if (homeFolder && !homeFolder->empty()) {
-    std::string home = *homeFolder;
-    if (home.back() != '/' && home.back() != '\\') {
-      home += '/';
-    }
-    candidates.push_back(home + ".openMSX/share/" + std::string(kDatabaseName));
+    candidates.push_back(joinPath(joinPath(*homeFolder, userShare, style), kDatabaseName, style));
   }
-  candidates.push_back("/usr/share/openmsx/" + std::string(kDatabaseName));
+  if (style == PathStyle::Posix) {
+    candidates.push_back("/usr/share/openmsx/" + std::string(kDatabaseName));
+  }
   return candidates;
 }
 

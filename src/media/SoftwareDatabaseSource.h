@@ -8,15 +8,18 @@
 #include "media/RomIdentity.h"
 #include "media/SoftwareDatabase.h"
 #include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
 #include "platform/Sha1Digester.h"
 #include "platform/XmlReader.h"
 
 namespace vorlent {
 
 // Where the database is looked for, in order: beside the program (a portable setup, and the
-// Windows one), the user's openMSX share folder, then the system's openMSX data.
+// Windows one), the user's openMSX share folder (~/.openMSX/share, on Windows
+// %USERPROFILE%\Documents\openMSX\share), then, on POSIX systems, the system's openMSX data.
 std::vector<std::string> softwareDatabaseCandidates(std::string_view programFolder,
-                                                    const std::optional<std::string>& homeFolder);
+                                                    const std::optional<std::string>& homeFolder,
+                                                    PathStyle style);
 
 // The software database of this run: the first candidate that exists as a file, read once,
 // when first needed. A file that cannot be read or is no database turns the feature off for

@@ -10,10 +10,14 @@
 
 namespace vorlent {
 
+// Where DOSBox is looked for: the search path on every system; on Windows also the folders
+// named "DOSBox..." in the program folders and the places its installers record.
+enum class DosBoxPlace { PathFolders, ProgramFilesFolders, InstallRecords };
+
 // What stood in the way of a start where the code alone does not say it.
 enum class StartProblem {
   None,
-  // No DOSBox to run an MS-DOS program in; `dosBoxNames` were looked for.
+  // No DOSBox to run an MS-DOS program in; `dosBoxNames` were looked for in `dosBoxPlaces`.
   NoDosBox,
   // The command tail, as MS-DOS would hand it over, is `commandTailLength` characters long.
   CommandTailTooLong,
@@ -30,6 +34,7 @@ struct StartResult {
   int errorCode = 0;
   StartProblem problem = StartProblem::None;
   std::vector<std::string> dosBoxNames;
+  std::vector<DosBoxPlace> dosBoxPlaces;
   std::size_t commandTailLength = 0;
   std::string refusedWord;
   std::string folder;
@@ -45,10 +50,12 @@ struct StartResult {
     result.errorCode = code;
     return result;
   }
-  static StartResult noDosBox(int code, std::vector<std::string> names) {
+  static StartResult noDosBox(int code, std::vector<std::string> names,
+                              std::vector<DosBoxPlace> places = {DosBoxPlace::PathFolders}) {
     StartResult result = failure(code);
     result.problem = StartProblem::NoDosBox;
     result.dosBoxNames = std::move(names);
+    result.dosBoxPlaces = std::move(places);
     return result;
   }
   static StartResult commandTailTooLong(int code, std::size_t length) {

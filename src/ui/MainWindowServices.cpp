@@ -37,7 +37,8 @@ MainWindowServices nativeMainWindowServices() {
 #endif
   services.xml = makeXmlReader();
   services.sha1 = makeSha1Digester();
-  services.softwareDatabases = softwareDatabaseCandidates(services.programFolder, userHomeFolder());
+  services.softwareDatabases =
+      softwareDatabaseCandidates(services.programFolder, userHomeFolder(), nativePathStyle());
   return services;
 }
 

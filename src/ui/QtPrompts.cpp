@@ -1,5 +1,6 @@
 #include "ui/QtPrompts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 
@@ -13,6 +14,16 @@
 #endif
 
 namespace vorlent {
+
+namespace {
+
+// Qt's file dialogs answer with "/" on every system; the core splits paths at the system's own
+// separators, so they are converted here, once, where the paths enter.
+std::string dialogPath(const QString& path, std::string_view shownPath) {
+  return toCoreKeeping(QDir::toNativeSeparators(path), shownPath);
+}
+
+}  // namespace
 
 std::optional<std::string> QtPrompts::askText(std::string_view caption, std::string_view prompt,
                                               std::string_view initialText) {
@@ -40,7 +51,7 @@ std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
   if (folder.isEmpty()) {
     return std::nullopt;
   }
-  return toCoreKeeping(folder, startFolder);
+  return dialogPath(folder, startFolder);
 #endif
 }
 
@@ -51,7 +62,7 @@ std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string
   }
   std::vector<std::string> paths;
   for (const QString& file : files) {
-    paths.push_back(toCoreKeeping(file, startFolder));
+    paths.push_back(dialogPath(file, startFolder));
   }
   return paths;
 }
@@ -61,7 +72,7 @@ std::optional<std::string> QtPrompts::chooseFileToSave(std::string_view startFol
   if (file.isEmpty()) {
     return std::nullopt;
   }
-  return toCoreKeeping(file, startFolder);
+  return dialogPath(file, startFolder);
 }
 
 }  // namespace vorlent

@@ -80,7 +80,12 @@ TEST_F(CliRunTest, AFailedStartPrintsTheMessageAndExitsOne) {
   const std::string missing = folder.at("emu/brmsx.exe");
   const Outcome outcome = run({"run", "brmsx", "--config", config(missing, "")});
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.err, "\"brmsx.exe\" can not be carried out. (2)\n");
+  // The setup's path to no file was emptied on loading: the emulator is to be located again.
+  EXPECT_EQ(outcome.err,
+            "\"brmsx.exe\" can not be carried out. (2)\n"
+            "brmsx.exe の場所が指定されていません。「BRMSX 2.6(MS-DOS)」タブの「実行ファイル」か、"
+            "実行 → 実行ファイルのディレクトリ → brmsx.exe で、brmsx.exe のあるフォルダを選んで"
+            "ください。\n");
 }
 
 // Nothing a saved setup names runs anything but the emulator: a FIFO whose name holds a DOSBox

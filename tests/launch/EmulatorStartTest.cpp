@@ -199,8 +199,8 @@ TEST_F(EmulatorStartTest, AFailedStartIsShownFromTheEmulatorsFolderWhichIsLeftAf
 }
 
 // An emulator that was never located starts nothing, however its line would begin: the box
-// names it as for a missing file, and no program named like an option runs from the listed
-// folder or the search path.
+// names it as for a missing file and says where to locate it, and no program named like an option
+// runs from the listed folder or the search path.
 TEST_F(EmulatorStartTest, AnEmulatorWithoutAPathStartsNothing) {
   for (const char* option : {"-res", "-RES", "-rom", "-msx1", "-diska", "@Vorlent.cfg", "-tape"}) {
     fakeEmulator("listed", option, "option-record");
@@ -212,8 +212,16 @@ TEST_F(EmulatorStartTest, AnEmulatorWithoutAPathStartsNothing) {
     const char* message;
   };
   const Case cases[] = {
-      {EmulatorKind::Brmsx, "\"brmsx.exe\" can not be carried out. (2)"},
-      {EmulatorKind::Fmsx, "\"fmsx-dos.exe\" can not be carried out. (2)"},
+      {EmulatorKind::Brmsx,
+       "\"brmsx.exe\" can not be carried out. (2)\n"
+       "brmsx.exe の場所が指定されていません。「BRMSX 2.6(MS-DOS)」タブの「実行ファイル」か、"
+       "実行 → 実行ファイルのディレクトリ → brmsx.exe で、brmsx.exe "
+       "のあるフォルダを選んでください。"},
+      {EmulatorKind::Fmsx,
+       "\"fmsx-dos.exe\" can not be carried out. (2)\n"
+       "fmsx-dos.exe の場所が指定されていません。「fMSX MS-DOS 1.6b2.a」タブの「実行ファイル」か、"
+       "実行 → 実行ファイルのディレクトリ → fmsx-dos.exe で、fmsx-dos.exe のあるフォルダを選んで"
+       "ください。"},
   };
   for (const Case& c : cases) {
     for (const int model : {0, 1, 2}) {

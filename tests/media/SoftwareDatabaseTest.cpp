@@ -212,14 +212,38 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
   EXPECT_FALSE(none.problem().empty());
 }
 
+// On Windows there is no system openMSX folder to look in; under Wine "/usr/share/openmsx"
+// would read the host's file.
 TEST(SoftwareDatabaseTest, CandidatesAreBesideTheProgramThenTheUsersThenTheSystems) {
-  EXPECT_EQ(softwareDatabaseCandidates("/opt/vorlent/", std::string("/home/u")),
-            (std::vector<std::string>{"/opt/vorlent/softwaredb.xml",
-                                      "/home/u/.openMSX/share/softwaredb.xml",
-                                      "/usr/share/openmsx/softwaredb.xml"}));
-  EXPECT_EQ(softwareDatabaseCandidates("/opt/vorlent/", std::nullopt),
-            (std::vector<std::string>{"/opt/vorlent/softwaredb.xml",
-                                      "/usr/share/openmsx/softwaredb.xml"}));
+  const struct {
+    std::string programFolder;
+    std::optional<std::string> home;
+    PathStyle style;
+    std::vector<std::string> candidates;
+  } cases[] = {
+      {"/opt/vorlent/",
+       "/home/u",
+       PathStyle::Posix,
+       {"/opt/vorlent/softwaredb.xml", "/home/u/.openMSX/share/softwaredb.xml",
+        "/usr/share/openmsx/softwaredb.xml"}},
+      {"/opt/vorlent/",
+       std::nullopt,
+       PathStyle::Posix,
+       {"/opt/vorlent/softwaredb.xml", "/usr/share/openmsx/softwaredb.xml"}},
+      {"C:\\Vorlent\\",
+       "C:\\Users\\u",
+       PathStyle::Windows,
+       {"C:\\Vorlent\\softwaredb.xml", "C:\\Users\\u\\Documents\\openMSX\\share\\softwaredb.xml"}},
+      {"C:\\Vorlent\\",
+       "C:\\Users\\u\\",
+       PathStyle::Windows,
+       {"C:\\Vorlent\\softwaredb.xml", "C:\\Users\\u\\Documents\\openMSX\\share\\softwaredb.xml"}},
+      {"C:\\Vorlent\\", std::nullopt, PathStyle::Windows, {"C:\\Vorlent\\softwaredb.xml"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(softwareDatabaseCandidates(c.programFolder, c.home, c.style), c.candidates)
+        << c.programFolder;
+  }
 }
 
 TEST(SoftwareDatabaseTest, LoadsTheInstalledDatabase) {

@@ -57,9 +57,8 @@ struct CreateCall {
   std::string commandLine;
 };
 
-// 64-bit Windows refuses MS-DOS programs with ERROR_BAD_EXE_FORMAT; Wine answers otherwise, so
-// the first start gives that answer here, and the DOSBox start after it runs a recording
-// program in DOSBox's place.
+// An MS-DOS program goes to DOSBox by its header alone, whatever the system would answer; a
+// recording program stands in for DOSBox.
 class Win32DosBoxFallbackTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,18 +71,18 @@ class Win32DosBoxFallbackTest : public ::testing::Test {
     ::SetEnvironmentVariableA("VORLENT_RECORD_TO", toSystemText(record).c_str());
   }
 
-  std::unique_ptr<ProcessStarter> starter(int firstAnswer, std::optional<std::string> found) {
+  std::unique_ptr<ProcessStarter> starter(std::optional<std::string> found) {
     return win32::makeWin32ProcessStarter(
-        [this, firstAnswer](const char* application, std::string commandLine) {
+        [this](const char* application, std::string commandLine) {
           calls.push_back(
               {application ? std::optional<std::string>(application) : std::nullopt, commandLine});
-          return calls.size() == 1 ? StartResult::failure(firstAnswer)
-                                   : win32::createProcess(application, std::move(commandLine));
+          return win32::createProcess(application, std::move(commandLine));
         },
         [this, found] {
           ++searches;
           return found;
-        });
+        },
+        false);
   }
 
   // What DOSBox would be given: its own path, quoted, then the commands.
@@ -102,20 +101,29 @@ class Win32DosBoxFallbackTest : public ::testing::Test {
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
 };
 
+// The 8.3 form of an existing path in the code page, as DOSBox is given it.
+std::string shortSystemPath(const std::string& path) {
+  char buffer[MAX_PATH] = {};
+  const DWORD length = ::GetShortPathNameA(toSystemText(path).c_str(), buffer, MAX_PATH);
+  EXPECT_GT(length, 0u) << path;
+  return std::string(buffer, length);
+}
+
 TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersMounted) {
   const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
-  const StartResult result = starter(ERROR_BAD_EXE_FORMAT, dosBox)
-                                 ->startCommandLine("GAME.COM -msx2 -diska " + disk + " -cart1 X");
+  const StartResult result =
+      starter(dosBox)->startCommandLine("GAME.COM -msx2 -diska " + disk + " -cart1 X");
 
   EXPECT_TRUE(result.started) << result.errorCode;
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].application, std::nullopt);
-  EXPECT_EQ(calls[1].application, toSystemText(dosBox));
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].application, toSystemText(dosBox));
+  const std::string emulatorFolder = shortSystemPath(folder.at("emu dir"));
+  EXPECT_EQ(emulatorFolder.find(' '), std::string::npos);
   const std::string expected =
-      dosBoxCommands("-c \"mount -u c\" -c \"mount c \\\"" + toSystemText(folder.at("emu dir")) +
-                     "\\\"\" -c \"mount -u d\" -c \"mount d " + toSystemText(folder.at("disks")) +
+      dosBoxCommands("-c \"mount -u c\" -c \"mount c " + emulatorFolder +
+                     "\" -c \"mount -u d\" -c \"mount d " + shortSystemPath(folder.at("disks")) +
                      "\" -c \"c:\" -c \"GAME.COM -msx2 -diska D:\\A.DSK -cart1 X\" -c \"exit\"");
-  EXPECT_EQ(calls[1].commandLine, expected);
+  EXPECT_EQ(calls[0].commandLine, expected);
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
   ASSERT_TRUE(recorded.has_value());
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')), expected);
@@ -123,46 +131,51 @@ TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersM
 
 TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
   const std::string program = folder.at("emu dir\\DOSGAME.EXE");
-  const StartResult result = starter(ERROR_BAD_EXE_FORMAT, dosBox)->startProgram(program);
+  const StartResult result = starter(dosBox)->startProgram(program);
 
   EXPECT_TRUE(result.started) << result.errorCode;
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].application, toSystemText(program));
-  EXPECT_EQ(
-      calls[1].commandLine,
-      dosBoxCommands("-c \"mount -u c\" -c \"mount c \\\"" + toSystemText(folder.at("emu dir")) +
-                     "\\\"\" -c \"c:\" -c \"DOSGAME.EXE\" -c \"exit\""));
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].application, toSystemText(dosBox));
+  EXPECT_EQ(calls[0].commandLine, dosBoxCommands("-c \"mount -u c\" -c \"mount c " +
+                                                 shortSystemPath(folder.at("emu dir")) +
+                                                 "\" -c \"c:\" -c \"DOSGAME.EXE\" -c \"exit\""));
 }
 
-// Only an MS-DOS program refused with ERROR_BAD_EXE_FORMAT goes to DOSBox, and only when there
-// is one and the arguments fit; otherwise the first answer stands.
-TEST_F(Win32DosBoxFallbackTest, OtherwiseTheFirstFailureStands) {
+// A Windows program, or a program that is not there, is left to the system; an MS-DOS program
+// without DOSBox, or with a tail longer than MS-DOS hands a program, starts nothing and the
+// result says why.
+TEST_F(Win32DosBoxFallbackTest, WhatCannotRunInDosBoxSaysWhy) {
   const std::string native = folder.write("emu dir\\NATIVE.EXE");
   ASSERT_NE(::CopyFileA(VORLENT_RECORDER, toSystemText(native).c_str(), FALSE), 0);
   const struct {
     const char* what;
-    int firstAnswer;
     std::optional<std::string> dosBoxFound;
     std::string commandLine;
+    bool started;
+    int errorCode;
+    StartProblem problem;
+    std::size_t createCalls;
     int searches;
   } cases[] = {
-      {"no DOSBox", ERROR_BAD_EXE_FORMAT, std::nullopt, "GAME.COM -msx2", 1},
-      {"a Windows program", ERROR_BAD_EXE_FORMAT, dosBox, "NATIVE.EXE", 0},
-      {"another failure", ERROR_ACCESS_DENIED, dosBox, "GAME.COM", 0},
-      {"arguments too long for MS-DOS", ERROR_BAD_EXE_FORMAT, dosBox,
-       "GAME.COM " + std::string(130, 'a'), 1},
-      {"a missing program", ERROR_BAD_EXE_FORMAT, dosBox, "GONE.COM", 0},
+      {"no DOSBox", std::nullopt, "GAME.COM -msx2", false, ERROR_FILE_NOT_FOUND,
+       StartProblem::NoDosBox, 0, 1},
+      {"a Windows program", dosBox, "NATIVE.EXE", true, 0, StartProblem::None, 1, 0},
+      {"arguments too long for MS-DOS", dosBox, "GAME.COM " + std::string(130, 'a'), false,
+       ERROR_FILENAME_EXCED_RANGE, StartProblem::CommandTailTooLong, 0, 0},
+      {"a missing program", dosBox, "GONE.COM", false, ERROR_FILE_NOT_FOUND, StartProblem::None, 1,
+       0},
   };
   const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     calls.clear();
     searches = 0;
-    const StartResult result =
-        starter(c.firstAnswer, c.dosBoxFound)->startCommandLine(c.commandLine);
-    EXPECT_FALSE(result.started);
-    EXPECT_EQ(result.errorCode, c.firstAnswer);
-    EXPECT_EQ(calls.size(), 1u);
+    ::SetEnvironmentVariableA("VORLENT_RECORD_TO", toSystemText(folder.at("native.txt")).c_str());
+    const StartResult result = starter(c.dosBoxFound)->startCommandLine(c.commandLine);
+    EXPECT_EQ(result.started, c.started);
+    EXPECT_EQ(result.errorCode, c.errorCode);
+    EXPECT_EQ(result.problem, c.problem);
+    EXPECT_EQ(calls.size(), c.createCalls);
     EXPECT_EQ(searches, c.searches);
   }
   EXPECT_FALSE(files->fileExists(record));
@@ -177,11 +190,11 @@ TEST_F(Win32DosBoxFallbackTest, AWordDosBoxsShellWouldReadIsRefused) {
        {"GAME.COM -diska " + gone, std::string("GAME.COM %PATH%"), std::string("GAME.COM x>y")}) {
     SCOPED_TRACE(commandLine);
     calls.clear();
-    const StartResult result = starter(ERROR_BAD_EXE_FORMAT, dosBox)->startCommandLine(commandLine);
+    const StartResult result = starter(dosBox)->startCommandLine(commandLine);
     EXPECT_FALSE(result.started);
     EXPECT_EQ(result.errorCode, ERROR_INVALID_NAME);
     EXPECT_EQ(result.problem, StartProblem::RefusedDosWord);
-    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_TRUE(calls.empty());
   }
   EXPECT_FALSE(files->fileExists(record));
 }
@@ -238,6 +251,8 @@ TEST_F(Win32DosBoxFallbackTest, ADirectlyStartedMsDosProgramGetsTheSameTailCheck
       EXPECT_EQ(calls[0].commandLine, toSystemText(c.commandLine));
     } else {
       EXPECT_EQ(result.errorCode, ERROR_FILENAME_EXCED_RANGE);
+      EXPECT_EQ(result.problem, StartProblem::CommandTailTooLong);
+      EXPECT_EQ(result.commandTailLength, 127u);
       EXPECT_TRUE(calls.empty());
     }
     EXPECT_EQ(searches, 0);

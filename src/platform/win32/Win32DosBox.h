@@ -9,19 +9,32 @@
 
 namespace vorlent::win32 {
 
-// DOSBox ("dosbox.exe" or "dosbox-x.exe") in the folders of `searchPath`, ";"-separated as PATH
-// is, then in a folder whose name begins with "DOSBox" inside one of the install roots; of
-// several such folders the last in byte order, the newest version, wins. Paths in UTF-8.
-std::optional<std::string> findDosBoxIn(std::string_view searchPath,
-                                        const std::vector<std::string>& installRoots);
+// The program names of DOSBox, DOSBox Staging ("dosbox.exe") and DOSBox-X ("dosbox-x.exe").
+const std::vector<std::string>& dosBoxNames();
 
-// DOSBox on PATH, then in the program folders.
+// DOSBox in the folders of `searchPath`, ";"-separated as PATH is; then at one of the
+// `recordedPlaces`, each a DOSBox program or a folder holding one; then in a folder whose name
+// begins with "DOSBox" ("DOSBox-0.74-3", "DOSBox-X", "DOSBox Staging") inside one of the install
+// roots, where of several such folders the last in byte order, the newest version, wins. Paths
+// in UTF-8.
+std::optional<std::string> findDosBoxIn(std::string_view searchPath,
+                                        const std::vector<std::string>& installRoots,
+                                        const std::vector<std::string>& recordedPlaces = {});
+
+// What DOSBox's installers record: the App Paths entries of its program names, then the
+// install folders of the uninstall entries whose name begins with "DOSBox", for the machine and
+// the user, in the 64-bit and the 32-bit view of the registry.
+std::vector<std::string> recordedDosBoxPlaces();
+
+// DOSBox on PATH, at the places its installers record, then in the program folders
+// (%ProgramFiles% and %ProgramFiles(x86)%).
 std::optional<std::string> findDosBox();
 
 // How the MS-DOS program runs with its arguments in DOSBox: the program's folder as C: and the
-// folders of the files the arguments name as further drives. The plan refuses a word that DOSBox's
-// shell would read, also where only the code page's bytes of the word hold such a character (the
-// second byte of a double-byte character may be "|").
+// folders of the files the arguments name as further drives, all by their short (8.3) paths, so
+// that every name is one MS-DOS can show. The plan refuses a word that DOSBox's shell would
+// read, also where only the code page's bytes of the word hold such a character (the second
+// byte of a double-byte character may be "|").
 DosMountPlan dosMountPlanFor(std::string_view programPath,
                              const std::vector<std::string>& arguments);
 

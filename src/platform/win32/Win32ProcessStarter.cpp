@@ -78,73 +78,66 @@ class Win32ProcessStarter final : public ProcessStarter {
         locateDosBox_(std::move(locateDosBox)),
         startsMsDosPrograms_(startsMsDosPrograms) {}
 
-  // The program is found from the first word of the command line.
+  // The program is found from the first word of the command line. Whether it is an MS-DOS
+  // program is read from its header, not from the system's answer, which differs between
+  // Windows versions and Wine.
   StartResult startCommandLine(std::string_view commandLine) override {
-    if (startsMsDosPrograms_ && tailTooLongForMsDos(commandLine)) {
-      return StartResult::failure(ERROR_FILENAME_EXCED_RANGE);
-    }
-    const StartResult result = create_(nullptr, ansi(commandLine));
-    if (!needsDosBox(result)) {
-      return result;
-    }
     const std::vector<std::string> words = splitAtBlanks(commandLine);
     const std::optional<std::string> program =
         words.empty() ? std::nullopt : programNamedBy(words.front());
-    if (!program) {
-      return result;
+    if (!program || !isMsDosProgram(*program)) {
+      return create_(nullptr, ansi(commandLine));
     }
-    return startInDosBox(*program, std::vector<std::string>(words.begin() + 1, words.end()),
-                         result);
+    if (startsMsDosPrograms_) {
+      const std::size_t tailLength = ansi(commandTailOf(commandLine)).size();
+      if (tailLength > kDosCommandTailLimit) {
+        return StartResult::commandTailTooLong(ERROR_FILENAME_EXCED_RANGE, tailLength);
+      }
+      return create_(nullptr, ansi(commandLine));
+    }
+    return startInDosBox(*program, std::vector<std::string>(words.begin() + 1, words.end()));
   }
 
   // The path names the program itself and, quoted, stands as the whole command line, so a path
   // with blanks is neither split nor taken for another program whose name is its first part.
   StartResult startProgram(std::string_view programPath) override {
-    const std::string path = ansi(programPath);
-    const StartResult result = create_(path.c_str(), "\"" + path + "\"");
-    if (!needsDosBox(result)) {
-      return result;
+    const std::string path(programPath);
+    if (!startsMsDosPrograms_ && isMsDosProgram(path)) {
+      return startInDosBox(path, {});
     }
-    return startInDosBox(std::string(programPath), {}, result);
+    const std::string systemPath = ansi(programPath);
+    return create_(systemPath.c_str(), "\"" + systemPath + "\"");
   }
 
  private:
-  // The text after the program's name, which MS-DOS hands the program as it is, counted in the
-  // code page.
-  static bool tailTooLongForMsDos(std::string_view commandLine) {
+  // The text after the program's name, which MS-DOS hands the program as it is.
+  static std::string_view commandTailOf(std::string_view commandLine) {
     const std::size_t start = commandLine.find_first_not_of(' ');
     if (start == std::string_view::npos) {
-      return false;
+      return {};
     }
-    const std::size_t end = std::min(commandLine.find(' ', start), commandLine.size());
-    const std::optional<std::string> program =
-        programNamedBy(std::string(commandLine.substr(start, end - start)));
-    if (!program || !isMsDosProgram(*program)) {
-      return false;
-    }
-    return ansi(commandLine.substr(end)).size() > kDosCommandTailLimit;
+    return commandLine.substr(std::min(commandLine.find(' ', start), commandLine.size()));
   }
 
-  static bool needsDosBox(const StartResult& result) {
-    return !result.started && result.errorCode == ERROR_BAD_EXE_FORMAT;
-  }
-
-  StartResult startInDosBox(const std::string& program, const std::vector<std::string>& arguments,
-                            const StartResult& failure) {
-    if (!isMsDosProgram(program)) {
-      return failure;
-    }
-    const std::optional<std::string> dosBox = locateDosBox_();
-    if (!dosBox) {
-      return failure;
-    }
+  // The same checks, in the same order, as the start in DOSBox on Linux.
+  StartResult startInDosBox(const std::string& program, const std::vector<std::string>& arguments) {
     const DosMountPlan plan = dosMountPlanFor(program, arguments);
     if (plan.run.refusedWord) {
       return StartResult::refusedDosWord(ERROR_INVALID_NAME, *plan.run.refusedWord);
     }
+    const std::size_t tailLength = ansi(plan.run.commandTail()).size();
+    if (tailLength > kDosCommandTailLimit) {
+      return StartResult::commandTailTooLong(ERROR_FILENAME_EXCED_RANGE, tailLength);
+    }
+    const std::optional<std::string> dosBox = locateDosBox_();
+    if (!dosBox) {
+      return StartResult::noDosBox(ERROR_FILE_NOT_FOUND, dosBoxNames(),
+                                   {DosBoxPlace::PathFolders, DosBoxPlace::InstallRecords,
+                                    DosBoxPlace::ProgramFilesFolders});
+    }
     const std::optional<std::string> commandLine = dosBoxCommandLine(*dosBox, plan);
     if (!commandLine) {
-      return failure;
+      return StartResult::commandTailTooLong(ERROR_FILENAME_EXCED_RANGE, tailLength);
     }
     const std::string application = ansi(*dosBox);
     return create_(application.c_str(), ansi(*commandLine));

@@ -23,10 +23,12 @@ StartResult createProcess(const char* applicationName, std::string commandLine);
 // not, nor does it for a 32-bit program.
 bool systemStartsMsDosPrograms();
 
-// A 64-bit Windows cannot start MS-DOS programs (ERROR_BAD_EXE_FORMAT); those then run in the
-// DOSBox that `locateDosBox` finds. Without DOSBox the failure stays as it was. Where the system
-// starts them itself, an MS-DOS program whose arguments are longer than MS-DOS hands a program
-// is not started (ERROR_FILENAME_EXCED_RANGE), as in DOSBox, rather than started with them cut.
+// An MS-DOS program, told by its header, runs in the DOSBox that `locateDosBox` finds where the
+// system cannot start it itself (64-bit Windows): its folder as C:, the files its arguments name
+// on further drives, everything by its 8.3 path. Without DOSBox, with a command tail longer than
+// the 126 bytes MS-DOS hands a program, or with a word DOSBox's shell would read, nothing starts
+// and the result says which. Where the system starts MS-DOS programs itself, such a program
+// whose tail is too long is not started either, rather than started with it cut.
 std::unique_ptr<ProcessStarter> makeWin32ProcessStarter(
     CreateProcessCall create, DosBoxLocator locateDosBox,
     bool startsMsDosPrograms = systemStartsMsDosPrograms());

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace vorlent {
+
+enum class ConsoleStream { Output, Error };
+
+// Writes UTF-8 text to standard output or error as the reader there expects it: as it is on
+// POSIX; on Windows to a console as wide text, and into a file or a pipe in the console's code
+// page, as Windows' own tools write there.
+void writeConsoleText(ConsoleStream stream, std::string_view utf8);
+
+}  // namespace vorlent
