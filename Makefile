@@ -4,7 +4,7 @@
 # make check: the release suite alone (warnings as errors), the quick round while working.
 # make tidy: clang-tidy over src/ with the checks in .clang-tidy.
 # make fuzz: fuzzes every fuzz target for FUZZ_SECONDS each (default 60), starting from its
-# corpus in tests/fuzz; what it finds goes to build/clang-fuzz/fuzz-found/, the corpus is left
+# corpus in tests/fuzz (with tests/fuzz/TARGET.dict where there is one); what it finds goes to build/clang-fuzz/fuzz-found/, the corpus is left
 # as it is (add an input that made a target fail to its corpus by hand, with the mend).
 # make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
 # runs the windows' tests and the package under Wine.
@@ -42,8 +42,9 @@ fuzz: build-fuzz
 	@for pair in $(FUZZ_TARGETS); do \
 	  target=$${pair%%:*}; seeds=$${pair#*:}; \
 	  found=build/clang-fuzz/fuzz-found/$$target; mkdir -p $$found/corpus; \
+	  dict=tests/fuzz/$$target.dict; [ -f $$dict ] && dict=-dict=$$dict || dict=; \
 	  echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
-	  nice -n 10 build/clang-fuzz/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) \
+	  nice -n 10 build/clang-fuzz/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) $$dict \
 	    -artifact_prefix=$$found/ $$found/corpus $$seeds || exit 1; \
 	done
 

@@ -178,5 +178,26 @@ TEST_F(CliIdentifyTest, NamesAndTitlesNeverActOnTheTerminal) {
   EXPECT_EQ(run({"identify", "--database", "hostile.xml", "--", "--"}).status, 1);
 }
 
+// A database that does not fit in the memory the companion may use is a load failure with its
+// reason, not an abort. AddressSanitizer cannot run under an address space limit.
+TEST_F(CliIdentifyTest, RunningOutOfMemoryIsALoadFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer needs more address space than the limit leaves";
+#endif
+  folder.write("huge.xml",
+               "<softwaredb>" + std::string(std::size_t{32} << 20, ' ') + "</softwaredb>");
+  const std::string line = "cd " + quoted(folder.string()) + " && ulimit -v 24576 && timeout 20 " +
+                           quoted(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli") +
+                           " identify --database huge.xml scc.rom >" + quoted(output.at("out")) +
+                           " 2>" + quoted(output.at("err"));
+  const int raw = std::system(line.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  EXPECT_EQ(output.read("out"), "");
+  EXPECT_EQ(output.read("err"),
+            "vorlent-cli: cannot load the software database: huge.xml: not enough memory to read "
+            "it\n");
+}
+
 }  // namespace
 }  // namespace vorlent
