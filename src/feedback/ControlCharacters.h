@@ -14,8 +14,8 @@ namespace vorlent {
 // For a line on a terminal: each such character becomes a blank.
 std::string withControlsBlanked(std::string_view utf8);
 
-// For a box: each C0 control becomes its control picture (U+2400-U+241F, DEL U+2421), every
-// other such character U+FFFD.
-std::string withControlsPictured(std::string_view utf8);
+// For a window: each such character becomes U+FFFD, a mark the window's fonts draw (fonts
+// with the control pictures of U+2400-U+241F are rare).
+std::string withControlsMarked(std::string_view utf8);
 
 }  // namespace vorlent

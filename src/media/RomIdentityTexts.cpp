@@ -12,7 +12,7 @@ std::string_view slotName(CartridgeSlot slot) {
 }
 
 std::string slotHolds(CartridgeSlot slot, std::string_view title) {
-  return std::string(slotName(slot)) + "は \"" + withControlsPictured(title) + "\" です。";
+  return std::string(slotName(slot)) + "は \"" + withControlsMarked(title) + "\" です。";
 }
 
 std::string_view emulatorName(EmulatorKind emulator) {
@@ -29,9 +29,7 @@ std::string itemFor(const RomIdentity& identity, EmulatorKind emulator) {
 }
 
 // A field of the database as the box shows it: its control characters as visible marks.
-std::string orDash(std::string_view text) {
-  return text.empty() ? "-" : withControlsPictured(text);
-}
+std::string orDash(std::string_view text) { return text.empty() ? "-" : withControlsMarked(text); }
 
 }  // namespace
 
@@ -42,8 +40,8 @@ std::string slotRetypedText(CartridgeSlot slot, std::string_view title,
 
 std::string slotNoMapperItemText(CartridgeSlot slot, std::string_view title,
                                  std::string_view databaseType, EmulatorKind emulator) {
-  return slotHolds(slot, title) + "型 " + withControlsPictured(databaseType) +
-         " に合うマッパーが " + std::string(emulatorName(emulator)) + " にありません。";
+  return slotHolds(slot, title) + "型 " + withControlsMarked(databaseType) + " に合うマッパーが " +
+         std::string(emulatorName(emulator)) + " にありません。";
 }
 
 std::string slotPlainRomText(CartridgeSlot slot, std::string_view title) {
@@ -65,11 +63,11 @@ std::string_view noSoftwareDatabaseText() {
 }
 
 std::string softwareDatabaseFailedText(std::string_view path) {
-  return "ソフトウェアデータベース \"" + withControlsPictured(path) + "\" を読み込めません。";
+  return "ソフトウェアデータベース \"" + withControlsMarked(path) + "\" を読み込めません。";
 }
 
 std::string romUnreadableText(std::string_view name, std::string_view failure) {
-  return "\"" + withControlsPictured(name) + "\" を読み込めません。\n" + std::string(failure);
+  return "\"" + withControlsMarked(name) + "\" を読み込めません。\n" + std::string(failure);
 }
 
 std::string_view mapperItemCaption(EmulatorKind emulator, int code) {

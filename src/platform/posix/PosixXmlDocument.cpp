@@ -61,11 +61,11 @@ void XMLCALL onEntityDeclaration(void* data, const XML_Char* /*name*/, int /*par
                                  const XML_Char* /*base*/, const XML_Char* /*systemId*/,
                                  const XML_Char* /*publicId*/, const XML_Char* /*notation*/) {
   auto& session = *static_cast<Session*>(data);
-  if (session.refusal.empty()) {
+  session.guarded([&] {
     session.refusal = "line " + std::to_string(XML_GetCurrentLineNumber(session.parser)) +
                       ": entity declarations are refused";
-  }
-  XML_StopParser(session.parser, XML_FALSE);
+    XML_StopParser(session.parser, XML_FALSE);
+  });
 }
 
 }  // namespace
