@@ -35,7 +35,8 @@ build-fuzz: deps
 	@cmake --build --preset clang-fuzz
 
 # Each target with its seed corpus.
-FUZZ_TARGETS = config_load:tests/fuzz/corpus software_database:tests/fuzz/corpus-software-database
+FUZZ_TARGETS = config_load:tests/fuzz/corpus software_database:tests/fuzz/corpus-software-database \
+               control_characters:tests/fuzz/corpus-control-characters
 FUZZ_SECONDS ?= 60
 
 fuzz: build-fuzz
