@@ -107,7 +107,7 @@ TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) 
     const CliRun result = run(c.args);
     EXPECT_EQ(result.out, c.out);
     if (c.status == 2) {
-      EXPECT_NE(result.err.find("vorlent-cli identify [--database FILE] FILE..."),
+      EXPECT_NE(result.err.find("vorlent-cli identify [--database FILE] [--] FILE..."),
                 std::string::npos);
     } else {
       EXPECT_EQ(result.err, c.err);
