@@ -42,6 +42,12 @@ for entry in "${files[@]}"; do
   $host-strip --strip-unneeded -o "$target/$(basename "$source")" "$source"
 done
 cp "$build"/bin/sound/*.wav "$folder/sound/"
+# Qt's own texts in Japanese (its file dialogs and standard buttons), the host's translation of
+# the same Qt version; the program loads it from this folder beside it.
+qt_translation=/usr/share/qt6/translations/qtbase_ja.qm
+[ -f "$qt_translation" ] || { echo "windows-package: missing $qt_translation" >&2; exit 1; }
+mkdir -p "$folder/translations"
+cp "$qt_translation" "$folder/translations/"
 sed 's/$/\r/' resources/windows/README-Windows.txt >"$folder/README-Windows.txt"
 
 # Every DLL a packaged binary imports is either packaged or part of Windows, and every packaged

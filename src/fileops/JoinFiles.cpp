@@ -40,14 +40,12 @@ void JoinFiles(const std::vector<std::string>& sources, std::string_view destina
   for (const std::string& source : sources) {
     const std::unique_ptr<ReadStream> input = openSource(source);
     // The system copies what it can by itself; the bytes pass through here only where it cannot.
-    bool copied = false;
+    // Either way the end is read here, where the reader finds out whether the source still has
+    // the size it had when opened.
     try {
-      copied = output->appendRestOf(*input);
+      output->appendRestOf(*input);
     } catch (const Failure&) {
       throw cannotCreate();
-    }
-    if (copied) {
-      continue;
     }
     for (;;) {
       std::size_t got = 0;

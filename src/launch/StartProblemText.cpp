@@ -14,6 +14,27 @@ std::string listed(const std::vector<std::string>& names) {
   return text;
 }
 
+// What is wrong with the folder the start needs for its own files, and why it is not used.
+std::string untrustedFolderText(const std::string& folder, FolderDistrust distrust) {
+  const std::string named = "起動に使う一時フォルダ「" + folder + "」";
+  const std::string refusal = "。他のユーザーが中身を差し替えられるフォルダは使いません。";
+  switch (distrust) {
+    case FolderDistrust::Link:
+      return named + "はシンボリックリンクです" + refusal;
+    case FolderDistrust::NotAFolder:
+      return named + "はフォルダではありません。";
+    case FolderDistrust::OtherOwner:
+      return named + "は他のユーザーのものです" + refusal;
+    case FolderDistrust::OpenToOthers:
+      return named + "は他のユーザーも書き込めます" + refusal;
+    case FolderDistrust::CannotMake:
+      return named + "を作成できません。";
+    case FolderDistrust::None:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string startProblemExplanation(const StartResult& result) {
@@ -31,6 +52,8 @@ std::string startProblemExplanation(const StartResult& result) {
       return "「" + result.refusedWord +
              "」は DOSBox に渡せません。存在するファイルを指していないか、DOSBox が読み替える文字 "
              "(< > | \" % や改行) を含んでいます。ファイルを入れ直すか、名前を変えてください。";
+    case StartProblem::UntrustedFolder:
+      return untrustedFolderText(result.folder, result.distrust);
     case StartProblem::None:
       break;
   }

@@ -12,8 +12,9 @@ void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& d
   }
   const SoftwareDatabase* known = database.database();
   if (known == nullptr) {
-    feedback_.showStatus(database.path().empty() ? std::string(noSoftwareDatabaseText())
-                                                 : softwareDatabaseFailedText(database.path()));
+    feedback_.showStatus(database.path().empty()
+                             ? std::string(noSoftwareDatabaseText())
+                             : softwareDatabaseFailedText(database.path(), database.problem()));
     return;
   }
   RomIdentity identity;
@@ -52,9 +53,10 @@ void MediaPanel::ShowRomInformation(const FileList& list, SoftwareDatabaseSource
   }
   const SoftwareDatabase* known = database.database();
   if (known == nullptr) {
-    feedback_.showMessageBox(MessageKind::Plain, database.path().empty()
-                                                     ? std::string(noSoftwareDatabaseText())
-                                                     : softwareDatabaseFailedText(database.path()));
+    feedback_.showMessageBox(MessageKind::Plain,
+                             database.path().empty()
+                                 ? std::string(noSoftwareDatabaseText())
+                                 : softwareDatabaseFailedText(database.path(), database.problem()));
     return;
   }
   try {

@@ -62,8 +62,9 @@ std::string_view noSoftwareDatabaseText() {
   return "ソフトウェアデータベース (softwaredb.xml) が見つかりません。";
 }
 
-std::string softwareDatabaseFailedText(std::string_view path) {
-  return "ソフトウェアデータベース \"" + withControlsMarked(path) + "\" を読み込めません。";
+std::string softwareDatabaseFailedText(std::string_view path, std::string_view reason) {
+  return "ソフトウェアデータベース \"" + withControlsMarked(path) +
+         "\" を読み込めません: " + withControlsMarked(reason);
 }
 
 std::string romUnreadableText(std::string_view name, std::string_view failure) {

@@ -20,7 +20,8 @@ std::string slotPlainRomText(CartridgeSlot slot, std::string_view title);
 std::string_view slotUnknownRomText(CartridgeSlot slot);
 std::string_view slotUnreadableRomText(CartridgeSlot slot);
 std::string_view noSoftwareDatabaseText();
-std::string softwareDatabaseFailedText(std::string_view path);
+// The database that cannot be used, and why: the reason as the loader gives it.
+std::string softwareDatabaseFailedText(std::string_view path, std::string_view reason);
 
 // The box's text for a selected image that cannot be read, with the failure's text.
 std::string romUnreadableText(std::string_view name, std::string_view failure);

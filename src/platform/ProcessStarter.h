@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FolderTrust.h"
+
 namespace vorlent {
 
 // What stood in the way of a start where the code alone does not say it.
@@ -17,6 +19,8 @@ enum class StartProblem {
   CommandTailTooLong,
   // `refusedWord` cannot reach DOSBox's shell as it stands.
   RefusedDosWord,
+  // The folder the start needs for its own files, `folder`, cannot be trusted (`distrust`).
+  UntrustedFolder,
 };
 
 // How a start ended: started, or not with the system's error code of the failure (errno on
@@ -28,6 +32,8 @@ struct StartResult {
   std::vector<std::string> dosBoxNames;
   std::size_t commandTailLength = 0;
   std::string refusedWord;
+  std::string folder;
+  FolderDistrust distrust = FolderDistrust::None;
 
   static StartResult success() {
     StartResult result;
@@ -55,6 +61,13 @@ struct StartResult {
     StartResult result = failure(code);
     result.problem = StartProblem::RefusedDosWord;
     result.refusedWord = std::move(word);
+    return result;
+  }
+  static StartResult untrustedFolder(int code, std::string folder, FolderDistrust distrust) {
+    StartResult result = failure(code);
+    result.problem = StartProblem::UntrustedFolder;
+    result.folder = std::move(folder);
+    result.distrust = distrust;
     return result;
   }
 };

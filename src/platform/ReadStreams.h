@@ -11,7 +11,8 @@ class ReadStream {
  public:
   virtual ~ReadStream() = default;
 
-  // Reads up to size bytes into buffer; 0 at the end. Failures are thrown as Failure.
+  // Reads up to size bytes into buffer; 0 at the end. Failures are thrown as Failure, and so is
+  // a file that grew or shrank since it was opened.
   virtual std::size_t read(char* buffer, std::size_t size) = 0;
 
   // The system's handle of the open file, for copies the system makes itself; -1 for none.

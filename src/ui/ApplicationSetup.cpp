@@ -1,15 +1,36 @@
 #include "ui/ApplicationSetup.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include "feedback/Feedback.h"
 #include "ui/QtText.h"
+#include "ui/QtTranslation.h"
 #include "ui/WindowFont.h"
 #include "ui/WindowStyle.h"
 
 namespace vorlent {
 
+namespace {
+
+// Qt's file dialog keeps its last folder, its history and its layout in Qt's own user settings.
+// The program keeps nothing outside Vorlent.ini, so those settings go where nothing can be
+// written: a path below a device that is no folder.
+void keepQtSettingsUnwritten() {
+#ifdef _WIN32
+  const QString nowhere = QStringLiteral("NUL");
+#else
+  const QString nowhere = QStringLiteral("/dev/null");
+#endif
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
+
+}  // namespace
+
 void setUpApplication() {
+  keepQtSettingsUnwritten();
+  translateQtTexts();
   QApplication::setApplicationName(toQt(kApplicationTitle));
   QApplication::setFont(windowFont());
   QApplication::setStyle(new WindowStyle(QApplication::style()));

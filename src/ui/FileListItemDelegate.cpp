@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
 #include <cmath>
 
 namespace vorlent {
@@ -52,8 +54,8 @@ void FileListItemDelegate::initStyleOption(QStyleOptionViewItem* option,
   }
 }
 
-// The style wraps only at blanks; a wrapped caption is drawn here, the rest of the cell by the
-// style.
+// The style wraps only at blanks; a wrapped caption is drawn here, with its highlight and its
+// focus frame around the whole of it, and the icon by the style.
 void FileListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
   QStyleOptionViewItem cell = option;
@@ -65,23 +67,57 @@ void FileListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
   const QWidget* view = cell.widget;
   QStyle* style = view != nullptr ? view->style() : QApplication::style();
   const QRect textArea = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view);
-  const QString caption = cell.text;
-  cell.text.clear();
-  style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
   const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+  const bool selected = cell.state.testFlag(QStyle::State_Selected);
   const QPalette::ColorGroup group =
-      cell.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
-  painter->save();
-  painter->setFont(cell.font);
-  painter->setPen(cell.palette.color(group, cell.state.testFlag(QStyle::State_Selected)
-                                                ? QPalette::HighlightedText
-                                                : QPalette::Text));
+      !cell.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
+      : cell.state.testFlag(QStyle::State_Active) ? QPalette::Normal
+                                                  : QPalette::Inactive;
+
+  // The style would size the highlight and the frame to the one line it can lay out.
+  QStyleOptionViewItem icon = cell;
+  icon.text.clear();
+  icon.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+  style->drawControl(QStyle::CE_ItemViewItem, &icon, painter, view);
+  if (selected) {
+    const QRect iconArea = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &cell, view);
+    cell.icon.paint(painter, iconArea, cell.decorationAlignment, QIcon::Selected);
+  }
+
   // The style's text area holds one line; the wrapped lines run on below it, laid out as they
   // were measured for the cell.
-  QTextLayout layout(caption, cell.font);
-  layOutCentred(layout, textArea.width() - 2 * margin);
-  layout.draw(painter, QPointF(textArea.left() + margin, textArea.top()));
+  QTextLayout layout(cell.text, cell.font);
+  const int lineWidth = textArea.width() - 2 * margin;
+  const qreal height = layOutCentred(layout, lineWidth);
+  const QPointF origin(textArea.left() + margin, textArea.top());
+  qreal widest = 0;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+  }
+  const int captionWidth = static_cast<int>(std::ceil(widest));
+  const QRect caption =
+      QRect(static_cast<int>(origin.x()) + (lineWidth - captionWidth) / 2,
+            static_cast<int>(origin.y()), captionWidth, static_cast<int>(std::ceil(height)))
+          .adjusted(-margin, 0, margin, 0)
+          .intersected(cell.rect);
+  if (selected) {
+    painter->fillRect(caption, cell.palette.brush(group, QPalette::Highlight));
+  }
+  painter->save();
+  painter->setFont(cell.font);
+  painter->setPen(cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+  layout.draw(painter, origin);
   painter->restore();
+
+  if (cell.state.testFlag(QStyle::State_HasFocus)) {
+    QStyleOptionFocusRect frame;
+    frame.QStyleOption::operator=(cell);
+    frame.rect = caption;
+    frame.state |= QStyle::State_Item;
+    frame.backgroundColor =
+        cell.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+    style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, view);
+  }
 }
 
 }  // namespace vorlent

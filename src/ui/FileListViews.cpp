@@ -212,9 +212,9 @@ void FileListViews::fitCells() {
         kLargeIconCellWidth,
         std::max(oneLine.height(), kLargeIcon + 2 * margin + 4) + textHeight - metrics.height()));
   }
-  // The view keeps the cell size it measured before.
-  iconView_->setUniformItemSizes(false);
-  iconView_->setUniformItemSizes(true);
+  // The view keeps the cell size of its last layout, which may have run as it was shown, before
+  // this measure: it is laid out again with the new size.
+  iconView_->doItemsLayout();
 }
 
 void FileListViews::fitColumnsWhenShown() {

@@ -123,6 +123,8 @@ MainMenu buildMainMenu(QMenuBar& bar) {
   for (const auto& [action, icon] : icons) {
     action->setIcon(toolIcon(icon));
   }
+  folders->setIcon(toolIcon(ToolIcon::Folder));
+  modes->setIcon(toolIcon(ToolIcon::Emulator));
 
   m.debugMenu->menuAction()->setVisible(false);
   m.debugMenu->menuAction()->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "ui/BoxCaptionRoom.h"
 #include "ui/ModalPresenter.h"
 #include "ui/QtText.h"
 
@@ -27,6 +28,7 @@ void showBox(ModalPresenter& presenter, QWidget* parent, QMessageBox::Icon icon,
              std::string_view caption, const QString& text) {
   QMessageBox box(icon, toQt(caption), text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
+  leaveRoomForCaption(box);
   presenter.ask(box);
 }
 

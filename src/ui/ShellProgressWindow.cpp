@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "feedback/Feedback.h"
+#include "ui/BoxCaptionRoom.h"
 #include "ui/ModalPresenter.h"
 #include "ui/QtText.h"
 
@@ -64,6 +65,7 @@ ReplaceChoice ShellProgressWindow::askReplace(std::string_view existingPath,
   all->setObjectName(QStringLiteral("ApplyToAll"));
   question.setCheckBox(all);
   question.setDefaultButton(cancel);
+  leaveRoomForCaption(question);
   questions_.ask(question);
   ReplaceChoice choice;
   choice.applyToAll = all->isChecked();
@@ -81,6 +83,7 @@ ReplaceChoice ShellProgressWindow::askReplace(std::string_view existingPath,
 void ShellProgressWindow::showError(std::string_view text) {
   QMessageBox box(QMessageBox::Critical, toQt(kApplicationTitle), toQt(text), QMessageBox::Ok,
                   owner_);
+  leaveRoomForCaption(box);
   questions_.ask(box);
 }
 
@@ -92,6 +95,7 @@ bool ShellProgressWindow::askToTrash(std::string_view question) {
   box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
   box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
   box.setDefaultButton(QMessageBox::Yes);
+  leaveRoomForCaption(box);
   questions_.ask(box);
   return box.standardButton(box.clickedButton()) == QMessageBox::Yes;
 }

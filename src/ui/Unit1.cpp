@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -20,6 +21,7 @@
 #include "launch/ResponseFileCheck.h"
 #include "platform/Failure.h"
 #include "ui/BandButton.h"
+#include "ui/BoxCaptionRoom.h"
 #include "ui/Icons.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtText.h"
@@ -66,6 +68,10 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("MSX Vorlent! for brMSX2.6 & fMSX MS-DOS1.6b2a"));
   setWindowIcon(programIcon());
+  // The task bar names the program; the caption names the listed folder.
+  setWindowIconText(toQt(kApplicationTitle));
+  // The bands can be moved, not hidden: no menu of the bands on a right click.
+  setContextMenuPolicy(Qt::NoContextMenu);
   setFont(windowFont());
   resize(725, 413);
   // The restored size sits in the middle of the desktop; the window starts maximised.
@@ -388,8 +394,11 @@ bool TForm1::saveBeforeClosing() {
   QMessageBox question(QMessageBox::Question, toQt(kApplicationTitle),
                        QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"),
                        QMessageBox::NoButton, this);
-  question.addButton(QMessageBox::Yes);
-  question.setDefaultButton(question.addButton(QMessageBox::No));
+  question.addButton(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+  QPushButton* no = question.addButton(QMessageBox::No);
+  no->setText(QStringLiteral("いいえ"));
+  question.setDefaultButton(no);
+  leaveRoomForCaption(question);
   services_.modals->ask(question);
   return question.standardButton(question.clickedButton()) == QMessageBox::Yes;
 }

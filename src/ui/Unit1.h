@@ -172,7 +172,6 @@ class TForm1 : public QMainWindow {
   void refreshDriveButtons();
   // Runs a navigation command and shows the drive buttons afresh.
   void navigationCommand(const std::function<void(Navigator&)>& command);
-  bool eventFilter(QObject* watched, QEvent* event) override;
   // Runs a media command and shows its effect.
   void mediaCommand(const std::function<void(MediaPanel&)>& command);
   StartEnvironment startEnvironment();

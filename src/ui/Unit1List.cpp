@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QFocusEvent>
 #include <QListView>
 #include <QMenu>
 #include <QToolBar>
@@ -16,6 +15,7 @@
 #include "ui/FileListModel.h"
 #include "ui/FileListViews.h"
 #include "ui/Icons.h"
+#include "ui/ListFocusOpening.h"
 #include "ui/QtText.h"
 #include "ui/ShownText.h"
 #include "ui/Unit1.h"
@@ -41,13 +41,16 @@ void TForm1::connectListCommands() {
   for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(listViews_->iconView()),
                                   static_cast<QAbstractItemView*>(listViews_->detailsView())}) {
     connect(view, &QAbstractItemView::doubleClicked, this, &TForm1::ListView1DblClick);
-    view->installEventFilter(this);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
       PopupMenulistPopup();
       listMenu_.menu->popup(view->viewport()->mapToGlobal(at));
     });
   }
+
+  // The list taking the focus from another control opens the selection, as a double click does.
+  new ListFocusOpening(*this, {listViews_->iconView(), listViews_->detailsView()},
+                       [this] { ListView1DblClick(); });
 
   const auto& items = listMenu_.items;
   connect(items[ListMenuItem::Open], &QAction::triggered, this, &TForm1::ListView1DblClick);
@@ -89,19 +92,6 @@ void TForm1::connectListCommands() {
     const char letter = button->objectName().at(0).toLatin1();
     connect(button, &QToolButton::clicked, this, [this, letter] { aClick(letter); });
   }
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  // The list taking the focus from another control opens the selection, as a double click does;
-  // the window itself becoming active again does not.
-  if (event->type() == QEvent::FocusIn) {
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-        reason != Qt::OtherFocusReason) {
-      ListView1DblClick();
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 QToolButton* TForm1::driveButton(char letter) const {

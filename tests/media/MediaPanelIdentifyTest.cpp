@@ -182,8 +182,10 @@ TEST_F(MediaPanelIdentifyTest, SlotTwoAndAnEmptySlotAndAMissingOrBrokenDatabase)
   folder.write("bad/softwaredb.xml", "<softwaredb>");
   SoftwareDatabaseSource broken({folder.at("bad/softwaredb.xml")}, files, *xml, *sha1);
   media.IdentifyCartridge(CartridgeSlot::Slot1, broken);
+  // The reason as the loader gives it follows the path.
+  ASSERT_FALSE(broken.problem().empty());
   EXPECT_EQ(feedback.status, "ソフトウェアデータベース \"" + folder.at("bad/softwaredb.xml") +
-                                 "\" を読み込めません。");
+                                 "\" を読み込めません: " + broken.problem());
   EXPECT_EQ(state.slots[0].mapper, 17);
   EXPECT_EQ(feedback.sounds, std::vector<std::string>{"sound/set.wav"});
 }

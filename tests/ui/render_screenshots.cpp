@@ -12,11 +12,13 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "launch/EmulatorStart.h"
 #include "platform/Sha1.h"
 #include "support/SoftwareDatabaseText.h"
 #include "ui/QtText.h"
 
 #include "support/TestServices.h"
+#include "ui/MessageBoxes.h"
 #include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -114,6 +116,23 @@ bool saveReplaceQuestion(vorlent::TForm1& window, const QDir& folder) {
   return saved;
 }
 
+// A start refused for a staging folder another user made: the reason on the second line.
+bool saveStartFailure(vorlent::TForm1& window, const QDir& folder) {
+  bool saved = false;
+  QTimer::singleShot(200, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      saved = save(*box, folder, QStringLiteral("start-failure-untrusted-folder"));
+      box->accept();
+    }
+  });
+  const auto boxes = vorlent::makeQtModalPresenter();
+  const vorlent::StartResult refused = vorlent::StartResult::untrustedFolder(
+      13, "/tmp/vorlent-dosbox-1000", vorlent::FolderDistrust::OtherOwner);
+  vorlent::showMessageBox(*boxes, &window, vorlent::MessageKind::Information,
+                          vorlent::toQt(vorlent::startFailureText("\"brmsx.exe\"", refused)));
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,5 +157,6 @@ int main(int argc, char** argv) {
   saved = save(window.aboutBox(), folder, QStringLiteral("about-box")) && saved;
   saved = saveRomIdentification(window, programFolder.path(), folder) && saved;
   saved = saveReplaceQuestion(window, folder) && saved;
+  saved = saveStartFailure(window, folder) && saved;
   return saved ? 0 : 1;
 }

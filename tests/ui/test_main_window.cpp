@@ -446,8 +446,8 @@ void MainWindowTest::aFailedSaveAsksBeforeClosing() {
   QCOMPARE(question.text, QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"));
   QCOMPARE(question.title, QStringLiteral("MSXVorlent!"));
   QCOMPARE(int(question.icon), int(QMessageBox::Question));
-  QCOMPARE(question.buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
-  QCOMPARE(question.defaultButton, QStringLiteral("No"));
+  QCOMPARE(question.buttons, (QStringList{QStringLiteral("はい"), QStringLiteral("いいえ")}));
+  QCOMPARE(question.defaultButton, QStringLiteral("いいえ"));
   QCOMPARE(question.owner, &window);
   QVERIFY(window.isVisible());
   modals.answers = {QMessageBox::Ok, QMessageBox::Yes};

@@ -132,11 +132,11 @@ std::vector<std::string> dosBoxArguments(const std::string& dosBox, const std::s
 DosBox::~DosBox() { removeEndedStagings(); }
 
 void DosBox::removeEndedStagings() {
-  const std::optional<std::string> root = stagingRoot();
-  if (!root) {
+  const TrustedFolder root = stagingRoot();
+  if (!root.trusted()) {
     return;
   }
-  Directory directory(*root);
+  Directory directory(root.path);
   if (!directory.isOpen()) {
     return;
   }
@@ -146,7 +146,7 @@ void DosBox::removeEndedStagings() {
     if (name.substr(0, kStagingPrefix.size()) != kStagingPrefix) {
       continue;
     }
-    const std::string folder = *root + "/" + std::string(name);
+    const std::string folder = root.path + "/" + std::string(name);
     const FileDescriptor lock(::open((folder + "/" + kLockName).c_str(), O_RDONLY | O_CLOEXEC));
     if (lock.get() >= 0 && ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0) {
       ended.push_back(folder);
@@ -183,11 +183,12 @@ StartResult DosBox::start(const std::string& programPath,
                  program->c_str());
     return StartResult::noDosBox(ENOENT, dosBoxNames());
   }
-  const std::optional<std::string> root = stagingRoot();
-  if (!root) {
-    return StartResult::failure(EACCES);
+  const TrustedFolder root = stagingRoot();
+  if (!root.trusted()) {
+    return StartResult::untrustedFolder(root.errorCode != 0 ? root.errorCode : EACCES, root.path,
+                                        root.distrust);
   }
-  Staging staging(*root);
+  Staging staging(root.path);
   if (staging.errorCode() != 0) {
     return StartResult::failure(staging.errorCode());
   }

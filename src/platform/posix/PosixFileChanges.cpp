@@ -1,10 +1,10 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <string>
 
 #include "platform/FileChanges.h"
+#include "platform/posix/RenameWithoutReplacing.h"
 
 namespace vorlent {
 
@@ -35,11 +35,7 @@ class PosixFileChanges final : public FileChanges {
       return false;
     }
     // Like the shell's own rename, never silently over an existing name.
-    struct stat existing {};
-    if (::lstat(target.c_str(), &existing) == 0) {
-      return false;
-    }
-    return std::rename(source.c_str(), target.c_str()) == 0;
+    return renameWithoutReplacing(source, target);
   }
 
   std::optional<std::uint64_t> fileSize(std::string_view path) const override {

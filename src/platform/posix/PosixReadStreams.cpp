@@ -36,16 +36,31 @@ class PosixReadStream final : public ReadStream {
                                                                : EACCES);
     }
     file_ = std::move(opening.file);
+    size_ = opening.info.st_size;
     ::posix_fadvise(file_.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
   }
 
   int systemHandle() const override { return file_.get(); }
 
+  // A file that grows or shrinks while it is read has no whole content to give: reading past
+  // the size it had when opened, or an end before that size, or a size that differs at the end,
+  // is a failure. The position is the file's own, so that bytes the system copied from it
+  // count as read.
   std::size_t read(char* buffer, std::size_t size) override {
     for (;;) {
       const ssize_t got = ::read(file_.get(), buffer, size);
-      if (got >= 0) {
+      if (got > 0) {
+        if (position() > size_) {
+          throw systemFailure(EIO);
+        }
         return static_cast<std::size_t>(got);
+      }
+      if (got == 0) {
+        struct stat now {};
+        if (::fstat(file_.get(), &now) != 0 || now.st_size != size_ || position() != size_) {
+          throw systemFailure(EIO);
+        }
+        return 0;
       }
       if (errno != EINTR) {
         throw systemFailure(errno);
@@ -54,7 +69,10 @@ class PosixReadStream final : public ReadStream {
   }
 
  private:
+  off_t position() const { return ::lseek(file_.get(), 0, SEEK_CUR); }
+
   FileDescriptor file_;
+  off_t size_ = 0;
 };
 
 class PosixReadStreams final : public ReadStreams {

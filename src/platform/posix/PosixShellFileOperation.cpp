@@ -25,6 +25,11 @@ namespace {
 
 constexpr std::size_t kCopyBufferSize = 1 << 20;
 
+// A copy belongs to whoever makes it, so it keeps the permissions alone: the setuid, setgid and
+// sticky bits would act on behalf of a new owner (a copy made by root of another user's setuid
+// program would be a setuid-root program).
+constexpr mode_t kCopiedModeBits = 0777;
+
 // Pipes, sockets and devices have no bytes to copy: reading one waits for a writer or never
 // ends.
 constexpr std::string_view kNotAFileOrFolder = "ファイルでもフォルダでもありません";
@@ -208,7 +213,8 @@ class Operation {
 
   Outcome copyFolder(const std::string& source, const std::string& target,
                      const struct stat& item) {
-    if (::mkdir(target.c_str(), (item.st_mode & 07777) | S_IRWXU) != 0 && errno != EEXIST) {
+    if (::mkdir(target.c_str(), (item.st_mode & kCopiedModeBits) | S_IRWXU) != 0 &&
+        errno != EEXIST) {
       return fail(target, errno);
     }
     Outcome outcome = Outcome::Done;
@@ -262,7 +268,7 @@ class Operation {
       done_ += static_cast<std::uint64_t>(got);
       if (!report(source)) return Outcome::Cancelled;
     }
-    ::fchmod(out.get(), item.st_mode & 07777);
+    ::fchmod(out.get(), item.st_mode & kCopiedModeBits);
     const struct timespec times[2] = {item.st_atim, item.st_mtim};
     ::futimens(out.get(), times);
     if (out.close() != 0) return fail(target, errno);
@@ -301,7 +307,8 @@ class Operation {
   // folder goes last. Items skipped or stopped keep the source folder.
   Outcome moveFolderInto(const std::string& source, const std::string& target,
                          const struct stat& item) {
-    if (::mkdir(target.c_str(), (item.st_mode & 07777) | S_IRWXU) != 0 && errno != EEXIST) {
+    if (::mkdir(target.c_str(), (item.st_mode & kCopiedModeBits) | S_IRWXU) != 0 &&
+        errno != EEXIST) {
       return fail(target, errno);
     }
     Outcome outcome = Outcome::Done;

@@ -30,6 +30,23 @@ std::string hashText(std::string_view text) {
   return digits;
 }
 
+const char* distrustReason(FolderDistrust distrust) {
+  switch (distrust) {
+    case FolderDistrust::Link:
+      return "is a symbolic link";
+    case FolderDistrust::NotAFolder:
+      return "is no folder";
+    case FolderDistrust::OtherOwner:
+      return "belongs to another user";
+    case FolderDistrust::OpenToOthers:
+      return "is writable by other users";
+    case FolderDistrust::CannotMake:
+    case FolderDistrust::None:
+      break;
+  }
+  return "cannot be made";
+}
+
 // A link named from the stem that points to the target: the one already there, or a new one.
 // A stem taken by another target (a hash collision) gets a numbered suffix.
 std::optional<std::string> aliasLink(const std::string& folder, const std::string& stem,
@@ -66,21 +83,23 @@ class PosixShortPaths final : public ShortPaths {
     if (!holdsBlankOrControl(path)) {
       return path;
     }
-    const std::optional<std::string> folder = aliasFolder();
-    if (!folder) {
+    const TrustedFolder aliases = aliasFolder();
+    if (!aliases.trusted()) {
+      std::fprintf(stderr, "vorlent: no blank-free alias of %s: the folder %s %s\n", path.c_str(),
+                   aliases.path.c_str(), distrustReason(aliases.distrust));
       return std::nullopt;
     }
     const std::string name = fileNamePart(path, PathStyle::Posix);
     if (!name.empty() && !holdsBlankOrControl(name)) {
       const std::string parent = folderPart(path, PathStyle::Posix);
-      const auto link = aliasLink(*folder, "d" + hashText(parent), "", parent);
+      const auto link = aliasLink(aliases.path, "d" + hashText(parent), "", parent);
       return link ? std::optional<std::string>(*link + "/" + name) : std::nullopt;
     }
     std::string extension = extensionOf(name, PathStyle::Posix);
     if (holdsBlankOrControl(extension)) {
       extension.clear();
     }
-    return aliasLink(*folder, "f" + hashText(path), extension, path);
+    return aliasLink(aliases.path, "f" + hashText(path), extension, path);
   }
 };
 

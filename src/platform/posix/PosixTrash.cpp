@@ -11,6 +11,7 @@
 
 #include "platform/Failure.h"
 #include "platform/PathParts.h"
+#include "platform/UserHome.h"
 #include "platform/posix/FileDescriptor.h"
 #include "platform/posix/FittingNames.h"
 #include "platform/posix/PosixFiles.h"
@@ -45,6 +46,22 @@ bool prepareHomeTrash(const std::string& trash) {
   return prepareTrash(trash);
 }
 
+// A trash folder of this user's that no one else can reach into: made when missing, and then a
+// real folder (no link) that belongs to the user and is closed to others.
+bool isPrivateTrash(const std::string& trash) {
+  struct stat info {};
+  return makeFolder(trash) && ::lstat(trash.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+// The administrators' shared trash: a real folder, no link, with the sticky bit, so that no
+// user can remove or swap another's folder in it.
+bool isSharedTrash(const std::string& trash) {
+  struct stat info {};
+  return ::lstat(trash.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         (info.st_mode & S_ISVTX) != 0;
+}
+
 // The top folder of the file system that holds the folder.
 std::string topFolderOf(const std::string& folder, dev_t device) {
   const std::optional<std::string> resolved = realPath(folder);
@@ -74,25 +91,23 @@ struct TrashPlace {
 };
 
 std::optional<TrashPlace> placeFor(const std::string& path, dev_t device) {
-  const std::string home = homeTrashFolder();
-  if (prepareHomeTrash(home) && deviceOf(home) == device) {
-    return TrashPlace{home, path};
+  const std::optional<std::string> home = homeTrashFolder();
+  if (home && prepareHomeTrash(*home) && deviceOf(*home) == device) {
+    return TrashPlace{*home, path};
   }
   const std::string top = topFolderOf(parentFolderOf(path), device);
   const std::string base = top == "/" ? "" : top;
   const std::string relative = path.substr(base.size() + 1);
   const std::string uid = std::to_string(::getuid());
-  struct stat shared {};
   const std::string sharedTrash = base + "/.Trash";
-  if (::lstat(sharedTrash.c_str(), &shared) == 0 && S_ISDIR(shared.st_mode) &&
-      (shared.st_mode & S_ISVTX) != 0) {
+  if (isSharedTrash(sharedTrash)) {
     const std::string own = sharedTrash + "/" + uid;
-    if (prepareTrash(own) && deviceOf(own) == device) return TrashPlace{own, relative};
+    if (isPrivateTrash(own) && prepareTrash(own) && deviceOf(own) == device) {
+      return TrashPlace{own, relative};
+    }
   }
   const std::string own = base + "/.Trash-" + uid;
-  struct stat ownInfo {};
-  if (prepareTrash(own) && ::lstat(own.c_str(), &ownInfo) == 0 && S_ISDIR(ownInfo.st_mode) &&
-      ownInfo.st_uid == ::getuid() && deviceOf(own) == device) {
+  if (isPrivateTrash(own) && prepareTrash(own) && deviceOf(own) == device) {
     return TrashPlace{own, relative};
   }
   return std::nullopt;
@@ -104,11 +119,12 @@ std::string failureText(const std::string& path, int code) {
 
 }  // namespace
 
-std::string homeTrashFolder() {
+std::optional<std::string> homeTrashFolder() {
   const char* dataHome = std::getenv("XDG_DATA_HOME");
   if (dataHome != nullptr && dataHome[0] == '/') return std::string(dataHome) + "/Trash";
-  const char* home = std::getenv("HOME");
-  return std::string(home != nullptr ? home : "") + "/.local/share/Trash";
+  const std::optional<std::string> home = userHomeFolder();
+  if (!home) return std::nullopt;
+  return *home + "/.local/share/Trash";
 }
 
 std::string trashInfoEscaped(std::string_view path) {

@@ -9,6 +9,7 @@
 
 #include "platform/DosStartPlan.h"
 #include "platform/UserConfigFolder.h"
+#include "platform/UserHome.h"
 
 namespace vorlent {
 
@@ -22,22 +23,28 @@ std::optional<std::string> absoluteVariable(const char* name) {
   return std::string(value);
 }
 
-bool isOwnFolder(const std::string& path) {
-  struct stat info {};
-  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid();
-}
+struct Candidate {
+  std::string base;
+  std::string tail;
+};
 
-// The first candidate that has no blank and can be made this user's own folder.
-std::optional<std::string> firstUsable(const std::vector<std::string>& candidates) {
-  for (const std::string& candidate : candidates) {
-    if (holdsBlankOrControl(candidate)) {
+// The first candidate that has no blank and is a folder no one else can change.
+TrustedFolder firstUsable(const std::vector<Candidate>& candidates) {
+  TrustedFolder last{{}, FolderDistrust::CannotMake, ENOENT};
+  for (const Candidate& candidate : candidates) {
+    if (holdsBlankOrControl(candidate.base + "/" + candidate.tail)) {
       continue;
     }
-    if (auto folder = privateFolder(candidate)) {
-      return folder;
+    last = trustedFolder(candidate.base, candidate.tail);
+    if (last.trusted() && holdsBlankOrControl(last.path)) {
+      // The base's links led to a path with a blank.
+      last = TrustedFolder{last.path, FolderDistrust::CannotMake, EINVAL};
+    }
+    if (last.trusted()) {
+      return last;
     }
   }
-  return std::nullopt;
+  return last;
 }
 
 // Makes the folder and the folders on its way, for this user alone; whether it is a folder now.
@@ -62,43 +69,26 @@ bool holdsBlankOrControl(std::string_view text) {
   return false;
 }
 
-std::optional<std::string> privateFolder(const std::string& path) {
-  if (path.empty() || path.front() != '/') {
-    return std::nullopt;
-  }
-  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-       slash = path.find('/', slash + 1)) {
-    ::mkdir(path.substr(0, slash).c_str(), 0700);
-  }
-  if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-    return std::nullopt;
-  }
-  if (!isOwnFolder(path)) {
-    return std::nullopt;
-  }
-  return path;
-}
-
-std::optional<std::string> aliasFolder() {
-  std::vector<std::string> candidates;
+TrustedFolder aliasFolder() {
+  std::vector<Candidate> candidates;
   if (auto data = absoluteVariable("XDG_DATA_HOME")) {
-    candidates.push_back(*data + "/vorlent/short");
+    candidates.push_back({*data, "vorlent/short"});
   }
-  if (auto home = absoluteVariable("HOME")) {
-    candidates.push_back(*home + "/.local/share/vorlent/short");
+  if (auto home = userHomeFolder()) {
+    candidates.push_back({*home, ".local/share/vorlent/short"});
   }
-  candidates.push_back("/var/tmp/vorlent-" + std::to_string(::getuid()) + "/short");
+  candidates.push_back({"/var/tmp", "vorlent-" + std::to_string(::getuid()) + "/short"});
   return firstUsable(candidates);
 }
 
-std::optional<std::string> stagingRoot() {
-  std::vector<std::string> candidates;
+TrustedFolder stagingRoot() {
+  std::vector<Candidate> candidates;
   // DOSBox's shell reads the folder in its mount commands.
   if (auto runtime = absoluteVariable("XDG_RUNTIME_DIR");
       runtime && !dosShellReadsAnyOf(*runtime)) {
-    candidates.push_back(*runtime + "/vorlent-dosbox");
+    candidates.push_back({*runtime, "vorlent-dosbox"});
   }
-  candidates.push_back("/tmp/vorlent-dosbox-" + std::to_string(::getuid()));
+  candidates.push_back({"/tmp", "vorlent-dosbox-" + std::to_string(::getuid())});
   return firstUsable(candidates);
 }
 

@@ -4,20 +4,21 @@
 #include <string>
 #include <string_view>
 
+#include "platform/posix/TrustedFolder.h"
+
 namespace vorlent {
 
 // Whether the text holds a blank or a control character, which a command line split at blanks
 // cannot carry.
 bool holdsBlankOrControl(std::string_view text);
 
-// Creates the folder (and the folders on its way) for this user alone when it is missing.
-// Nothing when it cannot be made, or when it is a link or belongs to someone else.
-std::optional<std::string> privateFolder(const std::string& path);
-
 // The per-user data folder that keeps the blank-free aliases of paths; it survives a restart.
-std::optional<std::string> aliasFolder();
+// Falls back on /var/tmp when the home takes none; when no candidate can be trusted, the last
+// one's reason.
+TrustedFolder aliasFolder();
 
-// The per-user folder that holds the DOSBox staging folders of the current session.
-std::optional<std::string> stagingRoot();
+// The per-user folder that holds the DOSBox staging folders of the current session; falls
+// back on /tmp as the alias folder does on /var/tmp.
+TrustedFolder stagingRoot();
 
 }  // namespace vorlent
