@@ -4,9 +4,12 @@
 # make check: the release suite alone (warnings as errors), the quick round while working, and
 # clang-tidy over the files of src/ the branch changes.
 # make tidy: clang-tidy over src/ with the checks in .clang-tidy.
+# make fuzz: fuzzes every fuzz target for FUZZ_SECONDS each (default 60), starting from its
+# corpus in tests/fuzz (with tests/fuzz/TARGET.dict where there is one); what it finds goes to build/clang-fuzz/fuzz-found/, the corpus is left
+# as it is (add an input that made a target fail to its corpus by hand, with the mend).
 # make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
 # runs the windows' tests and the package under Wine.
-.PHONY: run test check tidy deps build build-ci build-asan build-fuzz bench screenshots clean
+.PHONY: run test check tidy deps build build-ci build-asan build-fuzz fuzz bench screenshots clean
 .PHONY: windows windows-package screenshots-windows test-windows
 
 deps:
@@ -31,6 +34,21 @@ run: build
 build-fuzz: deps
 	@cmake --preset clang-fuzz >/dev/null
 	@cmake --build --preset clang-fuzz
+
+# Each target with its seed corpus.
+FUZZ_TARGETS = config_load:tests/fuzz/corpus software_database:tests/fuzz/corpus-software-database \
+               control_characters:tests/fuzz/corpus-control-characters
+FUZZ_SECONDS ?= 60
+
+fuzz: build-fuzz
+	@for pair in $(FUZZ_TARGETS); do \
+	  target=$${pair%%:*}; seeds=$${pair#*:}; \
+	  found=build/clang-fuzz/fuzz-found/$$target; mkdir -p $$found/corpus; \
+	  dict=tests/fuzz/$$target.dict; [ -f $$dict ] && dict=-dict=$$dict || dict=; \
+	  echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+	  nice -n 10 build/clang-fuzz/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) $$dict \
+	    -artifact_prefix=$$found/ $$found/corpus $$seeds || exit 1; \
+	done
 
 test: build-ci build-asan build-fuzz
 	ctest --preset ci

@@ -19,7 +19,7 @@ constexpr std::string_view kUsage =
     "       vorlent-cli options brmsx|fmsx [--config FILE]\n"
     "       vorlent-cli run brmsx|fmsx [--config FILE]\n"
     "       vorlent-cli list FOLDER [--sort 0|1|2|3|4]\n"
-    "       vorlent-cli identify [--database FILE] FILE...\n";
+    "       vorlent-cli identify [--database FILE] [--] FILE...\n";
 
 std::string composed(std::string_view command, bool fmsx, const LauncherState& state,
                      FileSystem& files, CurrentFolder& currentFolder,

@@ -1,5 +1,6 @@
 #include "cli/IdentifyCommand.h"
 
+#include "feedback/ControlCharacters.h"
 #include "media/RomIdentity.h"
 #include "media/SoftwareDatabaseSource.h"
 #include "platform/Failure.h"
@@ -13,18 +14,10 @@ namespace {
 
 constexpr std::string_view kNone = "-";
 
-// A field never breaks the line: TAB, CR and LF inside it are written as blanks.
+// A field never breaks the line nor acts on the terminal: its control characters and
+// direction marks are written as blanks, bytes of no UTF-8 character as U+FFFD.
 std::string field(std::string_view text) {
-  if (text.empty()) {
-    return std::string(kNone);
-  }
-  std::string safe(text);
-  for (char& c : safe) {
-    if (c == '\t' || c == '\r' || c == '\n') {
-      c = ' ';
-    }
-  }
-  return safe;
+  return text.empty() ? std::string(kNone) : withControlsBlanked(text);
 }
 
 std::string code(const std::optional<int>& mapperCode) {
@@ -65,8 +58,8 @@ CliResult runIdentifyCommand(const std::vector<std::string>& files,
       *fileSystem, *xml, *sha1);
   const SoftwareDatabase* database = source.database();
   if (database == nullptr) {
-    const std::string where = !source.path().empty() ? source.path() + ": "
-                              : databaseFile         ? *databaseFile + ": "
+    const std::string where = !source.path().empty() ? field(source.path()) + ": "
+                              : databaseFile         ? field(*databaseFile) + ": "
                                                      : std::string();
     return {{},
             "vorlent-cli: cannot load the software database: " + where + source.problem() + "\n",
@@ -77,7 +70,7 @@ CliResult runIdentifyCommand(const std::vector<std::string>& files,
     try {
       result.out += identityLine(file, source.identify(file, *database));
     } catch (const Failure& failure) {
-      result.err += "vorlent-cli: cannot read " + file + ": " + failure.what() + "\n";
+      result.err += "vorlent-cli: cannot read " + field(file) + ": " + failure.what() + "\n";
       result.status = kCliLoadFailed;
     }
   }

@@ -8,7 +8,7 @@
 
 namespace vorlent {
 
-// "identify [--database FILE] FILE...": one line per file, its fields separated by TAB: the
+// "identify [--database FILE] [--] FILE...": one line per file, its fields separated by TAB: the
 // file as given, its SHA-1, title, company, year, the database's type, the brMSX and the fMSX
 // mapper code. Without --database the database is looked for as the program looks for it.
 CliResult runIdentifyCommand(const std::vector<std::string>& files,

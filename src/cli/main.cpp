@@ -1,3 +1,4 @@
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,12 +15,16 @@ namespace {
 using vorlent::CliResult;
 
 // Splits "--option VALUE" pairs from the words; nothing when an option is unknown, repeated or
-// has no value.
+// has no value. Every word after "--" is no option, so names that begin with "-" can be given.
 std::optional<std::vector<std::string>> withOption(std::vector<std::string> words,
                                                    std::string_view option,
                                                    std::optional<std::string>& value) {
   std::vector<std::string> rest;
   for (std::size_t i = 0; i < words.size(); ++i) {
+    if (words[i] == "--") {
+      rest.insert(rest.end(), words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
+      break;
+    }
     if (words[i].rfind("--", 0) != 0) {
       rest.push_back(words[i]);
       continue;
@@ -73,10 +78,18 @@ CliResult run(std::vector<std::string> words) {
   return vorlent::usageResult();
 }
 
+CliResult runWithinMemory(std::vector<std::string> words) {
+  try {
+    return run(std::move(words));
+  } catch (const std::bad_alloc&) {
+    return {{}, "vorlent-cli: not enough memory\n", vorlent::kCliLoadFailed};
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const CliResult result = run(vorlent::programArguments(argc, argv));
+  const CliResult result = runWithinMemory(vorlent::programArguments(argc, argv));
   vorlent::writeConsoleText(vorlent::ConsoleStream::Output, result.out);
   vorlent::writeConsoleText(vorlent::ConsoleStream::Error, result.err);
   return result.status;

@@ -1,5 +1,6 @@
 #include "media/RomIdentityTexts.h"
 
+#include "feedback/ControlCharacters.h"
 #include "media/MenuCaptions.h"
 
 namespace vorlent {
@@ -11,7 +12,7 @@ std::string_view slotName(CartridgeSlot slot) {
 }
 
 std::string slotHolds(CartridgeSlot slot, std::string_view title) {
-  return std::string(slotName(slot)) + "は \"" + std::string(title) + "\" です。";
+  return std::string(slotName(slot)) + "は \"" + withControlsMarked(title) + "\" です。";
 }
 
 std::string_view emulatorName(EmulatorKind emulator) {
@@ -27,7 +28,8 @@ std::string itemFor(const RomIdentity& identity, EmulatorKind emulator) {
   return code ? std::string(mapperItemCaption(emulator, *code)) : "対応する項目なし";
 }
 
-std::string orDash(std::string_view text) { return text.empty() ? "-" : std::string(text); }
+// A field of the database as the box shows it: its control characters as visible marks.
+std::string orDash(std::string_view text) { return text.empty() ? "-" : withControlsMarked(text); }
 
 }  // namespace
 
@@ -38,7 +40,7 @@ std::string slotRetypedText(CartridgeSlot slot, std::string_view title,
 
 std::string slotNoMapperItemText(CartridgeSlot slot, std::string_view title,
                                  std::string_view databaseType, EmulatorKind emulator) {
-  return slotHolds(slot, title) + "型 " + std::string(databaseType) + " に合うマッパーが " +
+  return slotHolds(slot, title) + "型 " + withControlsMarked(databaseType) + " に合うマッパーが " +
          std::string(emulatorName(emulator)) + " にありません。";
 }
 
@@ -61,12 +63,12 @@ std::string_view noSoftwareDatabaseText() {
 }
 
 std::string softwareDatabaseFailedText(std::string_view path, std::string_view reason) {
-  return "ソフトウェアデータベース \"" + std::string(path) +
-         "\" を読み込めません: " + std::string(reason);
+  return "ソフトウェアデータベース \"" + withControlsMarked(path) +
+         "\" を読み込めません: " + withControlsMarked(reason);
 }
 
 std::string romUnreadableText(std::string_view name, std::string_view failure) {
-  return "\"" + std::string(name) + "\" を読み込めません。\n" + std::string(failure);
+  return "\"" + withControlsMarked(name) + "\" を読み込めません。\n" + std::string(failure);
 }
 
 std::string_view mapperItemCaption(EmulatorKind emulator, int code) {

@@ -10,7 +10,8 @@
 namespace vorlent {
 
 // The status line texts of the slot menus' "データベースで判別"; a title goes between straight
-// double quotes.
+// double quotes. In these texts and the box's, what comes from the database or a file name has
+// its control characters shown as visible marks (see withControlsMarked).
 std::string slotRetypedText(CartridgeSlot slot, std::string_view title,
                             std::string_view mapperCaption);
 std::string slotNoMapperItemText(CartridgeSlot slot, std::string_view title,

@@ -1,5 +1,8 @@
 #include "media/SoftwareDatabase.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "platform/XmlReader.h"
 
 namespace vorlent {
@@ -39,41 +42,50 @@ bool isSha1Hex(std::string_view text) {
 
 }  // namespace
 
-// Follows the elements with a stack of names and keeps the text of the leaves it reads: the
-// title's fields directly inside <software>, <type> and <hash> directly inside a dump's <rom>
-// or <megarom>. Everything else (remarks, start addresses, originals) is passed over.
+// Why a document is refused before it is read to its end.
+struct SoftwareDatabaseRefusal {
+  std::string reason;
+};
+
+// Follows the elements with a stack of names and keeps the text of the leaves it reads, each at
+// its own depth below the root: a title's fields in softwaredb/software, a dump's <type> and
+// <hash> in softwaredb/software/dump/rom (or megarom). Everything else (remarks, start
+// addresses, originals, and the same names anywhere else) is passed over.
 class SoftwareDatabaseBuilder final : public XmlEvents {
  public:
   void startElement(std::string_view name) override {
+    if (path_.size() == kSoftwareDatabaseDepthLimit) {
+      throw SoftwareDatabaseRefusal{"elements nested deeper than " +
+                                    std::to_string(kSoftwareDatabaseDepthLimit)};
+    }
     if (path_.empty() && rootName_.empty()) {
       rootName_ = name;
     }
     path_.emplace_back(name);
     text_.clear();
-    if (name == "software" && parentIs("softwaredb", 1)) {
-      current_ = std::make_unique<SoftwareTitle>();
+    if (isSoftware()) {
+      current_ = std::make_shared<SoftwareTitle>();
       currentUsed_ = false;
-    } else if ((name == "rom" || name == "megarom") && parentIs("dump", 1)) {
+    } else if (isImage(path_.size() - 1)) {
       type_.clear();
       hash_.clear();
     }
   }
 
   void endElement(std::string_view name) override {
-    if (current_ && parentIs("software", 1)) {
-      std::string* field = titleField(name);
-      if (field != nullptr) {
+    if (current_ && isDirectlyIn({"softwaredb", "software"})) {
+      if (std::string* field = titleField(name)) {
         *field = std::string(trimmed(text_));
       }
-    } else if (parentIs("dump", 2) && (parentIs("rom", 1) || parentIs("megarom", 1))) {
+    } else if (path_.size() == 5 && isImage(path_.size() - 2)) {
       if (name == "type") {
         type_ = std::string(trimmed(text_));
       } else if (name == "hash") {
         hash_ = lowerHex(trimmed(text_));
       }
-    } else if ((name == "rom" || name == "megarom") && parentIs("dump", 1) && current_) {
+    } else if (current_ && isImage(path_.size() - 1)) {
       addDump();
-    } else if (name == "software" && current_) {
+    } else if (current_ && isSoftware()) {
       if (currentUsed_) {
         database_.titles_.push_back(std::move(current_));
       }
@@ -83,15 +95,30 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
     text_.clear();
   }
 
-  void text(std::string_view piece) override { text_ += piece; }
+  void text(std::string_view piece) override {
+    if (piece.size() > kSoftwareDatabaseTextLimit - text_.size()) {
+      throw SoftwareDatabaseRefusal{"a text longer than " +
+                                    std::to_string(kSoftwareDatabaseTextLimit) + " bytes"};
+    }
+    text_ += piece;
+  }
 
   bool rootIsDatabase() const { return rootName_ == "softwaredb"; }
   SoftwareDatabase take() { return std::move(database_); }
 
  private:
-  // Whether the element `depth` levels above the current one is named `name`.
-  bool parentIs(std::string_view name, std::size_t depth) const {
-    return path_.size() > depth && path_[path_.size() - 1 - depth] == name;
+  // Whether the current element lies directly inside the elements named, from the root down.
+  bool isDirectlyIn(std::initializer_list<std::string_view> outer) const {
+    return path_.size() == outer.size() + 1 &&
+           std::equal(outer.begin(), outer.end(), path_.begin());
+  }
+
+  bool isSoftware() const { return isDirectlyIn({"softwaredb"}) && path_.back() == "software"; }
+
+  // Whether path_[level] is a dump's <rom> or <megarom>.
+  bool isImage(std::size_t level) const {
+    return level == 3 && path_.size() > 3 && path_[0] == "softwaredb" && path_[1] == "software" &&
+           path_[2] == "dump" && (path_[3] == "rom" || path_[3] == "megarom");
   }
 
   std::string* titleField(std::string_view name) {
@@ -108,15 +135,14 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
     if (!isSha1Hex(hash_)) {
       return;
     }
-    const bool added =
-        database_.dumps_.try_emplace(hash_, SoftwareDump{current_.get(), type_}).second;
+    const bool added = database_.dumps_.try_emplace(hash_, SoftwareDump{current_, type_}).second;
     currentUsed_ = currentUsed_ || added;
   }
 
   std::vector<std::string> path_;
   std::string text_;
   std::string rootName_;
-  std::unique_ptr<SoftwareTitle> current_;
+  std::shared_ptr<SoftwareTitle> current_;
   bool currentUsed_ = false;
   std::string type_;
   std::string hash_;
@@ -126,8 +152,12 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
 std::variant<SoftwareDatabase, std::string> SoftwareDatabase::parse(std::string_view document,
                                                                     const XmlReader& xml) {
   SoftwareDatabaseBuilder builder;
-  if (std::optional<std::string> error = xml.read(document, builder)) {
-    return "not well-formed XML (" + *error + ")";
+  try {
+    if (std::optional<std::string> error = xml.read(document, builder)) {
+      return "not well-formed XML (" + *error + ")";
+    }
+  } catch (const SoftwareDatabaseRefusal& refusal) {
+    return "refused: " + refusal.reason;
   }
   if (!builder.rootIsDatabase()) {
     return std::string("not a software database (its root is not <softwaredb>)");

@@ -13,6 +13,10 @@
 
 namespace vorlent {
 
+// The real database nests five deep and its longest text is about half a kilobyte.
+inline constexpr std::size_t kSoftwareDatabaseDepthLimit = 16;
+inline constexpr std::size_t kSoftwareDatabaseTextLimit = 64u << 10;
+
 // What the MSX software database says of one title.
 struct SoftwareTitle {
   std::string title;
@@ -24,14 +28,18 @@ struct SoftwareTitle {
 
 // One dump of a title: a ROM image known by its SHA-1.
 struct SoftwareDump {
-  const SoftwareTitle* software = nullptr;
+  // Shared by the title's dumps, so that no dump can outlive its title.
+  std::shared_ptr<const SoftwareTitle> software;
   // The dump's <type>, empty when it gives none.
   std::string type;
 };
 
 // The database of ROM dumps by SHA-1, read from the softwaredb XML format: <software> entries
 // with <title>, <system>, <company>, <year> and <country>, and <dump>s each holding a <rom> or
-// <megarom> with an optional <type> and the image's <hash>.
+// <megarom> with an optional <type> and the image's <hash>. Only that structure is read, at
+// its own depths; everything else is passed over. A document that would make the reader grow
+// beyond the real database's shape (an entity declaration, elements nested deeper than
+// kSoftwareDatabaseDepthLimit, a text longer than kSoftwareDatabaseTextLimit) is refused.
 class SoftwareDatabase {
  public:
   // The database in the document, read with xml, or why the document is not one.
@@ -51,9 +59,7 @@ class SoftwareDatabase {
   SoftwareDatabase() = default;
   friend class SoftwareDatabaseBuilder;
 
-  // Titles in a vector of their own, so that the dumps' pointers stay valid when the database
-  // is moved: a moved vector keeps its elements where they are.
-  std::vector<std::unique_ptr<SoftwareTitle>> titles_;
+  std::vector<std::shared_ptr<const SoftwareTitle>> titles_;
   std::unordered_map<std::string, SoftwareDump> dumps_;
 };
 

@@ -1,5 +1,7 @@
 #include "media/SoftwareDatabaseSource.h"
 
+#include <new>
+
 #include "platform/Failure.h"
 #include "platform/PathParts.h"
 
@@ -66,6 +68,9 @@ const SoftwareDatabase* SoftwareDatabaseSource::database() {
         }
       } catch (const Failure& failure) {
         problem_ = failure.what();
+      } catch (const std::bad_alloc&) {
+        database_.reset();
+        problem_ = "not enough memory to read it";
       }
     } else {
       problem_ = "no database file was found";

@@ -23,7 +23,8 @@ std::vector<std::string> softwareDatabaseCandidates(std::string_view programFold
 
 // The software database of this run: the first candidate that exists as a file, read once,
 // when first needed. A file that cannot be read or is no database turns the feature off for
-// the rest of the run, with the reason kept for the user.
+// the rest of the run, with the reason kept for the user; so does a load that runs out of
+// memory.
 class SoftwareDatabaseSource {
  public:
   // The database and the images it identifies are read from files; the database is parsed by

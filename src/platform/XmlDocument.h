@@ -17,7 +17,8 @@ class XmlEvents {
 };
 
 // Reads the XML document in the bytes with the platform's XML parser. Names and text are
-// UTF-8. A document type declaration is allowed, but no external DTD or entity is fetched.
+// UTF-8. A document type declaration is allowed, but no external DTD or entity is fetched, and
+// a document that declares an entity is refused ("entity declarations are refused").
 // Returns nothing when the whole document was read, otherwise why it is not well-formed.
 // Defined by the native library alone: the core is handed an XmlReader instead.
 std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& events);

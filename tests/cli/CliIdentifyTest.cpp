@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -106,7 +107,7 @@ TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) 
     const CliRun result = run(c.args);
     EXPECT_EQ(result.out, c.out);
     if (c.status == 2) {
-      EXPECT_NE(result.err.find("vorlent-cli identify [--database FILE] FILE..."),
+      EXPECT_NE(result.err.find("vorlent-cli identify [--database FILE] [--] FILE..."),
                 std::string::npos);
     } else {
       EXPECT_EQ(result.err, c.err);
@@ -114,6 +115,88 @@ TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) 
     EXPECT_EQ(result.status, c.status);
   }
   EXPECT_EQ(folder.read("scc.rom"), "scc");
+}
+
+// Names and titles come from outside: none of their characters may move the cursor, break the
+// line or reverse the text on the terminal. Controls and direction marks become blanks, bytes
+// of no UTF-8 character U+FFFD; names that begin with "-" follow "--".
+TEST_F(CliIdentifyTest, NamesAndTitlesNeverActOnTheTerminal) {
+  folder.write("hostile.xml", softwareDatabaseText({
+                                  {"Red&#x9b;[31mAlert",
+                                   "Co&#x7f;",
+                                   "19&#x85;87",
+                                   "JP",
+                                   "MSX",
+                                   {{hash("csi"), "KonamiSCC", true}}},
+                                  {"Evil&#x202e;gnp.exe&#x202c;",
+                                   "&#x200e;&#x200f;&#x61c;",
+                                   "",
+                                   "",
+                                   "MSX",
+                                   {{hash("bidi"), "", false}}},
+                                  {"Is&#x2066;o&#x2069;\tTab",
+                                   "&#x202a;&#x202b;&#x202d;&#x2067;&#x2068;",
+                                   "",
+                                   "",
+                                   "MSX",
+                                   {{hash("iso"), "", false}}},
+                              }));
+  const struct {
+    std::string name;
+    std::string content;
+    std::string shown;
+  } files[] = {
+      {"-dash.rom", "csi", "-dash.rom"},
+      {"--long.rom", "bidi", "--long.rom"},
+      {"e\x1b[2J.rom", "iso", "e [2J.rom"},
+      {"b\xe2\x80\xaegpj.rom", "csi", "b gpj.rom"},
+      {"x\xff\xc0\xafy.rom", "bidi", "x\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbdy.rom"},
+      {"c\xc2\x9b\x7f.rom", "iso", "c  .rom"},
+      {"line\r\nbreak\b.rom", "none", "line  break .rom"},
+  };
+  std::vector<std::string> args = {"identify", "--database", "hostile.xml", "--"};
+  std::string expected;
+  const std::map<std::string, std::string> lines = {
+      {"csi", "Red [31mAlert\tCo \t19 87\tKonamiSCC\t9\t9"},
+      {"bidi", "Evil gnp.exe \t   \t-\t-\t-\t-"},
+      {"iso", "Is o  Tab\t     \t-\t-\t-\t-"},
+      {"none", "-\t-\t-\t-\t-\t-"},
+  };
+  for (const auto& file : files) {
+    folder.write(file.name, file.content);
+    args.push_back(file.name);
+    expected += file.shown + "\t" + hash(file.content) + "\t" + lines.at(file.content) + "\n";
+  }
+  args.push_back("gone\x1b]0;title\x07.rom");
+  const CliRun result = run(args);
+  EXPECT_EQ(result.out, expected);
+  EXPECT_EQ(result.err, "vorlent-cli: cannot read gone ]0;title .rom: ファイルが見つかりません\n");
+  EXPECT_EQ(result.status, 1);
+
+  // Without "--" a word that begins with "--" is an option.
+  EXPECT_EQ(run({"identify", "--database", "hostile.xml", "--long.rom"}).status, 2);
+  EXPECT_EQ(run({"identify", "--database", "hostile.xml", "--", "--"}).status, 1);
+}
+
+// A database that does not fit in the memory the companion may use is a load failure with its
+// reason, not an abort. AddressSanitizer cannot run under an address space limit.
+TEST_F(CliIdentifyTest, RunningOutOfMemoryIsALoadFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer needs more address space than the limit leaves";
+#endif
+  folder.write("huge.xml",
+               "<softwaredb>" + std::string(std::size_t{32} << 20, ' ') + "</softwaredb>");
+  const std::string line = "cd " + quoted(folder.string()) + " && ulimit -v 24576 && timeout 20 " +
+                           quoted(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli") +
+                           " identify --database huge.xml scc.rom >" + quoted(output.at("out")) +
+                           " 2>" + quoted(output.at("err"));
+  const int raw = std::system(line.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  EXPECT_EQ(output.read("out"), "");
+  EXPECT_EQ(output.read("err"),
+            "vorlent-cli: cannot load the software database: huge.xml: not enough memory to read "
+            "it\n");
 }
 
 }  // namespace

@@ -226,5 +226,50 @@ TEST_F(MediaPanelIdentifyTest, RomInformationShowsWhatTheDatabaseSaysOfTheSelect
   EXPECT_EQ(state, LauncherState{});
 }
 
+// A title cannot fake a line of the box nor reverse what follows it: its control characters and
+// direction marks are shown as U+FFFD.
+TEST_F(MediaPanelIdentifyTest, RomInformationShowsControlCharactersAsVisibleMarks) {
+  const struct {
+    std::string title;  // as the database's XML writes it
+    std::string shown;
+  } cases[] = {
+      {"Fake&#xa;会社: Konami", "Fake\ufffd会社: Konami"},
+      {"Tab&#x9;Cr&#xd;x", "Tab\ufffdCr\ufffdx"},
+      {"Evil&#x202e;gnp.exe&#x2066;", "Evil\ufffdgnp.exe\ufffd"},
+      {"Csi&#x9b;2J&#x85;Del&#x7f;", "Csi\ufffd2J\ufffdDel\ufffd"},
+      {"&#x200e;&#x200f;&#x61c;&#x202a;", "\ufffd\ufffd\ufffd\ufffd"},
+      {"Plain ＲＯＭ", "Plain ＲＯＭ"},
+  };
+  std::vector<testing::TestSoftware> software;
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const std::string content = "hostile" + std::to_string(i);
+    folder.write("hostile/" + content + ".rom", content);
+    software.push_back({cases[i].title, "K", "1", "JP", "MSX", {{sha1Hex(sha1Of(content)), ""}}});
+  }
+  folder.write("hostile/db.xml", softwareDatabaseText(software));
+  SoftwareDatabaseSource hostile({folder.at("hostile/db.xml")}, files, *xml, *sha1);
+  const auto shownFor = [&](const std::string& name) {
+    FileListEntry entry;
+    entry.caption = name;
+    entry.fullPath = folder.at("hostile/" + name);
+    FileList list;
+    list.assign({entry});
+    list.setSelected(0, true);
+    list.setFocused(0);
+    feedback.events.clear();
+    media.ShowRomInformation(list, hostile);
+    return feedback.events.empty() ? std::string() : feedback.events.front();
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].title);
+    const std::string box = shownFor("hostile" + std::to_string(i) + ".rom");
+    EXPECT_EQ(box.substr(0, box.find("\n会社: K\n")),
+              "box MSXVorlent!: タイトル: " + cases[i].shown);
+  }
+  EXPECT_EQ(
+      shownFor("gone\n\xe2\x80\xae.rom"),
+      "box MSXVorlent!: \"gone\ufffd\ufffd.rom\" を読み込めません。\nファイルが見つかりません");
+}
+
 }  // namespace
 }  // namespace vorlent

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <string>
 
 #include "platform/XmlDocument.h"
 
@@ -20,6 +21,8 @@ struct Session {
   XML_Parser parser;
   XmlEvents& events;
   std::exception_ptr failure;
+  // Why the document was refused, when it was.
+  std::string refusal;
 
   template <typename Call>
   void guarded(Call call) {
@@ -51,20 +54,35 @@ void XMLCALL onText(void* data, const XML_Char* text, int length) {
       [&] { session.events.text(std::string_view(text, static_cast<std::size_t>(length))); });
 }
 
+// An entity is refused where it is declared: the entities a document may use are then the
+// predefined ones, and no text can grow beyond the document's own bytes.
+void XMLCALL onEntityDeclaration(void* data, const XML_Char* /*name*/, int /*parameter*/,
+                                 const XML_Char* /*value*/, int /*length*/,
+                                 const XML_Char* /*base*/, const XML_Char* /*systemId*/,
+                                 const XML_Char* /*publicId*/, const XML_Char* /*notation*/) {
+  auto& session = *static_cast<Session*>(data);
+  session.guarded([&] {
+    session.refusal = "line " + std::to_string(XML_GetCurrentLineNumber(session.parser)) +
+                      ": entity declarations are refused";
+    XML_StopParser(session.parser, XML_FALSE);
+  });
+}
+
 }  // namespace
 
 std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& events) {
   // UTF-8 out whatever the document's encoding; no parameter entities, no external entities
-  // (none is fetched without an external entity handler).
+  // (none is fetched without an external entity handler), no entity declarations.
   const std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate(nullptr));
   if (!parser) {
     throw std::bad_alloc();
   }
   XML_SetParamEntityParsing(parser.get(), XML_PARAM_ENTITY_PARSING_NEVER);
-  Session session{parser.get(), events, nullptr};
+  Session session{parser.get(), events, nullptr, {}};
   XML_SetUserData(parser.get(), &session);
   XML_SetElementHandler(parser.get(), onStart, onEnd);
   XML_SetCharacterDataHandler(parser.get(), onText);
+  XML_SetEntityDeclHandler(parser.get(), onEntityDeclaration);
 
   constexpr std::size_t kPiece = 1 << 20;
   XML_Status status = XML_STATUS_OK;
@@ -78,6 +96,9 @@ std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& ev
   } while (status == XML_STATUS_OK && offset < bytes.size());
   if (session.failure) {
     std::rethrow_exception(session.failure);
+  }
+  if (!session.refusal.empty()) {
+    return session.refusal;
   }
   if (status != XML_STATUS_OK) {
     return "line " + std::to_string(XML_GetCurrentLineNumber(parser.get())) + ": " +

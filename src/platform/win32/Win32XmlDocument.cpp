@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "platform/XmlDocument.h"
 #include "platform/win32/CodePage.h"
@@ -72,6 +73,16 @@ std::string errorText(HRESULT result, IXmlReader& reader) {
   return "line " + std::to_string(line) + ": XmlLite error 0x" + code;
 }
 
+bool declaresEntity(std::wstring_view internalSubset) {
+  return internalSubset.find(L"<!ENTITY") != std::wstring_view::npos;
+}
+
+std::string entityRefusalText(IXmlReader& reader) {
+  UINT line = 0;
+  reader.GetLineNumber(&line);
+  return "line " + std::to_string(line) + ": entity declarations are refused";
+}
+
 }  // namespace
 
 std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& events) {
@@ -92,10 +103,14 @@ std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& ev
   if (FAILED(create(__uuidof(IXmlReader), reinterpret_cast<void**>(reader.put()), nullptr))) {
     return "XmlLite is not available";
   }
-  // The document type declaration is parsed for its internal subset; external ones are not
-  // fetched, since the reader has no resolver.
+  // A document type declaration is allowed (the real database names its DTD), but an external
+  // one is not fetched, since the reader has no resolver, and an internal subset that declares
+  // an entity is refused below, before any element is read. The expansion limit is a second
+  // guard should the subset not be reported: one expansion of an entity, as long as the
+  // document, at most.
   reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Parse);
   reader->SetProperty(XmlReaderProperty_XmlResolver, 0);
+  reader->SetProperty(XmlReaderProperty_MaxEntityExpansion, 1);
   if (FAILED(reader->SetInput(stream.get()))) {
     return "XmlLite cannot read the document";
   }
@@ -116,6 +131,13 @@ std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& ev
         }
         break;
       }
+      case XmlNodeType_DocumentType:
+        // The node's value is the internal subset.
+        reader->GetValue(&text, &length);
+        if (declaresEntity(std::wstring_view(text, length))) {
+          return entityRefusalText(*reader.get());
+        }
+        break;
       case XmlNodeType_EndElement:
         reader->GetQualifiedName(&text, &length);
         events.endElement(utf8(text, length));
