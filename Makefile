@@ -1,15 +1,23 @@
-# make run: installs what is missing, builds, starts the program.
+# make run: installs what building and running need, builds the program and its companion only
+# (preset program, no tests or benchmarks), starts the program.
 # make test: installs what is missing, builds, runs the whole suite (the release build with warnings
 # as errors, the sanitizer build, the fuzz corpus built with Clang, and the Windows tests under Wine).
 # make check: the release suite alone (warnings as errors), the quick round while working.
 # make tidy: clang-tidy over src/ with the checks in .clang-tidy.
+# make deb: the Debian package, built with dpkg-buildpackage, in build/deb/.
+# make test-deb: builds the package, installs it, starts both programs as an ordinary user, and
+# removes it again (as root; changes the system's packages).
 # make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
 # runs the windows' tests and the package under Wine.
-.PHONY: run test check tidy deps build build-ci build-asan build-fuzz bench screenshots clean
+.PHONY: run test check tidy deps run-deps build build-program build-ci build-asan build-fuzz bench
+.PHONY: screenshots clean deb test-deb
 .PHONY: windows windows-package screenshots-windows test-windows
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
+
+run-deps:
+	@scripts/install-deps.sh run
 
 build: deps
 	@cmake --preset release >/dev/null
@@ -23,8 +31,12 @@ build-asan: deps
 	@cmake --preset debug-asan >/dev/null
 	@cmake --build --preset debug-asan
 
-run: build
-	@scripts/run-program.sh build/release/bin/vorlent
+build-program: run-deps
+	@cmake --preset program >/dev/null
+	@cmake --build --preset program
+
+run: build-program
+	@scripts/run-program.sh build/program/bin/vorlent
 
 # Only the fuzz targets are built with Clang, not the whole tree a second time.
 build-fuzz: deps
@@ -52,16 +64,34 @@ bench: build
 screenshots: build
 	@cmake --build --preset release --target screenshots
 
+deb:
+	@scripts/deb-build.sh
+
+test-deb:
+	@scripts/deb-test.sh
+
 windows:
 	@scripts/windows.sh build
 
 windows-package:
 	@scripts/windows.sh package
 
-screenshots-windows:
+screenshots-deb:
+	@scripts/deb-build.sh
+
+test-deb:
+	@scripts/deb-test.sh
+
+windows:
 	@scripts/windows.sh screenshots
 
-test-windows:
+test-deb:
+	@scripts/deb-build.sh
+
+test-deb:
+	@scripts/deb-test.sh
+
+windows:
 	@scripts/windows.sh test
 
 clean:
