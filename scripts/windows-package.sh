@@ -43,6 +43,8 @@ for entry in "${files[@]}"; do
 done
 cp "$build"/bin/sound/*.wav "$folder/sound/"
 sed 's/$/\r/' resources/windows/README-Windows.txt >"$folder/README-Windows.txt"
+# The manual the program shows from its help menu, also as a file to read beside it.
+sed 's/$/\r/' doc/manual.md >"$folder/manual.md"
 
 # Every DLL a packaged binary imports is either packaged or part of Windows, and every packaged
 # DLL outside the plugin folders is imported by something.
