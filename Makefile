@@ -76,22 +76,10 @@ windows:
 windows-package:
 	@scripts/windows.sh package
 
-screenshots-deb:
-	@scripts/deb-build.sh
-
-test-deb:
-	@scripts/deb-test.sh
-
-windows:
+screenshots-windows:
 	@scripts/windows.sh screenshots
 
-test-deb:
-	@scripts/deb-build.sh
-
-test-deb:
-	@scripts/deb-test.sh
-
-windows:
+test-windows:
 	@scripts/windows.sh test
 
 clean:
