@@ -47,7 +47,7 @@ class MainWindowRoadTest : public QObject {
   void theListTakingTheFocusOpensTheSelection();
   void listMenuShowsTheItemsOfTheSelection();
   void aboutBoxAndItsLinks();
-  void helpOpensTheHelpFileOrSaysItIsMissing();
+  void helpOpensTheHelpFileBesideTheProgram();
   void helpWithoutTheHelpFileShowsTheManual();
 
  private:
@@ -269,7 +269,7 @@ void MainWindowRoadTest::aboutBoxAndItsLinks() {
   QVERIFY(about.mailLink()->text().startsWith(QStringLiteral("Mailto:")));
 }
 
-void MainWindowRoadTest::helpOpensTheHelpFileOrSaysItIsMissing() {
+void MainWindowRoadTest::helpOpensTheHelpFileBesideTheProgram() {
   auto window = makeWindow();
   const QString helpFile = programFolder_->filePath(QStringLiteral("VORLENT.HLP"));
   touch(helpFile);
