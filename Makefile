@@ -1,19 +1,28 @@
-# make run: installs what is missing, builds, starts the program.
+# make run: installs what building and running need, builds the program and its companion only
+# (preset program, no tests or benchmarks), starts the program.
 # make test: installs what is missing, builds, runs the whole suite (the release build with warnings
 # as errors, the sanitizer build, the fuzz corpus built with Clang, and the Windows tests under Wine).
 # make check: the release suite alone (warnings as errors), the quick round while working, and
 # clang-tidy over the files of src/ the branch changes.
 # make tidy: clang-tidy over src/ with the checks in .clang-tidy.
 # make fuzz: fuzzes every fuzz target for FUZZ_SECONDS each (default 60), starting from its
-# corpus in tests/fuzz (with tests/fuzz/TARGET.dict where there is one); what it finds goes to build/clang-fuzz/fuzz-found/, the corpus is left
-# as it is (add an input that made a target fail to its corpus by hand, with the mend).
+# corpus in tests/fuzz (with tests/fuzz/TARGET.dict where there is one); what it finds goes to
+# build/clang-fuzz/fuzz-found/, the corpus is left as it is (add an input that made a target fail
+# to its corpus by hand, with the mend).
+# make deb: the Debian package, built with dpkg-buildpackage, in build/deb/.
+# make test-deb: builds the package, installs it, starts both programs as an ordinary user, and
+# removes it again (as root; changes the system's packages).
 # make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
 # runs the windows' tests and the package under Wine.
-.PHONY: run test check tidy deps build build-ci build-asan build-fuzz fuzz bench screenshots clean
+.PHONY: run test check tidy deps run-deps build build-program build-ci build-asan build-fuzz fuzz
+.PHONY: bench screenshots clean deb test-deb
 .PHONY: windows windows-package screenshots-windows test-windows
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
+
+run-deps:
+	@scripts/install-deps.sh run
 
 build: deps
 	@cmake --preset release >/dev/null
@@ -27,8 +36,12 @@ build-asan: deps
 	@cmake --preset debug-asan >/dev/null
 	@cmake --build --preset debug-asan
 
-run: build
-	@scripts/run-program.sh build/release/bin/vorlent
+build-program: run-deps
+	@cmake --preset program >/dev/null
+	@cmake --build --preset program
+
+run: build-program
+	@scripts/run-program.sh build/program/bin/vorlent
 
 # Only the fuzz targets are built with Clang, not the whole tree a second time.
 build-fuzz: deps
@@ -71,6 +84,12 @@ bench: build
 
 screenshots: build
 	@cmake --build --preset release --target screenshots
+
+deb:
+	@scripts/deb-build.sh
+
+test-deb:
+	@scripts/deb-test.sh
 
 windows:
 	@scripts/windows.sh build

@@ -49,6 +49,8 @@ qt_translation=/usr/share/qt6/translations/qtbase_ja.qm
 mkdir -p "$folder/translations"
 cp "$qt_translation" "$folder/translations/"
 sed 's/$/\r/' resources/windows/README-Windows.txt >"$folder/README-Windows.txt"
+# The manual the program shows from its help menu, also as a file to read beside it.
+sed 's/$/\r/' doc/manual.md >"$folder/manual.md"
 
 # Every DLL a packaged binary imports is either packaged or part of Windows, and every packaged
 # DLL outside the plugin folders is imported by something.

@@ -26,6 +26,7 @@
 #include "ui/BandButton.h"
 #include "ui/BoxCaptionRoom.h"
 #include "ui/Icons.h"
+#include "ui/ManualWindow.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtText.h"
 #include "ui/ShellDrops.h"
@@ -375,6 +376,11 @@ void TForm1::Info1Click() { services_.modals->run(aboutBox()); }
 void TForm1::Help2Click() {
   const std::string helpFile = services_.programFolder + std::string(kHelpFileName);
   runCommand([&] {
+    // Without a help file beside the program, its own manual stands in for it.
+    if (!services_.files->fileExists(helpFile)) {
+      showManualWindow(*this);
+      return;
+    }
     const auto owner = static_cast<std::uintptr_t>(winId());
     if (services_.help->showContents(owner, helpFile) == HelpShown::FileMissing) {
       feedback_->showMessageBox(MessageKind::Warning, helpFile + " が見つかりません。");

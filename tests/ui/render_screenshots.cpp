@@ -1,4 +1,5 @@
-// Renders the main window, every page of the two option dialogs and the about box to PNG files
+// Renders the main window, every page of the two option dialogs, the about box and the manual's
+// window to PNG files
 // in the folder given as the first argument, so a person can look at them.
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 
 #include "support/TestServices.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ManualWindow.h"
 #include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -133,6 +135,17 @@ bool saveStartFailure(vorlent::TForm1& window, const QDir& folder) {
   return saved;
 }
 
+// The manual, as the help command shows it without a help file beside the program.
+bool saveManual(vorlent::TForm1& window, const QDir& folder) {
+  vorlent::showManualWindow(window);
+  auto* manual = window.findChild<QDialog*>(QStringLiteral("ManualWindow"));
+  const bool saved = manual != nullptr && save(*manual, folder, QStringLiteral("manual-window"));
+  if (manual != nullptr) {
+    manual->close();
+  }
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,5 +171,6 @@ int main(int argc, char** argv) {
   saved = saveRomIdentification(window, programFolder.path(), folder) && saved;
   saved = saveReplaceQuestion(window, folder) && saved;
   saved = saveStartFailure(window, folder) && saved;
+  saved = saveManual(window, folder) && saved;
   return saved ? 0 : 1;
 }

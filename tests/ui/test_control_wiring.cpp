@@ -93,6 +93,8 @@ struct Desk {
     touch(folder.filePath(QStringLiteral("readme.txt")));
     touch(folder.filePath(QStringLiteral("emu/brmsx.exe")));
     touch(folder.filePath(QStringLiteral("emu/fmsx-dos.exe")));
+    // With a help file beside the program the help command hands it to the help viewer.
+    touch(QDir(programFolder.path()).filePath(QStringLiteral("VORLENT.HLP")));
     QDir::setCurrent(listed.path());
     auto services = vorlent::testing::servicesIn(programFolder.path());
     services.processes = std::make_unique<vorlent::testing::RecordingProcessStarter>(starts);

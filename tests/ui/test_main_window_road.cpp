@@ -2,12 +2,14 @@
 // closing and starting again.
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
@@ -45,13 +47,16 @@ class MainWindowRoadTest : public QObject {
   void theListTakingTheFocusOpensTheSelection();
   void listMenuShowsTheItemsOfTheSelection();
   void aboutBoxAndItsLinks();
-  void helpOpensTheHelpFileOrSaysItIsMissing();
+  void helpOpensTheHelpFileBesideTheProgram();
+  void helpWithoutTheHelpFileShowsTheManual();
 
  private:
   std::unique_ptr<TForm1> makeWindow();
   // Selects the row of the caption as a click does: selection and focus together.
   void select(TForm1& window, const QString& caption);
   void doubleClick(TForm1& window, const QString& caption);
+  // The visible windows whose title names the help.
+  QList<QWidget*> manualWindows() const;
 
   QString startFolder_ = QDir::currentPath();
   std::unique_ptr<QTemporaryDir> programFolder_;
@@ -264,19 +269,59 @@ void MainWindowRoadTest::aboutBoxAndItsLinks() {
   QVERIFY(about.mailLink()->text().startsWith(QStringLiteral("Mailto:")));
 }
 
-void MainWindowRoadTest::helpOpensTheHelpFileOrSaysItIsMissing() {
+void MainWindowRoadTest::helpOpensTheHelpFileBesideTheProgram() {
   auto window = makeWindow();
   const QString helpFile = programFolder_->filePath(QStringLiteral("VORLENT.HLP"));
-  modals_->boxes.clear();
-  window->Help2Click();
-  QCOMPARE(modals_->boxes.size(), std::size_t{1});
-  QCOMPARE(modals_->boxes.back().title, QStringLiteral("警告"));
-  QCOMPARE(modals_->boxes.back().text, helpFile + QStringLiteral(" が見つかりません。"));
-  QVERIFY(opened_->empty());
   touch(helpFile);
+  modals_->boxes.clear();
   window->Help2Click();
   QCOMPARE(opened_->size(), std::size_t(1));
   QCOMPARE(opened_->front().path, vorlent::toCore(helpFile));
+  QVERIFY(modals_->boxes.empty());
+  QVERIFY(manualWindows().isEmpty());
+}
+
+// The help command chosen with the keyboard, Alt+H and H, as a user does.
+void MainWindowRoadTest::helpWithoutTheHelpFileShowsTheManual() {
+  auto window = makeWindow();
+  modals_->boxes.clear();
+  for (int request = 0; request < 2; ++request) {
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+    auto* helpMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(helpMenu != nullptr);
+    QCOMPARE(helpMenu->title(), QStringLiteral("ヘルプ(&H)"));
+    QTest::keyClick(helpMenu, Qt::Key_H);
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    // One manual window however often it is asked for.
+    const QList<QWidget*> shown = manualWindows();
+    QCOMPARE(shown.size(), qsizetype(1));
+    QWidget* manual = shown.front();
+    QVERIFY(manual->isVisible());
+    QVERIFY(manual->windowTitle().contains(QStringLiteral("ヘルプ")));
+    const auto* text = manual->findChild<QTextBrowser*>();
+    QVERIFY(text != nullptr && text->isVisible());
+    const QString plain = text->toPlainText();
+    for (const QString& part :
+         {QStringLiteral("実行ファイル"), QStringLiteral("fmsx-dos.exe"),
+          QStringLiteral("brmsx.exe"), QStringLiteral("MSX.ROM"),
+          QStringLiteral("データベースで判別"), QStringLiteral("vorlent-cli")}) {
+      QVERIFY2(plain.contains(part), qPrintable(part));
+    }
+    // Markdown is drawn, not shown as its marks.
+    QVERIFY(!plain.contains(QStringLiteral("## ")));
+  }
+  QVERIFY(modals_->boxes.empty());
+  QVERIFY(opened_->empty());
+}
+
+QList<QWidget*> MainWindowRoadTest::manualWindows() const {
+  QList<QWidget*> found;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && widget->windowTitle().contains(QStringLiteral("ヘルプ"))) {
+      found.append(widget);
+    }
+  }
+  return found;
 }
 
 QTEST_MAIN(MainWindowRoadTest)
