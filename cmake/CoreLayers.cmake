@@ -18,8 +18,8 @@ set(layer_uses_media settings launch browser feedback platform)
 # library and nothing that reaches the system (no <filesystem>, <fstream>, <thread>, <chrono>,
 # <csignal>, <cstdlib>, <cstdio>, ...). A header the core newly needs is added here, by hand.
 set(core_standard_headers
-    algorithm array charconv climits cstddef cstdint cstring functional memory optional span
-    stdexcept string string_view unordered_map utility variant vector)
+    algorithm array charconv climits cstddef cstdint cstring functional initializer_list memory new
+    optional span stdexcept string string_view unordered_map utility variant vector)
 
 # The layer itself and every folder it reaches through its list, in out.
 function(layer_reach layer out)

@@ -12,7 +12,9 @@ set(runtime_patterns
     "^__cxa_" "^_Unwind_Resume$" "^__gxx_personality_v0$" "^__dso_handle$" "^operator (new|delete)"
     "^(typeinfo|typeinfo name|vtable) for (std|__cxxabiv1)::"
     # What the compiler emits for copying and comparing memory, and its stack guard.
-    "^(memchr|memcmp|memcpy|memmove|memset|strlen)$" "^__stack_chk_fail$"
+    "^(memchr|memcmp|memcpy|memmove|memset|strcmp|strlen)$" "^__stack_chk_fail$"
+    # Whether a shared pointer's count needs atomic steps (glibc's flag, read, never set).
+    "^__libc_single_threaded$"
     "^_GLOBAL_OFFSET_TABLE_$"
     # The sanitizers' own hooks, in the sanitizer build.
     "^__(asan|ubsan|lsan|sanitizer)_"

@@ -19,8 +19,8 @@
 #include "ui/QtText.h"
 
 #include "support/TestServices.h"
-#include "ui/MessageBoxes.h"
 #include "ui/ManualWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
