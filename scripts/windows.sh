@@ -81,7 +81,7 @@ linux_only=(
   test_file_operations:threeDroppedFilesMakeThreeCopiesAndOneRefresh
   # It expects the help file handed to the desktop; Windows opens it with WinHelp, whose
   # message about a missing viewer waits for a click under Wine.
-  test_main_window_road:helpOpensTheHelpFileOrSaysItIsMissing
+  test_main_window_road:helpOpensTheHelpFileBesideTheProgram
   # They expect the program's own replace and trash questions; on Windows the system's shell
   # asks itself, in a window of its own.
   test_file_operations:theReplaceQuestionDecidesWhatTheCopyOverwrites
