@@ -10,19 +10,25 @@ folder=$2
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-wait_for_window() {  # name pattern; prints the window id
-  local window=""
+wait_for_window() {  # a text the window's title contains; prints the window id
+  local window="" candidate
   for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n 1 || true)
+    # xdotool's own name pattern does not match Japanese text reliably: compare here.
+    for candidate in $(xdotool search --onlyvisible --pid "$pid" . 2>/dev/null || true); do
+      if [[ $(xdotool getwindowname "$candidate" 2>/dev/null) == *"$1"* ]]; then
+        window=$candidate
+        break
+      fi
+    done
     [ -n "$window" ] && break
     kill -0 "$pid" 2>/dev/null || { echo "The program ended before its window appeared." >&2; exit 1; }
     sleep 0.2
   done
-  [ -n "$window" ] || { echo "No window named like \"$1\" appeared." >&2; exit 1; }
+  [ -n "$window" ] || { echo "No window whose title contains \"$1\" appeared." >&2; exit 1; }
   echo "$window"
 }
 
-main=$(wait_for_window .)
+main=$(wait_for_window /)
 sleep 1.5  # let the first listing and layout settle
 import -window "$main" "$folder/main-window.png"
 
