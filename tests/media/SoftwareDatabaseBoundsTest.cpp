@@ -110,13 +110,20 @@ TEST(SoftwareDatabaseBoundsTest, RefusesEntitiesDeepNestingAndOverlongTexts) {
     return head + "<softwaredb><software><title>" + std::string(length, 't') + "</title>" +
            megarom(kOuterHash) + "</software></softwaredb>";
   };
+#ifdef _WIN32
+  // Wine's XmlLite refuses an internal subset itself (E_NOTIMPL) before the reader's own check
+  // sees the declaration: the document is refused all the same, in the reader's words.
+  const std::string entityRefusal = "not well-formed XML";
+#else
+  const std::string entityRefusal = "entity declarations are refused";
+#endif
   const struct {
     const char* what;
     std::string document;
     std::string refusal;  // empty: read, and the outer hash is known
   } cases[] = {
-      {"a flat entity used 340,000 times", flatEntity, "entity declarations are refused"},
-      {"an entity declared and not used", declaredOnly, "entity declarations are refused"},
+      {"a flat entity used 340,000 times", flatEntity, entityRefusal},
+      {"an entity declared and not used", declaredOnly, entityRefusal},
       {"3 million nested elements", nested(3000000), "elements nested deeper than 16"},
       {"one level too deep", nested(17), "elements nested deeper than 16"},
       {"as deep as allowed", nested(16), ""},
