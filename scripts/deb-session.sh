@@ -5,28 +5,11 @@
 set -euo pipefail
 program=$1
 folder=$2
+. "$(dirname "$0")/window-session-lib.sh"
 
 "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-wait_for_window() {  # a text the window's title contains; prints the window id
-  local window="" candidate
-  for _ in $(seq 1 100); do
-    # xdotool's own name pattern does not match Japanese text reliably: compare here.
-    for candidate in $(xdotool search --onlyvisible --pid "$pid" . 2>/dev/null || true); do
-      if [[ $(xdotool getwindowname "$candidate" 2>/dev/null) == *"$1"* ]]; then
-        window=$candidate
-        break
-      fi
-    done
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || { echo "The program ended before its window appeared." >&2; exit 1; }
-    sleep 0.2
-  done
-  [ -n "$window" ] || { echo "No window whose title contains \"$1\" appeared." >&2; exit 1; }
-  echo "$window"
-}
 
 main=$(wait_for_window /)
 sleep 1.5  # let the first listing and layout settle
@@ -40,14 +23,4 @@ sleep 0.5
 import -window "$manual" "$folder/manual-window.png"
 echo "The manual's window: $(xdotool getwindowname "$manual")"
 
-xdotool windowfocus --sync "$main" key --clearmodifiers ctrl+q
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "The program did not close on Ctrl+Q." >&2
-  exit 1
-fi
-trap - EXIT
-wait "$pid" || true
+close_with_ctrl_q "$main"

@@ -38,7 +38,7 @@ appstreamcli validate --no-net --pedantic /usr/share/metainfo/org.example.vorlen
 home=$(mktemp -d /tmp/vorlent-deb-home.XXXXXX)
 session=$home/session
 mkdir -p "$session"
-cp scripts/deb-session.sh "$session/"
+cp scripts/deb-session.sh scripts/window-session-lib.sh "$session/"
 chown -R nobody:nogroup "$home"
 as_user() { runuser -u nobody -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"; }
 
