@@ -32,7 +32,40 @@ qreal layOutCentred(QTextLayout& layout, int width) {
   return height;
 }
 
+QPalette::ColorGroup colourGroup(const QStyleOptionViewItem& cell) {
+  return !cell.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
+         : cell.state.testFlag(QStyle::State_Active) ? QPalette::Normal
+                                                     : QPalette::Inactive;
+}
+
 }  // namespace
+
+// A style may draw a selection of its own instead of the palette's highlight: the Windows one
+// draws a pale tint that leaves the caption in the text colour, or nothing at all. The highlight
+// is drawn here where the common styles draw it, under the caption (and the icon where the style
+// shows the decoration selected), the caption in the highlighted text's colour over it and the
+// icon as selected; the style draws the rest as for an entry that is not selected.
+void FileListItemDelegate::paintSelectedLine(QPainter* painter, const QStyleOptionViewItem& cell) {
+  const QWidget* view = cell.widget;
+  QStyle* style = view != nullptr ? view->style() : QApplication::style();
+  const QBrush highlight = cell.palette.brush(colourGroup(cell), QPalette::Highlight);
+  if (style->styleHint(QStyle::SH_ItemView_ShowDecorationSelected, &cell, view) != 0) {
+    painter->fillRect(cell.rect, highlight);
+  }
+  painter->fillRect(style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view), highlight);
+
+  QStyleOptionViewItem plain = cell;
+  plain.state &= ~QStyle::State_Selected;
+  for (const QPalette::ColorGroup group :
+       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    plain.palette.setBrush(group, QPalette::Text,
+                           cell.palette.brush(group, QPalette::HighlightedText));
+  }
+  if (!cell.icon.isNull()) {
+    plain.icon = QIcon(cell.icon.pixmap(cell.decorationSize, QIcon::Selected));
+  }
+  style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, view);
+}
 
 int FileListItemDelegate::wrappedTextHeight(const QFont& font, const QString& text, int width) {
   QTextLayout layout(text, font);
@@ -60,19 +93,20 @@ void FileListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
                                  const QModelIndex& index) const {
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
+  const bool selected = cell.state.testFlag(QStyle::State_Selected);
   if (!cell.features.testFlag(QStyleOptionViewItem::WrapText)) {
-    QStyledItemDelegate::paint(painter, option, index);
+    if (selected) {
+      paintSelectedLine(painter, cell);
+    } else {
+      QStyledItemDelegate::paint(painter, option, index);
+    }
     return;
   }
   const QWidget* view = cell.widget;
   QStyle* style = view != nullptr ? view->style() : QApplication::style();
   const QRect textArea = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view);
   const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-  const bool selected = cell.state.testFlag(QStyle::State_Selected);
-  const QPalette::ColorGroup group =
-      !cell.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
-      : cell.state.testFlag(QStyle::State_Active) ? QPalette::Normal
-                                                  : QPalette::Inactive;
+  const QPalette::ColorGroup group = colourGroup(cell);
 
   // The style would size the highlight and the frame to the one line it can lay out.
   QStyleOptionViewItem icon = cell;

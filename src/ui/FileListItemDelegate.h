@@ -5,9 +5,10 @@
 
 namespace vorlent {
 
-// Draws the file list's entries in the icon and list styles, every entry in one cell size that
-// the longest caption sets, so that no caption is cut. Under large icons a caption wraps at a
-// blank where it can and anywhere where it must: file names seldom have blanks.
+// Draws the file list's entries, a selected one in the palette's highlight on every style. In
+// the icon and list styles every entry takes one cell size that the longest caption sets, so
+// that no caption is cut. Under large icons a caption wraps at a blank where it can and anywhere
+// where it must: file names seldom have blanks.
 class FileListItemDelegate final : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -29,6 +30,8 @@ class FileListItemDelegate final : public QStyledItemDelegate {
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
  private:
+  static void paintSelectedLine(QPainter* painter, const QStyleOptionViewItem& cell);
+
   QSize cellSize_;
 };
 

@@ -63,6 +63,8 @@ FileListViews::FileListViews(FileListModel& model, QWidget* parent)
   detailsView_->setUniformRowHeights(true);
   detailsView_->setAllColumnsShowFocus(true);
   detailsView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
+  // Its own, for its rows keep their own sizes.
+  detailsView_->setItemDelegate(new FileListItemDelegate(detailsView_));
   detailsView_->setSortingEnabled(false);
   QHeaderView* header = detailsView_->header();
   header->setSectionsClickable(true);

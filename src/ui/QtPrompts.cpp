@@ -10,11 +10,13 @@
 #ifdef _WIN32
 #include <cstdint>
 
+#include "platform/FileChooser.h"
 #include "platform/FolderChooser.h"
 #endif
 
 namespace vorlent {
 
+#ifndef _WIN32
 namespace {
 
 // Qt's file dialogs answer with "/" on every system; the core splits paths at the system's own
@@ -24,6 +26,7 @@ std::string dialogPath(const QString& path, std::string_view shownPath) {
 }
 
 }  // namespace
+#endif
 
 std::optional<std::string> QtPrompts::askText(std::string_view caption, std::string_view prompt,
                                               std::string_view initialText) {
@@ -55,7 +58,13 @@ std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
 #endif
 }
 
+// Windows asks with its own dialogs, in the system's language, as with the folder above; Qt's
+// would keep their last folder in the registry, outside Vorlent.ini.
 std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string_view startFolder) {
+#ifdef _WIN32
+  const auto owner = static_cast<std::uintptr_t>(window_->window()->winId());
+  return makeFileChooser()->chooseToOpen(owner, startFolder);
+#else
   const QStringList files = QFileDialog::getOpenFileNames(window_, QString(), toQt(startFolder));
   if (files.isEmpty()) {
     return std::nullopt;
@@ -65,14 +74,20 @@ std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string
     paths.push_back(dialogPath(file, startFolder));
   }
   return paths;
+#endif
 }
 
 std::optional<std::string> QtPrompts::chooseFileToSave(std::string_view startFolder) {
+#ifdef _WIN32
+  const auto owner = static_cast<std::uintptr_t>(window_->window()->winId());
+  return makeFileChooser()->chooseToSave(owner, startFolder);
+#else
   const QString file = QFileDialog::getSaveFileName(window_, QString(), toQt(startFolder));
   if (file.isEmpty()) {
     return std::nullopt;
   }
   return dialogPath(file, startFolder);
+#endif
 }
 
 }  // namespace vorlent

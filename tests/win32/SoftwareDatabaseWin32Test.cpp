@@ -41,7 +41,8 @@ TEST(Win32SoftwareDatabaseTest, ReadsTheDatabaseFormatAndRefusesBrokenDocuments)
   ASSERT_NE(database.find(std::string(40, 'b')), nullptr);
   EXPECT_EQ(database.find(std::string(40, 'b'))->software->system, "SVI");
 
-  for (const char* bad : {"", "<softwaredb><software>", "<a></b>", "<other/>"}) {
+  for (const char* bad :
+       {"", "<softwaredb><software>", "<a></b>", "<other/>", "<softwaredb><software><title>x"}) {
     SCOPED_TRACE(bad);
     EXPECT_TRUE(std::holds_alternative<std::string>(SoftwareDatabase::parse(bad, *xml)));
   }

@@ -146,6 +146,12 @@ std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& ev
       case XmlNodeType_CDATA:
       case XmlNodeType_Whitespace:
         reader->GetValue(&text, &length);
+        // A text node is never empty. A reader that reports one has run out of input without
+        // saying so, and reports it again on every read (Wine's, where a document ends inside
+        // a text): that is the end of input within an element.
+        if (length == 0) {
+          return errorText(MX_E_INPUTEND, *reader.get());
+        }
         events.text(utf8(text, length));
         break;
       default:
