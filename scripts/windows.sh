@@ -54,7 +54,7 @@ screenshots() {
 # model.
 window_tests=(test_main_window test_main_window_road test_fmsx_dialog test_brmsx_dialog
   test_join_dialog test_file_operations test_monkey test_icons test_feedback
-  test_filelistmodel test_rom_identify)
+  test_filelistmodel test_rom_identify test_window_as_met)
 
 # Test functions whose expectations hold on Linux only, and why. Each runs under Wine all the
 # same when named on the command line.

@@ -501,9 +501,13 @@ void WindowAsMetTest::aStyleReachedThroughAnotherLooksAsChosenDirectly() {
     std::vector<QSize> cells;
   };
   const auto look = [](TForm1& window) {
+    QAbstractItemView* view = shownView(window);
+    // The mouse rests where no entry is, so that the style tints none as hovered (the Windows
+    // style does), wherever an earlier window left it.
+    QTest::mouseMove(view->viewport(),
+                     QPoint(view->viewport()->width() - 2, view->viewport()->height() - 2));
     // Layouts and scroll bars settle over a few rounds of events.
     QTest::qWait(50);
-    QAbstractItemView* view = shownView(window);
     Shown shown;
     for (int row = 0; row < view->model()->rowCount(); ++row) {
       shown.cells.push_back(view->visualRect(view->model()->index(row, 0)).size());
@@ -549,14 +553,6 @@ void WindowAsMetTest::aStyleReachedThroughAnotherLooksAsChosenDirectly() {
                            .arg(expected.cells.front().height());
     } else if (shown.picture != expected.picture) {
       faults << name + QStringLiteral(": drawn otherwise");
-      if (qEnvironmentVariableIsSet("DUMP21")) {
-        const QString dump = qEnvironmentVariable("DUMP21");
-        shown.picture.save(dump + QStringLiteral("/") +
-                           QString(name).replace(QStringLiteral(" > "), QStringLiteral("-")) +
-                           QStringLiteral(".png"));
-        expected.picture.save(dump + QStringLiteral("/direct-") + styleName(route.back()) +
-                              QStringLiteral(".png"));
-      }
     }
     QAbstractItemView* view = shownView(*window);
     const QModelIndex first = view->model()->index(0, 0);
