@@ -80,7 +80,6 @@ QSize FileListItemDelegate::sizeHint(const QStyleOptionViewItem& option,
 void FileListItemDelegate::initStyleOption(QStyleOptionViewItem* option,
                                            const QModelIndex& index) const {
   QStyledItemDelegate::initStyleOption(option, index);
-  option->textElideMode = Qt::ElideNone;
   // A wrapped caption starts right under its icon.
   if (option->features.testFlag(QStyleOptionViewItem::WrapText)) {
     option->displayAlignment = Qt::AlignHCenter | Qt::AlignTop;
