@@ -408,7 +408,6 @@ void WindowAsMetTest::aSelectedCaptionIsDrawnWholeInTheHighlight() {
   const QModelIndex index = indexOf(view, caption);
   const QRect cell = view->visualRect(index);
   const QImage picture = view->viewport()->grab(cell).toImage();
-  picture.save(QStringLiteral("/tmp/ui21/cell-%1-%2.png").arg(style).arg(caption.size()));
   const QPalette::ColorGroup group = view->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
   const QRgb highlight = view->palette().color(group, QPalette::Highlight).rgb();
   const QColor highlightedText = view->palette().color(group, QPalette::HighlightedText);
