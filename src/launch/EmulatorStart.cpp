@@ -13,14 +13,14 @@ std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\
 
 // Hands the composer a start that shows its own failure, so that the message is closed
 // before the composer makes the listed folder current again.
-StartCommand startShowingFailure(std::string_view program, const StartEnvironment& environment,
+StartCommand startShowingFailure(std::string_view program, const StartServices& services,
                                  bool& started) {
-  return [program, &environment, &started](const std::string& commandLine) {
-    const StartResult result = environment.processes.startCommandLine(commandLine);
+  return [program, &services, &started](const std::string& commandLine) {
+    const StartResult result = services.processes.startCommandLine(commandLine);
     started = result.started;
     if (!result.started) {
-      environment.feedback.showMessageBox(MessageKind::Information,
-                                          startFailureText(quoted(program), result));
+      services.feedback.showMessageBox(MessageKind::Information,
+                                       startFailureText(quoted(program), result));
     }
   };
 }
@@ -42,11 +42,11 @@ namespace {
 // An emulator that was never located has no line to start: its first word would be an option.
 // The box says where it is located, since that is the way on at a first start.
 bool refusedWithoutPath(std::string_view exePath, std::string_view program, EmulatorKind emulator,
-                        const StartEnvironment& environment) {
+                        const StartServices& services) {
   if (!exePath.empty()) {
     return false;
   }
-  environment.feedback.showMessageBox(
+  services.feedback.showMessageBox(
       MessageKind::Information,
       startFailureText(quoted(program), kMissingProgramCode) + "\n" +
           unlocatedEmulatorExplanation(program,
@@ -56,40 +56,38 @@ bool refusedWithoutPath(std::string_view exePath, std::string_view program, Emul
 
 }  // namespace
 
-bool runFmsx(const LauncherState& state, const StartEnvironment& environment) {
-  if (refusedWithoutPath(state.fmsxExePath, kFmsxExecutableName, EmulatorKind::Fmsx, environment)) {
+bool runFmsx(const LauncherState& state, const StartServices& services) {
+  if (refusedWithoutPath(state.fmsxExePath, kFmsxExecutableName, EmulatorKind::Fmsx, services)) {
     return false;
   }
   bool started = false;
-  buildFmsxCommand(state, environment.launch,
-                   startShowingFailure(kFmsxExecutableName, environment, started));
+  buildFmsxCommand(state, services.launch,
+                   startShowingFailure(kFmsxExecutableName, services, started));
   return started;
 }
 
-bool runBrmsx(const LauncherState& state, const StartEnvironment& environment) {
-  if (refusedWithoutPath(state.brmsxExePath, kBrmsxExecutableName, EmulatorKind::Brmsx,
-                         environment)) {
+bool runBrmsx(const LauncherState& state, const StartServices& services) {
+  if (refusedWithoutPath(state.brmsxExePath, kBrmsxExecutableName, EmulatorKind::Brmsx, services)) {
     return false;
   }
   bool started = false;
-  buildBrmsxCommand(state, environment.launch,
-                    startShowingFailure(kBrmsxExecutableName, environment, started));
+  buildBrmsxCommand(state, services.launch,
+                    startShowingFailure(kBrmsxExecutableName, services, started));
   return started;
 }
 
-bool runEmulator(EmulatorKind emulator, const LauncherState& state,
-                 const StartEnvironment& environment) {
+bool runEmulator(EmulatorKind emulator, const LauncherState& state, const StartServices& services) {
   switch (emulator) {
     case EmulatorKind::Brmsx:
-      return runBrmsx(state, environment);
+      return runBrmsx(state, services);
     case EmulatorKind::Fmsx:
-      return runFmsx(state, environment);
+      return runFmsx(state, services);
   }
   return false;
 }
 
-bool runCurrent(const LauncherState& state, const StartEnvironment& environment) {
-  return runEmulator(state.activeEmulator, state, environment);
+bool runCurrent(const LauncherState& state, const StartServices& services) {
+  return runEmulator(state.activeEmulator, state, services);
 }
 
 bool runListedProgram(const FileList& list, ProcessStarter& processes, Feedback& feedback) {

@@ -179,8 +179,8 @@ class TForm1 : public QMainWindow {
   void navigationCommand(const std::function<void(Navigator&)>& command);
   // Runs a media command and shows its effect.
   void mediaCommand(const std::function<void(MediaPanel&)>& command);
-  StartEnvironment startEnvironment();
-  LocatorEnvironment locatorEnvironment();
+  StartServices startServices();
+  LocatorServices locatorServices();
   // Saves at close; false when the save failed and the user keeps the window open.
   bool saveBeforeClosing();
 

@@ -121,10 +121,10 @@ TEST_F(Win32ProcessStarterTest, AMissingEmulatorIsReportedWithTheSystemCode) {
   state.fmsxExePath = folder.at("FMSX-DOS.EXE");
   state.brmsxExePath = folder.at("BRMSX.EXE");
   testing::RecordingFeedback feedback;
-  const StartEnvironment environment{
+  const StartServices services{
       {*currentFolder, *files, PathStyle::Windows, *systemText}, *starter, feedback};
-  EXPECT_FALSE(runFmsx(state, environment));
-  EXPECT_FALSE(runBrmsx(state, environment));
+  EXPECT_FALSE(runFmsx(state, services));
+  EXPECT_FALSE(runBrmsx(state, services));
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"box 情報: \"fmsx-dos.exe\" can not be carried out. (2)",
                                       "box 情報: \"brmsx.exe\" can not be carried out. (2)"}));
