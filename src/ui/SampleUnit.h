@@ -41,25 +41,39 @@ class TFormJ : public QDialog {
  public:
   TFormJ(JoinDialogServices services, QWidget* parent = nullptr);
 
-  const JoinSourceList& sources() const { return sources_; }
-  QListWidget* sourceFiles() const { return sourceFiles_; }
-  QLineEdit* destination() const { return destination_; }
+  // The command handlers, by the control and caption that run them.
 
+  // The dialog's first show of an opening: takes the file list's selected files as sources.
   void FormShow();
+  // Tool bar "開く": adds chosen files; the first ones of an empty list set the destination's
+  // folder.
   void ToolButton1Click();
+  // Tool bar "上へ".
   void ToolButton2Click();
+  // Tool bar "下へ".
   void ToolButton3Click();
+  // Tool bar "削除".
   void ToolButton5Click();
+  // "..." beside the destination: chooses the file to write.
   void BitBtn1Click();
+  // The destination edited: red while its folder does not exist.
   void DestinationChange();
+  // "結合": joins the sources into the destination, then closes.
   void BitBtn3Click();
+  // "閉じる".
   void BitBtn2Click();
+  // Every close: the sources and the destination are emptied.
   void FormClose();
-  // Adds the paths, files and folders alike, in the order given.
+  // Files dropped on the dialog: adds the paths, files and folders alike, in the order given.
   void addDroppedPaths(const QStringList& paths);
   void addDroppedPaths(const std::vector<std::string>& paths);
 
   void done(int result) override;
+
+  // Test hooks: what the tests reach into.
+  const JoinSourceList& sources() const { return sources_; }
+  QListWidget* sourceFiles() const { return sourceFiles_; }
+  QLineEdit* destination() const { return destination_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

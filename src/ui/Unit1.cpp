@@ -345,16 +345,6 @@ void TForm1::brmsxexe1Click() {
   refreshMedia();
 }
 
-void TForm1::exefClick() {
-  runCommand([this] { takeListedFmsx(state_, panel_.executables, fileList_, locatorServices()); });
-  refreshMedia();
-}
-
-void TForm1::ToolButton17Click() {
-  runCommand([this] { takeListedBrmsx(state_, panel_.executables, fileList_, locatorServices()); });
-  refreshMedia();
-}
-
 void TForm1::LoadConfig1Click() {
   runCommand([this] { config_.LoadConfig(state_, panel_); });
   refreshMedia();
