@@ -54,26 +54,29 @@ bool refusedWithoutPath(std::string_view exePath, std::string_view program, Emul
   return true;
 }
 
-}  // namespace
-
-bool runFmsx(const LauncherState& state, const StartServices& services) {
-  if (refusedWithoutPath(state.fmsxExePath, kFmsxExecutableName, EmulatorKind::Fmsx, services)) {
+// Composes the emulator's command line and starts it; false when nothing started.
+bool composeAndStart(const LauncherState& state, const StartServices& services,
+                     std::string_view exePath, std::string_view program, EmulatorKind emulator,
+                     std::string (*compose)(const LauncherState&, const LaunchServices&,
+                                            const StartCommand&)) {
+  if (refusedWithoutPath(exePath, program, emulator, services)) {
     return false;
   }
   bool started = false;
-  buildFmsxCommand(state, services.launch,
-                   startShowingFailure(kFmsxExecutableName, services, started));
+  compose(state, services.launch, startShowingFailure(program, services, started));
   return started;
 }
 
+}  // namespace
+
+bool runFmsx(const LauncherState& state, const StartServices& services) {
+  return composeAndStart(state, services, state.fmsxExePath, kFmsxExecutableName,
+                         EmulatorKind::Fmsx, buildFmsxCommand);
+}
+
 bool runBrmsx(const LauncherState& state, const StartServices& services) {
-  if (refusedWithoutPath(state.brmsxExePath, kBrmsxExecutableName, EmulatorKind::Brmsx, services)) {
-    return false;
-  }
-  bool started = false;
-  buildBrmsxCommand(state, services.launch,
-                    startShowingFailure(kBrmsxExecutableName, services, started));
-  return started;
+  return composeAndStart(state, services, state.brmsxExePath, kBrmsxExecutableName,
+                         EmulatorKind::Brmsx, buildBrmsxCommand);
 }
 
 bool runEmulator(EmulatorKind emulator, const LauncherState& state, const StartServices& services) {

@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 #include "platform/ReadStreams.h"
+#include "ui/FileDropWindow.h"
 
 class QLineEdit;
 class QListWidget;
@@ -35,7 +36,7 @@ struct JoinDialogServices {
 
 // The join dialog: sources in an order the user arranges, one destination. It starts with the
 // file list's selected files each time it opens and is empty again after every close.
-class TFormJ : public QDialog {
+class TFormJ : public FileDropWindow<QDialog> {
   Q_OBJECT
 
  public:
@@ -66,7 +67,6 @@ class TFormJ : public QDialog {
   void FormClose();
   // Files dropped on the dialog: adds the paths, files and folders alike, in the order given.
   void addDroppedPaths(const QStringList& paths);
-  void addDroppedPaths(const std::vector<std::string>& paths);
 
   void done(int result) override;
 
@@ -77,9 +77,7 @@ class TFormJ : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+  void filesDropped(const std::vector<std::string>& paths) override;
 
  private:
   void showSources();

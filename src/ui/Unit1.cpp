@@ -49,7 +49,7 @@ constexpr std::string_view kHelpFileName = "VORLENT.HLP";
 TForm1::TForm1(QWidget* parent) : TForm1(nativeMainWindowServices(), parent) {}
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
-    : QMainWindow(parent),
+    : FileDropWindow(parent),
       services_(std::move(services)),
       softwareDatabase_(services_.softwareDatabases, *services_.files, *services_.xml,
                         *services_.sha1),

@@ -18,6 +18,7 @@
 #include "media/MediaPanel.h"
 #include "settings/ConfigFile.h"
 #include "ui/EmulatorTabs.h"
+#include "ui/FileDropWindow.h"
 #include "ui/FileListIcons.h"
 #include "ui/ListMenu.h"
 #include "ui/MainMenu.h"
@@ -27,8 +28,6 @@
 #include "ui/QtFeedback.h"
 #include "ui/SoundCuePlayer.h"
 
-class QDragEnterEvent;
-class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QToolBar;
@@ -49,7 +48,7 @@ class ShellProgressWindow;
 // The main window. It owns the launcher state, the media panel's state, the file list and the
 // feedback channels; each command handler runs one core operation through runCommand and then
 // shows the state afresh.
-class TForm1 : public QMainWindow {
+class TForm1 : public FileDropWindow<QMainWindow> {
   Q_OBJECT
 
  public:
@@ -189,10 +188,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // Drops from other programs; the copying is AcceptDroppedFiles'.
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+  void filesDropped(const std::vector<std::string>& paths) override { AcceptDroppedFiles(paths); }
 
  private:
   void buildDriveBand();

@@ -68,7 +68,15 @@ void XMLCALL onEntityDeclaration(void* data, const XML_Char* /*name*/, int /*par
   });
 }
 
-std::optional<std::string> readDocument(std::string_view bytes, XmlEvents& events) {
+// Expat.
+class PosixXmlReader : public XmlReader {
+ public:
+  std::optional<std::string> read(std::string_view bytes, XmlEvents& events) const override;
+};
+
+}  // namespace
+
+std::optional<std::string> PosixXmlReader::read(std::string_view bytes, XmlEvents& events) const {
   // UTF-8 out whatever the document's encoding; no parameter entities, no external entities
   // (none is fetched without an external entity handler), no entity declarations.
   const std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate(nullptr));
@@ -104,16 +112,6 @@ std::optional<std::string> readDocument(std::string_view bytes, XmlEvents& event
   }
   return std::nullopt;
 }
-
-// Expat.
-class PosixXmlReader : public XmlReader {
- public:
-  std::optional<std::string> read(std::string_view bytes, XmlEvents& events) const override {
-    return readDocument(bytes, events);
-  }
-};
-
-}  // namespace
 
 std::unique_ptr<XmlReader> makeXmlReader() { return std::make_unique<PosixXmlReader>(); }
 

@@ -35,7 +35,15 @@ class Sha1Provider {
   BCRYPT_ALG_HANDLE algorithm_ = nullptr;
 };
 
-Sha1Digest cngDigestOf(std::string_view bytes) {
+// Windows' CNG.
+class Win32Sha1Digester : public Sha1Digester {
+ public:
+  Sha1Digest digestOf(std::string_view bytes) const override;
+};
+
+}  // namespace
+
+Sha1Digest Win32Sha1Digester::digestOf(std::string_view bytes) const {
   static const Sha1Provider provider;
   if (provider.get() == nullptr) {
     throw Failure("SHA-1 を計算できません");
@@ -62,14 +70,6 @@ Sha1Digest cngDigestOf(std::string_view bytes) {
   }
   return digest;
 }
-
-// Windows' CNG.
-class Win32Sha1Digester : public Sha1Digester {
- public:
-  Sha1Digest digestOf(std::string_view bytes) const override { return cngDigestOf(bytes); }
-};
-
-}  // namespace
 
 std::unique_ptr<Sha1Digester> makeSha1Digester() { return std::make_unique<Win32Sha1Digester>(); }
 

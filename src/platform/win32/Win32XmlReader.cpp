@@ -83,7 +83,15 @@ std::string entityRefusalText(IXmlReader& reader) {
   return "line " + std::to_string(line) + ": entity declarations are refused";
 }
 
-std::optional<std::string> readDocument(std::string_view bytes, XmlEvents& events) {
+// XmlLite.
+class Win32XmlReader : public XmlReader {
+ public:
+  std::optional<std::string> read(std::string_view bytes, XmlEvents& events) const override;
+};
+
+}  // namespace
+
+std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvents& events) const {
   const CreateXmlReaderFunction create = createXmlReader();
   if (create == nullptr) {
     return "XmlLite is not available";
@@ -155,16 +163,6 @@ std::optional<std::string> readDocument(std::string_view bytes, XmlEvents& event
   }
   return std::nullopt;
 }
-
-// XmlLite.
-class Win32XmlReader : public XmlReader {
- public:
-  std::optional<std::string> read(std::string_view bytes, XmlEvents& events) const override {
-    return readDocument(bytes, events);
-  }
-};
-
-}  // namespace
 
 std::unique_ptr<XmlReader> makeXmlReader() { return std::make_unique<Win32XmlReader>(); }
 
