@@ -28,9 +28,9 @@ std::string composed(std::string_view command, bool fmsx, const LauncherState& s
     return fmsx ? fmsxOptionText(state.fmsxOptions) : brmsxOptionText(state.brmsxOptions);
   }
   ReadOnlyFileSystem readOnly(files);
-  const LaunchEnvironment environment{currentFolder, readOnly, nativePathStyle(), systemText};
-  return fmsx ? buildFmsxCommand(state, environment, nullptr)
-              : buildBrmsxCommand(state, environment, nullptr);
+  const LaunchServices services{currentFolder, readOnly, nativePathStyle(), systemText};
+  return fmsx ? buildFmsxCommand(state, services, nullptr)
+              : buildBrmsxCommand(state, services, nullptr);
 }
 
 }  // namespace

@@ -45,10 +45,10 @@ CliResult runEmulatorStart(std::string_view emulator,
   LauncherState state;
   try {
     loadSetup(configFile, *files, *currentFolder, *systemText, state);
-    const StartEnvironment environment{
+    const StartServices services{
         {*currentFolder, *files, nativePathStyle(), *systemText}, *processes, feedback};
-    const bool started = runEmulator(emulator == "fmsx" ? EmulatorKind::Fmsx : EmulatorKind::Brmsx,
-                                     state, environment);
+    const bool started =
+        runEmulator(emulator == "fmsx" ? EmulatorKind::Fmsx : EmulatorKind::Brmsx, state, services);
     result.status = started ? 0 : kCliLoadFailed;
   } catch (const std::exception& failure) {
     feedback.reportError(failure.what());

@@ -37,6 +37,17 @@ std::optional<std::vector<std::string>> withOption(std::vector<std::string> word
   return rest;
 }
 
+// The one path of a command that takes one and the option; nothing when the words do not fit.
+std::optional<std::string> onePathWithOption(const std::vector<std::string>& words,
+                                             std::string_view option,
+                                             std::optional<std::string>& value) {
+  const auto rest = withOption(words, option, value);
+  if (!rest || rest->size() != 1) {
+    return std::nullopt;
+  }
+  return rest->front();
+}
+
 CliResult run(std::vector<std::string> words) {
   if (words.empty()) {
     return vorlent::usageResult();
@@ -45,27 +56,18 @@ CliResult run(std::vector<std::string> words) {
   words.erase(words.begin());
   if (command == "command" || command == "options") {
     std::optional<std::string> config;
-    const auto rest = withOption(words, "--config", config);
-    if (!rest || rest->size() != 1) {
-      return vorlent::usageResult();
-    }
-    return vorlent::runEmulatorCommand(command, rest->front(), config);
+    const auto path = onePathWithOption(words, "--config", config);
+    return path ? vorlent::runEmulatorCommand(command, *path, config) : vorlent::usageResult();
   }
   if (command == "run") {
     std::optional<std::string> config;
-    const auto rest = withOption(words, "--config", config);
-    if (!rest || rest->size() != 1) {
-      return vorlent::usageResult();
-    }
-    return vorlent::runEmulatorStart(rest->front(), config);
+    const auto path = onePathWithOption(words, "--config", config);
+    return path ? vorlent::runEmulatorStart(*path, config) : vorlent::usageResult();
   }
   if (command == "list") {
     std::optional<std::string> sort;
-    const auto rest = withOption(words, "--sort", sort);
-    if (!rest || rest->size() != 1) {
-      return vorlent::usageResult();
-    }
-    return vorlent::runListCommand(rest->front(), sort);
+    const auto path = onePathWithOption(words, "--sort", sort);
+    return path ? vorlent::runListCommand(*path, sort) : vorlent::usageResult();
   }
   if (command == "identify") {
     std::optional<std::string> database;

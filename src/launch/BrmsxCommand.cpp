@@ -158,11 +158,11 @@ std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style,
   return command + "(" + std::to_string(systemText.toSystemText(command).size()) + ")";
 }
 
-std::string buildBrmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
+std::string buildBrmsxCommand(const LauncherState& state, const LaunchServices& services,
                               const StartCommand& start) {
-  const CurrentFolderScope emulatorFolder(environment.currentFolder,
-                                          folderPart(state.brmsxExePath, environment.pathStyle));
-  std::string command = composeBrmsxCommand(state, environment.pathStyle);
+  const CurrentFolderScope emulatorFolder(services.currentFolder,
+                                          folderPart(state.brmsxExePath, services.pathStyle));
+  std::string command = composeBrmsxCommand(state, services.pathStyle);
   if (start) {
     start(command);
   }

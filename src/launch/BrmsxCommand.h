@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "launch/BrmsxOptions.h"
-#include "launch/LaunchEnvironment.h"
+#include "launch/LaunchServices.h"
 #include "launch/LauncherState.h"
 
 namespace vorlent {
@@ -33,7 +33,7 @@ std::string brmsxCommandCheckText(const LauncherState& state, PathStyle style,
 
 // Composes the command line and hands it to start (when given) with the emulator's folder
 // current; the folder that was current is made current again on every way out.
-std::string buildBrmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
+std::string buildBrmsxCommand(const LauncherState& state, const LaunchServices& services,
                               const StartCommand& start);
 
 }  // namespace vorlent

@@ -13,14 +13,14 @@ std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\
 
 // Hands the composer a start that shows its own failure, so that the message is closed
 // before the composer makes the listed folder current again.
-StartCommand startShowingFailure(std::string_view program, const StartEnvironment& environment,
+StartCommand startShowingFailure(std::string_view program, const StartServices& services,
                                  bool& started) {
-  return [program, &environment, &started](const std::string& commandLine) {
-    const StartResult result = environment.processes.startCommandLine(commandLine);
+  return [program, &services, &started](const std::string& commandLine) {
+    const StartResult result = services.processes.startCommandLine(commandLine);
     started = result.started;
     if (!result.started) {
-      environment.feedback.showMessageBox(MessageKind::Information,
-                                          startFailureText(quoted(program), result));
+      services.feedback.showMessageBox(MessageKind::Information,
+                                       startFailureText(quoted(program), result));
     }
   };
 }
@@ -42,11 +42,11 @@ namespace {
 // An emulator that was never located has no line to start: its first word would be an option.
 // The box says where it is located, since that is the way on at a first start.
 bool refusedWithoutPath(std::string_view exePath, std::string_view program, EmulatorKind emulator,
-                        const StartEnvironment& environment) {
+                        const StartServices& services) {
   if (!exePath.empty()) {
     return false;
   }
-  environment.feedback.showMessageBox(
+  services.feedback.showMessageBox(
       MessageKind::Information,
       startFailureText(quoted(program), kMissingProgramCode) + "\n" +
           unlocatedEmulatorExplanation(program,
@@ -54,42 +54,43 @@ bool refusedWithoutPath(std::string_view exePath, std::string_view program, Emul
   return true;
 }
 
+// Composes the emulator's command line and starts it; false when nothing started.
+bool composeAndStart(const LauncherState& state, const StartServices& services,
+                     std::string_view exePath, std::string_view program, EmulatorKind emulator,
+                     std::string (*compose)(const LauncherState&, const LaunchServices&,
+                                            const StartCommand&)) {
+  if (refusedWithoutPath(exePath, program, emulator, services)) {
+    return false;
+  }
+  bool started = false;
+  compose(state, services.launch, startShowingFailure(program, services, started));
+  return started;
+}
+
 }  // namespace
 
-bool runFmsx(const LauncherState& state, const StartEnvironment& environment) {
-  if (refusedWithoutPath(state.fmsxExePath, kFmsxExecutableName, EmulatorKind::Fmsx, environment)) {
-    return false;
-  }
-  bool started = false;
-  buildFmsxCommand(state, environment.launch,
-                   startShowingFailure(kFmsxExecutableName, environment, started));
-  return started;
+bool runFmsx(const LauncherState& state, const StartServices& services) {
+  return composeAndStart(state, services, state.fmsxExePath, kFmsxExecutableName,
+                         EmulatorKind::Fmsx, buildFmsxCommand);
 }
 
-bool runBrmsx(const LauncherState& state, const StartEnvironment& environment) {
-  if (refusedWithoutPath(state.brmsxExePath, kBrmsxExecutableName, EmulatorKind::Brmsx,
-                         environment)) {
-    return false;
-  }
-  bool started = false;
-  buildBrmsxCommand(state, environment.launch,
-                    startShowingFailure(kBrmsxExecutableName, environment, started));
-  return started;
+bool runBrmsx(const LauncherState& state, const StartServices& services) {
+  return composeAndStart(state, services, state.brmsxExePath, kBrmsxExecutableName,
+                         EmulatorKind::Brmsx, buildBrmsxCommand);
 }
 
-bool runEmulator(EmulatorKind emulator, const LauncherState& state,
-                 const StartEnvironment& environment) {
+bool runEmulator(EmulatorKind emulator, const LauncherState& state, const StartServices& services) {
   switch (emulator) {
     case EmulatorKind::Brmsx:
-      return runBrmsx(state, environment);
+      return runBrmsx(state, services);
     case EmulatorKind::Fmsx:
-      return runFmsx(state, environment);
+      return runFmsx(state, services);
   }
   return false;
 }
 
-bool runCurrent(const LauncherState& state, const StartEnvironment& environment) {
-  return runEmulator(state.activeEmulator, state, environment);
+bool runCurrent(const LauncherState& state, const StartServices& services) {
+  return runEmulator(state.activeEmulator, state, services);
 }
 
 bool runListedProgram(const FileList& list, ProcessStarter& processes, Feedback& feedback) {

@@ -5,7 +5,7 @@
 
 #include "browser/FileList.h"
 #include "feedback/Feedback.h"
-#include "launch/LaunchEnvironment.h"
+#include "launch/LaunchServices.h"
 #include "launch/LauncherState.h"
 #include "platform/ProcessStarter.h"
 
@@ -14,10 +14,10 @@ namespace vorlent {
 inline constexpr std::string_view kFmsxExecutableName = "fmsx-dos.exe";
 inline constexpr std::string_view kBrmsxExecutableName = "brmsx.exe";
 
-// What starting programs needs: the composers' environment, the process starter and the
+// What starting programs needs: the composers' services, the process starter and the
 // channel that shows a failure.
-struct StartEnvironment {
-  LaunchEnvironment launch;
+struct StartServices {
+  LaunchServices launch;
   ProcessStarter& processes;
   Feedback& feedback;
 };
@@ -38,16 +38,15 @@ std::string startFailureText(std::string_view program, const StartResult& result
 // shown before the listed folder is made current again. An emulator without a path starts
 // nothing and is shown as a missing file, with where to locate it. Return whether it started; a
 // failure to write fMSX's response file is thrown as Failure and starts nothing.
-bool runFmsx(const LauncherState& state, const StartEnvironment& environment);
-bool runBrmsx(const LauncherState& state, const StartEnvironment& environment);
+bool runFmsx(const LauncherState& state, const StartServices& services);
+bool runBrmsx(const LauncherState& state, const StartServices& services);
 
 // Starts the named emulator exactly as its run command does (what the command-line companion
 // calls).
-bool runEmulator(EmulatorKind emulator, const LauncherState& state,
-                 const StartEnvironment& environment);
+bool runEmulator(EmulatorKind emulator, const LauncherState& state, const StartServices& services);
 
 // The run-current command (F5): starts the active emulator only.
-bool runCurrent(const LauncherState& state, const StartEnvironment& environment);
+bool runCurrent(const LauncherState& state, const StartServices& services);
 
 // Starts the executable that the file list's single selection names, by its full path and
 // without arguments, in the listed folder. Does nothing unless exactly one entry is selected.

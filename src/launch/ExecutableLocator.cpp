@@ -18,50 +18,50 @@ constexpr Emulator kFmsx{kFmsxExecutableName, &LauncherState::fmsxExePath, &Exec
 constexpr Emulator kBrmsx{kBrmsxExecutableName, &LauncherState::brmsxExePath,
                           &ExecutableMarks::brmsx};
 
-void showMarks(const LocatorEnvironment& environment) {
-  if (environment.showMarks) {
-    environment.showMarks();
+void showMarks(const LocatorServices& services) {
+  if (services.showMarks) {
+    services.showMarks();
   }
 }
 
 bool chooseFolder(const Emulator& emulator, LauncherState& state, ExecutableMarks& marks,
-                  const LocatorEnvironment& environment) {
-  std::string initialFolder = environment.currentFolder.get();
-  if (!environment.files.folderExists(initialFolder)) {
+                  const LocatorServices& services) {
+  std::string initialFolder = services.currentFolder.get();
+  if (!services.files.folderExists(initialFolder)) {
     initialFolder.clear();
   }
   const std::optional<std::string> folder =
-      environment.prompts.chooseFolder(chooseFolderPrompt(emulator.executableName), initialFolder);
+      services.prompts.chooseFolder(chooseFolderPrompt(emulator.executableName), initialFolder);
   if (!folder) {
     return false;
   }
   // The name is compared as the emulators' own file system compares it; the disk may hold it
   // in other letter case.
-  const std::optional<std::string> executable = environment.fileNames.existingFile(
-      executableCandidate(*folder, emulator.executableName, environment.pathStyle));
+  const std::optional<std::string> executable = services.fileNames.existingFile(
+      executableCandidate(*folder, emulator.executableName, services.pathStyle));
   if (!executable) {
     return false;
   }
   marks.*emulator.mark = true;
-  showMarks(environment);
-  environment.feedback.playSoundCue(SoundCue::Ok);
-  environment.feedback.showMessageBox(MessageKind::Information, executableConfirmationText());
-  state.*emulator.path = environment.shortPaths.shortForm(*executable).value_or("");
+  showMarks(services);
+  services.feedback.playSoundCue(SoundCue::Ok);
+  services.feedback.showMessageBox(MessageKind::Information, executableConfirmationText());
+  state.*emulator.path = services.shortPaths.shortForm(*executable).value_or("");
   return true;
 }
 
 bool takeListed(const Emulator& emulator, LauncherState& state, ExecutableMarks& marks,
-                const FileList& list, const LocatorEnvironment& environment) {
+                const FileList& list, const LocatorServices& services) {
   const FileListEntry* entry = list.focused();
   if (list.selectedCount() == 0 || entry == nullptr ||
       asciiLower(entry->caption) != emulator.executableName) {
     return false;
   }
-  state.*emulator.path = environment.shortPaths.shortForm(entry->fullPath).value_or("");
-  environment.feedback.playSoundCue(SoundCue::Ok);
+  state.*emulator.path = services.shortPaths.shortForm(entry->fullPath).value_or("");
+  services.feedback.playSoundCue(SoundCue::Ok);
   marks.*emulator.mark = true;
-  showMarks(environment);
-  environment.feedback.showMessageBox(MessageKind::Information, executableConfirmationText());
+  showMarks(services);
+  services.feedback.showMessageBox(MessageKind::Information, executableConfirmationText());
   return true;
 }
 
@@ -89,23 +89,23 @@ std::string executableCandidate(std::string_view folder, std::string_view execut
 }
 
 bool chooseFmsxFolder(LauncherState& state, ExecutableMarks& marks,
-                      const LocatorEnvironment& environment) {
-  return chooseFolder(kFmsx, state, marks, environment);
+                      const LocatorServices& services) {
+  return chooseFolder(kFmsx, state, marks, services);
 }
 
 bool chooseBrmsxFolder(LauncherState& state, ExecutableMarks& marks,
-                       const LocatorEnvironment& environment) {
-  return chooseFolder(kBrmsx, state, marks, environment);
+                       const LocatorServices& services) {
+  return chooseFolder(kBrmsx, state, marks, services);
 }
 
 bool takeListedFmsx(LauncherState& state, ExecutableMarks& marks, const FileList& list,
-                    const LocatorEnvironment& environment) {
-  return takeListed(kFmsx, state, marks, list, environment);
+                    const LocatorServices& services) {
+  return takeListed(kFmsx, state, marks, list, services);
 }
 
 bool takeListedBrmsx(LauncherState& state, ExecutableMarks& marks, const FileList& list,
-                     const LocatorEnvironment& environment) {
-  return takeListed(kBrmsx, state, marks, list, environment);
+                     const LocatorServices& services) {
+  return takeListed(kBrmsx, state, marks, list, services);
 }
 
 void markKnownExecutables(const LauncherState& state, ExecutableMarks& marks,

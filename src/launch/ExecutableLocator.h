@@ -18,7 +18,7 @@
 namespace vorlent {
 
 // What locating the emulator executables needs of the system and the user.
-struct LocatorEnvironment {
+struct LocatorServices {
   CurrentFolder& currentFolder;
   FileSystem& files;
   FileNameMatcher& fileNames;
@@ -45,16 +45,16 @@ std::string executableCandidate(std::string_view folder, std::string_view execut
 // short form of its path. A cancel or a folder without it changes nothing and says nothing.
 // Return whether the executable was taken.
 bool chooseFmsxFolder(LauncherState& state, ExecutableMarks& marks,
-                      const LocatorEnvironment& environment);
+                      const LocatorServices& services);
 bool chooseBrmsxFolder(LauncherState& state, ExecutableMarks& marks,
-                       const LocatorEnvironment& environment);
+                       const LocatorServices& services);
 
 // Take the focused entry of the file list as the emulator's executable when its caption, in
 // lower case, is the executable's name. Return whether it was taken.
 bool takeListedFmsx(LauncherState& state, ExecutableMarks& marks, const FileList& list,
-                    const LocatorEnvironment& environment);
+                    const LocatorServices& services);
 bool takeListedBrmsx(LauncherState& state, ExecutableMarks& marks, const FileList& list,
-                     const LocatorEnvironment& environment);
+                     const LocatorServices& services);
 
 // At program start: marks each executable whose stored path names an existing file.
 void markKnownExecutables(const LauncherState& state, ExecutableMarks& marks,

@@ -138,21 +138,21 @@ bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle 
   return true;
 }
 
-std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
+std::string buildFmsxCommand(const LauncherState& state, const LaunchServices& services,
                              const StartCommand& start) {
-  const PathStyle style = environment.pathStyle;
+  const PathStyle style = services.pathStyle;
   // The response file is settled before the emulator's folder becomes current, so that a
   // relative executable path names the same files as it does from the listed folder. Anything
   // of its name counts, so that a link, even one that leads nowhere, is refused by the write
   // and nothing starts.
   const bool usesResponseFile = !fmsxOptionText(state.fmsxOptions).empty() &&
-                                environment.files.entryKindOf(fmsxResponseFilePath(
+                                services.files.entryKindOf(fmsxResponseFilePath(
                                     state.fmsxExePath, style)) != FileKind::Missing;
   if (usesResponseFile) {
-    currentFolderOrFailure(environment.currentFolder);
-    writeResponseFile(state, environment.files, style, environment.systemText);
+    currentFolderOrFailure(services.currentFolder);
+    writeResponseFile(state, services.files, style, services.systemText);
   }
-  const CurrentFolderScope emulatorFolder(environment.currentFolder,
+  const CurrentFolderScope emulatorFolder(services.currentFolder,
                                           folderPart(state.fmsxExePath, style));
   std::string command = fileNamePart(state.fmsxExePath, style);
   if (usesResponseFile) {

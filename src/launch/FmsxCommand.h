@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "launch/FmsxOptions.h"
-#include "launch/LaunchEnvironment.h"
+#include "launch/LaunchServices.h"
 #include "launch/LauncherState.h"
 
 namespace vorlent {
@@ -38,7 +38,7 @@ bool writeResponseFile(const LauncherState& state, FileSystem& files, PathStyle 
 // Composes the fMSX command line with the emulator's folder current, rewriting the response
 // file when it is used, and hands the line to start (when given) before the folder that was
 // current is made current again, on every way out.
-std::string buildFmsxCommand(const LauncherState& state, const LaunchEnvironment& environment,
+std::string buildFmsxCommand(const LauncherState& state, const LaunchServices& services,
                              const StartCommand& start);
 
 }  // namespace vorlent

@@ -10,9 +10,10 @@ namespace vorlent {
 
 // One builder per kind of control, so that an option dialog's table gives each control in one
 // call naming only what sets it apart; every other field keeps OptionControl's default. The name
-// is the name of the field the control edits.
+// is the name of the field the control edits. The reset button puts back the field's value in a
+// default-constructed Options, so each default is written once, in the options struct.
 
-// Two radio buttons "OFF" and "ON", reset to OFF.
+// Two radio buttons "OFF" and "ON".
 template <class Options>
 OptionControlRow<Options> onOffRow(int Options::*field, std::string_view name, int page,
                                    std::string_view caption) {
@@ -22,22 +23,21 @@ OptionControlRow<Options> onOffRow(int Options::*field, std::string_view name, i
   row.control.page = page;
   row.control.caption = caption;
   row.control.items = {"OFF", "ON"};
-  row.control.reset = 0;
+  row.control.reset = Options{}.*field;
   return row;
 }
 
 // A group of radio buttons, one per item, in one column unless inColumns says otherwise.
 template <class Options>
 OptionControlRow<Options> choiceRow(int Options::*field, std::string_view name, int page,
-                                    std::string_view caption, std::vector<std::string_view> items,
-                                    int reset) {
+                                    std::string_view caption, std::vector<std::string_view> items) {
   OptionControlRow<Options> row{field, {}};
   row.control.name = name;
   row.control.kind = OptionControlKind::Choice;
   row.control.page = page;
   row.control.caption = caption;
   row.control.items = std::move(items);
-  row.control.reset = reset;
+  row.control.reset = Options{}.*field;
   return row;
 }
 
@@ -52,7 +52,7 @@ OptionControlRow<Options> inColumns(int columns, OptionControlRow<Options> row) 
 template <class Options>
 OptionControlRow<Options> levelRow(int Options::*field, std::string_view name, int page,
                                    std::string_view caption, std::string_view frame,
-                                   SliderSpec slider, int reset) {
+                                   SliderSpec slider) {
   OptionControlRow<Options> row{field, {}};
   row.control.name = name;
   row.control.kind = OptionControlKind::Level;
@@ -60,7 +60,7 @@ OptionControlRow<Options> levelRow(int Options::*field, std::string_view name, i
   row.control.caption = caption;
   row.control.frame = frame;
   row.control.slider = std::move(slider);
-  row.control.reset = reset;
+  row.control.reset = Options{}.*field;
   return row;
 }
 

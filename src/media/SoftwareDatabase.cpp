@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "platform/PathParts.h"
 #include "platform/XmlReader.h"
 
 namespace vorlent {
@@ -16,16 +17,6 @@ std::string_view trimmed(std::string_view text) {
     return {};
   }
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-std::string lowerHex(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'F') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  return lower;
 }
 
 bool isSha1Hex(std::string_view text) {
@@ -81,7 +72,7 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
       if (name == "type") {
         type_ = std::string(trimmed(text_));
       } else if (name == "hash") {
-        hash_ = lowerHex(trimmed(text_));
+        hash_ = asciiLower(trimmed(text_));
       }
     } else if (current_ && isImage(path_.size() - 1)) {
       addDump();
@@ -166,7 +157,7 @@ std::variant<SoftwareDatabase, std::string> SoftwareDatabase::parse(std::string_
 }
 
 const SoftwareDump* SoftwareDatabase::find(std::string_view sha1Hex) const {
-  const auto found = dumps_.find(lowerHex(sha1Hex));
+  const auto found = dumps_.find(asciiLower(sha1Hex));
   return found == dumps_.end() ? nullptr : &found->second;
 }
 

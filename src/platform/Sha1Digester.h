@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
-#include "platform/Sha1.h"
-
 namespace vorlent {
+
+using Sha1Digest = std::array<std::uint8_t, 20>;
 
 // SHA-1 digests, computed by the platform's cryptographic library.
 class Sha1Digester {
@@ -16,5 +19,8 @@ class Sha1Digester {
 };
 
 std::unique_ptr<Sha1Digester> makeSha1Digester();
+
+// The digest as forty lower-case hexadecimal digits.
+std::string sha1Hex(const Sha1Digest& digest);
 
 }  // namespace vorlent

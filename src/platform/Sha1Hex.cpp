@@ -1,4 +1,4 @@
-#include "platform/Sha1.h"
+#include "platform/Sha1Digester.h"
 
 namespace vorlent {
 

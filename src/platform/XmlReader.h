@@ -5,11 +5,21 @@
 #include <string>
 #include <string_view>
 
-#include "platform/XmlDocument.h"
-
 namespace vorlent {
 
-// The platform's XML parser (see readXmlDocument for what it reports and allows).
+// What an XML reader reports, in document order. Text may come in several pieces; CDATA
+// sections are text. Attributes, comments and processing instructions are not reported.
+class XmlEvents {
+ public:
+  virtual ~XmlEvents() = default;
+  virtual void startElement(std::string_view name) = 0;
+  virtual void endElement(std::string_view name) = 0;
+  virtual void text(std::string_view piece) = 0;
+};
+
+// The platform's XML parser. Names and text are UTF-8. A document type declaration is allowed,
+// but no external DTD or entity is fetched, and a document that declares an entity is refused
+// ("entity declarations are refused").
 class XmlReader {
  public:
   virtual ~XmlReader() = default;

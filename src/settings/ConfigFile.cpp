@@ -19,14 +19,12 @@ SettingsLocation configFileLocation(std::string_view programFolderWithDelimiter,
                                 files, userFolder);
 }
 
-ConfigFile::ConfigFile(std::string path, ConfigEnvironment environment)
-    : ConfigFile(SettingsLocation{path, path, false}, environment) {}
+ConfigFile::ConfigFile(std::string path, ConfigServices services)
+    : ConfigFile(SettingsLocation{path, path, false}, services) {}
 
-ConfigFile::ConfigFile(SettingsLocation location, ConfigEnvironment environment,
+ConfigFile::ConfigFile(SettingsLocation location, ConfigServices services,
                        UserSettingsFolder userFolder)
-    : location_(std::move(location)),
-      environment_(environment),
-      userFolder_(std::move(userFolder)) {}
+    : location_(std::move(location)), services_(services), userFolder_(std::move(userFolder)) {}
 
 std::string ConfigFile::backupPath() const {
   return location_.writePath + std::string(kConfigBackupSuffix);
@@ -34,24 +32,24 @@ std::string ConfigFile::backupPath() const {
 
 void ConfigFile::LoadConfig(LauncherState& state, MediaPanelState& panel) {
   const std::string& path = location_.readPath;
-  const FileKind kind = environment_.files.kindOf(path);
+  const FileKind kind = services_.files.kindOf(path);
   if (kind == FileKind::Missing || kind == FileKind::Folder) {
     return;
   }
   // Set before reading, so that a file that cannot even be read is kept too; a file read only
   // as the starting point of another is never replaced, so it needs no backup.
   backupBeforeSave_ = path == location_.writePath;
-  const std::string text = environment_.systemText.fromSystemText(
-      environment_.files.readRegularFile(path, kConfigFileSizeLimit));
+  const std::string text = services_.systemText.fromSystemText(
+      services_.files.readRegularFile(path, kConfigFileSizeLimit));
   applyConfigText(text, state, panel,
-                  {environment_.files, environment_.currentFolder, environment_.pathStyle});
+                  {services_.files, services_.currentFolder, services_.pathStyle});
   backupBeforeSave_ = false;
 }
 
 void ConfigFile::SaveConfig(const LauncherState& state) {
   const std::string& path = location_.writePath;
-  const std::string text = configFileText(state, environment_.currentFolder.get());
-  const FileKind kind = environment_.files.kindOf(path);
+  const std::string text = configFileText(state, services_.currentFolder.get());
+  const FileKind kind = services_.files.kindOf(path);
   if (kind == FileKind::Other) {
     throw Failure(notARegularFileText(path));
   }
@@ -61,9 +59,9 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
   if (location_.inPlace && kind == FileKind::Regular) {
     // Once the file is being rewritten, a later backup would keep a cut-short rewrite of it.
     backupBeforeSave_ = false;
-    environment_.files.writeFile(path, environment_.systemText.toSystemText(text));
+    services_.files.writeFile(path, services_.systemText.toSystemText(text));
   } else {
-    writeWhole(path, environment_.systemText.toSystemText(text));
+    writeWhole(path, services_.systemText.toSystemText(text));
   }
   backupBeforeSave_ = false;
 }
@@ -75,7 +73,7 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
 bool ConfigFile::keepBackup() {
   // A file that cannot be read whole (over the size limit, say) is refused as before.
   const std::string bytes =
-      environment_.files.readRegularFile(location_.writePath, kConfigFileSizeLimit);
+      services_.files.readRegularFile(location_.writePath, kConfigFileSizeLimit);
   const auto keptAt = [&](const std::string& place) {
     try {
       writeWhole(place, bytes);
@@ -98,7 +96,7 @@ bool ConfigFile::keepBackup() {
 }
 
 void ConfigFile::writeWhole(std::string_view target, std::string_view bytes) {
-  const auto file = environment_.atomicFiles.create(target);
+  const auto file = services_.atomicFiles.create(target);
   file->write(bytes);
   file->commit();
 }

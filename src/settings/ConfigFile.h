@@ -14,7 +14,7 @@
 
 namespace vorlent {
 
-struct ConfigEnvironment {
+struct ConfigServices {
   FileSystem& files;
   CurrentFolder& currentFolder;
   AtomicFiles& atomicFiles;
@@ -41,10 +41,10 @@ inline constexpr std::size_t kConfigFileSizeLimit = std::size_t{4} << 20;
 class ConfigFile {
  public:
   // Read and written at the one path, replaced whole on save.
-  ConfigFile(std::string path, ConfigEnvironment environment);
+  ConfigFile(std::string path, ConfigServices services);
   // The backup of a file that failed to load goes to the user's own folder where the file's
   // folder takes no new file.
-  ConfigFile(SettingsLocation location, ConfigEnvironment environment,
+  ConfigFile(SettingsLocation location, ConfigServices services,
              UserSettingsFolder userFolder = {});
 
   // Where it is written.
@@ -73,7 +73,7 @@ class ConfigFile {
   void writeWhole(std::string_view target, std::string_view bytes);
 
   SettingsLocation location_;
-  ConfigEnvironment environment_;
+  ConfigServices services_;
   UserSettingsFolder userFolder_;
   bool backupBeforeSave_ = false;
 };

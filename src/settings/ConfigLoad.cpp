@@ -51,12 +51,12 @@ class LineReader {
 class ConfigLoader {
  public:
   ConfigLoader(std::string_view text, LauncherState& state, MediaPanelState& panel,
-               const ConfigLoadEnvironment& environment)
-      : lines_(text), state_(state), panel_(panel), environment_(environment) {}
+               const ConfigLoadServices& services)
+      : lines_(text), state_(state), panel_(panel), services_(services) {}
 
   void run() {
     // A folder that is gone or an empty line keeps the current folder, silently.
-    environment_.currentFolder.set(lines_.next());
+    services_.currentFolder.set(lines_.next());
     lines_.skip();
     executable(state_.fmsxExePath);
     lines_.skip();
@@ -83,7 +83,7 @@ class ConfigLoader {
   }
 
  private:
-  bool isFile(std::string_view path) const { return environment_.files.fileExists(path); }
+  bool isFile(std::string_view path) const { return services_.files.fileExists(path); }
 
   void executable(std::string& field) {
     const std::string_view line = lines_.next();
@@ -96,7 +96,7 @@ class ConfigLoader {
     const std::string_view line = lines_.next();
     if (isFile(line)) {
       cartridge.path = line;
-      panel_.slots[indexOf(which)].name = fileNamePart(line, environment_.pathStyle);
+      panel_.slots[indexOf(which)].name = fileNamePart(line, services_.pathStyle);
     }
     const int code = lines_.integer();
     if (code >= kFirstMapperCode && !cartridge.path.empty()) {
@@ -110,7 +110,7 @@ class ConfigLoader {
     const std::string_view line = lines_.next();
     if (line != kPcDriveMarker && isFile(line)) {
       path = line;
-      name = fileNamePart(line, environment_.pathStyle);
+      name = fileNamePart(line, services_.pathStyle);
     }
   }
 
@@ -121,14 +121,14 @@ class ConfigLoader {
   LineReader lines_;
   LauncherState& state_;
   MediaPanelState& panel_;
-  const ConfigLoadEnvironment& environment_;
+  const ConfigLoadServices& services_;
 };
 
 }  // namespace
 
 void applyConfigText(std::string_view text, LauncherState& state, MediaPanelState& panel,
-                     const ConfigLoadEnvironment& environment) {
-  ConfigLoader(text, state, panel, environment).run();
+                     const ConfigLoadServices& services) {
+  ConfigLoader(text, state, panel, services).run();
 }
 
 }  // namespace vorlent

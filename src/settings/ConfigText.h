@@ -16,7 +16,7 @@ namespace vorlent {
 std::string configFileText(const LauncherState& state, std::string_view currentFolder);
 
 // What a load needs of the system: existence tests and the current folder.
-struct ConfigLoadEnvironment {
+struct ConfigLoadServices {
   const FileSystem& files;
   CurrentFolder& currentFolder;
   PathStyle pathStyle;
@@ -25,6 +25,6 @@ struct ConfigLoadEnvironment {
 // Reads the lines over the state and the names the media buttons show, line by line. At the
 // first line that fails, throws Failure with its text; every line before it stays applied.
 void applyConfigText(std::string_view text, LauncherState& state, MediaPanelState& panel,
-                     const ConfigLoadEnvironment& environment);
+                     const ConfigLoadServices& services);
 
 }  // namespace vorlent

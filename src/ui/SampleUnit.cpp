@@ -1,20 +1,16 @@
 #include "ui/SampleUnit.h"
 
 #include <QAction>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "fileops/JoinFiles.h"
@@ -26,7 +22,8 @@
 
 namespace vorlent {
 
-TFormJ::TFormJ(JoinDialogServices services, QWidget* parent) : QDialog(parent), s_(services) {
+TFormJ::TFormJ(JoinDialogServices services, QWidget* parent)
+    : FileDropWindow(parent), s_(services) {
   setObjectName(QStringLiteral("FormJ"));
   setWindowTitle(QStringLiteral("ファイルの結合"));
   setModal(true);
@@ -246,34 +243,14 @@ void TFormJ::addDroppedPaths(const QStringList& paths) {
   for (const QString& path : paths) {
     dropped.push_back(toCore(path));
   }
-  addDroppedPaths(dropped);
+  filesDropped(dropped);
 }
 
-void TFormJ::addDroppedPaths(const std::vector<std::string>& paths) {
+void TFormJ::filesDropped(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     sources_.add(path);
   }
   showSources();
-}
-
-void TFormJ::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) {
-    event->acceptProposedAction();
-  }
-}
-
-void TFormJ::dropEvent(QDropEvent* event) {
-  addDroppedPaths(droppedLocalFiles(*event->mimeData()));
-  event->acceptProposedAction();
-}
-
-bool TFormJ::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-  if (const std::optional<QStringList> paths = shellDropPaths(eventType, message)) {
-    addDroppedPaths(*paths);
-    *result = 0;
-    return true;
-  }
-  return QDialog::nativeEvent(eventType, message, result);
 }
 
 }  // namespace vorlent

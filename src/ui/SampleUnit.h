@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 #include "platform/ReadStreams.h"
+#include "ui/FileDropWindow.h"
 
 class QLineEdit;
 class QListWidget;
@@ -35,37 +36,48 @@ struct JoinDialogServices {
 
 // The join dialog: sources in an order the user arranges, one destination. It starts with the
 // file list's selected files each time it opens and is empty again after every close.
-class TFormJ : public QDialog {
+class TFormJ : public FileDropWindow<QDialog> {
   Q_OBJECT
 
  public:
   TFormJ(JoinDialogServices services, QWidget* parent = nullptr);
 
+  // The command handlers, by the control and caption that run them.
+
+  // The dialog's first show of an opening: takes the file list's selected files as sources.
+  void FormShow();
+  // Tool bar "開く": adds chosen files; the first ones of an empty list set the destination's
+  // folder.
+  void ToolButton1Click();
+  // Tool bar "上へ".
+  void ToolButton2Click();
+  // Tool bar "下へ".
+  void ToolButton3Click();
+  // Tool bar "削除".
+  void ToolButton5Click();
+  // "..." beside the destination: chooses the file to write.
+  void BitBtn1Click();
+  // The destination edited: red while its folder does not exist.
+  void DestinationChange();
+  // "結合": joins the sources into the destination, then closes.
+  void BitBtn3Click();
+  // "閉じる".
+  void BitBtn2Click();
+  // Every close: the sources and the destination are emptied.
+  void FormClose();
+  // Files dropped on the dialog: adds the paths, files and folders alike, in the order given.
+  void addDroppedPaths(const QStringList& paths);
+
+  void done(int result) override;
+
+  // Test hooks: what the tests reach into.
   const JoinSourceList& sources() const { return sources_; }
   QListWidget* sourceFiles() const { return sourceFiles_; }
   QLineEdit* destination() const { return destination_; }
 
-  void FormShow();
-  void ToolButton1Click();
-  void ToolButton2Click();
-  void ToolButton3Click();
-  void ToolButton5Click();
-  void BitBtn1Click();
-  void DestinationChange();
-  void BitBtn3Click();
-  void BitBtn2Click();
-  void FormClose();
-  // Adds the paths, files and folders alike, in the order given.
-  void addDroppedPaths(const QStringList& paths);
-  void addDroppedPaths(const std::vector<std::string>& paths);
-
-  void done(int result) override;
-
  protected:
   void showEvent(QShowEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+  void filesDropped(const std::vector<std::string>& paths) override;
 
  private:
   void showSources();

@@ -49,7 +49,7 @@ constexpr std::string_view kHelpFileName = "VORLENT.HLP";
 TForm1::TForm1(QWidget* parent) : TForm1(nativeMainWindowServices(), parent) {}
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
-    : QMainWindow(parent),
+    : FileDropWindow(parent),
       services_(std::move(services)),
       softwareDatabase_(services_.softwareDatabases, *services_.files, *services_.xml,
                         *services_.sha1),
@@ -269,13 +269,13 @@ void TForm1::connectCommands() {
   connect(tabs_.fmsxRun, &QToolButton::clicked, this, &TForm1::runfClick);
 }
 
-StartEnvironment TForm1::startEnvironment() {
+StartServices TForm1::startServices() {
   return {{*services_.currentFolder, *services_.files, pathStyle_, *services_.systemText},
           *services_.processes,
           *feedback_};
 }
 
-LocatorEnvironment TForm1::locatorEnvironment() {
+LocatorServices TForm1::locatorServices() {
   return {
       *services_.currentFolder, *services_.files, *services_.fileNames, *services_.shortPaths,
       *services_.prompts,       *feedback_,       pathStyle_,           [this] { refreshMedia(); }};
@@ -320,15 +320,15 @@ void TForm1::SaveCfgFile1Click() {
 }
 
 void TForm1::RunB1Click() {
-  runCommand([this] { runCurrent(state_, startEnvironment()); });
+  runCommand([this] { runCurrent(state_, startServices()); });
 }
 
 void TForm1::runfClick() {
-  runCommand([this] { runFmsx(state_, startEnvironment()); });
+  runCommand([this] { runFmsx(state_, startServices()); });
 }
 
 void TForm1::ToolButton9Click() {
-  runCommand([this] { runBrmsx(state_, startEnvironment()); });
+  runCommand([this] { runBrmsx(state_, startServices()); });
 }
 
 void TForm1::EditfClick() { services_.modals->run(fmsxDialog()); }
@@ -336,24 +336,12 @@ void TForm1::EditfClick() { services_.modals->run(fmsxDialog()); }
 void TForm1::ToolButton2Click() { services_.modals->run(brmsxDialog()); }
 
 void TForm1::fmsxdosexe1Click() {
-  runCommand([this] { chooseFmsxFolder(state_, panel_.executables, locatorEnvironment()); });
+  runCommand([this] { chooseFmsxFolder(state_, panel_.executables, locatorServices()); });
   refreshMedia();
 }
 
 void TForm1::brmsxexe1Click() {
-  runCommand([this] { chooseBrmsxFolder(state_, panel_.executables, locatorEnvironment()); });
-  refreshMedia();
-}
-
-void TForm1::exefClick() {
-  runCommand(
-      [this] { takeListedFmsx(state_, panel_.executables, fileList_, locatorEnvironment()); });
-  refreshMedia();
-}
-
-void TForm1::ToolButton17Click() {
-  runCommand(
-      [this] { takeListedBrmsx(state_, panel_.executables, fileList_, locatorEnvironment()); });
+  runCommand([this] { chooseBrmsxFolder(state_, panel_.executables, locatorServices()); });
   refreshMedia();
 }
 

@@ -18,6 +18,7 @@
 #include "media/MediaPanel.h"
 #include "settings/ConfigFile.h"
 #include "ui/EmulatorTabs.h"
+#include "ui/FileDropWindow.h"
 #include "ui/FileListIcons.h"
 #include "ui/ListMenu.h"
 #include "ui/MainMenu.h"
@@ -27,8 +28,6 @@
 #include "ui/QtFeedback.h"
 #include "ui/SoundCuePlayer.h"
 
-class QDragEnterEvent;
-class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QToolBar;
@@ -49,7 +48,7 @@ class ShellProgressWindow;
 // The main window. It owns the launcher state, the media panel's state, the file list and the
 // feedback channels; each command handler runs one core operation through runCommand and then
 // shows the state afresh.
-class TForm1 : public QMainWindow {
+class TForm1 : public FileDropWindow<QMainWindow> {
   Q_OBJECT
 
  public:
@@ -58,6 +57,116 @@ class TForm1 : public QMainWindow {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
+  // Closes the window as the system's request to end the program: the configuration is saved
+  // as at every close, nothing is asked, and the program ends even when the save fails (the
+  // failure's text then goes to the standard error).
+  void closeOnRequestToEnd();
+
+  // Runs a command at the event boundary: a Failure it throws goes to the general error report
+  // and the window stays usable.
+  void runCommand(const std::function<void()>& command);
+
+  // Shows the launcher state and the media panel's state in every control that shows them.
+  void refreshMedia();
+
+  // The command handlers, by the control and caption that run them. Unit1.cpp holds the menus'
+  // and the emulator tabs', Unit1List.cpp the file list's, Unit1Media.cpp the media toolbar's,
+  // Unit1FileOps.cpp the file operations'.
+
+  // ファイル "新規ファイル作成(&F)"; list menu "新規ファイル作成".
+  void Newfile();
+  // ファイル "新規フォルダ作成(&N)"; list menu "新規フォルダ作成".
+  void Newdir();
+  // ファイル "ファイルを開く(&O)"; list menu "開く"; a double click on the list, or the list
+  // taking the focus.
+  void ListView1DblClick();
+  // ファイル "フォルダを開く(&D)"; list menu "ウィンドウ表示する".
+  void OpenDirectory1Click();
+  // ファイル "閉じる(&C)" (Ctrl+Q).
+  void ClosetClick();
+
+  // 編集 "移動(&M)" and "コピー(&C)"; list menu "移動" and "コピー": kind says which.
+  void FileCopy_Move1Click(TransferKind kind);
+  // 編集 "名前の変更(&R)" (F2); list menu "名前の変更".
+  void RenameFile1Click();
+  // 編集 "ファイルの結合(&O)" (Ctrl+P): opens the join dialog.
+  void ToolButton18Click();
+  // List menu "ファイルの結合": the same as ToolButton18Click.
+  void joinClick();
+  // 編集 "ごみ箱に捨てる(&D)" (Delete); list menu "ごみ箱に捨てる".
+  void DeleteFile1Click();
+
+  // 表示 "大きいアイコン(&G)", "小さいアイコン(&M))", "一覧表示 (&L)", "詳細表示 (&D)"; the
+  // drive band's "Big", "Small", "List", "Report".
+  void setViewStyle(ViewStyle style);
+  // 表示 "最新の情報に更新 (&R)".
+  void InformationNew1Click();
+
+  // 実行 "編集（BrMSX）(&B)"; brMSX tab "コマンド編集(B)".
+  void ToolButton2Click();
+  // 実行 "編集(&fMSX MS-DOS)(&F)"; fMSX tab "コマンド編集(F)".
+  void EditfClick();
+  // 実行 "brmsx.exe(&B)"; brMSX tab "実行ファイル".
+  void brmsxexe1Click();
+  // 実行 "fmsx-dos.exe(&F)"; fMSX tab "実行ファイル".
+  void fmsxdosexe1Click();
+  // 実行 "BRMSX 2.6(&B)" (F9): shows the brMSX tab.
+  void BRMSX261Click();
+  // 実行 "fMSX MS-DOS(&F)" (F10): shows the fMSX tab.
+  void fMSXMSDOS1Click();
+  // 実行 "実行する(&R)" (F5): runs the emulator of the tab shown.
+  void RunB1Click();
+
+  // ヘルプ "バージョン情報(&I)".
+  void Info1Click();
+  // ヘルプ "ヘルプの表示(&H)".
+  void Help2Click();
+  // ヘルプ "ホームページへ(&P)".
+  void HomePage1Click();
+
+  // Debug "Save Config(S)".
+  void SaveConfig1Click();
+  // Debug "Load Config(&L)"; also at start-up.
+  void LoadConfig1Click();
+  // Debug "Get ExeFiles(&G)"; also at start-up.
+  void GetfMSXDOSexe1Click();
+  // Debug "Save CfgFile"; fMSX tab "Cfgﾌｧｲﾙ確認".
+  void SaveCfgFile1Click();
+  // Debug "testrunf"; fMSX tab "実行(F5)".
+  void runfClick();
+  // Debug "CountOBJ"; also at start-up.
+  void CountOBJ1Click();
+  // Debug "DriveSize"; also at start-up.
+  void DriveSize1Click();
+  // Debug "Get ListView(&M)"; also at start-up and after the join dialog closes.
+  void ListviewMake1Click();
+  // Debug "Get Drive(&D)"; also at start-up.
+  void GetDrive1Click();
+  // Debug "CustomSort".
+  void CustomSort1Click();
+
+  // The emulator tabs: another tab shown; also at start-up.
+  void PageControl1Change();
+  // brMSX tab "コマンド確認".
+  void ToolButton29Click();
+  // brMSX tab "実行(&F5)".
+  void ToolButton9Click();
+
+  // The drive band's "A:" to "Z:", by the button's letter.
+  void aClick(char letter);
+  // The drive band's "Dir".
+  void ToolButton32Click();
+
+  // The list menu about to open: shows the items that apply to the selection.
+  void PopupMenulistPopup();
+  // List menu "ROM 情報": what the software database says of the selected .rom file.
+  void RomInformation1Click();
+
+  // Files dropped on the window: copies the dropped paths into the listed folder, one shell
+  // operation each.
+  void AcceptDroppedFiles(const std::vector<std::string>& paths);
+
+  // Test hooks: what the tests reach into; the program itself does not call these from outside.
   LauncherState& state() { return state_; }
   MediaPanelState& mediaPanelState() { return panel_; }
   FileList& fileList() { return fileList_; }
@@ -74,91 +183,12 @@ class TForm1 : public QMainWindow {
   // The dialogs are made when first opened: they cost more to build than the rest of the window.
   TForm2& fmsxDialog();
   TFormBR& brmsxDialog();
-
-  // Closes the window as the system's request to end the program: the configuration is saved
-  // as at every close, nothing is asked, and the program ends even when the save fails (the
-  // failure's text then goes to the standard error).
-  void closeOnRequestToEnd();
-
-  // Runs a command at the event boundary: a Failure it throws goes to the general error report
-  // and the window stays usable.
-  void runCommand(const std::function<void()>& command);
-
-  // Shows the launcher state and the media panel's state in every control that shows them.
-  void refreshMedia();
-
-  void ClosetClick();
-  void PageControl1Change();
-  void BRMSX261Click();
-  void fMSXMSDOS1Click();
-  void ToolButton29Click();
-  void SaveCfgFile1Click();
-  void RunB1Click();
-  void runfClick();
-  void ToolButton9Click();
-  void EditfClick();
-  void ToolButton2Click();
-  void fmsxdosexe1Click();
-  void brmsxexe1Click();
-  void exefClick();
-  void ToolButton17Click();
-  void LoadConfig1Click();
-  void SaveConfig1Click();
-  void GetfMSXDOSexe1Click();
-  void Info1Click();
-  void Help2Click();
-  void HomePage1Click();
   TAboutBox& aboutBox();
-
-  // "ROM 情報" of the list menu: what the software database says of the selected .rom file.
-  void RomInformation1Click();
-
-  // The file list and navigation.
-  void ListView1DblClick();
-  void PopupMenulistPopup();
-  void ListviewMake1Click();
-  void InformationNew1Click();
-  void GetDrive1Click();
-  void CountOBJ1Click();
-  void DriveSize1Click();
-  void ToolButton32Click();
-  void OpenDirectory1Click();
-  void CustomSort1Click();
-  void aClick(char letter);
-  void setViewStyle(ViewStyle style);
-
-  // File operations and the join: declared and defined in Unit1FileOps.cpp.
-  // (begin file operations)
-  void Newfile();
-  void Newdir();
-  void RenameFile1Click();
-  // The clicked item's name tells move from copy: "MoveFile1", "MoveFile2", "CopyFile1", ...
-  void FileCopy_Move1Click(TransferKind kind);
-  void DeleteFile1Click();
-  void ToolButton18Click();
-  void joinClick();
-  // Copies the dropped paths into the listed folder, one shell operation each.
-  void AcceptDroppedFiles(const std::vector<std::string>& paths);
   TFormJ& joinDialog();
 
  protected:
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-
- private:
-  // Runs a file operation at the event boundary, then shows the drive buttons afresh.
-  void fileOperationCommand(const std::function<void(FileOperations&)>& command);
-
-  std::shared_ptr<ShellProgressWindow> shellProgress_;
-  std::shared_ptr<FileOperations> fileOperations_;
-  TFormJ* joinDialog_ = nullptr;
-
- public:
-  // (end file operations)
-
- protected:
   void closeEvent(QCloseEvent* event) override;
+  void filesDropped(const std::vector<std::string>& paths) override { AcceptDroppedFiles(paths); }
 
  private:
   void buildDriveBand();
@@ -179,10 +209,12 @@ class TForm1 : public QMainWindow {
   void navigationCommand(const std::function<void(Navigator&)>& command);
   // Runs a media command and shows its effect.
   void mediaCommand(const std::function<void(MediaPanel&)>& command);
-  StartEnvironment startEnvironment();
-  LocatorEnvironment locatorEnvironment();
+  StartServices startServices();
+  LocatorServices locatorServices();
   // Saves at close; false when the save failed and the user keeps the window open.
   bool saveBeforeClosing();
+  // Runs a file operation at the event boundary, then shows the drive buttons afresh.
+  void fileOperationCommand(const std::function<void(FileOperations&)>& command);
 
   MainWindowServices services_;
   // Read when first needed, once per run.
@@ -214,6 +246,9 @@ class TForm1 : public QMainWindow {
   TForm2* fmsxDialog_ = nullptr;
   TFormBR* brmsxDialog_ = nullptr;
   TAboutBox* aboutBox_ = nullptr;
+  TFormJ* joinDialog_ = nullptr;
+  std::shared_ptr<ShellProgressWindow> shellProgress_;
+  std::shared_ptr<FileOperations> fileOperations_;
 };
 
 }  // namespace vorlent

@@ -1,15 +1,10 @@
 // The file operations of the main window and the join dialog's place in it.
 
 #include <QAction>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 
 #include "fileops/FileOperations.h"
 #include "ui/QtText.h"
 #include "ui/SampleUnit.h"
-#include "ui/ShellDrops.h"
 #include "ui/ShellProgressWindow.h"
 #include "ui/Unit1.h"
 
@@ -99,30 +94,5 @@ void TForm1::ToolButton18Click() {
 }
 
 void TForm1::joinClick() { ToolButton18Click(); }
-
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) {
-    event->acceptProposedAction();
-  }
-}
-
-void TForm1::dropEvent(QDropEvent* event) {
-  const std::vector<std::string> paths = droppedLocalFiles(*event->mimeData());
-  event->acceptProposedAction();
-  AcceptDroppedFiles(paths);
-}
-
-bool TForm1::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-  if (const std::optional<QStringList> paths = shellDropPaths(eventType, message)) {
-    std::vector<std::string> dropped;
-    for (const QString& path : *paths) {
-      dropped.push_back(toCore(path));
-    }
-    AcceptDroppedFiles(dropped);
-    *result = 0;
-    return true;
-  }
-  return QMainWindow::nativeEvent(eventType, message, result);
-}
 
 }  // namespace vorlent

@@ -142,10 +142,10 @@ void TForm1::ListView1DblClick() {
         runListedProgram(fileList_, *services_.processes, *feedback_);
         return;
       case OpeningKind::TakeFmsx:
-        takeListedFmsx(state_, panel_.executables, fileList_, locatorEnvironment());
+        takeListedFmsx(state_, panel_.executables, fileList_, locatorServices());
         break;
       case OpeningKind::TakeBrmsx:
-        takeListedBrmsx(state_, panel_.executables, fileList_, locatorEnvironment());
+        takeListedBrmsx(state_, panel_.executables, fileList_, locatorServices());
         break;
     }
   });

@@ -8,7 +8,6 @@
 
 #include "browser/EntryTexts.h"
 #include "browser/ListSort.h"
-#include "platform/SystemText.h"
 #include "platform/SystemTextCodec.h"
 
 namespace vorlent {
@@ -19,7 +18,8 @@ int sign(int value) { return (value > 0) - (value < 0); }
 // The order a header click sorts by: the list comparison on the column's texts in the system's
 // code page.
 int systemOrder(const FileListEntry& a, const FileListEntry& b, ListColumn column) {
-  return compareListTexts(toSystemText(columnText(a, column)), toSystemText(columnText(b, column)));
+  return compareListTexts(makeSystemTextCodec()->toSystemText(columnText(a, column)),
+                          makeSystemTextCodec()->toSystemText(columnText(b, column)));
 }
 
 TEST(CompareListTextsTest, ByteWiseWithOnlyAsciiLettersFolded) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Sha1.h"
+#include "platform/Sha1Digester.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
 
@@ -45,7 +45,9 @@ class CliIdentifyTest : public ::testing::Test {
     }
   }
 
-  static std::string hash(const std::string& content) { return sha1Hex(sha1Of(content)); }
+  static std::string hash(const std::string& content) {
+    return sha1Hex(makeSha1Digester()->digestOf(content));
+  }
 
   // Runs the companion in the test folder, with a timeout so that no hang stalls the suite.
   CliRun run(const std::vector<std::string>& args) {

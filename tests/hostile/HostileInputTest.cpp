@@ -272,9 +272,9 @@ struct Program {
     return text;
   }
 
-  StartEnvironment startEnvironment() {
-    return StartEnvironment{LaunchEnvironment{*current, *files, PathStyle::Posix, *systemText},
-                            *processes, feedback};
+  StartServices startServices() {
+    return StartServices{LaunchServices{*current, *files, PathStyle::Posix, *systemText},
+                         *processes, feedback};
   }
 
   const Sandbox& sandbox;
@@ -393,7 +393,7 @@ Problems startCommand(Program& program, EmulatorKind emulator, bool throughDosBo
   state.tapePath = sandbox.targetPath();
   bool started = false;
   try {
-    started = runEmulator(emulator, state, program.startEnvironment());
+    started = runEmulator(emulator, state, program.startServices());
   } catch (const Failure& failure) {
     program.feedback.reportError(failure.what());
   }
@@ -418,7 +418,7 @@ Problems startCommand(Program& program, EmulatorKind emulator, bool throughDosBo
 Problems unlocatedStartCommand(Program& program, EmulatorKind emulator) {
   program.state.slots[0].path = program.state.drives[0].path = program.sandbox.targetPath();
   program.state.slots[0].mapper = 1;
-  if (runEmulator(emulator, program.state, program.startEnvironment())) {
+  if (runEmulator(emulator, program.state, program.startServices())) {
     return {"a start was reported without an emulator"};
   }
   if (!program.told()) return {"the start failed silently"};
@@ -535,9 +535,9 @@ Problems joinIntoCommand(Program& program) {
   return {};
 }
 
-ConfigEnvironment configEnvironment(Program& program) {
-  return ConfigEnvironment{*program.files, *program.current, *program.writers, PathStyle::Posix,
-                           *program.systemText};
+ConfigServices configServices(Program& program) {
+  return ConfigServices{*program.files, *program.current, *program.writers, PathStyle::Posix,
+                        *program.systemText};
 }
 
 // A configuration that names the target in every medium keeps its bytes through save and load,
@@ -550,7 +550,7 @@ Problems configRoundTripCommand(Program& program) {
   saved.brmsxResolution = 2;
   saved.activeEmulator = EmulatorKind::Fmsx;
   saved.fmsxExePath = program.sandbox.root() + "/emu-native/fmsx-dos.exe";
-  ConfigFile file(program.sandbox.root() + "/cfg/Vorlent.ini", configEnvironment(program));
+  ConfigFile file(program.sandbox.root() + "/cfg/Vorlent.ini", configServices(program));
   file.SaveConfig(saved);
   LauncherState loaded;
   MediaPanelState panel;
@@ -577,7 +577,7 @@ Problems configRoundTripCommand(Program& program) {
 
 // The configuration file itself is the target.
 Problems configFileCommand(Program& program) {
-  ConfigFile file(program.sandbox.targetPath(), configEnvironment(program));
+  ConfigFile file(program.sandbox.targetPath(), configServices(program));
   LauncherState state;
   MediaPanelState panel;
   try {

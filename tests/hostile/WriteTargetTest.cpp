@@ -79,7 +79,7 @@ struct Services {
   std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
   std::unique_ptr<AtomicFiles> atomicFiles = makeAtomicFiles();
 
-  ConfigEnvironment config() {
+  ConfigServices config() {
     return {*files, *current, *atomicFiles, PathStyle::Posix, *systemText};
   }
 };
@@ -151,11 +151,10 @@ TEST_F(ResponseFileLinkTest, ALinkIsRefusedAndNothingStartsOrChanges) {
       {"F5",
        [&] {
          bool started = false;
-         const LaunchEnvironment environment{*services.current, *services.files, PathStyle::Posix,
-                                             *services.systemText};
-         std::string failure = failureOf([&] {
-           buildFmsxCommand(state, environment, [&](const std::string&) { started = true; });
-         });
+         const LaunchServices launch{*services.current, *services.files, PathStyle::Posix,
+                                     *services.systemText};
+         std::string failure = failureOf(
+             [&] { buildFmsxCommand(state, launch, [&](const std::string&) { started = true; }); });
          return started ? "started" : failure;
        }},
       {"vorlent-cli run fmsx",

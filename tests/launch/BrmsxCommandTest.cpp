@@ -240,7 +240,7 @@ TEST(BrmsxCommandTest, TheRunPassesWhatTheCheckShowsFromTheEmulatorsFolder) {
   std::vector<std::string> started;
   std::string folderAtStart;
   const std::string command = buildBrmsxCommand(
-      state, LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText},
+      state, LaunchServices{*currentFolder, *files, PathStyle::Posix, *systemText},
       [&](const std::string& line) {
         started.push_back(line);
         folderAtStart = currentFolder->get();
@@ -262,7 +262,7 @@ TEST(BrmsxCommandTest, AFailingStartStillRestoresTheFolder) {
   LauncherState state;
   state.brmsxExePath = emulatorFolder.write("BRMSX.EXE");
   EXPECT_THROW(buildBrmsxCommand(
-                   state, LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText},
+                   state, LaunchServices{*currentFolder, *files, PathStyle::Posix, *systemText},
                    [](const std::string&) { throw std::runtime_error("start"); }),
                std::runtime_error);
   EXPECT_EQ(currentFolder->get(), listed);

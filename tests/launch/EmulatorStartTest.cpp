@@ -65,10 +65,9 @@ class EmulatorStartTest : public ::testing::Test {
     listed = currentFolder->get();
   }
 
-  StartEnvironment environment() {
-    return StartEnvironment{
-        LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, starter,
-        feedback};
+  StartServices services() {
+    return StartServices{LaunchServices{*currentFolder, *files, PathStyle::Posix, *systemText},
+                         starter, feedback};
   }
 
   // A recording stand-in stored on disk as `diskName` in the folder `folder` below the root.
@@ -131,7 +130,7 @@ TEST_F(EmulatorStartTest, TheEmulatorGetsTheComposedLineInItsFolderWhateverTheCa
     state.brmsxOptions.scc = 1;
     root.write(folder + "/Vorlent.cfg");
 
-    EXPECT_TRUE(runCurrent(state, environment())) << c.diskName;
+    EXPECT_TRUE(runCurrent(state, services())) << c.diskName;
     ASSERT_EQ(starter.log.size(), static_cast<std::size_t>(number));
     const std::string& line = starter.log.back();
     const std::string expectedLine = c.emulator == EmulatorKind::Brmsx
@@ -154,13 +153,13 @@ TEST_F(EmulatorStartTest, FiveStartsOnlyTheActiveEmulator) {
   state.brmsxExePath = root.at("emu/brmsx.exe");
   state.fmsxExePath = root.at("emu/fmsx-dos.exe");
 
-  EXPECT_TRUE(runCurrent(state, environment()));
+  EXPECT_TRUE(runCurrent(state, services()));
   EXPECT_EQ(starter.log, std::vector<std::string>{"brmsx.exe -res 0"});
   EXPECT_EQ(recorded("brmsx-record"), "-res\n0\ncwd=" + root.at("emu") + "\n");
 
   starter.log.clear();
   state.activeEmulator = EmulatorKind::Fmsx;
-  EXPECT_TRUE(runCurrent(state, environment()));
+  EXPECT_TRUE(runCurrent(state, services()));
   EXPECT_EQ(starter.log, std::vector<std::string>{"fmsx-dos.exe"});
   EXPECT_EQ(recorded("fmsx-record"), "cwd=" + root.at("emu") + "\n");
 }
@@ -187,8 +186,8 @@ TEST_F(EmulatorStartTest, AFailedStartIsShownFromTheEmulatorsFolderWhichIsLeftAf
     LauncherState state;
     state.brmsxExePath = root.at(std::string(c.folder) + "/brmsx.exe");
     state.fmsxExePath = root.at(std::string(c.folder) + "/fmsx-dos.exe");
-    const StartEnvironment failing{
-        LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, starter, shown};
+    const StartServices failing{
+        LaunchServices{*currentFolder, *files, PathStyle::Posix, *systemText}, starter, shown};
     EXPECT_FALSE(runEmulator(c.emulator, state, failing)) << c.message;
     EXPECT_EQ(shown.recorded.events,
               std::vector<std::string>{"box 情報: " + std::string(c.message)});
@@ -233,8 +232,8 @@ TEST_F(EmulatorStartTest, AnEmulatorWithoutAPathStartsNothing) {
       state.slots[0].mapper = 7;
       state.tapePath = tape;
       state.fmsxOptions.sound = 3;
-      const StartEnvironment unlocated{
-          LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, starter, shown};
+      const StartServices unlocated{
+          LaunchServices{*currentFolder, *files, PathStyle::Posix, *systemText}, starter, shown};
       EXPECT_FALSE(runEmulator(c.emulator, state, unlocated)) << c.message;
       EXPECT_EQ(shown.events, std::vector<std::string>{"box 情報: " + std::string(c.message)});
       EXPECT_EQ(currentFolder->get(), listed);
@@ -255,7 +254,7 @@ TEST_F(EmulatorStartTest, AResponseFileThatIsAFifoNeverBlocksTheRun) {
   std::string failure;
   testing::withinWatchdog([&] {
     try {
-      runFmsx(state, environment());
+      runFmsx(state, services());
     } catch (const Failure& thrown) {
       failure = thrown.what();
     }
@@ -273,7 +272,7 @@ TEST_F(EmulatorStartTest, AResponseFileThatCannotBeWrittenStartsNothingAndRestor
   state.fmsxExePath = emulator;
   state.fmsxOptions.sound = 3;
   try {
-    runFmsx(state, environment());
+    runFmsx(state, services());
     ADD_FAILURE() << "the run went on after the failed write";
   } catch (const Failure& failure) {
     EXPECT_STREQ(failure.what(), "ファイルへのアクセスが拒否されました");

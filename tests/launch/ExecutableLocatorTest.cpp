@@ -45,12 +45,12 @@ const std::string kMarksShown = "marks shown";
 
 class ExecutableLocatorTest : public ::testing::Test {
  protected:
-  LocatorEnvironment environment() {
+  LocatorServices services() {
     // The buttons show the marks in the order of the other feedback.
-    return LocatorEnvironment{*currentFolder,   *files,
-                              *fileNames,       *shortPaths,
-                              prompts,          feedback,
-                              PathStyle::Posix, [this] { feedback.events.push_back(kMarksShown); }};
+    return LocatorServices{*currentFolder,   *files,
+                           *fileNames,       *shortPaths,
+                           prompts,          feedback,
+                           PathStyle::Posix, [this] { feedback.events.push_back(kMarksShown); }};
   }
 
   testing::CurrentFolderGuard restore;
@@ -90,9 +90,9 @@ TEST_F(ExecutableLocatorTest, ChoosingTheFolderTakesTheExecutableAsStoredOnDisk)
   currentFolder->set(root.string());
   prompts.answer = root.at("emu");
 
-  EXPECT_TRUE(chooseFmsxFolder(state, marks, environment()));
+  EXPECT_TRUE(chooseFmsxFolder(state, marks, services()));
   EXPECT_EQ(state.fmsxExePath, fmsx);
-  EXPECT_TRUE(chooseBrmsxFolder(state, marks, environment()));
+  EXPECT_TRUE(chooseBrmsxFolder(state, marks, services()));
   EXPECT_EQ(state.brmsxExePath, brmsx);
 
   EXPECT_EQ(prompts.prompts,
@@ -114,7 +114,7 @@ TEST_F(ExecutableLocatorTest, CancelOrAFolderWithoutTheExecutableChangesNothing)
                                                 std::string("/")};
   for (const auto& answer : answers) {
     prompts.answer = answer;
-    EXPECT_FALSE(chooseFmsxFolder(state, marks, environment()));
+    EXPECT_FALSE(chooseFmsxFolder(state, marks, services()));
   }
   EXPECT_EQ(state.fmsxExePath, "/kept/fmsx-dos.exe");
   EXPECT_EQ(marks, ExecutableMarks{});
@@ -126,7 +126,7 @@ TEST_F(ExecutableLocatorTest, ACurrentFolderThatIsGoneIsNoInitialSelection) {
   fs::create_directories(gone);
   currentFolder->set(gone.string());
   fs::remove(gone);
-  chooseBrmsxFolder(state, marks, environment());
+  chooseBrmsxFolder(state, marks, services());
   EXPECT_EQ(prompts.startFolders, std::vector<std::string>{""});
 }
 
@@ -136,7 +136,7 @@ TEST_F(ExecutableLocatorTest, AFolderWithBlanksIsStoredByItsBlankFreeShortForm) 
   const testing::ScopedVariable noDataHome("XDG_DATA_HOME", std::nullopt);
   root.write("My Emulators/BRMSX.EXE");
   prompts.answer = root.at("My Emulators");
-  EXPECT_TRUE(chooseBrmsxFolder(state, marks, environment()));
+  EXPECT_TRUE(chooseBrmsxFolder(state, marks, services()));
   EXPECT_EQ(state.brmsxExePath.find(' '), std::string::npos) << state.brmsxExePath;
   EXPECT_EQ(fs::path(state.brmsxExePath).filename(), "BRMSX.EXE");
   EXPECT_TRUE(fs::equivalent(state.brmsxExePath, root.at("My Emulators/BRMSX.EXE")));
@@ -157,10 +157,10 @@ FileList focusedList(const std::string& caption, const std::string& fullPath) {
 
 TEST_F(ExecutableLocatorTest, TheListedExecutableIsTakenByItsCaptionInLowerCase) {
   const std::string upper = root.write("FMSX-DOS.EXE");
-  EXPECT_TRUE(takeListedFmsx(state, marks, focusedList("FMSX-DOS.EXE", upper), environment()));
+  EXPECT_TRUE(takeListedFmsx(state, marks, focusedList("FMSX-DOS.EXE", upper), services()));
   EXPECT_EQ(state.fmsxExePath, upper);
   const std::string brmsx = root.write("BrMsx.exe");
-  EXPECT_TRUE(takeListedBrmsx(state, marks, focusedList("BrMsx.exe", brmsx), environment()));
+  EXPECT_TRUE(takeListedBrmsx(state, marks, focusedList("BrMsx.exe", brmsx), services()));
   EXPECT_EQ(state.brmsxExePath, brmsx);
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"sound: sound/ok.wav", kMarksShown, kConfirmation,
@@ -170,11 +170,11 @@ TEST_F(ExecutableLocatorTest, TheListedExecutableIsTakenByItsCaptionInLowerCase)
 
 TEST_F(ExecutableLocatorTest, OtherListedFilesAreNotTaken) {
   const std::string path = root.write("fmsx.exe");
-  EXPECT_FALSE(takeListedFmsx(state, marks, focusedList("fmsx.exe", path), environment()));
-  EXPECT_FALSE(takeListedBrmsx(state, marks, focusedList("fmsx-dos.exe", path), environment()));
+  EXPECT_FALSE(takeListedFmsx(state, marks, focusedList("fmsx.exe", path), services()));
+  EXPECT_FALSE(takeListedBrmsx(state, marks, focusedList("fmsx-dos.exe", path), services()));
   FileList unselected = focusedList("fmsx-dos.exe", path);
   unselected.clearSelection();
-  EXPECT_FALSE(takeListedFmsx(state, marks, unselected, environment()));
+  EXPECT_FALSE(takeListedFmsx(state, marks, unselected, services()));
   EXPECT_EQ(state, LauncherState{});
   EXPECT_EQ(marks, ExecutableMarks{});
   EXPECT_TRUE(feedback.events.empty());
@@ -183,7 +183,7 @@ TEST_F(ExecutableLocatorTest, OtherListedFilesAreNotTaken) {
 TEST_F(ExecutableLocatorTest, AListedFileWithoutAShortFormIsStoredEmpty) {
   state.fmsxExePath = "/old/fmsx-dos.exe";
   EXPECT_TRUE(
-      takeListedFmsx(state, marks, focusedList("fmsx-dos.exe", root.at("gone")), environment()));
+      takeListedFmsx(state, marks, focusedList("fmsx-dos.exe", root.at("gone")), services()));
   EXPECT_EQ(state.fmsxExePath, "");
 }
 

@@ -95,7 +95,7 @@ class FmsxCommandTest : public ::testing::Test {
   }
 
   std::string build() {
-    return buildFmsxCommand(state, environment, [this](const std::string& line) {
+    return buildFmsxCommand(state, services, [this](const std::string& line) {
       started.push_back(line);
       folderAtStart = currentFolder->get();
     });
@@ -108,7 +108,7 @@ class FmsxCommandTest : public ::testing::Test {
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
   std::unique_ptr<FileSystem> files = makeFileSystem();
   std::unique_ptr<SystemTextCodec> systemText = makeSystemTextCodec();
-  LaunchEnvironment environment{*currentFolder, *files, PathStyle::Posix, *systemText};
+  LaunchServices services{*currentFolder, *files, PathStyle::Posix, *systemText};
   LauncherState state;
   std::string listedFolder;
   std::vector<std::string> started;

@@ -71,10 +71,10 @@ TEST_F(ResponseFileCheckTest, NothingIsWrittenWhenTheListedFolderVanished) {
   std::filesystem::remove(listed);
   emulatorFolder.write("Vorlent.cfg", "old\r\n");
   state.fmsxOptions.sound = 3;
-  const LaunchEnvironment environment{*current, *files, PathStyle::Posix, *systemText};
+  const LaunchServices services{*current, *files, PathStyle::Posix, *systemText};
   const std::function<void()> commands[] = {
       [&] { check(); },
-      [&] { buildFmsxCommand(state, environment, nullptr); },
+      [&] { buildFmsxCommand(state, services, nullptr); },
   };
   for (const auto& command : commands) {
     try {

@@ -4,7 +4,7 @@
 
 #include "media/MediaPanel.h"
 #include "media/MediaPanelView.h"
-#include "platform/Sha1.h"
+#include "platform/Sha1Digester.h"
 #include "platform/WholeFile.h"
 #include "support/RecordingFeedback.h"
 #include "support/SoftwareDatabaseText.h"
@@ -58,7 +58,7 @@ class MediaPanelIdentifyTest : public ::testing::Test {
       for (std::size_t d = 0; d < software[i].dumps.size(); ++d) {
         const std::string content = "image" + std::to_string(i) + "." + std::to_string(d);
         folder.write("roms/" + content + ".rom", content);
-        software[i].dumps[d].hash = sha1Hex(sha1Of(content));
+        software[i].dumps[d].hash = sha1Hex(makeSha1Digester()->digestOf(content));
       }
     }
     folder.write("db/softwaredb.xml", softwareDatabaseText(software));
@@ -203,7 +203,7 @@ TEST_F(MediaPanelIdentifyTest, RomInformationShowsWhatTheDatabaseSaysOfTheSelect
     media.ShowRomInformation(list, database);
     return feedback.events;
   };
-  const std::string nemesis = sha1Hex(sha1Of("image0.0"));
+  const std::string nemesis = sha1Hex(makeSha1Digester()->digestOf("image0.0"));
   EXPECT_EQ(
       select("image0.0.rom"),
       std::vector<std::string>{"box MSXVorlent!: タイトル: Nemesis \"2\"\n会社: Konami\n"
@@ -211,13 +211,14 @@ TEST_F(MediaPanelIdentifyTest, RomInformationShowsWhatTheDatabaseSaysOfTheSelect
                                "brMSX: Konami with SCC\nfMSX: Konami5 8kB\nSHA-1: " +
                                nemesis});
   EXPECT_EQ(select("image3.0.rom")[0].substr(select("image3.0.rom")[0].find("brMSX")),
-            "brMSX: MSX-DOS 2\nfMSX: 対応する項目なし\nSHA-1: " + sha1Hex(sha1Of("image3.0")));
+            "brMSX: MSX-DOS 2\nfMSX: 対応する項目なし\nSHA-1: " +
+                sha1Hex(makeSha1Digester()->digestOf("image3.0")));
   EXPECT_EQ(select("image4.1.rom")[0].substr(select("image4.1.rom")[0].find("システム")),
             "システム: MSX\nデータベースの型: -\nbrMSX: マッパー不要\nfMSX: マッパー不要\nSHA-1: " +
-                sha1Hex(sha1Of("image4.1")));
+                sha1Hex(makeSha1Digester()->digestOf("image4.1")));
   EXPECT_EQ(select("unknown.rom"),
             std::vector<std::string>{"box MSXVorlent!: データベースにありません\nSHA-1: " +
-                                     sha1Hex(sha1Of("not in the database"))});
+                                     sha1Hex(makeSha1Digester()->digestOf("not in the database"))});
   EXPECT_EQ(select("gone.rom"),
             std::vector<std::string>{"box MSXVorlent!: \"gone.rom\" を読み込めません。\n"
                                      "ファイルが見つかりません"});
@@ -244,7 +245,12 @@ TEST_F(MediaPanelIdentifyTest, RomInformationShowsControlCharactersAsVisibleMark
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const std::string content = "hostile" + std::to_string(i);
     folder.write("hostile/" + content + ".rom", content);
-    software.push_back({cases[i].title, "K", "1", "JP", "MSX", {{sha1Hex(sha1Of(content)), ""}}});
+    software.push_back({cases[i].title,
+                        "K",
+                        "1",
+                        "JP",
+                        "MSX",
+                        {{sha1Hex(makeSha1Digester()->digestOf(content)), ""}}});
   }
   folder.write("hostile/db.xml", softwareDatabaseText(software));
   SoftwareDatabaseSource hostile({folder.at("hostile/db.xml")}, files, *xml, *sha1);

@@ -9,7 +9,7 @@
 #include "media/RomIdentity.h"
 #include "media/SoftwareDatabaseSource.h"
 #include "platform/Failure.h"
-#include "platform/Sha1.h"
+#include "platform/Sha1Digester.h"
 #include "platform/WholeFile.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
@@ -59,9 +59,10 @@ class RealFiles final : public FileSystem {
 };
 
 TEST(SoftwareDatabaseTest, DigestsAreTheStandardSha1InLowerCaseHex) {
-  EXPECT_EQ(sha1Hex(sha1Of("abc")), kAbc);
-  EXPECT_EQ(sha1Hex(sha1Of("")), kEmpty);
-  EXPECT_EQ(sha1Hex(sha1Of(std::string(1000000, 'a'))), "34aa973cd4c4daa4f61eeb2bdbad27316534016f");
+  EXPECT_EQ(sha1Hex(makeSha1Digester()->digestOf("abc")), kAbc);
+  EXPECT_EQ(sha1Hex(makeSha1Digester()->digestOf("")), kEmpty);
+  EXPECT_EQ(sha1Hex(makeSha1Digester()->digestOf(std::string(1000000, 'a'))),
+            "34aa973cd4c4daa4f61eeb2bdbad27316534016f");
 }
 
 TEST(SoftwareDatabaseTest, ReadsTitlesAndDumpsOfTheFormat) {

@@ -44,10 +44,9 @@ class DosBoxStartTest : public ::testing::Test {
 
   std::string shortForm(const std::string& path) { return shortPaths->shortForm(path).value(); }
 
-  StartEnvironment environment(Feedback& feedback) {
-    return StartEnvironment{
-        LaunchEnvironment{*currentFolder, *files, PathStyle::Posix, *systemText}, *starter,
-        feedback};
+  StartServices services(Feedback& feedback) {
+    return StartServices{LaunchServices{*currentFolder, *files, PathStyle::Posix, *systemText},
+                         *starter, feedback};
   }
 
   static bool stagingsLeft(const fs::path& stagingRoot) {
@@ -89,7 +88,7 @@ TEST_F(DosBoxStartTest, TheProgramRunsInItsFolderAndReachesTheMediaThroughDosPat
   state.tapePath = shortForm(tape);
   testing::RecordingFeedback feedback;
 
-  EXPECT_TRUE(runBrmsx(state, environment(feedback)));
+  EXPECT_TRUE(runBrmsx(state, services(feedback)));
   EXPECT_TRUE(feedback.events.empty());
   EXPECT_EQ(currentFolder->get(), root.at("listed"));
 
@@ -143,7 +142,7 @@ TEST_F(DosBoxStartTest, DrivesTheUsersConfigurationMountsAreReplaced) {
   state.tapePath = shortForm(tape);
   testing::RecordingFeedback feedback;
 
-  EXPECT_TRUE(runBrmsx(state, environment(feedback)));
+  EXPECT_TRUE(runBrmsx(state, services(feedback)));
 
   const fs::path output = emulator.parent_path() / "OUT.TXT";
   ASSERT_TRUE(testing::waitUntil([&] { return testing::fileText(output).ends_with("END"); }))
@@ -193,7 +192,7 @@ TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {
     }
     testing::RecordingFeedback feedback;
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(runBrmsx(c.state, environment(feedback))) << c.what;
+    EXPECT_FALSE(runBrmsx(c.state, services(feedback))) << c.what;
     const std::string reason = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(feedback.events, std::vector<std::string>{"box 情報: " + std::string(c.message)});
     EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
@@ -235,7 +234,7 @@ TEST_F(DosBoxStartTest, ArgumentsDosBoxsShellWouldReadAreRefused) {
     state.slots[0].path = c.slot1;
     state.slots[0].mapper = 7;
     testing::RecordingFeedback feedback;
-    EXPECT_FALSE(runBrmsx(state, environment(feedback))) << c.slot1;
+    EXPECT_FALSE(runBrmsx(state, services(feedback))) << c.slot1;
     EXPECT_EQ(feedback.events,
               std::vector<std::string>{
                   "box 情報: \"brmsx.exe\" can not be carried out. (22)\n「" + c.refused +
@@ -254,7 +253,7 @@ TEST_F(DosBoxStartTest, ArgumentsDosBoxsShellWouldReadAreRefused) {
   staged.slots[1].path = quoteRom;
   staged.slots[1].mapper = 7;
   testing::RecordingFeedback feedback;
-  EXPECT_TRUE(runBrmsx(staged, environment(feedback)));
+  EXPECT_TRUE(runBrmsx(staged, services(feedback)));
   const fs::path output = emulator.parent_path() / "OUT.TXT";
   ASSERT_TRUE(testing::waitUntil([&] { return testing::fileText(output).ends_with("END"); }));
   EXPECT_EQ(testing::fileText(output),

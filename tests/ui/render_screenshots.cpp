@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "launch/EmulatorStart.h"
-#include "platform/Sha1.h"
+#include "platform/Sha1Digester.h"
 #include "support/SoftwareDatabaseText.h"
 #include "ui/QtText.h"
 
@@ -74,7 +74,7 @@ bool saveRomIdentification(vorlent::TForm1& window, const QString& programFolder
         "1989",
         "JP",
         "MSX2",
-        {{vorlent::sha1Hex(vorlent::sha1Of("scc")), "KonamiSCC", true}}}});
+        {{vorlent::sha1Hex(vorlent::makeSha1Digester()->digestOf("scc")), "KonamiSCC", true}}}});
   if (!database.open(QIODevice::WriteOnly) ||
       database.write(text.data(), static_cast<qint64>(text.size())) < 0) {
     return false;

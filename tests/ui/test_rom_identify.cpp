@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "platform/Sha1.h"
+#include "platform/Sha1Digester.h"
 #include "platform/WavePlayer.h"
 #include "support/RecordingModals.h"
 #include "support/SoftwareDatabaseText.h"
@@ -47,7 +47,7 @@ class RecordingWavePlayer final : public vorlent::WavePlayer {
 };
 
 std::string hashOf(const std::string& content) {
-  return vorlent::sha1Hex(vorlent::sha1Of(content));
+  return vorlent::sha1Hex(vorlent::makeSha1Digester()->digestOf(content));
 }
 
 void writeFile(const QString& path, const std::string& bytes) {

@@ -14,8 +14,8 @@
 #include "platform/FileChanges.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
-#include "platform/Sha1.h"
-#include "platform/SystemText.h"
+#include "platform/Sha1Digester.h"
+#include "platform/SystemTextCodec.h"
 #include "platform/win32/CodePage.h"
 #include "platform/win32/Handle.h"
 #include "support/SoftwareDatabaseText.h"
@@ -78,12 +78,13 @@ class CliJapanesePathTest : public ::testing::Test {
     writeBytes(emulator, "MZ" + std::string(62, '\0'));
     database = japanese + "\\ソフト.xml";
     writeBytes(database,
-               testing::softwareDatabaseText({{"Space War",
-                                               "Konami",
-                                               "1986",
-                                               "JP",
-                                               "MSX",
-                                               {{sha1Hex(sha1Of("scc")), "KonamiSCC", true}}}}));
+               testing::softwareDatabaseText(
+                   {{"Space War",
+                     "Konami",
+                     "1986",
+                     "JP",
+                     "MSX",
+                     {{sha1Hex(makeSha1Digester()->digestOf("scc")), "KonamiSCC", true}}}}));
     config = japanese + "\\v.ini";
     writeBytes(config, configText());
     programFiles = folder.at("Program Files");
@@ -111,7 +112,8 @@ class CliJapanesePathTest : public ::testing::Test {
                          3, 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0,     0};
     for (int i = 0; i < 40; ++i) lines[static_cast<std::size_t>(60 + i)] = std::to_string(brmsx[i]);
     std::string bytes;
-    for (const std::string& text : lines) bytes += toSystemText(text) + "\r\n";
+    for (const std::string& text : lines)
+      bytes += makeSystemTextCodec()->toSystemText(text) + "\r\n";
     return bytes;
   }
 
@@ -165,7 +167,7 @@ class CliJapanesePathTest : public ::testing::Test {
 };
 
 TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
-  const std::string hash = sha1Hex(sha1Of("scc"));
+  const std::string hash = sha1Hex(makeSha1Digester()->digestOf("scc"));
   const struct {
     const char* what;
     std::wstring arguments;
@@ -189,8 +191,8 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const CliRun result = run(c.arguments);
-    EXPECT_EQ(result.out, toSystemText(c.out));
-    EXPECT_EQ(result.err, toSystemText(c.err));
+    EXPECT_EQ(result.out, makeSystemTextCodec()->toSystemText(c.out));
+    EXPECT_EQ(result.err, makeSystemTextCodec()->toSystemText(c.err));
     EXPECT_EQ(result.status, c.status);
   }
 
@@ -202,12 +204,12 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   const std::string record = output.at("dosbox.txt");
   ::SetEnvironmentVariableW(L"VORLENT_RECORD_TO", wide(record).c_str());
   const CliRun started = run(L"run brmsx --config " + wideQuoted(config));
-  EXPECT_EQ(started.status, 0u) << fromSystemText(started.err);
+  EXPECT_EQ(started.status, 0u) << makeSystemTextCodec()->fromSystemText(started.err);
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
   ASSERT_TRUE(recorded.has_value());
   const std::string folderShort = shortSystemPath(japanese);
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')),
-            "\"" + toSystemText(programFiles) +
+            "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
                 "\\DOSBox-0.74-3\\dosbox.exe\" -c \"mount -u c\" -c \"mount c " + folderShort +
                 "\" -c \"mount -u d\" -c \"mount d " + folderShort +
                 "\" -c \"c:\" -c \"BRMSX.EXE -res 0 -roma 2 D:\\" +
@@ -219,7 +221,7 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   // after the icon and the size its full path.
   const CliRun listed = run(L"list " + wideQuoted(japanese) + L" --sort 0");
   EXPECT_EQ(listed.status, 0u) << listed.err;
-  const std::string text = fromSystemText(listed.out);
+  const std::string text = makeSystemTextCodec()->fromSystemText(listed.out);
   const std::size_t at = text.find("\nゲーム表.rom\t");
   ASSERT_NE(at, std::string::npos) << text;
   const std::string line = text.substr(at + 1, text.find('\n', at + 1) - at - 1);

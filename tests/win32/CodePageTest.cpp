@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 #include "win32/Win32TestSupport.h"
 
 namespace vorlent {
@@ -35,8 +35,10 @@ TEST(CodePageTest, KeepsNulBytesInTheMiddle) {
 
 TEST(CodePageTest, SystemTextIsTheAnsiCodePage) {
   VORLENT_NEED_SHIFT_JIS();
-  EXPECT_EQ(toSystemText(testing::kJapaneseName), testing::kJapaneseNameShiftJis);
-  EXPECT_EQ(fromSystemText(testing::kJapaneseNameShiftJis), testing::kJapaneseName);
+  EXPECT_EQ(makeSystemTextCodec()->toSystemText(testing::kJapaneseName),
+            testing::kJapaneseNameShiftJis);
+  EXPECT_EQ(makeSystemTextCodec()->fromSystemText(testing::kJapaneseNameShiftJis),
+            testing::kJapaneseName);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileChanges.h"
 #include "platform/FileSystem.h"
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 #include "settings/ConfigFile.h"
 #include "support/TempFolder.h"
 #include "win32/Win32TestSupport.h"
@@ -63,9 +63,9 @@ TEST_F(ConfigFileCodePageTest, SavedLinesAreShiftJisBytes) {
 
   const std::vector<std::string> lines = linesOf(files->readFile(folder.at("Vorlent.ini")));
   ASSERT_EQ(lines.size(), 100u);
-  EXPECT_EQ(lines[0],
-            toSystemText(folder.string()) + "\\" + std::string(testing::kJapaneseNameShiftJis));
-  EXPECT_EQ(lines[2], toSystemText(folder.string()) + "\\" +
+  EXPECT_EQ(lines[0], makeSystemTextCodec()->toSystemText(folder.string()) + "\\" +
+                          std::string(testing::kJapaneseNameShiftJis));
+  EXPECT_EQ(lines[2], makeSystemTextCodec()->toSystemText(folder.string()) + "\\" +
                           std::string(testing::kJapaneseNameShiftJis) + "\\FMSX-DOS.EXE");
   EXPECT_EQ(lines[0].find(std::string(testing::kJapaneseName)), std::string::npos);
 }
@@ -76,8 +76,8 @@ TEST_F(ConfigFileCodePageTest, AShiftJisFileWithAJapaneseFolderLoads) {
   configFile().SaveConfig(LauncherState{});
   std::vector<std::string> lines = linesOf(files->readFile(folder.at("Vorlent.ini")));
   ASSERT_EQ(lines.size(), 100u);
-  const std::string folderBytes =
-      toSystemText(folder.string()) + "\\" + std::string(testing::kJapaneseNameShiftJis);
+  const std::string folderBytes = makeSystemTextCodec()->toSystemText(folder.string()) + "\\" +
+                                  std::string(testing::kJapaneseNameShiftJis);
   lines[0] = folderBytes;
   lines[2] = folderBytes + "\\FMSX-DOS.EXE";
   std::string text;

@@ -8,7 +8,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileChanges.h"
 #include "platform/FileSystem.h"
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 #include "platform/win32/Win32DosBox.h"
 #include "platform/win32/Win32ProcessStarter.h"
 #include "support/TempFolder.h"
@@ -66,9 +66,12 @@ class Win32DosBoxFallbackTest : public ::testing::Test {
     folder.write("emu dir\\DOSGAME.EXE", std::string("MZ") + std::string(62, '\0'));
     disk = folder.write("disks\\A.DSK", "d");
     dosBox = folder.write("DOSBox-0.74-3\\DOSBox.exe");
-    ASSERT_NE(::CopyFileA(VORLENT_RECORDER, toSystemText(dosBox).c_str(), FALSE), 0);
+    ASSERT_NE(
+        ::CopyFileA(VORLENT_RECORDER, makeSystemTextCodec()->toSystemText(dosBox).c_str(), FALSE),
+        0);
     record = folder.at("record.txt");
-    ::SetEnvironmentVariableA("VORLENT_RECORD_TO", toSystemText(record).c_str());
+    ::SetEnvironmentVariableA("VORLENT_RECORD_TO",
+                              makeSystemTextCodec()->toSystemText(record).c_str());
   }
 
   std::unique_ptr<ProcessStarter> starter(std::optional<std::string> found) {
@@ -87,7 +90,7 @@ class Win32DosBoxFallbackTest : public ::testing::Test {
 
   // What DOSBox would be given: its own path, quoted, then the commands.
   std::string dosBoxCommands(const std::string& commands) const {
-    return "\"" + toSystemText(dosBox) + "\" " + commands;
+    return "\"" + makeSystemTextCodec()->toSystemText(dosBox) + "\" " + commands;
   }
 
   TempFolder folder;
@@ -104,7 +107,8 @@ class Win32DosBoxFallbackTest : public ::testing::Test {
 // The 8.3 form of an existing path in the code page, as DOSBox is given it.
 std::string shortSystemPath(const std::string& path) {
   char buffer[MAX_PATH] = {};
-  const DWORD length = ::GetShortPathNameA(toSystemText(path).c_str(), buffer, MAX_PATH);
+  const DWORD length =
+      ::GetShortPathNameA(makeSystemTextCodec()->toSystemText(path).c_str(), buffer, MAX_PATH);
   EXPECT_GT(length, 0u) << path;
   return std::string(buffer, length);
 }
@@ -116,7 +120,7 @@ TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersM
 
   EXPECT_TRUE(result.started) << result.errorCode;
   ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].application, toSystemText(dosBox));
+  EXPECT_EQ(calls[0].application, makeSystemTextCodec()->toSystemText(dosBox));
   const std::string emulatorFolder = shortSystemPath(folder.at("emu dir"));
   EXPECT_EQ(emulatorFolder.find(' '), std::string::npos);
   const std::string expected =
@@ -135,7 +139,7 @@ TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
 
   EXPECT_TRUE(result.started) << result.errorCode;
   ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].application, toSystemText(dosBox));
+  EXPECT_EQ(calls[0].application, makeSystemTextCodec()->toSystemText(dosBox));
   EXPECT_EQ(calls[0].commandLine, dosBoxCommands("-c \"mount -u c\" -c \"mount c " +
                                                  shortSystemPath(folder.at("emu dir")) +
                                                  "\" -c \"c:\" -c \"DOSGAME.EXE\" -c \"exit\""));
@@ -146,7 +150,8 @@ TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
 // result says why.
 TEST_F(Win32DosBoxFallbackTest, WhatCannotRunInDosBoxSaysWhy) {
   const std::string native = folder.write("emu dir\\NATIVE.EXE");
-  ASSERT_NE(::CopyFileA(VORLENT_RECORDER, toSystemText(native).c_str(), FALSE), 0);
+  ASSERT_NE(
+      ::CopyFileA(VORLENT_RECORDER, makeSystemTextCodec()->toSystemText(native).c_str(), FALSE), 0);
   const struct {
     const char* what;
     std::optional<std::string> dosBoxFound;
@@ -170,7 +175,8 @@ TEST_F(Win32DosBoxFallbackTest, WhatCannotRunInDosBoxSaysWhy) {
     SCOPED_TRACE(c.what);
     calls.clear();
     searches = 0;
-    ::SetEnvironmentVariableA("VORLENT_RECORD_TO", toSystemText(folder.at("native.txt")).c_str());
+    ::SetEnvironmentVariableA("VORLENT_RECORD_TO",
+                              makeSystemTextCodec()->toSystemText(folder.at("native.txt")).c_str());
     const StartResult result = starter(c.dosBoxFound)->startCommandLine(c.commandLine);
     EXPECT_EQ(result.started, c.started);
     EXPECT_EQ(result.errorCode, c.errorCode);
@@ -205,7 +211,8 @@ TEST_F(Win32DosBoxFallbackTest, AWordDosBoxsShellWouldReadIsRefused) {
 // arguments.
 TEST_F(Win32DosBoxFallbackTest, ADirectlyStartedMsDosProgramGetsTheSameTailCheck) {
   const std::string native = folder.write("emu dir\\NATIVE.EXE");
-  ASSERT_NE(::CopyFileA(VORLENT_RECORDER, toSystemText(native).c_str(), FALSE), 0);
+  ASSERT_NE(
+      ::CopyFileA(VORLENT_RECORDER, makeSystemTextCodec()->toSystemText(native).c_str(), FALSE), 0);
   const std::string japanese(testing::kJapaneseName);
   const struct {
     const char* what;
@@ -248,7 +255,7 @@ TEST_F(Win32DosBoxFallbackTest, ADirectlyStartedMsDosProgramGetsTheSameTailCheck
     EXPECT_EQ(result.started, c.started);
     if (c.started) {
       ASSERT_EQ(calls.size(), 1u);
-      EXPECT_EQ(calls[0].commandLine, toSystemText(c.commandLine));
+      EXPECT_EQ(calls[0].commandLine, makeSystemTextCodec()->toSystemText(c.commandLine));
     } else {
       EXPECT_EQ(result.errorCode, ERROR_FILENAME_EXCED_RANGE);
       EXPECT_EQ(result.problem, StartProblem::CommandTailTooLong);

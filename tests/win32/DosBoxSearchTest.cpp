@@ -12,7 +12,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessStarter.h"
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 #include "platform/win32/CodePage.h"
 #include "platform/win32/Win32DosBox.h"
 #include "support/TempFolder.h"
@@ -145,18 +145,19 @@ TEST(Win32DosBoxStartTest, TheRealStarterRunsBrmsxInDosBoxOrSaysWhyNot) {
 
   // The launcher holds the ROM image by its 8.3 path, as it was inserted.
   char emulatorFolder[MAX_PATH] = {};
-  ::GetShortPathNameA(toSystemText(folder.at("emu dir")).c_str(), emulatorFolder, MAX_PATH);
+  ::GetShortPathNameA(makeSystemTextCodec()->toSystemText(folder.at("emu dir")).c_str(),
+                      emulatorFolder, MAX_PATH);
   char romPath[MAX_PATH] = {};
-  ::GetShortPathNameA(toSystemText(rom).c_str(), romPath, MAX_PATH);
+  ::GetShortPathNameA(makeSystemTextCodec()->toSystemText(rom).c_str(), romPath, MAX_PATH);
   const std::string romFolder(romPath, std::string_view(romPath).rfind('\\'));
   const ScopedVariable programs(L"ProgramFiles", programFiles);
-  const StartResult result =
-      makeProcessStarter()->startCommandLine("BRMSX.EXE -res 0 -roma 2 " + fromSystemText(romPath));
+  const StartResult result = makeProcessStarter()->startCommandLine(
+      "BRMSX.EXE -res 0 -roma 2 " + makeSystemTextCodec()->fromSystemText(romPath));
   ASSERT_TRUE(result.started) << result.errorCode;
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
   ASSERT_TRUE(recorded.has_value());
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')),
-            "\"" + toSystemText(programFiles) +
+            "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
                 "\\DOSBox-0.74-3\\dosbox.exe\" -c \"mount -u c\" -c \"mount c " + emulatorFolder +
                 "\" -c \"mount -u d\" -c \"mount d " + romFolder +
                 "\" -c \"c:\" -c \"BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"exit\"");

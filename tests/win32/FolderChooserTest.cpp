@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/FileChanges.h"
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 #include "platform/win32/Win32FolderChooser.h"
 #include "support/TempFolder.h"
 #include "win32/Win32TestSupport.h"
@@ -105,8 +105,9 @@ TEST_F(Win32FolderChooserTest, ShowsThePromptInTheCodePage) {
   const std::string prompt = "フォルダを選んでください";
   chooseAndPress(prompt, folder.string(), IDCANCEL);
   ASSERT_TRUE(seen.opened);
-  EXPECT_NE(std::find(seen.texts.begin(), seen.texts.end(), toSystemText(prompt)),
-            seen.texts.end());
+  EXPECT_NE(
+      std::find(seen.texts.begin(), seen.texts.end(), makeSystemTextCodec()->toSystemText(prompt)),
+      seen.texts.end());
 }
 
 TEST_F(Win32FolderChooserTest, CancelReturnsNothingAndTheWindowsComeBack) {

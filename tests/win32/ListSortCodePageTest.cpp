@@ -5,7 +5,7 @@
 
 #include "browser/FileList.h"
 #include "browser/ListSort.h"
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 #include "win32/Win32TestSupport.h"
 
 namespace vorlent {
@@ -56,8 +56,12 @@ TEST(Win32ListSortTest, ComparesSingleShiftJisBytes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.a) + " / " + c.b);
-    EXPECT_EQ(sign(compareListTexts(toSystemText(c.a), toSystemText(c.b))), c.order);
-    EXPECT_EQ(sign(compareListTexts(toSystemText(c.b), toSystemText(c.a))), -c.order);
+    EXPECT_EQ(sign(compareListTexts(makeSystemTextCodec()->toSystemText(c.a),
+                                    makeSystemTextCodec()->toSystemText(c.b))),
+              c.order);
+    EXPECT_EQ(sign(compareListTexts(makeSystemTextCodec()->toSystemText(c.b),
+                                    makeSystemTextCodec()->toSystemText(c.a))),
+              -c.order);
   }
 }
 

@@ -11,7 +11,7 @@
 #include "launch/LauncherState.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
-#include "platform/SystemText.h"
+#include "platform/SystemTextCodec.h"
 #include "support/RecordingFeedback.h"
 #include "support/TempFolder.h"
 #include "win32/Win32TestSupport.h"
@@ -31,7 +31,9 @@ class Win32ProcessStarterTest : public ::testing::Test {
   // A copy of the recording program at a path inside the test's folder.
   std::string recorderAt(const std::string& name) {
     const std::string path = folder.write(name);
-    EXPECT_NE(::CopyFileA(VORLENT_RECORDER, toSystemText(path).c_str(), FALSE), 0) << path;
+    EXPECT_NE(
+        ::CopyFileA(VORLENT_RECORDER, makeSystemTextCodec()->toSystemText(path).c_str(), FALSE), 0)
+        << path;
     return path;
   }
 
@@ -39,7 +41,8 @@ class Win32ProcessStarterTest : public ::testing::Test {
   template <typename Start>
   std::optional<Record> recordOf(Start start) {
     const std::string target = folder.at("record-" + std::to_string(++records_) + ".txt");
-    ::SetEnvironmentVariableA("VORLENT_RECORD_TO", toSystemText(target).c_str());
+    ::SetEnvironmentVariableA("VORLENT_RECORD_TO",
+                              makeSystemTextCodec()->toSystemText(target).c_str());
     const StartResult result = start();
     EXPECT_TRUE(result.started) << "error " << result.errorCode;
     if (!result.started) {
@@ -70,7 +73,7 @@ TEST_F(Win32ProcessStarterTest, TheCommandLineArrivesByteForByte) {
     const auto record = recordOf([&] { return starter->startCommandLine(commandLine); });
     ASSERT_TRUE(record.has_value()) << commandLine;
     EXPECT_EQ(record->commandLine, commandLine);
-    EXPECT_EQ(fromSystemText(record->modulePath), folder.at("FMSX-DOS.EXE"));
+    EXPECT_EQ(makeSystemTextCodec()->fromSystemText(record->modulePath), folder.at("FMSX-DOS.EXE"));
   }
 }
 
@@ -93,8 +96,8 @@ TEST_F(Win32ProcessStarterTest, AProgramPathWithBlanksStartsExactlyThatProgramQu
   const CurrentFolderScope inParent(*currentFolder, folder.string());
   const auto record = recordOf([&] { return starter->startProgram(program); });
   ASSERT_TRUE(record.has_value());
-  EXPECT_EQ(record->commandLine, "\"" + toSystemText(program) + "\"");
-  EXPECT_EQ(fromSystemText(record->modulePath), program);
+  EXPECT_EQ(record->commandLine, "\"" + makeSystemTextCodec()->toSystemText(program) + "\"");
+  EXPECT_EQ(makeSystemTextCodec()->fromSystemText(record->modulePath), program);
 }
 
 TEST_F(Win32ProcessStarterTest, MissingProgramsFailWithCodeTwo) {
@@ -121,10 +124,10 @@ TEST_F(Win32ProcessStarterTest, AMissingEmulatorIsReportedWithTheSystemCode) {
   state.fmsxExePath = folder.at("FMSX-DOS.EXE");
   state.brmsxExePath = folder.at("BRMSX.EXE");
   testing::RecordingFeedback feedback;
-  const StartEnvironment environment{
+  const StartServices services{
       {*currentFolder, *files, PathStyle::Windows, *systemText}, *starter, feedback};
-  EXPECT_FALSE(runFmsx(state, environment));
-  EXPECT_FALSE(runBrmsx(state, environment));
+  EXPECT_FALSE(runFmsx(state, services));
+  EXPECT_FALSE(runBrmsx(state, services));
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{"box 情報: \"fmsx-dos.exe\" can not be carried out. (2)",
                                       "box 情報: \"brmsx.exe\" can not be carried out. (2)"}));

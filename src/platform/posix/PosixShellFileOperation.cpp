@@ -211,19 +211,29 @@ class Operation {
     return copyFile(source, target, *item);
   }
 
-  Outcome copyFolder(const std::string& source, const std::string& target,
-                     const struct stat& item) {
+  // Makes the target folder (or takes the one there), then copies or moves each item of the
+  // source folder into it. Stops at a cancel; otherwise the outcome is Done only when every
+  // item was done.
+  template <class Target>
+  Outcome eachItemInto(const std::string& source, const std::string& target,
+                       const struct stat& item,
+                       Outcome (Operation::*each)(const std::string&, Target)) {
     if (::mkdir(target.c_str(), (item.st_mode & kCopiedModeBits) | S_IRWXU) != 0 &&
         errno != EEXIST) {
       return fail(target, errno);
     }
     Outcome outcome = Outcome::Done;
     for (const std::string& name : namesIn(source)) {
-      const Outcome inner = copyItem(inside(source, name), inside(target, name));
+      const Outcome inner = (this->*each)(inside(source, name), inside(target, name));
       if (inner == Outcome::Cancelled) return inner;
       if (inner != Outcome::Done) outcome = inner;
     }
     return outcome;
+  }
+
+  Outcome copyFolder(const std::string& source, const std::string& target,
+                     const struct stat& item) {
+    return eachItemInto(source, target, item, &Operation::copyItem);
   }
 
   Outcome copyLink(const std::string& source, const std::string& target) {
@@ -307,16 +317,7 @@ class Operation {
   // folder goes last. Items skipped or stopped keep the source folder.
   Outcome moveFolderInto(const std::string& source, const std::string& target,
                          const struct stat& item) {
-    if (::mkdir(target.c_str(), (item.st_mode & kCopiedModeBits) | S_IRWXU) != 0 &&
-        errno != EEXIST) {
-      return fail(target, errno);
-    }
-    Outcome outcome = Outcome::Done;
-    for (const std::string& name : namesIn(source)) {
-      const Outcome inner = moveItem(inside(source, name), inside(target, name));
-      if (inner == Outcome::Cancelled) return inner;
-      if (inner != Outcome::Done) outcome = inner;
-    }
+    const Outcome outcome = eachItemInto(source, target, item, &Operation::moveItem);
     if (outcome == Outcome::Done && ::rmdir(source.c_str()) != 0) return fail(source, errno);
     return outcome;
   }

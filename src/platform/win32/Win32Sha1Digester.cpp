@@ -5,7 +5,7 @@
 #include <new>
 
 #include "platform/Failure.h"
-#include "platform/Sha1.h"
+#include "platform/Sha1Digester.h"
 
 namespace vorlent {
 
@@ -35,9 +35,15 @@ class Sha1Provider {
   BCRYPT_ALG_HANDLE algorithm_ = nullptr;
 };
 
+// Windows' CNG.
+class Win32Sha1Digester : public Sha1Digester {
+ public:
+  Sha1Digest digestOf(std::string_view bytes) const override;
+};
+
 }  // namespace
 
-Sha1Digest sha1Of(std::string_view bytes) {
+Sha1Digest Win32Sha1Digester::digestOf(std::string_view bytes) const {
   static const Sha1Provider provider;
   if (provider.get() == nullptr) {
     throw Failure("SHA-1 を計算できません");
@@ -64,5 +70,7 @@ Sha1Digest sha1Of(std::string_view bytes) {
   }
   return digest;
 }
+
+std::unique_ptr<Sha1Digester> makeSha1Digester() { return std::make_unique<Win32Sha1Digester>(); }
 
 }  // namespace vorlent

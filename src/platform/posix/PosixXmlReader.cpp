@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/XmlDocument.h"
+#include "platform/XmlReader.h"
 
 namespace vorlent {
 
@@ -68,9 +68,15 @@ void XMLCALL onEntityDeclaration(void* data, const XML_Char* /*name*/, int /*par
   });
 }
 
+// Expat.
+class PosixXmlReader : public XmlReader {
+ public:
+  std::optional<std::string> read(std::string_view bytes, XmlEvents& events) const override;
+};
+
 }  // namespace
 
-std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& events) {
+std::optional<std::string> PosixXmlReader::read(std::string_view bytes, XmlEvents& events) const {
   // UTF-8 out whatever the document's encoding; no parameter entities, no external entities
   // (none is fetched without an external entity handler), no entity declarations.
   const std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate(nullptr));
@@ -106,5 +112,7 @@ std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& ev
   }
   return std::nullopt;
 }
+
+std::unique_ptr<XmlReader> makeXmlReader() { return std::make_unique<PosixXmlReader>(); }
 
 }  // namespace vorlent

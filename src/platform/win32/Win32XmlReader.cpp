@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/XmlDocument.h"
+#include "platform/XmlReader.h"
 #include "platform/win32/CodePage.h"
 
 namespace vorlent {
@@ -83,9 +83,15 @@ std::string entityRefusalText(IXmlReader& reader) {
   return "line " + std::to_string(line) + ": entity declarations are refused";
 }
 
+// XmlLite.
+class Win32XmlReader : public XmlReader {
+ public:
+  std::optional<std::string> read(std::string_view bytes, XmlEvents& events) const override;
+};
+
 }  // namespace
 
-std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& events) {
+std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvents& events) const {
   const CreateXmlReaderFunction create = createXmlReader();
   if (create == nullptr) {
     return "XmlLite is not available";
@@ -163,5 +169,7 @@ std::optional<std::string> readXmlDocument(std::string_view bytes, XmlEvents& ev
   }
   return std::nullopt;
 }
+
+std::unique_ptr<XmlReader> makeXmlReader() { return std::make_unique<Win32XmlReader>(); }
 
 }  // namespace vorlent

@@ -11,7 +11,7 @@
 namespace vorlent {
 
 // What composing a launch needs of the system.
-struct LaunchEnvironment {
+struct LaunchServices {
   CurrentFolder& currentFolder;
   FileSystem& files;
   PathStyle pathStyle;
