@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -212,11 +213,11 @@ TEST_F(FileOperationsTest, NewFileAndNewFolder) {
       const std::string path = listed + "/" + c.created;
       EXPECT_TRUE(c.folder ? files->folderExists(path) : files->fileExists(path));
       if (!c.folder) {
-        EXPECT_EQ(files->readFile(path), "");
+        EXPECT_EQ(files->readRegularFile(path, SIZE_MAX), "");
       }
     }
   }
-  EXPECT_EQ(files->readFile(listed + "/a.txt"), "abc");
+  EXPECT_EQ(files->readRegularFile(listed + "/a.txt", SIZE_MAX), "abc");
   EXPECT_NE(entryNamed("two"), nullptr);  // the list shows the first level
 }
 
