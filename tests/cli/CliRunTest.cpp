@@ -2,13 +2,12 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "platform/StartTestSupport.h"
 #include "support/TempFolder.h"
 
 namespace vorlent {
@@ -70,9 +69,7 @@ TEST_F(CliRunTest, StartsTheEmulatorWithItsCommandLineInItsFolder) {
   EXPECT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_EQ(outcome.err, "");
   // The emulator runs on its own; wait for what it recorded.
-  for (int i = 0; i < 200 && !std::filesystem::exists(record); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  ASSERT_TRUE(testing::waitUntil([&] { return std::filesystem::exists(record); }));
   EXPECT_EQ(folder.read("record"), folder.at("emu") + "\n-res 0 -roma 2 " + rom + "\n");
 }
 
