@@ -1,14 +1,9 @@
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 #include "support/OptionControlProbe.h"
-#include "support/OptionDialogChecks.h"
+#include "support/OptionDialogTest.h"
 #include "support/RecordingModals.h"
 #include "ui/Unitbr.h"
 
@@ -70,13 +65,7 @@ int& fieldNamed(BrmsxOptions& options, const QString& name) {
   qFatal("no such field");
 }
 
-void addChoiceRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QStringList>("items");
-  QTest::addColumn<int>("columns");
-  QTest::addColumn<int>("reset");
+void choiceRows() {
   QTest::newRow("ifreq") << QStringLiteral("ifreq") << QStringLiteral("CPU and Memory")
                          << QStringLiteral("-ifreq <n> change interrupt frequency")
                          << QStringList{QStringLiteral("50Hz"), QStringLiteral("60Hz")} << 1 << 0;
@@ -221,19 +210,7 @@ void addChoiceRows() {
                            << QStringList{QStringLiteral("OFF"), QStringLiteral("ON")} << 2 << 0;
 }
 
-void addSliderRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("frame");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<int>("minimum");
-  QTest::addColumn<int>("maximum");
-  QTest::addColumn<int>("arrowStep");
-  QTest::addColumn<int>("pageStep");
-  QTest::addColumn<int>("tickInterval");
-  QTest::addColumn<QStringList>("labels");
-  QTest::addColumn<int>("redLabel");
-  QTest::addColumn<int>("reset");
+void sliderRows() {
   QTest::newRow("cpu") << QStringLiteral("cpu") << QStringLiteral("GroupBox1")
                        << QStringLiteral("CPU and Memory") << QStringLiteral("emulation speed") << 0
                        << 3 << 50 << 1 << 1
@@ -320,37 +297,55 @@ BrmsxOptions awayFromReset() {
   return options;
 }
 
+void limitRows() {
+  QTest::newRow("com 9") << QStringLiteral("com") << 9 << 4 << QStringLiteral("4");
+  QTest::newRow("megaram 5") << QStringLiteral("megaram") << 5 << 4 << QStringLiteral("2Mb ");
+  QTest::newRow("green 2") << QStringLiteral("green") << 2 << 1 << QStringLiteral("ON");
+  QTest::newRow("multi -3") << QStringLiteral("multi") << -3 << -1 << QString();
+  QTest::newRow("diskhl -1") << QStringLiteral("diskhl") << -1 << -1 << QString();
+  QTest::newRow("sr 100") << QStringLiteral("sr") << 100 << 455 << QString();
+  QTest::newRow("sr 50000") << QStringLiteral("sr") << 50000 << 45455 << QString();
+  QTest::newRow("frame 0") << QStringLiteral("frame") << 0 << 1 << QString();
+  QTest::newRow("cpu 7") << QStringLiteral("cpu") << 7 << 3 << QString();
+  QTest::newRow("joysens -2") << QStringLiteral("joysens") << -2 << 0 << QString();
+}
+
+void keyRows() {
+  // An arrow step larger than the range goes straight to the end.
+  QTest::newRow("cpu right") << QStringLiteral("cpu") << int(Qt::Key_Right) << 3;
+  QTest::newRow("cpu page up") << QStringLiteral("cpu") << int(Qt::Key_PageUp) << 1;
+  QTest::newRow("frame right") << QStringLiteral("frame") << int(Qt::Key_Right) << 10;
+  QTest::newRow("sq right") << QStringLiteral("sq") << int(Qt::Key_Right) << 9;
+  QTest::newRow("sr left") << QStringLiteral("sr") << int(Qt::Key_Left) << 45405;
+  QTest::newRow("sr page down") << QStringLiteral("sr") << int(Qt::Key_PageDown) << 44555;
+  QTest::newRow("joysens right") << QStringLiteral("joysens") << int(Qt::Key_Right) << 4;
+  QTest::newRow("autospeed left") << QStringLiteral("autospeed") << int(Qt::Key_Left) << 4;
+}
+
 }  // namespace
 
-class BrmsxDialogTest : public QObject {
+class BrmsxDialogTest : public OptionDialogTestOf<TFormBR, BrmsxOptions> {
   Q_OBJECT
 
+ public:
+  BrmsxDialogTest()
+      : OptionDialogTestOf({kWindow,
+                            fieldNamed,
+                            awayFromReset,
+                            choiceRows,
+                            sliderRows,
+                            limitRows,
+                            keyRows,
+                            {QStringLiteral("megaram"), 1, 3, QStringLiteral("sr"), 45455, 900},
+                            QStringLiteral("joysens"),
+                            6}) {}
+
  private Q_SLOTS:
-  void windowHasItsCaptionSizePagesAndButtons();
-  void everyPageShowsEveryControlWhole();
-  void choicesShowTheirCaptionsAndItems_data() { addChoiceRows(); }
-  void choicesShowTheirCaptionsAndItems();
-  void slidersHaveTheirRangeStepsAndLabels_data() { addSliderRows(); }
-  void slidersHaveTheirRangeStepsAndLabels();
-  void aClickedItemIsStoredInItsOwnFieldOnOk_data() { addChoiceRows(); }
-  void aClickedItemIsStoredInItsOwnFieldOnOk();
-  void storedValuesAreLimitedByTheControls_data();
-  void storedValuesAreLimitedByTheControls();
-  void sliderKeysMoveByTheirSteps_data();
-  void sliderKeysMoveByTheirSteps();
-  void resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt();
-  void resetThenOkStoresEachChoicesResetValue_data() { addChoiceRows(); }
-  void resetThenOkStoresEachChoicesResetValue();
-  void resetThenOkStoresEachSlidersResetValue_data() { addSliderRows(); }
-  void resetThenOkStoresEachSlidersResetValue();
-  void enterActsAsOkAndEscapeAsClose();
-  void openingDoesNotRefillAndShowsTheLastPage();
+  void theMenuBarHasItsOneItem();
   void theMenuItemClosesAsTheCloseButtonDoes();
 };
 
-void BrmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
-  checkWindowHasItsCaptionSizePagesAndButtons<TFormBR, BrmsxOptions>(kWindow);
-  // The menu bar with its one item.
+void BrmsxDialogTest::theMenuBarHasItsOneItem() {
   BrmsxOptions options;
   TFormBR dialog(options);
   auto* menuBar = dialog.findChild<QMenuBar*>();
@@ -365,92 +360,10 @@ void BrmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
   QCOMPARE(items[0]->objectName(), QStringLiteral("Close1"));
 }
 
-void BrmsxDialogTest::choicesShowTheirCaptionsAndItems() {
-  checkChoiceShowsItsCaptionAndItems<TFormBR, BrmsxOptions>();
-}
-
-void BrmsxDialogTest::slidersHaveTheirRangeStepsAndLabels() {
-  checkSliderHasItsRangeStepsAndLabels<TFormBR, BrmsxOptions>();
-}
-
-// Clicking an item other than the checked one and pressing "OK" changes that field alone.
-void BrmsxDialogTest::aClickedItemIsStoredInItsOwnFieldOnOk() {
-  checkClickedItemIsStoredOnOk<TFormBR, BrmsxOptions>(fieldNamed);
-}
-
-void BrmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("stored");
-  QTest::addColumn<int>("shown");
-  QTest::addColumn<QString>("shownItem");
-  QTest::newRow("com 9") << QStringLiteral("com") << 9 << 4 << QStringLiteral("4");
-  QTest::newRow("megaram 5") << QStringLiteral("megaram") << 5 << 4 << QStringLiteral("2Mb ");
-  QTest::newRow("green 2") << QStringLiteral("green") << 2 << 1 << QStringLiteral("ON");
-  QTest::newRow("multi -3") << QStringLiteral("multi") << -3 << -1 << QString();
-  QTest::newRow("diskhl -1") << QStringLiteral("diskhl") << -1 << -1 << QString();
-  QTest::newRow("sr 100") << QStringLiteral("sr") << 100 << 455 << QString();
-  QTest::newRow("sr 50000") << QStringLiteral("sr") << 50000 << 45455 << QString();
-  QTest::newRow("frame 0") << QStringLiteral("frame") << 0 << 1 << QString();
-  QTest::newRow("cpu 7") << QStringLiteral("cpu") << 7 << 3 << QString();
-  QTest::newRow("joysens -2") << QStringLiteral("joysens") << -2 << 0 << QString();
-}
-
-// The control shows the limited value while the field keeps the loaded one; "OK" stores what
-// the control shows.
-void BrmsxDialogTest::storedValuesAreLimitedByTheControls() {
-  checkStoredValuesAreLimitedByTheControls<TFormBR, BrmsxOptions>(fieldNamed);
-}
-
-void BrmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("key");
-  QTest::addColumn<int>("stored");
-  // An arrow step larger than the range goes straight to the end.
-  QTest::newRow("cpu right") << QStringLiteral("cpu") << int(Qt::Key_Right) << 3;
-  QTest::newRow("cpu page up") << QStringLiteral("cpu") << int(Qt::Key_PageUp) << 1;
-  QTest::newRow("frame right") << QStringLiteral("frame") << int(Qt::Key_Right) << 10;
-  QTest::newRow("sq right") << QStringLiteral("sq") << int(Qt::Key_Right) << 9;
-  QTest::newRow("sr left") << QStringLiteral("sr") << int(Qt::Key_Left) << 45405;
-  QTest::newRow("sr page down") << QStringLiteral("sr") << int(Qt::Key_PageDown) << 44555;
-  QTest::newRow("joysens right") << QStringLiteral("joysens") << int(Qt::Key_Right) << 4;
-  QTest::newRow("autospeed left") << QStringLiteral("autospeed") << int(Qt::Key_Left) << 4;
-}
-
-void BrmsxDialogTest::sliderKeysMoveByTheirSteps() {
-  checkSliderKeysMoveByTheirSteps<TFormBR, BrmsxOptions>(fieldNamed);
-}
-
-void BrmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
-  checkResetThenCloseLeavesTheSet<TFormBR, BrmsxOptions>(
-      awayFromReset(), {QStringLiteral("megaram"), 1, 3, QStringLiteral("sr"), 45455, 900},
-      [](QDialog& shown) { clickButton(shown, QStringLiteral("BitBtn3")); });
-}
-
-void BrmsxDialogTest::resetThenOkStoresEachChoicesResetValue() {
-  checkResetThenOkStoresTheResetValue<TFormBR, BrmsxOptions>(awayFromReset(), fieldNamed);
-}
-
-void BrmsxDialogTest::resetThenOkStoresEachSlidersResetValue() {
-  checkResetThenOkStoresTheResetValue<TFormBR, BrmsxOptions>(awayFromReset(), fieldNamed);
-}
-
-void BrmsxDialogTest::enterActsAsOkAndEscapeAsClose() {
-  checkEnterActsAsOkAndEscapeAsClose<TFormBR, BrmsxOptions>();
-}
-
-void BrmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
-  checkOpeningDoesNotRefillAndShowsTheLastPage<TFormBR, BrmsxOptions>(fieldNamed,
-                                                                      QStringLiteral("joysens"), 6);
-}
-
 void BrmsxDialogTest::theMenuItemClosesAsTheCloseButtonDoes() {
   checkResetThenCloseLeavesTheSet<TFormBR, BrmsxOptions>(
       awayFromReset(), {QStringLiteral("diskhl"), 0, 2, QStringLiteral("sr"), 45455, 900},
       [](QDialog& shown) { shown.findChild<QAction*>(QStringLiteral("Close1"))->trigger(); });
-}
-
-void BrmsxDialogTest::everyPageShowsEveryControlWhole() {
-  checkEveryPageShowsEveryControlWhole<TFormBR, BrmsxOptions>();
 }
 
 QTEST_MAIN(BrmsxDialogTest)

@@ -1,12 +1,7 @@
-#include <QApplication>
-#include <QPushButton>
-#include <QScreen>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 #include "support/OptionControlProbe.h"
-#include "support/OptionDialogChecks.h"
+#include "support/OptionDialogTest.h"
 #include "support/RecordingModals.h"
 #include "ui/Unit2.h"
 
@@ -48,13 +43,7 @@ int& fieldNamed(FmsxOptions& options, const QString& name) {
   qFatal("no such field");
 }
 
-void addChoiceRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QStringList>("items");
-  QTest::addColumn<int>("columns");
-  QTest::addColumn<int>("reset");
+void choiceRows() {
   QTest::newRow("ifreq") << QStringLiteral("ifreq") << QStringLiteral("CPU and Memory I/O")
                          << QStringLiteral("-ifreq <frequency> Set interrupt frequency [50Hz]")
                          << QStringList{QStringLiteral("50Hz"), QStringLiteral("60Hz")} << 1 << 0;
@@ -153,19 +142,7 @@ void addChoiceRows() {
                            << 1 << 1;
 }
 
-void addSliderRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("frame");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<int>("minimum");
-  QTest::addColumn<int>("maximum");
-  QTest::addColumn<int>("arrowStep");
-  QTest::addColumn<int>("pageStep");
-  QTest::addColumn<int>("tickInterval");
-  QTest::addColumn<QStringList>("labels");
-  QTest::addColumn<int>("redLabel");
-  QTest::addColumn<int>("reset");
+void sliderRows() {
   QTest::newRow("speed") << QStringLiteral("speed") << QStringLiteral("cpuspeed")
                          << QStringLiteral("CPU and Memory I/O")
                          << QStringLiteral("-cpuspeed <%>  Set Z80 CPU speed [100%]") << 50 << 599
@@ -226,55 +203,7 @@ FmsxOptions awayFromReset() {
   return options;
 }
 
-}  // namespace
-
-class FmsxDialogTest : public QObject {
-  Q_OBJECT
-
- private Q_SLOTS:
-  void windowHasItsCaptionSizePagesAndButtons();
-  void everyPageShowsEveryControlWhole();
-  void choicesShowTheirCaptionsAndItems_data() { addChoiceRows(); }
-  void choicesShowTheirCaptionsAndItems();
-  void slidersHaveTheirRangeStepsAndLabels_data() { addSliderRows(); }
-  void slidersHaveTheirRangeStepsAndLabels();
-  void aClickedItemIsStoredInItsOwnFieldOnOk_data() { addChoiceRows(); }
-  void aClickedItemIsStoredInItsOwnFieldOnOk();
-  void storedValuesAreLimitedByTheControls_data();
-  void storedValuesAreLimitedByTheControls();
-  void sliderKeysMoveByTheirSteps_data();
-  void sliderKeysMoveByTheirSteps();
-  void resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt();
-  void resetThenOkStoresEachChoicesResetValue_data() { addChoiceRows(); }
-  void resetThenOkStoresEachChoicesResetValue();
-  void resetThenOkStoresEachSlidersResetValue_data() { addSliderRows(); }
-  void resetThenOkStoresEachSlidersResetValue();
-  void enterActsAsOkAndEscapeAsClose();
-  void openingDoesNotRefillAndShowsTheLastPage();
-};
-
-void FmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
-  checkWindowHasItsCaptionSizePagesAndButtons<TForm2, FmsxOptions>(kWindow);
-}
-
-void FmsxDialogTest::choicesShowTheirCaptionsAndItems() {
-  checkChoiceShowsItsCaptionAndItems<TForm2, FmsxOptions>();
-}
-
-void FmsxDialogTest::slidersHaveTheirRangeStepsAndLabels() {
-  checkSliderHasItsRangeStepsAndLabels<TForm2, FmsxOptions>();
-}
-
-// Clicking an item other than the checked one and pressing "OK" changes that field alone.
-void FmsxDialogTest::aClickedItemIsStoredInItsOwnFieldOnOk() {
-  checkClickedItemIsStoredOnOk<TForm2, FmsxOptions>(fieldNamed);
-}
-
-void FmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("stored");
-  QTest::addColumn<int>("shown");
-  QTest::addColumn<QString>("shownItem");
+void limitRows() {
   QTest::newRow("chipset 3") << QStringLiteral("chipset") << 3 << 2
                              << QStringLiteral("255 - Detect");
   QTest::newRow("verbose 7") << QStringLiteral("verbose") << 7 << 5
@@ -291,16 +220,7 @@ void FmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
   QTest::newRow("chorus 101") << QStringLiteral("chorus") << 101 << 100 << QString();
 }
 
-// The control shows the limited value while the field keeps the loaded one; "OK" stores what
-// the control shows.
-void FmsxDialogTest::storedValuesAreLimitedByTheControls() {
-  checkStoredValuesAreLimitedByTheControls<TForm2, FmsxOptions>(fieldNamed);
-}
-
-void FmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("key");
-  QTest::addColumn<int>("stored");
+void keyRows() {
   QTest::newRow("speed right") << QStringLiteral("speed") << int(Qt::Key_Right) << 150;
   QTest::newRow("speed page up") << QStringLiteral("speed") << int(Qt::Key_PageUp) << 150;
   QTest::newRow("vol right") << QStringLiteral("vol") << int(Qt::Key_Right) << 11;
@@ -311,36 +231,24 @@ void FmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
   QTest::newRow("chorus end") << QStringLiteral("chorus") << int(Qt::Key_End) << 100;
 }
 
-void FmsxDialogTest::sliderKeysMoveByTheirSteps() {
-  checkSliderKeysMoveByTheirSteps<TForm2, FmsxOptions>(fieldNamed);
-}
+}  // namespace
 
-void FmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
-  checkResetThenCloseLeavesTheSet<TForm2, FmsxOptions>(
-      awayFromReset(), {QStringLiteral("chipset"), 2, 0, QStringLiteral("speed"), 100, 300},
-      [](QDialog& shown) { clickButton(shown, QStringLiteral("BitBtn3")); });
-}
+class FmsxDialogTest : public OptionDialogTestOf<TForm2, FmsxOptions> {
+  Q_OBJECT
 
-void FmsxDialogTest::resetThenOkStoresEachChoicesResetValue() {
-  checkResetThenOkStoresTheResetValue<TForm2, FmsxOptions>(awayFromReset(), fieldNamed);
-}
-
-void FmsxDialogTest::resetThenOkStoresEachSlidersResetValue() {
-  checkResetThenOkStoresTheResetValue<TForm2, FmsxOptions>(awayFromReset(), fieldNamed);
-}
-
-void FmsxDialogTest::enterActsAsOkAndEscapeAsClose() {
-  checkEnterActsAsOkAndEscapeAsClose<TForm2, FmsxOptions>();
-}
-
-void FmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
-  checkOpeningDoesNotRefillAndShowsTheLastPage<TForm2, FmsxOptions>(fieldNamed,
-                                                                    QStringLiteral("vol"), 3);
-}
-
-void FmsxDialogTest::everyPageShowsEveryControlWhole() {
-  checkEveryPageShowsEveryControlWhole<TForm2, FmsxOptions>();
-}
+ public:
+  FmsxDialogTest()
+      : OptionDialogTestOf({kWindow,
+                            fieldNamed,
+                            awayFromReset,
+                            choiceRows,
+                            sliderRows,
+                            limitRows,
+                            keyRows,
+                            {QStringLiteral("chipset"), 2, 0, QStringLiteral("speed"), 100, 300},
+                            QStringLiteral("vol"),
+                            3}) {}
+};
 
 QTEST_MAIN(FmsxDialogTest)
 #include "test_fmsx_dialog.moc"
