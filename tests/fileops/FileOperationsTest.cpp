@@ -12,6 +12,7 @@
 #include "browser/EntryIcon.h"
 #include "platform/Failure.h"
 #include "support/HostileFiles.h"
+#include "support/IdleServices.h"
 #include "support/RecordingFeedback.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
@@ -31,17 +32,6 @@ class OneDrive final : public Drives {
     return {};
   }
   int asked = 0;
-};
-
-class NoOpener final : public DesktopOpener {
- public:
-  void open(std::string_view, std::string_view) override {}
-};
-
-class NoBusy final : public BusyIndicator {
- public:
-  void begin() override {}
-  void end() override {}
 };
 
 // Answers the text questions from a script and records every question asked.
@@ -141,8 +131,8 @@ class FileOperationsTest : public ::testing::Test {
   std::unique_ptr<FileSystem> files = makeFileSystem();
   std::unique_ptr<FileChanges> changes = makeFileChanges();
   OneDrive drives;
-  NoOpener opener;
-  NoBusy busy;
+  testing::NoOpener opener;
+  testing::NoBusy busy;
   RecordingFeedback feedback;
   ScriptedPrompts prompts;
   RecordingShell shell;
