@@ -13,7 +13,6 @@ class ReadOnlyFileSystem final : public FileSystem {
   bool fileExists(std::string_view path) const override { return real_.fileExists(path); }
   bool folderExists(std::string_view path) const override { return real_.folderExists(path); }
   void writeFile(std::string_view, std::string_view) override {}
-  std::string readFile(std::string_view path) const override { return real_.readFile(path); }
   FileKind kindOf(std::string_view path) const override { return real_.kindOf(path); }
   // Whatever the program would refuse to write, the companion refuses as well.
   FileKind entryKindOf(std::string_view path) const override { return real_.entryKindOf(path); }

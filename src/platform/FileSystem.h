@@ -28,9 +28,6 @@ class FileSystem {
   // it is a failure.
   virtual void writeFile(std::string_view path, std::string_view bytes) = 0;
 
-  // The whole content of the file.
-  virtual std::string readFile(std::string_view path) const = 0;
-
   virtual FileKind kindOf(std::string_view path) const = 0;
 
   // The whole content of a regular file of at most `limit` bytes. The file is opened without

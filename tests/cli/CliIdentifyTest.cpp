@@ -1,33 +1,22 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/Sha1Digester.h"
+#include "support/CliRun.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
 
 namespace vorlent {
 namespace {
 
+using testing::CliRun;
+using testing::shellQuoted;
 using testing::softwareDatabaseText;
 using testing::TempFolder;
-
-struct CliRun {
-  std::string out;
-  std::string err;
-  int status = -1;
-};
-
-std::string quoted(const std::string& word) {
-  std::string text = "'";
-  for (const char c : word) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return text + "'";
-}
 
 class CliIdentifyTest : public ::testing::Test {
  protected:
@@ -51,12 +40,7 @@ class CliIdentifyTest : public ::testing::Test {
 
   // Runs the companion in the test folder, with a timeout so that no hang stalls the suite.
   CliRun run(const std::vector<std::string>& args) {
-    std::string line = "cd " + quoted(folder.string()) + " && timeout 20 " +
-                       quoted(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli");
-    for (const std::string& arg : args) line += " " + quoted(arg);
-    line += " >" + quoted(output.at("out")) + " 2>" + quoted(output.at("err"));
-    const int raw = std::system(line.c_str());
-    return {output.read("out"), output.read("err"), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
+    return testing::runCli(args, output, "cd " + shellQuoted(folder.string()) + " && timeout 20 ");
   }
 
   TempFolder folder;
@@ -188,15 +172,12 @@ TEST_F(CliIdentifyTest, RunningOutOfMemoryIsALoadFailure) {
 #endif
   folder.write("huge.xml",
                "<softwaredb>" + std::string(std::size_t{32} << 20, ' ') + "</softwaredb>");
-  const std::string line = "cd " + quoted(folder.string()) + " && ulimit -v 24576 && timeout 20 " +
-                           quoted(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli") +
-                           " identify --database huge.xml scc.rom >" + quoted(output.at("out")) +
-                           " 2>" + quoted(output.at("err"));
-  const int raw = std::system(line.c_str());
-  ASSERT_TRUE(WIFEXITED(raw));
-  EXPECT_EQ(WEXITSTATUS(raw), 1);
-  EXPECT_EQ(output.read("out"), "");
-  EXPECT_EQ(output.read("err"),
+  const CliRun outcome =
+      testing::runCli({"identify", "--database", "huge.xml", "scc.rom"}, output,
+                      "cd " + shellQuoted(folder.string()) + " && ulimit -v 24576 && timeout 20 ");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.err,
             "vorlent-cli: cannot load the software database: huge.xml: not enough memory to read "
             "it\n");
 }

@@ -1,35 +1,23 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "platform/StartTestSupport.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace vorlent {
 namespace {
 
+using testing::CliRun;
 using testing::TempFolder;
-
-struct Outcome {
-  std::string err;
-  int status = -1;
-};
 
 class CliRunTest : public ::testing::Test {
  protected:
-  Outcome run(const std::vector<std::string>& args) {
-    std::string line = std::string(VORLENT_BINARY_DIR) + "/vorlent-cli";
-    for (const std::string& arg : args) line += " '" + arg + "'";
-    line += " >/dev/null 2>'" + output.at("err") + "'";
-    const int raw = std::system(line.c_str());
-    return {output.read("err"), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
-  }
+  CliRun run(const std::vector<std::string>& args) { return testing::runCli(args, output); }
 
   // Vorlent.ini with line 1 naming the folder, the brMSX executable on line 5 and slot 1 on
   // lines 9 and 10; every option at its initial value.
@@ -66,19 +54,17 @@ TEST_F(CliRunTest, StartsTheEmulatorWithItsCommandLineInItsFolder) {
                            ".tmp'\nmv '" + record + ".tmp' '" + record + "'\n");
   ::chmod(exe.c_str(), 0755);
   const std::string rom = folder.write("game.rom");
-  const Outcome outcome = run({"run", "brmsx", "--config", config(exe, rom)});
+  const CliRun outcome = run({"run", "brmsx", "--config", config(exe, rom)});
   EXPECT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_EQ(outcome.err, "");
   // The emulator runs on its own; wait for what it recorded.
-  for (int i = 0; i < 200 && !std::filesystem::exists(record); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  ASSERT_TRUE(testing::waitUntil([&] { return std::filesystem::exists(record); }));
   EXPECT_EQ(folder.read("record"), folder.at("emu") + "\n-res 0 -roma 2 " + rom + "\n");
 }
 
 TEST_F(CliRunTest, AFailedStartPrintsTheMessageAndExitsOne) {
   const std::string missing = folder.at("emu/brmsx.exe");
-  const Outcome outcome = run({"run", "brmsx", "--config", config(missing, "")});
+  const CliRun outcome = run({"run", "brmsx", "--config", config(missing, "")});
   EXPECT_EQ(outcome.status, 1);
   // The setup's path to no file was emptied on loading: the emulator is to be located again.
   EXPECT_EQ(outcome.err,
@@ -108,7 +94,7 @@ TEST_F(CliRunTest, ASetupOfHostileNamesStartsNothing) {
       {"", "", "\"brmsx.exe\" can not be carried out. (2)"},
   };
   for (const auto& c : cases) {
-    const Outcome outcome = run({"run", "brmsx", "--config", config(c.exe, c.rom)});
+    const CliRun outcome = run({"run", "brmsx", "--config", config(c.exe, c.rom)});
     EXPECT_EQ(outcome.status, 1) << c.firstLine;
     EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), c.firstLine);
   }
@@ -120,7 +106,7 @@ TEST_F(CliRunTest, ASetupOfHostileNamesStartsNothing) {
 TEST_F(CliRunTest, WrongArgumentsPrintTheUsage) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"run"}, {"run", "palamsx"}, {"run", "brmsx", "fmsx"}, {"run", "brmsx", "--config"}}) {
-    const Outcome outcome = run(args);
+    const CliRun outcome = run(args);
     EXPECT_EQ(outcome.status, 2) << args.size();
     EXPECT_NE(outcome.err.find("vorlent-cli run brmsx|fmsx [--config FILE]"), std::string::npos);
   }

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,35 +12,19 @@
 #include "launch/BrmsxCommand.h"
 #include "launch/FmsxCommand.h"
 #include "platform/Failure.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace vorlent {
 namespace {
 
+using testing::CliRun;
 using testing::CurrentFolderGuard;
 using testing::TempFolder;
 
-struct CliRun {
-  std::string out;
-  std::string err;
-  int status = -1;
-};
-
-std::string quoted(const std::string& word) {
-  std::string text = "'";
-  for (const char c : word) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return text + "'";
-}
-
 class CliTest : public ::testing::Test {
  protected:
-  CliRun run(const std::vector<std::string>& args) {
-    std::string line = quoted(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli");
-    for (const std::string& arg : args) line += " " + quoted(arg);
-    line += " >" + quoted(output.at("out")) + " 2>" + quoted(output.at("err"));
-    const int raw = std::system(line.c_str());
-    return {output.read("out"), output.read("err"), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
-  }
+  CliRun run(const std::vector<std::string>& args) { return testing::runCli(args, output); }
 
   // A saved configuration with line 1 naming the folder and the given lines changed.
   std::string config(std::vector<std::pair<int, std::string>> changes) {

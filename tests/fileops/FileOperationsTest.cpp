@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "browser/EntryIcon.h"
 #include "platform/Failure.h"
 #include "support/HostileFiles.h"
+#include "support/IdleServices.h"
 #include "support/RecordingFeedback.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
@@ -30,17 +32,6 @@ class OneDrive final : public Drives {
     return {};
   }
   int asked = 0;
-};
-
-class NoOpener final : public DesktopOpener {
- public:
-  void open(std::string_view, std::string_view) override {}
-};
-
-class NoBusy final : public BusyIndicator {
- public:
-  void begin() override {}
-  void end() override {}
 };
 
 // Answers the text questions from a script and records every question asked.
@@ -140,8 +131,8 @@ class FileOperationsTest : public ::testing::Test {
   std::unique_ptr<FileSystem> files = makeFileSystem();
   std::unique_ptr<FileChanges> changes = makeFileChanges();
   OneDrive drives;
-  NoOpener opener;
-  NoBusy busy;
+  testing::NoOpener opener;
+  testing::NoBusy busy;
   RecordingFeedback feedback;
   ScriptedPrompts prompts;
   RecordingShell shell;
@@ -212,11 +203,11 @@ TEST_F(FileOperationsTest, NewFileAndNewFolder) {
       const std::string path = listed + "/" + c.created;
       EXPECT_TRUE(c.folder ? files->folderExists(path) : files->fileExists(path));
       if (!c.folder) {
-        EXPECT_EQ(files->readFile(path), "");
+        EXPECT_EQ(files->readRegularFile(path, SIZE_MAX), "");
       }
     }
   }
-  EXPECT_EQ(files->readFile(listed + "/a.txt"), "abc");
+  EXPECT_EQ(files->readRegularFile(listed + "/a.txt", SIZE_MAX), "abc");
   EXPECT_NE(entryNamed("two"), nullptr);  // the list shows the first level
 }
 

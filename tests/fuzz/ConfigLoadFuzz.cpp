@@ -7,28 +7,11 @@
 #include "launch/MediaPanelState.h"
 #include "platform/Failure.h"
 #include "settings/ConfigText.h"
+#include "support/FakeFileSystem.h"
 
 namespace {
 
 using vorlent::PathStyle;
-
-// A file exists for every path whose first byte is odd, so that both branches of each rule run
-// without touching the disk.
-class ImaginedFiles final : public vorlent::FileSystem {
- public:
-  bool fileExists(std::string_view path) const override {
-    return !path.empty() && (static_cast<unsigned char>(path.front()) & 1U) != 0;
-  }
-  bool folderExists(std::string_view) const override { return false; }
-  void writeFile(std::string_view, std::string_view) override {}
-  std::string readFile(std::string_view) const override { return {}; }
-  vorlent::FileKind kindOf(std::string_view path) const override {
-    return fileExists(path) ? vorlent::FileKind::Regular : vorlent::FileKind::Missing;
-  }
-  std::string readRegularFile(std::string_view, std::size_t) const override { return {}; }
-  bool canRewrite(std::string_view) const override { return false; }
-  bool folderTakesNewFiles(std::string_view) const override { return false; }
-};
 
 class ImaginedFolder final : public vorlent::CurrentFolder {
  public:
@@ -47,7 +30,14 @@ class ImaginedFolder final : public vorlent::CurrentFolder {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  ImaginedFiles files;
+  // A file exists for every path whose first byte is odd, so that both branches of each rule run
+  // without touching the disk.
+  vorlent::testing::FakeFileSystem files;
+  files.unlisted = [](std::string_view path) {
+    return !path.empty() && (static_cast<unsigned char>(path.front()) & 1U) != 0
+               ? vorlent::FileKind::Regular
+               : vorlent::FileKind::Missing;
+  };
   ImaginedFolder folder;
   vorlent::LauncherState state;
   vorlent::MediaPanelState panel;

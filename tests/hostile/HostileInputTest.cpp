@@ -38,6 +38,7 @@
 #include "platform/ShortPaths.h"
 #include "settings/ConfigFile.h"
 #include "support/HostileFiles.h"
+#include "support/IdleServices.h"
 #include "support/RecordingFeedback.h"
 
 namespace vorlent {
@@ -181,17 +182,6 @@ class NoDrives final : public Drives {
   DriveSpace space(std::string_view) override { return {}; }
 };
 
-class NoOpener final : public DesktopOpener {
- public:
-  void open(std::string_view, std::string_view) override {}
-};
-
-class NoBusy final : public BusyIndicator {
- public:
-  void begin() override {}
-  void end() override {}
-};
-
 // Answers every text question with a script, or by echoing the text it was offered.
 class AnsweringPrompts final : public Prompts {
  public:
@@ -289,8 +279,8 @@ struct Program {
   std::unique_ptr<ReadStreams> readers = makeReadStreams();
   std::unique_ptr<AtomicFiles> writers = makeAtomicFiles();
   NoDrives drives;
-  NoOpener opener;
-  NoBusy busy;
+  testing::NoOpener opener;
+  testing::NoBusy busy;
   testing::RecordingFeedback feedback;
   AnsweringPrompts prompts;
   RecordingProgress progress;

@@ -1,44 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "media/MediaPanel.h"
 #include "media/MediaPanelView.h"
 #include "platform/Sha1Digester.h"
-#include "platform/WholeFile.h"
+#include "support/FakeFileSystem.h"
 #include "support/RecordingFeedback.h"
 #include "support/SoftwareDatabaseText.h"
-#include "support/TempFolder.h"
 
 namespace vorlent {
 namespace {
 
+using testing::FakeFileSystem;
 using testing::RecordingFeedback;
 using testing::softwareDatabaseText;
-using testing::TempFolder;
 
 class SameShortPaths final : public ShortPaths {
  public:
   std::optional<std::string> shortForm(std::string_view fullPath) override {
     return std::string(fullPath);
   }
-};
-
-class ExistingFiles final : public FileSystem {
- public:
-  bool fileExists(std::string_view path) const override {
-    return std::filesystem::is_regular_file(std::filesystem::path(path));
-  }
-  bool folderExists(std::string_view) const override { return false; }
-  void writeFile(std::string_view, std::string_view) override { ADD_FAILURE() << "written"; }
-  std::string readFile(std::string_view) const override { return {}; }
-  FileKind kindOf(std::string_view) const override { return FileKind::Missing; }
-  // The database and the images are read as the program reads them.
-  std::string readRegularFile(std::string_view path, std::size_t limit) const override {
-    return readWholeRegularFile(path, limit);
-  }
-  bool canRewrite(std::string_view) const override { return false; }
-  bool folderTakesNewFiles(std::string_view) const override { return false; }
 };
 
 // The images of the test database: one per kind of answer, named by their content.
@@ -52,6 +32,9 @@ const std::vector<testing::TestSoftware> kSoftware = {
 
 class MediaPanelIdentifyTest : public ::testing::Test {
  protected:
+  // Identifying reads and never writes.
+  void TearDown() override { EXPECT_EQ(files.written, std::vector<std::string>{}); }
+
   void SetUp() override {
     std::vector<testing::TestSoftware> software = kSoftware;
     for (std::size_t i = 0; i < software.size(); ++i) {
@@ -72,12 +55,21 @@ class MediaPanelIdentifyTest : public ::testing::Test {
     panel.slots[0].name = image;
   }
 
-  TempFolder folder;
+  // The images and databases, held by the fake file system below one folder.
+  struct Folder {
+    FakeFileSystem& files;
+    std::string at(const std::string& name) const { return "/media/" + name; }
+    void write(const std::string& name, std::string bytes) const {
+      files.files.insert_or_assign(at(name), std::move(bytes));
+    }
+  };
+
+  FakeFileSystem files;
+  Folder folder{files};
   LauncherState state;
   MediaPanelState panel;
   RecordingFeedback feedback;
   SameShortPaths shortPaths;
-  ExistingFiles files;
   std::unique_ptr<XmlReader> xml = makeXmlReader();
   std::unique_ptr<Sha1Digester> sha1 = makeSha1Digester();
   MediaPanel media{state, panel, feedback, shortPaths, PathStyle::Posix};
@@ -222,6 +214,10 @@ TEST_F(MediaPanelIdentifyTest, RomInformationShowsWhatTheDatabaseSaysOfTheSelect
   EXPECT_EQ(select("gone.rom"),
             std::vector<std::string>{"box MSXVorlent!: \"gone.rom\" を読み込めません。\n"
                                      "ファイルが見つかりません"});
+  files.failures[folder.at("roms/locked.rom")] = fileFailureText(FileFailureKind::AccessDenied);
+  EXPECT_EQ(select("locked.rom"),
+            std::vector<std::string>{"box MSXVorlent!: \"locked.rom\" を読み込めません。\n" +
+                                     fileFailureText(FileFailureKind::AccessDenied)});
   folder.write("roms/notes.txt", "abc");
   EXPECT_TRUE(select("notes.txt").empty());
   EXPECT_EQ(state, LauncherState{});

@@ -6,6 +6,7 @@
 
 #include "media/SoftwareDatabase.h"
 #include "media/SoftwareDatabaseSource.h"
+#include "support/FakeFileSystem.h"
 #include "support/Watchdog.h"
 
 namespace vorlent {
@@ -148,20 +149,6 @@ TEST(SoftwareDatabaseBoundsTest, RefusesEntitiesDeepNestingAndOverlongTexts) {
   }
 }
 
-class NoFiles final : public FileSystem {
- public:
-  bool fileExists(std::string_view) const override { return true; }
-  bool folderExists(std::string_view) const override { return false; }
-  void writeFile(std::string_view, std::string_view) override {}
-  std::string readFile(std::string_view) const override { return {}; }
-  FileKind kindOf(std::string_view) const override { return FileKind::Regular; }
-  std::string readRegularFile(std::string_view, std::size_t) const override {
-    return "<softwaredb/>";
-  }
-  bool canRewrite(std::string_view) const override { return false; }
-  bool folderTakesNewFiles(std::string_view) const override { return false; }
-};
-
 class ExhaustedXml final : public XmlReader {
  public:
   std::optional<std::string> read(std::string_view, XmlEvents&) const override {
@@ -170,7 +157,8 @@ class ExhaustedXml final : public XmlReader {
 };
 
 TEST(SoftwareDatabaseBoundsTest, AFailedAllocationIsALoadFailure) {
-  NoFiles files;
+  testing::FakeFileSystem files;
+  files.files["/db/softwaredb.xml"] = "<softwaredb/>";
   ExhaustedXml xml;
   const auto sha1 = makeSha1Digester();
   SoftwareDatabaseSource source({"/db/softwaredb.xml"}, files, xml, *sha1);

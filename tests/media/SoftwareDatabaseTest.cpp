@@ -3,14 +3,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <map>
 #include <memory>
 
 #include "media/RomIdentity.h"
 #include "media/SoftwareDatabaseSource.h"
 #include "platform/Failure.h"
+#include "platform/FileSystem.h"
 #include "platform/Sha1Digester.h"
-#include "platform/WholeFile.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
@@ -35,28 +34,6 @@ SoftwareDatabase parsed(const std::string& text) {
   }
   return std::move(std::get<SoftwareDatabase>(result));
 }
-
-class RealFiles final : public FileSystem {
- public:
-  bool fileExists(std::string_view path) const override {
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error) &&
-           !std::filesystem::is_directory(std::filesystem::path(path), error);
-  }
-  bool folderExists(std::string_view path) const override {
-    std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::path(path), error);
-  }
-  void writeFile(std::string_view, std::string_view) override { ADD_FAILURE() << "written"; }
-  std::string readFile(std::string_view) const override { return {}; }
-  FileKind kindOf(std::string_view) const override { return FileKind::Missing; }
-  // The database and the images are read as the program reads them.
-  std::string readRegularFile(std::string_view path, std::size_t limit) const override {
-    return readWholeRegularFile(path, limit);
-  }
-  bool canRewrite(std::string_view) const override { return false; }
-  bool folderTakesNewFiles(std::string_view) const override { return false; }
-};
 
 TEST(SoftwareDatabaseTest, DigestsAreTheStandardSha1InLowerCaseHex) {
   EXPECT_EQ(sha1Hex(makeSha1Digester()->digestOf("abc")), kAbc);
@@ -145,16 +122,17 @@ TEST(SoftwareDatabaseTest, ImagesAreIdentifiedByContentAndHostileFilesAreRefused
   TempFolder folder;
   const SoftwareDatabase database =
       parsed(softwareDatabaseText({{"Known", "K", "1", "JP", "MSX", {{kAbc, "ASCII16"}}}}));
-  const RealFiles files;
+  // The images are read as the program reads them: FIFOs, folders and devices are real.
+  const auto files = makeFileSystem();
   const auto sha1 = makeSha1Digester();
   const std::string known = folder.write("KNOWN.ROM", "abc");
-  const RomIdentity identity = identifyRom(known, database, files, *sha1);
+  const RomIdentity identity = identifyRom(known, database, *files, *sha1);
   EXPECT_EQ(identity.sha1, kAbc);
   ASSERT_NE(identity.dump, nullptr);
   EXPECT_EQ(identity.advice.brmsxCode, 13);
 
   const RomIdentity unknown =
-      identifyRom(folder.write("-other.rom", "abd"), database, files, *sha1);
+      identifyRom(folder.write("-other.rom", "abd"), database, *files, *sha1);
   EXPECT_EQ(unknown.dump, nullptr);
   EXPECT_EQ(unknown.sha1.size(), 40u);
 
@@ -163,15 +141,15 @@ TEST(SoftwareDatabaseTest, ImagesAreIdentifiedByContentAndHostileFilesAreRefused
   const testing::Watchdog watchdog("the database");
   for (const char* name : {"pipe.rom", "folder.rom", "missing.rom"}) {
     SCOPED_TRACE(name);
-    EXPECT_THROW(identifyRom(folder.at(name), database, files, *sha1), Failure);
+    EXPECT_THROW(identifyRom(folder.at(name), database, *files, *sha1), Failure);
   }
-  EXPECT_THROW(identifyRom("/dev/zero", database, files, *sha1), Failure);
+  EXPECT_THROW(identifyRom("/dev/zero", database, *files, *sha1), Failure);
   EXPECT_EQ(folder.read("KNOWN.ROM"), "abc");
 }
 
 TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure) {
   TempFolder folder;
-  RealFiles files;
+  const auto files = makeFileSystem();
   const auto xml = makeXmlReader();
   const auto sha1 = makeSha1Digester();
   const std::string good =
@@ -184,7 +162,7 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
 
   {  // The first that exists is read, once, and only when first needed.
     SoftwareDatabaseSource source(
-        {folder.at("empty/softwaredb.xml"), folder.at("second/softwaredb.xml")}, files, *xml,
+        {folder.at("empty/softwaredb.xml"), folder.at("second/softwaredb.xml")}, *files, *xml,
         *sha1);
     EXPECT_TRUE(source.available());
     EXPECT_EQ(source.path(), "");
@@ -198,7 +176,7 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
   const testing::Watchdog watchdog("the database");
   for (const char* first : {"broken/softwaredb.xml", "fifo/softwaredb.xml"}) {
     SCOPED_TRACE(first);
-    SoftwareDatabaseSource source({folder.at(first), folder.at("second/softwaredb.xml")}, files,
+    SoftwareDatabaseSource source({folder.at(first), folder.at("second/softwaredb.xml")}, *files,
                                   *xml, *sha1);
     EXPECT_TRUE(source.available());
     EXPECT_EQ(source.database(), nullptr);
@@ -206,7 +184,7 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
     EXPECT_EQ(source.path(), folder.at(first));
     EXPECT_FALSE(source.problem().empty());
   }
-  SoftwareDatabaseSource none({folder.at("empty/softwaredb.xml")}, files, *xml, *sha1);
+  SoftwareDatabaseSource none({folder.at("empty/softwaredb.xml")}, *files, *xml, *sha1);
   EXPECT_FALSE(none.available());
   EXPECT_EQ(none.database(), nullptr);
   EXPECT_EQ(none.path(), "");
@@ -249,13 +227,13 @@ TEST(SoftwareDatabaseTest, CandidatesAreBesideTheProgramThenTheUsersThenTheSyste
 
 TEST(SoftwareDatabaseTest, LoadsTheInstalledDatabase) {
   const std::string path = "/usr/share/openmsx/softwaredb.xml";
-  RealFiles files;
+  const auto files = makeFileSystem();
   const auto xml = makeXmlReader();
   const auto sha1 = makeSha1Digester();
-  if (!files.fileExists(path)) {
+  if (!files->fileExists(path)) {
     GTEST_SKIP() << "openmsx-data is not installed";
   }
-  SoftwareDatabaseSource source({path}, files, *xml, *sha1);
+  SoftwareDatabaseSource source({path}, *files, *xml, *sha1);
   const SoftwareDatabase* database = source.database();
   ASSERT_NE(database, nullptr) << source.problem();
   EXPECT_EQ(database->titleCount(), 2405u);

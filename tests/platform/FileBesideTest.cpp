@@ -14,14 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
-
 // The temporary file of a save and the part file of a copy: where they are made, what they are
 // called, and that they never remove a file they did not make.
 TEST(FileBesideTest, MadeBesideTheTargetPlacedOverItOrRemovedAndNothingElseTouched) {
@@ -75,7 +67,7 @@ TEST(FileBesideTest, MadeBesideTheTargetPlacedOverItOrRemovedAndNothingElseTouch
         ASSERT_TRUE(beside.placeAt(target));
       }
     }
-    EXPECT_EQ(namesIn(folder.path()), expected);
+    EXPECT_EQ(testing::namesIn(folder.path()), expected);
     EXPECT_EQ(folder.read(c.targetName), c.placed ? "new" : "old");
     if (!foreignName.empty()) {
       EXPECT_EQ(folder.read(foreignName), "not ours");
@@ -93,7 +85,7 @@ TEST(FileBesideTest, NothingIsRemovedWhenNoFileCouldBeMade) {
     EXPECT_FALSE(beside.createLink("anything"));
     EXPECT_FALSE(beside.placeAt(target));
   }
-  EXPECT_TRUE(namesIn(folder.path()).empty());
+  EXPECT_TRUE(testing::namesIn(folder.path()).empty());
   // A link's name that someone else holds is refused, and that file stays.
   const std::string target = folder.write("A.ROM", "old");
   std::string foreignName;
@@ -104,7 +96,7 @@ TEST(FileBesideTest, NothingIsRemovedWhenNoFileCouldBeMade) {
     EXPECT_FALSE(beside.createLink("anything"));
     EXPECT_EQ(errno, EEXIST);
   }
-  EXPECT_EQ(namesIn(folder.path()), (std::set<std::string>{"A.ROM", foreignName}));
+  EXPECT_EQ(testing::namesIn(folder.path()), (std::set<std::string>{"A.ROM", foreignName}));
   EXPECT_EQ(folder.read(foreignName), "not ours");
 }
 

@@ -15,14 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
-
 // Puts a pipe in place of the test's standard input for the scope, so that an opener that kept
 // the launcher's input would show it.
 class PipeAsInput {
@@ -82,7 +74,7 @@ TEST_F(PosixDesktopOpenerTest, TheOpenerGetsThePathAsOneWordInTheFolderWithNoInp
       {"https://example.invalid/?a=1&b=2", false},
       {work.at(longName), true},
   };
-  const std::set<std::string> before = namesIn(work.path());
+  const std::set<std::string> before = testing::namesIn(work.path());
   int number = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
@@ -97,15 +89,15 @@ TEST_F(PosixDesktopOpenerTest, TheOpenerGetsThePathAsOneWordInTheFolderWithNoInp
     EXPECT_EQ(testing::fileText(record),
               c.path + std::string(1, '\0') + "\n" + folder + "\n/dev/null\n");
   }
-  EXPECT_EQ(namesIn(work.path()), before);
+  EXPECT_EQ(testing::namesIn(work.path()), before);
 }
 
 TEST_F(PosixDesktopOpenerTest, WithoutAnOpenerNothingIsStartedAndNothingWaits) {
   const testing::ScopedVariable noOpener{"PATH", work.string()};
   const testing::Watchdog watchdog("the desktop opener without xdg-open");
   opener->open("/media/games/A.ROM", work.string());
-  EXPECT_TRUE(namesIn(records.path()).empty());
-  EXPECT_TRUE(namesIn(work.path()).empty());
+  EXPECT_TRUE(testing::namesIn(records.path()).empty());
+  EXPECT_TRUE(testing::namesIn(work.path()).empty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "settings/ConfigFile.h"
+#include "support/FakeFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/WithoutRootRights.h"
 
@@ -16,29 +17,6 @@ namespace vorlent {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A file system that answers the questions the choice asks from a table.
-class ProbedFileSystem final : public FileSystem {
- public:
-  bool fileExists(std::string_view path) const override { return files.count(std::string(path)); }
-  bool folderExists(std::string_view) const override { return false; }
-  void writeFile(std::string_view, std::string_view) override {}
-  std::string readFile(std::string_view) const override { return {}; }
-  FileKind kindOf(std::string_view path) const override {
-    return fileExists(path) ? FileKind::Regular : FileKind::Missing;
-  }
-  std::string readRegularFile(std::string_view, std::size_t) const override { return {}; }
-  bool canRewrite(std::string_view path) const override {
-    return rewritable.count(std::string(path));
-  }
-  bool folderTakesNewFiles(std::string_view folder) const override {
-    return writableFolders.count(std::string(folder));
-  }
-
-  std::set<std::string> files;
-  std::set<std::string> rewritable;
-  std::set<std::string> writableFolders;
-};
 
 TEST(SettingsLocationTest, BesideTheProgramWhereverItCanBeKeptThereOtherwiseTheUsersOwn) {
   const std::string beside = "/opt/vorlent/Vorlent.ini";
@@ -66,8 +44,10 @@ TEST(SettingsLocationTest, BesideTheProgramWhereverItCanBeKeptThereOtherwiseTheU
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    ProbedFileSystem files;
-    files.files = c.files;
+    testing::FakeFileSystem files;
+    for (const std::string& file : c.files) {
+      files.files[file];
+    }
     files.rewritable = c.rewritable;
     files.writableFolders = c.writableFolders;
     const UserSettingsFolder userFolder = [&]() -> std::optional<std::string> {
@@ -126,7 +106,7 @@ TEST(SettingsLocationTest, AProgramFolderTheUserCannotWrite) {
     }
     state.tapePath = "";
     config.SaveConfig(state);
-    const std::string saved = files->readFile(user + "Vorlent.ini");
+    const std::string saved = root.read("user/Vorlent.ini");
     const SettingsLocation rewritten = configFileLocation(inplace, *files, userFolder);
     if (!(rewritten == SettingsLocation{inplace + "Vorlent.ini", inplace + "Vorlent.ini", true})) {
       return false;
@@ -134,8 +114,8 @@ TEST(SettingsLocationTest, AProgramFolderTheUserCannotWrite) {
     ConfigFile(rewritten, {*files, *currentFolder, *atomicFiles, PathStyle::Posix, *systemText})
         .SaveConfig(state);
     return saved.starts_with("/\r\n[fmsx-dos.exe]\r\n") &&
-           files->readFile(inplace + "Vorlent.ini") == saved &&
-           files->readFile(program + "Vorlent.ini") == "/\r\n[fmsx-dos.exe]\r\n\r\n[brmsx.exe]\r\n";
+           root.read("inplace/Vorlent.ini") == saved &&
+           root.read("program/Vorlent.ini") == "/\r\n[fmsx-dos.exe]\r\n\r\n[brmsx.exe]\r\n";
   }));
   fs::permissions(root.path() / "program", fs::perms::owner_all);
   fs::permissions(root.path() / "inplace", fs::perms::owner_all);

@@ -46,4 +46,12 @@ std::string TempFolder::read(std::string_view name) const {
   return content.str();
 }
 
+std::set<std::string> namesIn(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
 }  // namespace vorlent::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,9 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// The names of the entries in a folder.
+std::set<std::string> namesIn(const std::filesystem::path& folder);
 
 // Makes the current folder what it was at construction again at destruction.
 class CurrentFolderGuard {

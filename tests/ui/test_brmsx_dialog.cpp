@@ -1,15 +1,9 @@
-#include <QApplication>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 #include "support/OptionControlProbe.h"
-#include "support/OptionDialogChecks.h"
+#include "support/OptionDialogTest.h"
 #include "support/RecordingModals.h"
 #include "ui/Unitbr.h"
 
@@ -20,14 +14,12 @@ using namespace vorlent::testing;
 namespace {
 
 // The window, copied from the Brmsx option dialog's tables.
-const QString kCaption = QStringLiteral("コマンド編集 for BrMSX2.6");
-constexpr int kClientWidth = 686;
-constexpr int kClientHeight = 462;
-constexpr int kPagesHeight = 425;
-const QStringList kPages = {
-    QStringLiteral("CPU and Memory"), QStringLiteral("Video 1"),     QStringLiteral("Video 2"),
-    QStringLiteral("Video 3"),        QStringLiteral("Sound"),       QStringLiteral("I/O 1"),
-    QStringLiteral("I/O 2"),          QStringLiteral("Multiplayer"), QStringLiteral("Control")};
+const OptionWindow kWindow = {
+    true, QStringLiteral("コマンド編集 for BrMSX2.6"), QSize(686, 462), 425,
+    QStringList{QStringLiteral("CPU and Memory"), QStringLiteral("Video 1"),
+                QStringLiteral("Video 2"), QStringLiteral("Video 3"), QStringLiteral("Sound"),
+                QStringLiteral("I/O 1"), QStringLiteral("I/O 2"), QStringLiteral("Multiplayer"),
+                QStringLiteral("Control")}};
 
 int& fieldNamed(BrmsxOptions& options, const QString& name) {
   if (name == QLatin1String("ifreq")) return options.ifreq;
@@ -73,13 +65,7 @@ int& fieldNamed(BrmsxOptions& options, const QString& name) {
   qFatal("no such field");
 }
 
-void addChoiceRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QStringList>("items");
-  QTest::addColumn<int>("columns");
-  QTest::addColumn<int>("reset");
+void choiceRows() {
   QTest::newRow("ifreq") << QStringLiteral("ifreq") << QStringLiteral("CPU and Memory")
                          << QStringLiteral("-ifreq <n> change interrupt frequency")
                          << QStringList{QStringLiteral("50Hz"), QStringLiteral("60Hz")} << 1 << 0;
@@ -224,19 +210,7 @@ void addChoiceRows() {
                            << QStringList{QStringLiteral("OFF"), QStringLiteral("ON")} << 2 << 0;
 }
 
-void addSliderRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("frame");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<int>("minimum");
-  QTest::addColumn<int>("maximum");
-  QTest::addColumn<int>("arrowStep");
-  QTest::addColumn<int>("pageStep");
-  QTest::addColumn<int>("tickInterval");
-  QTest::addColumn<QStringList>("labels");
-  QTest::addColumn<int>("redLabel");
-  QTest::addColumn<int>("reset");
+void sliderRows() {
   QTest::newRow("cpu") << QStringLiteral("cpu") << QStringLiteral("GroupBox1")
                        << QStringLiteral("CPU and Memory") << QStringLiteral("emulation speed") << 0
                        << 3 << 50 << 1 << 1
@@ -323,106 +297,7 @@ BrmsxOptions awayFromReset() {
   return options;
 }
 
-}  // namespace
-
-class BrmsxDialogTest : public QObject {
-  Q_OBJECT
-
- private Q_SLOTS:
-  void windowHasItsCaptionSizePagesAndButtons();
-  void everyPageShowsEveryControlWhole();
-  void choicesShowTheirCaptionsAndItems_data() { addChoiceRows(); }
-  void choicesShowTheirCaptionsAndItems();
-  void slidersHaveTheirRangeStepsAndLabels_data() { addSliderRows(); }
-  void slidersHaveTheirRangeStepsAndLabels();
-  void aClickedItemIsStoredInItsOwnFieldOnOk_data() { addChoiceRows(); }
-  void aClickedItemIsStoredInItsOwnFieldOnOk();
-  void storedValuesAreLimitedByTheControls_data();
-  void storedValuesAreLimitedByTheControls();
-  void sliderKeysMoveByTheirSteps_data();
-  void sliderKeysMoveByTheirSteps();
-  void resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt();
-  void resetThenOkStoresTheResetValues();
-  void enterActsAsOkAndEscapeAsClose();
-  void openingDoesNotRefillAndShowsTheLastPage();
-  void theMenuItemClosesAsTheCloseButtonDoes();
-  void screenshotsOfEveryPage();
-};
-
-void BrmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
-  BrmsxOptions options;
-  TFormBR dialog(options);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QCOMPARE(dialog.windowTitle(), kCaption);
-  auto* client = dialog.findChild<QWidget*>(QStringLiteral("ClientArea"));
-  QVERIFY(client != nullptr);
-  QCOMPARE(client->size(), QSize(kClientWidth, kClientHeight));
-  auto* menuBar = dialog.findChild<QMenuBar*>();
-  QVERIFY(menuBar != nullptr);
-  QCOMPARE(client->y(), menuBar->height());
-  QCOMPARE(dialog.size(), QSize(kClientWidth, kClientHeight + menuBar->height()));
-  const QList<QAction*> menus = menuBar->actions();
-  QCOMPARE(menus.size(), 1);
-  QCOMPARE(menus[0]->text(), QStringLiteral("ファイル(&F)"));
-  QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
-  const QList<QAction*> items = menus[0]->menu()->actions();
-  QCOMPARE(items.size(), 1);
-  QCOMPARE(items[0]->text(), QStringLiteral("閉じる(&C)"));
-  QCOMPARE(items[0]->objectName(), QStringLiteral("Close1"));
-  QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-  const Qt::WindowFlags flags = dialog.windowFlags();
-  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
-  QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
-  QVERIFY(!flags.testFlag(Qt::WindowMinMaxButtonsHint));
-  QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
-  const QPoint desktopCentre = dialog.screen()->availableGeometry().center();
-  QVERIFY(qAbs(dialog.geometry().center().x() - desktopCentre.x()) <= 1);
-  QVERIFY(qAbs(dialog.geometry().center().y() - desktopCentre.y()) <= 1);
-
-  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  QVERIFY(pages != nullptr);
-  QCOMPARE(pages->geometry(), QRect(0, 0, kClientWidth, kPagesHeight));  // in the client area
-  QStringList captions;
-  for (int index = 0; index < pages->count(); ++index) {
-    captions << drawnCaption(pages->tabText(index));
-  }
-  QCOMPARE(captions, kPages);
-  QCOMPARE(pages->currentIndex(), 0);
-
-  const QStringList buttonTexts = {QStringLiteral("OK"), QStringLiteral("リセット"),
-                                   QStringLiteral("閉じる")};
-  int left = -1;
-  for (int index = 0; index < 3; ++index) {
-    auto* button = dialog.findChild<QPushButton*>(QStringLiteral("BitBtn%1").arg(index + 1));
-    QVERIFY(button != nullptr);
-    QCOMPARE(button->text(), buttonTexts[index]);
-    QVERIFY(!button->icon().isNull());
-    QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(button->mapTo(&dialog, QPoint()).y() >= kPagesHeight);
-    QVERIFY(button->x() > left);
-    left = button->x();
-  }
-}
-
-void BrmsxDialogTest::choicesShowTheirCaptionsAndItems() {
-  checkChoiceShowsItsCaptionAndItems<TFormBR, BrmsxOptions>();
-}
-
-void BrmsxDialogTest::slidersHaveTheirRangeStepsAndLabels() {
-  checkSliderHasItsRangeStepsAndLabels<TFormBR, BrmsxOptions>();
-}
-
-// Clicking an item other than the checked one and pressing "OK" changes that field alone.
-void BrmsxDialogTest::aClickedItemIsStoredInItsOwnFieldOnOk() {
-  checkClickedItemIsStoredOnOk<TFormBR, BrmsxOptions>(fieldNamed);
-}
-
-void BrmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("stored");
-  QTest::addColumn<int>("shown");
-  QTest::addColumn<QString>("shownItem");
+void limitRows() {
   QTest::newRow("com 9") << QStringLiteral("com") << 9 << 4 << QStringLiteral("4");
   QTest::newRow("megaram 5") << QStringLiteral("megaram") << 5 << 4 << QStringLiteral("2Mb ");
   QTest::newRow("green 2") << QStringLiteral("green") << 2 << 1 << QStringLiteral("ON");
@@ -435,16 +310,7 @@ void BrmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
   QTest::newRow("joysens -2") << QStringLiteral("joysens") << -2 << 0 << QString();
 }
 
-// The control shows the limited value while the field keeps the loaded one; "OK" stores what
-// the control shows.
-void BrmsxDialogTest::storedValuesAreLimitedByTheControls() {
-  checkStoredValuesAreLimitedByTheControls<TFormBR, BrmsxOptions>(fieldNamed);
-}
-
-void BrmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("key");
-  QTest::addColumn<int>("stored");
+void keyRows() {
   // An arrow step larger than the range goes straight to the end.
   QTest::newRow("cpu right") << QStringLiteral("cpu") << int(Qt::Key_Right) << 3;
   QTest::newRow("cpu page up") << QStringLiteral("cpu") << int(Qt::Key_PageUp) << 1;
@@ -456,149 +322,48 @@ void BrmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
   QTest::newRow("autospeed left") << QStringLiteral("autospeed") << int(Qt::Key_Left) << 4;
 }
 
-void BrmsxDialogTest::sliderKeysMoveByTheirSteps() {
-  checkSliderKeysMoveByTheirSteps<TFormBR, BrmsxOptions>(fieldNamed);
-}
+}  // namespace
 
-void BrmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
-  BrmsxOptions options = awayFromReset();
-  TFormBR dialog(options);
-  DialogUser resetAndClose([](QDialog& shown) {
-    clickButton(shown, QStringLiteral("BitBtn2"));
-    QCOMPARE(checkedItem(*choiceNamed(shown, QStringLiteral("megaram"))), 1);
-    QCOMPARE(sliderNamed(shown, QStringLiteral("sr"))->value(), 45455);
-    QVERIFY(shown.isVisible());
-    clickButton(shown, QStringLiteral("BitBtn3"));
-  });
-  QCOMPARE(resetAndClose.run(dialog), int(QDialog::Rejected));
-  QVERIFY(resetAndClose.acted());
-  QCOMPARE(options, awayFromReset());
+class BrmsxDialogTest : public OptionDialogTestOf<TFormBR, BrmsxOptions> {
+  Q_OBJECT
 
-  int megaramShown = -2;
-  int srShown = -2;
-  DialogUser look([&](QDialog& shown) {
-    megaramShown = checkedItem(*choiceNamed(shown, QStringLiteral("megaram")));
-    srShown = sliderNamed(shown, QStringLiteral("sr"))->value();
-    clickButton(shown, QStringLiteral("BitBtn1"));
-  });
-  look.run(dialog);
-  QCOMPARE(megaramShown, 3);
-  QCOMPARE(srShown, 900);
-  QCOMPARE(options, awayFromReset());
-}
+ public:
+  BrmsxDialogTest()
+      : OptionDialogTestOf({kWindow,
+                            fieldNamed,
+                            awayFromReset,
+                            choiceRows,
+                            sliderRows,
+                            limitRows,
+                            keyRows,
+                            {QStringLiteral("megaram"), 1, 3, QStringLiteral("sr"), 45455, 900},
+                            QStringLiteral("joysens"),
+                            6}) {}
 
-void BrmsxDialogTest::resetThenOkStoresTheResetValues() {
-  BrmsxOptions options = awayFromReset();
-  TFormBR dialog(options);
-  DialogUser resetAndOk([](QDialog& shown) {
-    clickButton(shown, QStringLiteral("BitBtn2"));
-    clickButton(shown, QStringLiteral("BitBtn1"));
-  });
-  QCOMPARE(resetAndOk.run(dialog), int(QDialog::Accepted));
-  QCOMPARE(options.sr, 45455);
-  QCOMPARE(options.ifreq, 0);
-  QCOMPARE(options.megaram, 1);
-  QCOMPARE(options.cpu, 0);
-  QCOMPARE(options.mapper, 1);
-  QCOMPARE(options.ram, 0);
-  QCOMPARE(options.Korean, 0);
-  QCOMPARE(options.vsync, 0);
-  QCOMPARE(options.frame, 1);
-  QCOMPARE(options.green, 0);
-  QCOMPARE(options.allspr, 0);
-  QCOMPARE(options.vdptiming, 0);
-  QCOMPARE(options.advram, 0);
-  QCOMPARE(options.nocache, 0);
-  QCOMPARE(options.cpug, 0);
-  QCOMPARE(options.psgg, 0);
-  QCOMPARE(options.trtimer, 0);
-  QCOMPARE(options.nosound, 0);
-  QCOMPARE(options.scc, 0);
-  QCOMPARE(options.fmpac, 0);
-  QCOMPARE(options.speaker, 0);
-  QCOMPARE(options.sq, 1);
-  QCOMPARE(options.sr, 45455);
-  QCOMPARE(options.diskhl, 0);
-  QCOMPARE(options.dos2, 0);
-  QCOMPARE(options.joy, 0);
-  QCOMPARE(options.snespad, 0);
-  QCOMPARE(options.fakejoy, 0);
-  QCOMPARE(options.joysens, 3);
-  QCOMPARE(options.autofire, 0);
-  QCOMPARE(options.autorun, 0);
-  QCOMPARE(options.autospeed, 5);
-  QCOMPARE(options.multi, 0);
-  QCOMPARE(options.com, 0);
-  QCOMPARE(options.nommx, 0);
-  QCOMPARE(options.nomouse, 0);
-  QCOMPARE(options.novesa, 0);
-  QCOMPARE(options.noled, 0);
-  QCOMPARE(options.nopentium, 0);
-  QCOMPARE(options.help, 0);
-  QCOMPARE(options.noenter, 0);
-}
+ private Q_SLOTS:
+  void theMenuBarHasItsOneItem();
+  void theMenuItemClosesAsTheCloseButtonDoes();
+};
 
-void BrmsxDialogTest::enterActsAsOkAndEscapeAsClose() {
-  checkEnterActsAsOkAndEscapeAsClose<TFormBR, BrmsxOptions>();
-}
-
-// The set changed behind the dialog's back shows only after "閉じる"; the page stays.
-void BrmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
+void BrmsxDialogTest::theMenuBarHasItsOneItem() {
   BrmsxOptions options;
   TFormBR dialog(options);
-  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  DialogUser toPage([&](QDialog& shown) {
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(4).center());
-    QCOMPARE(pages->currentIndex(), 4);
-    QTest::keyClick(&shown, Qt::Key_Escape);
-  });
-  toPage.run(dialog);
-  options.joysens = 6;
-  int pageShown = -1;
-  int joysensShown = -1;
-  DialogUser look([&](QDialog& shown) {
-    pageShown = pages->currentIndex();
-    joysensShown = sliderNamed(shown, QStringLiteral("joysens"))->value();
-    clickButton(shown, QStringLiteral("BitBtn3"));
-  });
-  look.run(dialog);
-  QCOMPARE(pageShown, 4);
-  QCOMPARE(joysensShown, 3);
-  QCOMPARE(sliderNamed(dialog, QStringLiteral("joysens"))->value(), 6);
+  auto* menuBar = dialog.findChild<QMenuBar*>();
+  QVERIFY(menuBar != nullptr);
+  const QList<QAction*> menus = menuBar->actions();
+  QCOMPARE(menus.size(), 1);
+  QCOMPARE(menus[0]->text(), QStringLiteral("ファイル(&F)"));
+  QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
+  const QList<QAction*> items = menus[0]->menu()->actions();
+  QCOMPARE(items.size(), 1);
+  QCOMPARE(items[0]->text(), QStringLiteral("閉じる(&C)"));
+  QCOMPARE(items[0]->objectName(), QStringLiteral("Close1"));
 }
 
 void BrmsxDialogTest::theMenuItemClosesAsTheCloseButtonDoes() {
-  BrmsxOptions options = awayFromReset();
-  TFormBR dialog(options);
-  DialogUser resetAndClose([](QDialog& shown) {
-    clickButton(shown, QStringLiteral("BitBtn2"));
-    QCOMPARE(checkedItem(*choiceNamed(shown, QStringLiteral("diskhl"))), 0);
-    shown.findChild<QAction*>(QStringLiteral("Close1"))->trigger();
-  });
-  QCOMPARE(resetAndClose.run(dialog), int(QDialog::Rejected));
-  QVERIFY(resetAndClose.acted());
-  QCOMPARE(options, awayFromReset());
-  QCOMPARE(checkedItem(*choiceNamed(dialog, QStringLiteral("diskhl"))), 2);
-  QCOMPARE(sliderNamed(dialog, QStringLiteral("sr"))->value(), 900);
-}
-
-void BrmsxDialogTest::everyPageShowsEveryControlWhole() {
-  checkEveryPageShowsEveryControlWhole<TFormBR, BrmsxOptions>();
-}
-
-void BrmsxDialogTest::screenshotsOfEveryPage() {
-  BrmsxOptions options;
-  TFormBR dialog(options);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
-  QVERIFY(QDir().mkpath(folder));
-  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  for (int index = 0; index < pages->count(); ++index) {
-    pages->setCurrentIndex(index);
-    const QString file = folder + QStringLiteral("/brmsx-options-%1.png").arg(index + 1);
-    QVERIFY2(dialog.grab().save(file), qPrintable(file));
-  }
+  checkResetThenCloseLeavesTheSet<TFormBR, BrmsxOptions>(
+      awayFromReset(), {QStringLiteral("diskhl"), 0, 2, QStringLiteral("sr"), 45455, 900},
+      [](QDialog& shown) { shown.findChild<QAction*>(QStringLiteral("Close1"))->trigger(); });
 }
 
 QTEST_MAIN(BrmsxDialogTest)

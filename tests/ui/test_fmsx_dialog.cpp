@@ -1,13 +1,7 @@
-#include <QApplication>
-#include <QDir>
-#include <QPushButton>
-#include <QScreen>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 #include "support/OptionControlProbe.h"
-#include "support/OptionDialogChecks.h"
+#include "support/OptionDialogTest.h"
 #include "support/RecordingModals.h"
 #include "ui/Unit2.h"
 
@@ -18,13 +12,11 @@ using namespace vorlent::testing;
 namespace {
 
 // The window, copied from the Fmsx option dialog's tables.
-const QString kCaption = QStringLiteral("コマンド編集 for fMSX MS-DOS1.6b2a");
-constexpr int kClientWidth = 618;
-constexpr int kClientHeight = 389;
-constexpr int kPagesHeight = 345;
-const QStringList kPages = {QStringLiteral("CPU and Memory I/O"), QStringLiteral("Screen (1)"),
-                            QStringLiteral("Screen(2)"),          QStringLiteral("Sound (1)"),
-                            QStringLiteral("Sound(SWE32)"),       QStringLiteral("Start Up")};
+const OptionWindow kWindow = {
+    false, QStringLiteral("コマンド編集 for fMSX MS-DOS1.6b2a"), QSize(618, 389), 345,
+    QStringList{QStringLiteral("CPU and Memory I/O"), QStringLiteral("Screen (1)"),
+                QStringLiteral("Screen(2)"), QStringLiteral("Sound (1)"),
+                QStringLiteral("Sound(SWE32)"), QStringLiteral("Start Up")}};
 
 int& fieldNamed(FmsxOptions& options, const QString& name) {
   if (name == QLatin1String("ifreq")) return options.ifreq;
@@ -51,13 +43,7 @@ int& fieldNamed(FmsxOptions& options, const QString& name) {
   qFatal("no such field");
 }
 
-void addChoiceRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QStringList>("items");
-  QTest::addColumn<int>("columns");
-  QTest::addColumn<int>("reset");
+void choiceRows() {
   QTest::newRow("ifreq") << QStringLiteral("ifreq") << QStringLiteral("CPU and Memory I/O")
                          << QStringLiteral("-ifreq <frequency> Set interrupt frequency [50Hz]")
                          << QStringList{QStringLiteral("50Hz"), QStringLiteral("60Hz")} << 1 << 0;
@@ -156,19 +142,7 @@ void addChoiceRows() {
                            << 1 << 1;
 }
 
-void addSliderRows() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("frame");
-  QTest::addColumn<QString>("page");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<int>("minimum");
-  QTest::addColumn<int>("maximum");
-  QTest::addColumn<int>("arrowStep");
-  QTest::addColumn<int>("pageStep");
-  QTest::addColumn<int>("tickInterval");
-  QTest::addColumn<QStringList>("labels");
-  QTest::addColumn<int>("redLabel");
-  QTest::addColumn<int>("reset");
+void sliderRows() {
   QTest::newRow("speed") << QStringLiteral("speed") << QStringLiteral("cpuspeed")
                          << QStringLiteral("CPU and Memory I/O")
                          << QStringLiteral("-cpuspeed <%>  Set Z80 CPU speed [100%]") << 50 << 599
@@ -229,91 +203,7 @@ FmsxOptions awayFromReset() {
   return options;
 }
 
-}  // namespace
-
-class FmsxDialogTest : public QObject {
-  Q_OBJECT
-
- private Q_SLOTS:
-  void windowHasItsCaptionSizePagesAndButtons();
-  void everyPageShowsEveryControlWhole();
-  void choicesShowTheirCaptionsAndItems_data() { addChoiceRows(); }
-  void choicesShowTheirCaptionsAndItems();
-  void slidersHaveTheirRangeStepsAndLabels_data() { addSliderRows(); }
-  void slidersHaveTheirRangeStepsAndLabels();
-  void aClickedItemIsStoredInItsOwnFieldOnOk_data() { addChoiceRows(); }
-  void aClickedItemIsStoredInItsOwnFieldOnOk();
-  void storedValuesAreLimitedByTheControls_data();
-  void storedValuesAreLimitedByTheControls();
-  void sliderKeysMoveByTheirSteps_data();
-  void sliderKeysMoveByTheirSteps();
-  void resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt();
-  void resetThenOkStoresTheResetValues();
-  void enterActsAsOkAndEscapeAsClose();
-  void openingDoesNotRefillAndShowsTheLastPage();
-  void screenshotsOfEveryPage();
-};
-
-void FmsxDialogTest::windowHasItsCaptionSizePagesAndButtons() {
-  FmsxOptions options;
-  TForm2 dialog(options);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QCOMPARE(dialog.windowTitle(), kCaption);
-  QCOMPARE(dialog.size(), QSize(kClientWidth, kClientHeight));
-  QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-  const Qt::WindowFlags flags = dialog.windowFlags();
-  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
-  QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
-  QVERIFY(!flags.testFlag(Qt::WindowMinMaxButtonsHint));
-  QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
-  const QPoint desktopCentre = dialog.screen()->availableGeometry().center();
-  QVERIFY(qAbs(dialog.geometry().center().x() - desktopCentre.x()) <= 1);
-  QVERIFY(qAbs(dialog.geometry().center().y() - desktopCentre.y()) <= 1);
-
-  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  QVERIFY(pages != nullptr);
-  QCOMPARE(pages->geometry(), QRect(0, 0, kClientWidth, kPagesHeight));
-  QStringList captions;
-  for (int index = 0; index < pages->count(); ++index) {
-    captions << drawnCaption(pages->tabText(index));
-  }
-  QCOMPARE(captions, kPages);
-  QCOMPARE(pages->currentIndex(), 0);
-
-  const QStringList buttonTexts = {QStringLiteral("OK"), QStringLiteral("リセット"),
-                                   QStringLiteral("閉じる")};
-  int left = -1;
-  for (int index = 0; index < 3; ++index) {
-    auto* button = dialog.findChild<QPushButton*>(QStringLiteral("BitBtn%1").arg(index + 1));
-    QVERIFY(button != nullptr);
-    QCOMPARE(button->text(), buttonTexts[index]);
-    QVERIFY(!button->icon().isNull());
-    QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(button->mapTo(&dialog, QPoint()).y() >= kPagesHeight);
-    QVERIFY(button->x() > left);
-    left = button->x();
-  }
-}
-
-void FmsxDialogTest::choicesShowTheirCaptionsAndItems() {
-  checkChoiceShowsItsCaptionAndItems<TForm2, FmsxOptions>();
-}
-
-void FmsxDialogTest::slidersHaveTheirRangeStepsAndLabels() {
-  checkSliderHasItsRangeStepsAndLabels<TForm2, FmsxOptions>();
-}
-
-// Clicking an item other than the checked one and pressing "OK" changes that field alone.
-void FmsxDialogTest::aClickedItemIsStoredInItsOwnFieldOnOk() {
-  checkClickedItemIsStoredOnOk<TForm2, FmsxOptions>(fieldNamed);
-}
-
-void FmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("stored");
-  QTest::addColumn<int>("shown");
-  QTest::addColumn<QString>("shownItem");
+void limitRows() {
   QTest::newRow("chipset 3") << QStringLiteral("chipset") << 3 << 2
                              << QStringLiteral("255 - Detect");
   QTest::newRow("verbose 7") << QStringLiteral("verbose") << 7 << 5
@@ -330,16 +220,7 @@ void FmsxDialogTest::storedValuesAreLimitedByTheControls_data() {
   QTest::newRow("chorus 101") << QStringLiteral("chorus") << 101 << 100 << QString();
 }
 
-// The control shows the limited value while the field keeps the loaded one; "OK" stores what
-// the control shows.
-void FmsxDialogTest::storedValuesAreLimitedByTheControls() {
-  checkStoredValuesAreLimitedByTheControls<TForm2, FmsxOptions>(fieldNamed);
-}
-
-void FmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<int>("key");
-  QTest::addColumn<int>("stored");
+void keyRows() {
   QTest::newRow("speed right") << QStringLiteral("speed") << int(Qt::Key_Right) << 150;
   QTest::newRow("speed page up") << QStringLiteral("speed") << int(Qt::Key_PageUp) << 150;
   QTest::newRow("vol right") << QStringLiteral("vol") << int(Qt::Key_Right) << 11;
@@ -350,116 +231,24 @@ void FmsxDialogTest::sliderKeysMoveByTheirSteps_data() {
   QTest::newRow("chorus end") << QStringLiteral("chorus") << int(Qt::Key_End) << 100;
 }
 
-void FmsxDialogTest::sliderKeysMoveByTheirSteps() {
-  checkSliderKeysMoveByTheirSteps<TForm2, FmsxOptions>(fieldNamed);
-}
+}  // namespace
 
-void FmsxDialogTest::resetThenCloseLeavesTheSetAndTheNextOpeningShowsIt() {
-  FmsxOptions options = awayFromReset();
-  TForm2 dialog(options);
-  DialogUser resetAndClose([](QDialog& shown) {
-    clickButton(shown, QStringLiteral("BitBtn2"));
-    QCOMPARE(checkedItem(*choiceNamed(shown, QStringLiteral("chipset"))), 2);
-    QCOMPARE(sliderNamed(shown, QStringLiteral("speed"))->value(), 100);
-    QVERIFY(shown.isVisible());
-    clickButton(shown, QStringLiteral("BitBtn3"));
-  });
-  QCOMPARE(resetAndClose.run(dialog), int(QDialog::Rejected));
-  QVERIFY(resetAndClose.acted());
-  QCOMPARE(options, awayFromReset());
+class FmsxDialogTest : public OptionDialogTestOf<TForm2, FmsxOptions> {
+  Q_OBJECT
 
-  int chipsetShown = -2;
-  int speedShown = -2;
-  DialogUser look([&](QDialog& shown) {
-    chipsetShown = checkedItem(*choiceNamed(shown, QStringLiteral("chipset")));
-    speedShown = sliderNamed(shown, QStringLiteral("speed"))->value();
-    clickButton(shown, QStringLiteral("BitBtn1"));
-  });
-  look.run(dialog);
-  QCOMPARE(chipsetShown, 0);
-  QCOMPARE(speedShown, 300);
-  QCOMPARE(options, awayFromReset());
-}
-
-void FmsxDialogTest::resetThenOkStoresTheResetValues() {
-  FmsxOptions options = awayFromReset();
-  TForm2 dialog(options);
-  DialogUser resetAndOk([](QDialog& shown) {
-    clickButton(shown, QStringLiteral("BitBtn2"));
-    clickButton(shown, QStringLiteral("BitBtn1"));
-  });
-  QCOMPARE(resetAndOk.run(dialog), int(QDialog::Accepted));
-  QCOMPARE(options.chipset, 2);
-  QCOMPARE(options.ifreq, 0);
-  QCOMPARE(options.vram, 1);
-  QCOMPARE(options.ram, 1);
-  QCOMPARE(options.joystick, 1);
-  QCOMPARE(options.swapb, 0);
-  QCOMPARE(options.speed, 100);
-  QCOMPARE(options.sync, 1);
-  QCOMPARE(options.adjust, 0);
-  QCOMPARE(options.sprite, 0);
-  QCOMPARE(options.modeswitch, 0);
-  QCOMPARE(options.chipset, 2);
-  QCOMPARE(options.uperiod, 1);
-  QCOMPARE(options.sound, 6);
-  QCOMPARE(options.vol, 10);
-  QCOMPARE(options.scc, 1);
-  QCOMPARE(options.fmpac, 0);
-  QCOMPARE(options.sq, 2);
-  QCOMPARE(options.stereo, 0);
-  QCOMPARE(options.reveb, 7);
-  QCOMPARE(options.chorus, 0);
-  QCOMPARE(options.verbose, 1);
-}
-
-void FmsxDialogTest::enterActsAsOkAndEscapeAsClose() {
-  checkEnterActsAsOkAndEscapeAsClose<TForm2, FmsxOptions>();
-}
-
-// The set changed behind the dialog's back shows only after "閉じる"; the page stays.
-void FmsxDialogTest::openingDoesNotRefillAndShowsTheLastPage() {
-  FmsxOptions options;
-  TForm2 dialog(options);
-  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  DialogUser toPage([&](QDialog& shown) {
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(4).center());
-    QCOMPARE(pages->currentIndex(), 4);
-    QTest::keyClick(&shown, Qt::Key_Escape);
-  });
-  toPage.run(dialog);
-  options.vol = 3;
-  int pageShown = -1;
-  int volShown = -1;
-  DialogUser look([&](QDialog& shown) {
-    pageShown = pages->currentIndex();
-    volShown = sliderNamed(shown, QStringLiteral("vol"))->value();
-    clickButton(shown, QStringLiteral("BitBtn3"));
-  });
-  look.run(dialog);
-  QCOMPARE(pageShown, 4);
-  QCOMPARE(volShown, 10);
-  QCOMPARE(sliderNamed(dialog, QStringLiteral("vol"))->value(), 3);
-}
-
-void FmsxDialogTest::everyPageShowsEveryControlWhole() {
-  checkEveryPageShowsEveryControlWhole<TForm2, FmsxOptions>();
-}
-
-void FmsxDialogTest::screenshotsOfEveryPage() {
-  FmsxOptions options;
-  TForm2 dialog(options);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
-  QVERIFY(QDir().mkpath(folder));
-  auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  for (int index = 0; index < pages->count(); ++index) {
-    pages->setCurrentIndex(index);
-    const QString file = folder + QStringLiteral("/fmsx-options-%1.png").arg(index + 1);
-    QVERIFY2(dialog.grab().save(file), qPrintable(file));
-  }
-}
+ public:
+  FmsxDialogTest()
+      : OptionDialogTestOf({kWindow,
+                            fieldNamed,
+                            awayFromReset,
+                            choiceRows,
+                            sliderRows,
+                            limitRows,
+                            keyRows,
+                            {QStringLiteral("chipset"), 2, 0, QStringLiteral("speed"), 100, 300},
+                            QStringLiteral("vol"),
+                            3}) {}
+};
 
 QTEST_MAIN(FmsxDialogTest)
 #include "test_fmsx_dialog.moc"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,8 @@ TEST_F(ConfigFileCodePageTest, SavedLinesAreShiftJisBytes) {
   state.fmsxExePath = japaneseFolder + "\\FMSX-DOS.EXE";
   configFile().SaveConfig(state);
 
-  const std::vector<std::string> lines = linesOf(files->readFile(folder.at("Vorlent.ini")));
+  const std::vector<std::string> lines =
+      linesOf(files->readRegularFile(folder.at("Vorlent.ini"), SIZE_MAX));
   ASSERT_EQ(lines.size(), 100u);
   EXPECT_EQ(lines[0], makeSystemTextCodec()->toSystemText(folder.string()) + "\\" +
                           std::string(testing::kJapaneseNameShiftJis));
@@ -74,7 +76,8 @@ TEST_F(ConfigFileCodePageTest, SavedLinesAreShiftJisBytes) {
 TEST_F(ConfigFileCodePageTest, AShiftJisFileWithAJapaneseFolderLoads) {
   ASSERT_TRUE(currentFolder->set(folder.string()));
   configFile().SaveConfig(LauncherState{});
-  std::vector<std::string> lines = linesOf(files->readFile(folder.at("Vorlent.ini")));
+  std::vector<std::string> lines =
+      linesOf(files->readRegularFile(folder.at("Vorlent.ini"), SIZE_MAX));
   ASSERT_EQ(lines.size(), 100u);
   const std::string folderBytes = makeSystemTextCodec()->toSystemText(folder.string()) + "\\" +
                                   std::string(testing::kJapaneseNameShiftJis);
@@ -100,7 +103,7 @@ TEST_F(ConfigFileCodePageTest, TheResponseFileLandsBesideTheEmulatorInAJapaneseF
   state.fmsxExePath = japaneseFolder + "\\FMSX-DOS.EXE";
   state.fmsxOptions.ifreq = 1;
   ASSERT_TRUE(writeResponseFile(state, *files, PathStyle::Windows, *systemText));
-  const std::string bytes = files->readFile(japaneseFolder + "\\Vorlent.cfg");
+  const std::string bytes = files->readRegularFile(japaneseFolder + "\\Vorlent.cfg", SIZE_MAX);
   EXPECT_EQ(bytes, fmsxOptionText(state.fmsxOptions) + "\r\n");
   EXPECT_NE(bytes.find("-ifreq 60 "), std::string::npos);
   EXPECT_EQ(bytes.find('\n'), bytes.size() - 1);

@@ -43,9 +43,9 @@ TEST_F(Win32ShellFileOperationTest, CopiesSeveralFilesAndAFolderWithBlanks) {
 
   run(ShellOperationKind::Copy, {a, b, folder.at("sub folder")}, target);
 
-  EXPECT_EQ(files->readFile(target + "\\a.rom"), "AAAA");
-  EXPECT_EQ(files->readFile(target + "\\with blank.dsk"), "BB");
-  EXPECT_EQ(files->readFile(target + "\\sub folder\\inner.cas"), "C");
+  EXPECT_EQ(files->readRegularFile(target + "\\a.rom", SIZE_MAX), "AAAA");
+  EXPECT_EQ(files->readRegularFile(target + "\\with blank.dsk", SIZE_MAX), "BB");
+  EXPECT_EQ(files->readRegularFile(target + "\\sub folder\\inner.cas", SIZE_MAX), "C");
   EXPECT_TRUE(files->fileExists(a));
   EXPECT_TRUE(files->fileExists(b));
 }
@@ -59,8 +59,8 @@ TEST_F(Win32ShellFileOperationTest, MovesAFileAndAFolderWithBlanks) {
   run(ShellOperationKind::Move, {a}, target);
   run(ShellOperationKind::Move, {folder.at("old folder")}, target);
 
-  EXPECT_EQ(files->readFile(target + "\\a.rom"), "AAAA");
-  EXPECT_EQ(files->readFile(target + "\\old folder\\x.dsk"), "X");
+  EXPECT_EQ(files->readRegularFile(target + "\\a.rom", SIZE_MAX), "AAAA");
+  EXPECT_EQ(files->readRegularFile(target + "\\old folder\\x.dsk", SIZE_MAX), "X");
   EXPECT_FALSE(files->fileExists(a));
   EXPECT_FALSE(files->folderExists(folder.at("old folder")));
 }
@@ -76,8 +76,8 @@ TEST_F(Win32ShellFileOperationTest, MovesSeveralFilesInOneRequest) {
 
   run(ShellOperationKind::Move, {a, b}, target);
 
-  EXPECT_EQ(files->readFile(target + "\\a.rom"), "AAAA");
-  EXPECT_EQ(files->readFile(target + "\\b.rom"), "B");
+  EXPECT_EQ(files->readRegularFile(target + "\\a.rom", SIZE_MAX), "AAAA");
+  EXPECT_EQ(files->readRegularFile(target + "\\b.rom", SIZE_MAX), "B");
   EXPECT_FALSE(files->fileExists(a));
   EXPECT_FALSE(files->fileExists(b));
 }

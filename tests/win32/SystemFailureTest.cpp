@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "platform/Failure.h"
@@ -39,9 +40,11 @@ TEST(Win32SystemFailureTest, FileSystemFailuresCarryTheSystemsReason) {
     std::function<void()> action;
     const char* text;
   } cases[] = {
-      {[&] { files->readFile(folder.at("missing.ini")); }, "ファイルが見つかりません"},
+      {[&] { files->readRegularFile(folder.at("missing.ini"), SIZE_MAX); },
+       "ファイルが見つかりません"},
       {[&] { files->writeFile(folder.at("no folder\\x.ini"), "x"); }, "不正なファイル名です"},
-      {[&] { files->readFile(folder.string()); }, "ファイルへのアクセスが拒否されました"},
+      {[&] { files->readRegularFile(folder.string(), SIZE_MAX); },
+       "ファイルへのアクセスが拒否されました"},
   };
   for (const auto& c : cases) {
     try {

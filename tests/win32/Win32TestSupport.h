@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -44,7 +45,7 @@ inline std::optional<std::string> awaitFile(FileSystem& files, const std::string
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (std::chrono::steady_clock::now() < deadline) {
     if (files.fileExists(path)) {
-      return files.readFile(path);
+      return files.readRegularFile(path, SIZE_MAX);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }

@@ -189,10 +189,6 @@ class PosixFileSystem final : public FileSystem {
     ::unlink(probe.c_str());
     return true;
   }
-
-  std::string readFile(std::string_view path) const override {
-    return readWholeRegularFile(path, SIZE_MAX);
-  }
 };
 
 }  // namespace

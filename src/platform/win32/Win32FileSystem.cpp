@@ -148,10 +148,6 @@ class Win32FileSystem final : public FileSystem {
                                            CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return file.valid();
   }
-
-  std::string readFile(std::string_view path) const override {
-    return readWholeRegularFile(path, SIZE_MAX);
-  }
 };
 
 }  // namespace
