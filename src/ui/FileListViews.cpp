@@ -110,16 +110,12 @@ void FileListViews::setViewStyle(ViewStyle style) {
       iconView_->setWordWrap(true);
       break;
     case ViewStyle::SmallIcons:
-      iconView_->setViewMode(QListView::ListMode);
-      iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
-      iconView_->setFlow(QListView::LeftToRight);
-      iconView_->setWrapping(true);
-      iconView_->setWordWrap(false);
-      break;
     case ViewStyle::List:
+      // Small icons run in rows, the list in columns.
       iconView_->setViewMode(QListView::ListMode);
       iconView_->setIconSize(QSize(kSmallIcon, kSmallIcon));
-      iconView_->setFlow(QListView::TopToBottom);
+      iconView_->setFlow(style == ViewStyle::List ? QListView::TopToBottom
+                                                  : QListView::LeftToRight);
       iconView_->setWrapping(true);
       iconView_->setWordWrap(false);
       break;

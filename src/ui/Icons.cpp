@@ -47,23 +47,11 @@ QIcon fileListIcon(int index) {
 }
 
 QIcon driveIcon(DriveType type) {
-  const char* name = "fixed";
-  switch (type) {
-    case DriveType::Removable:
-      name = "removable";
-      break;
-    case DriveType::Remote:
-      name = "remote";
-      break;
-    case DriveType::CdRom:
-      name = "cdrom";
-      break;
-    case DriveType::RamDisk:
-      name = "ramdisk";
-      break;
-    default:
-      break;
-  }
+  // By the drive type's number; the types without a picture of their own show a fixed disk.
+  static constexpr const char* kNames[] = {"fixed",  "fixed", "removable", "fixed",
+                                           "remote", "cdrom", "ramdisk"};
+  const auto number = static_cast<std::size_t>(type);
+  const char* name = number < std::size(kNames) ? kNames[number] : "fixed";
   return cached(QStringLiteral(":/icons/drives/%1").arg(QLatin1String(name)));
 }
 
