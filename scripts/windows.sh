@@ -7,7 +7,8 @@
 #   scripts/windows.sh package       and packs build/windows/vorlent-win64.zip
 #   scripts/windows.sh screenshots   renders every window to build/windows/screenshots/
 #   scripts/windows.sh test          builds, packs, runs the windows' tests under Wine and
-#                                    starts the program from the unpacked package alone
+#                                    starts the program from the unpacked package alone, once
+#                                    to close it and once to start brMSX in DOSBox with F5
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -146,6 +147,17 @@ check_package() {
   return "$status"
 }
 
+# The package, unpacked alone into a fresh prefix with an MS-DOS BRMSX.EXE, a ROM in slot 1 and
+# a recording DOSBox where its installer puts it: F5 in the main window starts DOSBox with the
+# exact command brMSX needs there. The screen after F5 is kept in build/windows/dosbox-f5.png.
+check_package_dosbox() {
+  (
+    wine_japanese_locale "$build/locale"
+    wine_on_display scripts/windows-dosbox-start.sh window "$build/vorlent-win64.zip" \
+      "$build/bin/record_command_line.exe" "$build/dosbox-f5.png"
+  )
+}
+
 case $action in
   build) build_program ;;
   package) build_program && package ;;
@@ -157,6 +169,7 @@ case $action in
     status=0
     run_window_tests || status=1
     check_package || status=1
+    check_package_dosbox || status=1
     step "test-windows took $((SECONDS - started)) s, exit status $status"
     exit "$status"
     ;;

@@ -1,11 +1,14 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -46,6 +49,7 @@ class JoinDialogTest : public QObject {
   void elementsAndTexts();
   void opensWithTheSelectedFilesAndRelistsAfter();
   void openFillsTheFolderAndTheChecksSpeak();
+  void theOpenDialogsAnswerShowsTheSystemsSeparators();
   void destinationColourFollowsItsFolder();
   void aFileListedTwiceIsWrittenTwiceAndAnEmptyListMakesAnEmptyFile();
   void anUnreadableSourceIsReportedAndTheDialogStays();
@@ -190,6 +194,44 @@ void JoinDialogTest::openFillsTheFolderAndTheChecksSpeak() {
   dialog.BitBtn2Click();
   QCOMPARE(dialog.sourceFiles()->count(), 0);
   QVERIFY(dialog.destination()->text().isEmpty());
+}
+
+void JoinDialogTest::theOpenDialogsAnswerShowsTheSystemsSeparators() {
+  // Qt's own file dialog, which keys can be typed into, answers as the system's does: with "/".
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  write(listed_->filePath(QStringLiteral("表.bin")), "H");
+  QTemporaryDir programFolder;
+  TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
+  TFormJ& dialog = window.joinDialog();
+  const auto native = [&](const char* name) {
+    return QDir::toNativeSeparators(listed_->filePath(QString::fromUtf8(name)));
+  };
+  const struct {
+    QString typed;
+    QStringList sources;
+  } cases[] = {
+      {QStringLiteral("\"a.bin\" \"b.bin\""), {native("a.bin"), native("b.bin")}},
+      {QStringLiteral("表.bin"), {native("表.bin")}},
+  };
+  for (const auto& c : cases) {
+    dialog.BitBtn2Click();
+    bool typed = false;
+    QTimer typing;
+    connect(&typing, &QTimer::timeout, this, [&] {
+      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      auto* name = files ? files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+      if (name == nullptr || !name->isVisible()) return;
+      typing.stop();
+      typed = true;
+      QTest::keyClicks(name, c.typed);
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+    typing.start(50);
+    dialog.ToolButton1Click();
+    QVERIFY(typed);
+    QCOMPARE(linesOf(dialog.sourceFiles()), c.sources);
+    QCOMPARE(dialog.destination()->text(), QDir::toNativeSeparators(listed_->path() + u'/'));
+  }
 }
 
 void JoinDialogTest::destinationColourFollowsItsFolder() {
