@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "support/NativePaths.h"
 #include "support/RecordingModals.h"
 #include "support/ScriptedFilePrompts.h"
 #include "support/TestServices.h"
@@ -21,8 +22,10 @@
 
 using vorlent::TForm1;
 using vorlent::TFormJ;
+using vorlent::testing::corePath;
 using vorlent::testing::RecordingModals;
 using vorlent::testing::ScriptedFilePrompts;
+using vorlent::testing::shownPath;
 
 namespace {
 
@@ -140,7 +143,7 @@ void JoinDialogTest::opensWithTheSelectedFilesAndRelistsAfter() {
     seen = linesOf(static_cast<TFormJ&>(dialog).sourceFiles());
     QDir::setCurrent(startFolder_);  // as an open dialog may leave it
     static_cast<TFormJ&>(dialog).destination()->setText(
-        listed_->filePath(QStringLiteral("new.bin")));
+        shownPath(listed_->filePath(QStringLiteral("new.bin"))));
     static_cast<TFormJ&>(dialog).BitBtn3Click();
   });
   window_->joinClick();
@@ -163,19 +166,20 @@ void JoinDialogTest::opensWithTheSelectedFilesAndRelistsAfter() {
 
 void JoinDialogTest::openFillsTheFolderAndTheChecksSpeak() {
   TFormJ& dialog = joinDialog();
-  const std::string a = vorlent::toCore(listed_->filePath(QStringLiteral("a.bin")));
+  const std::string a = corePath(listed_->filePath(QStringLiteral("a.bin")));
   prompts_->filesToOpen = std::vector<std::string>{a, a};
   dialog.ToolButton1Click();
-  QCOMPARE(dialog.destination()->text(), listed_->path() + QLatin1Char('/'));
+  QCOMPARE(dialog.destination()->text(), shownPath(listed_->path() + QLatin1Char('/')));
   QCOMPARE(dialog.sourceFiles()->count(), 2);
   const struct {
     QString destination;
     QString message;
   } cases[] = {
-      {listed_->path() + QLatin1Char('/'), QStringLiteral("Input file name.")},
+      {shownPath(listed_->path() + QLatin1Char('/')), QStringLiteral("Input file name.")},
       {QStringLiteral("bare.bin"), QStringLiteral("Directory not found.\r")},
-      {listed_->filePath(QStringLiteral("none/x.bin")),
-       QStringLiteral("Directory not found.\r") + listed_->filePath(QStringLiteral("none/"))},
+      {shownPath(listed_->filePath(QStringLiteral("none/x.bin"))),
+       QStringLiteral("Directory not found.\r") +
+           shownPath(listed_->filePath(QStringLiteral("none/")))},
   };
   for (const auto& c : cases) {
     dialog.destination()->setText(c.destination);
@@ -204,7 +208,7 @@ void JoinDialogTest::theOpenDialogsAnswerShowsTheSystemsSeparators() {
   TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   TFormJ& dialog = window.joinDialog();
   const auto native = [&](const char* name) {
-    return QDir::toNativeSeparators(listed_->filePath(QString::fromUtf8(name)));
+    return shownPath(listed_->filePath(QString::fromUtf8(name)));
   };
   const struct {
     QString typed;
@@ -230,7 +234,7 @@ void JoinDialogTest::theOpenDialogsAnswerShowsTheSystemsSeparators() {
     dialog.ToolButton1Click();
     QVERIFY(typed);
     QCOMPARE(linesOf(dialog.sourceFiles()), c.sources);
-    QCOMPARE(dialog.destination()->text(), QDir::toNativeSeparators(listed_->path() + u'/'));
+    QCOMPARE(dialog.destination()->text(), shownPath(listed_->path() + u'/'));
   }
 }
 
@@ -242,15 +246,15 @@ void JoinDialogTest::destinationColourFollowsItsFolder() {
     QColor colour;
   } cases[] = {{QString(), QColor(255, 0, 0)},
                {QStringLiteral("bare.bin"), QColor(255, 0, 0)},
-               {listed_->filePath(QStringLiteral("x.bin")), QColor(0, 0, 0)},
-               {later + QStringLiteral("/x.bin"), QColor(255, 0, 0)}};
+               {shownPath(listed_->filePath(QStringLiteral("x.bin"))), QColor(0, 0, 0)},
+               {shownPath(later + QStringLiteral("/x.bin")), QColor(255, 0, 0)}};
   for (const auto& c : cases) {
     dialog.destination()->setText(QStringLiteral("changed"));
     dialog.destination()->setText(c.text);
     QCOMPARE(dialog.destination()->palette().color(QPalette::Text), c.colour);
   }
   QVERIFY(QDir().mkdir(later));
-  dialog.destination()->setText(later + QStringLiteral("/x.bi"));
+  dialog.destination()->setText(shownPath(later + QStringLiteral("/x.bi")));
   QCOMPARE(dialog.destination()->palette().color(QPalette::Text), QColor(0, 0, 0));
 }
 
