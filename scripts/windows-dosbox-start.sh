@@ -22,6 +22,9 @@ program=$(realpath "$2")
 recorder=$(realpath "$3")
 screenshot=${4:-}
 . "$(dirname "$0")/wine-session.sh"
+# The program is started from its own folder: a locale folder named relative to the caller's
+# would not be found there.
+[ -z "${LOCPATH:-}" ] || LOCPATH=$(realpath "$LOCPATH")
 
 fail() {
   echo "dosbox start ($mode): $*" >&2
@@ -116,12 +119,19 @@ case $mode in
     sleep 1
     [ -z "$screenshot" ] || import -window root "$screenshot"
     [ "$started" -eq 1 ] || fail "F5 did not start DOSBox"
+    # The started program took the activation, and without a window manager only a click gives
+    # it back: one on the empty part of the file list, as a user would.
+    xdotool mousemove --window "$window" 600 300 click 1
+    sleep 1
     xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
     for _ in $(seq 1 150); do
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.2
     done
-    kill -0 "$pid" 2>/dev/null && fail "the program did not close on Ctrl+Q"
+    if kill -0 "$pid" 2>/dev/null; then
+      xdotool search --onlyvisible --name . getwindowname %@ >&2 || true
+      fail "the program did not close on Ctrl+Q"
+    fi
     wait "$pid" || true
     pid=""
     ;;
