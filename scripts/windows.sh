@@ -60,22 +60,6 @@ window_tests=(test_main_window test_main_window_road test_fmsx_dialog test_brmsx
 # Test functions whose expectations hold on Linux only, and why. Each runs under Wine all the
 # same when named on the command line.
 linux_only=(
-  # They expect POSIX paths: "/"-joined folders from QTemporaryDir or "/emu/BRMSX.EXE", where
-  # the program shows and stores Windows paths.
-  test_main_window:commandCheckShowsTheBrmsxLineAndItsLength
-  test_main_window:cfgCheckWritesTheResponseFileAndShowsTheOptions
-  test_main_window:mountingAFocusedRomShowsItOnTheSlot
-  test_main_window:f5StartsTheEmulatorOfTheActiveTab
-  test_main_window:closingSavesAndTheNextStartRestores
-  test_main_window_road:theTypicalRoadFromAListedRomToARestoredSlot
-  test_main_window_road:doubleClickDispatchesByEntry
-  test_main_window_road:theListTakingTheFocusOpensTheSelection
-  test_main_window_road:listMenuShowsTheItemsOfTheSelection
-  test_join_dialog:opensWithTheSelectedFilesAndRelistsAfter
-  test_join_dialog:openFillsTheFolderAndTheChecksSpeak
-  test_join_dialog:destinationColourFollowsItsFolder
-  test_file_operations:newFileRenameAndDeleteFromTheMenuAndKeys
-  test_filelistmodel:headersAndColumnTexts
   # They expect Qt's drop handling; on Windows the shell's WM_DROPFILES takes the drops.
   test_main_window:aBrokenConfigurationIsReportedAndStartUpGoesOn
   test_join_dialog:elementsAndTexts

@@ -28,6 +28,7 @@ using vorlent::EmulatorKind;
 using vorlent::TForm1;
 using vorlent::testing::corePath;
 using vorlent::testing::shownPath;
+using vorlent::testing::storedPath;
 
 namespace {
 
@@ -128,7 +129,7 @@ void MainWindowRoadTest::doubleClick(TForm1& window, const QString& caption) {
 }
 
 void MainWindowRoadTest::theTypicalRoadFromAListedRomToARestoredSlot() {
-  const std::string rom = corePath(QDir(media_->path()).filePath(QStringLiteral("GAME.ROM")));
+  const std::string rom = storedPath(QDir(media_->path()).filePath(QStringLiteral("GAME.ROM")));
   {
     auto window = makeWindow();
     QCOMPARE(window->windowTitle(), shownPath(media_->path()));
@@ -180,13 +181,13 @@ void MainWindowRoadTest::doubleClickDispatchesByEntry() {
 
   doubleClick(*window, QStringLiteral("DISK.DSK"));
   QCOMPARE(window->state().activeEmulator, EmulatorKind::Brmsx);
-  QCOMPARE(window->state().drives[0].path, corePath(media + QStringLiteral("/DISK.DSK")));
+  QCOMPARE(window->state().drives[0].path, storedPath(media + QStringLiteral("/DISK.DSK")));
   QVERIFY(window->state().drives[1].path.empty());
 
   modals_->boxes.clear();
   doubleClick(*window, QStringLiteral("FMSX-DOS.EXE"));
   QCOMPARE(modals_->boxes.size(), std::size_t{1});
-  QCOMPARE(window->state().fmsxExePath, corePath(media + QStringLiteral("/FMSX-DOS.EXE")));
+  QCOMPARE(window->state().fmsxExePath, storedPath(media + QStringLiteral("/FMSX-DOS.EXE")));
 
   doubleClick(*window, QStringLiteral("tool.exe"));
   QCOMPARE(starts_->size(), std::size_t(1));
@@ -214,7 +215,7 @@ void MainWindowRoadTest::theListTakingTheFocusOpensTheSelection() {
   window->mediaToolbar().ejectAll->setFocus(Qt::OtherFocusReason);
   QVERIFY(window->state().tapePath.empty());
   window->fileListViews().detailsView()->setFocus(Qt::TabFocusReason);
-  QCOMPARE(window->state().tapePath, corePath(media_->path() + QStringLiteral("/TAPE.CAS")));
+  QCOMPARE(window->state().tapePath, storedPath(media_->path() + QStringLiteral("/TAPE.CAS")));
 }
 
 void MainWindowRoadTest::listMenuShowsTheItemsOfTheSelection() {
@@ -247,7 +248,8 @@ void MainWindowRoadTest::listMenuShowsTheItemsOfTheSelection() {
   // The drive 2 item mounts in brMSX mode too, where the drive 2 button is disabled.
   select(*window, QStringLiteral("DISK.DSK"));
   window->listMenu().items[9]->trigger();
-  QCOMPARE(window->state().drives[1].path, corePath(media_->path() + QStringLiteral("/DISK.DSK")));
+  QCOMPARE(window->state().drives[1].path,
+           storedPath(media_->path() + QStringLiteral("/DISK.DSK")));
 }
 
 void MainWindowRoadTest::aboutBoxAndItsLinks() {
