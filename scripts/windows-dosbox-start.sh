@@ -1,26 +1,45 @@
 #!/usr/bin/env bash
 # In a fresh Wine prefix with code page 932: a recording stand-in for DOSBox installed where
 # DOSBox 0.74-3's installer puts it, an MS-DOS BRMSX.EXE and a ROM image in a folder with a
-# Japanese name whose code-page bytes hold a "\" ("ソフト表"), and a Vorlent.ini naming them.
-# "vorlent-cli.exe run brmsx" must start DOSBox with the emulator's folder as C:, the ROM's as
-# D:, both by their 8.3 paths, and brMSX's command line on C:.
-# Usage: scripts/windows-dosbox-start.sh PATH/TO/vorlent-cli.exe PATH/TO/record_command_line.exe
-# (the recorder writes its command line to the file that VORLENT_RECORD_TO names). The caller
-# sets the Japanese locale; the prefix is made in a scratch folder and removed.
+# Japanese name whose code-page bytes hold a "\" ("ソフト表"), and a Vorlent.ini naming them
+# with the ROM in slot 1. Starting brMSX must start DOSBox with the emulator's folder as C:, the
+# ROM's as D:, both by their 8.3 paths, and brMSX's command line on C:; the command DOSBox is
+# given is compared byte for byte.
+#
+#   scripts/windows-dosbox-start.sh cli PATH/TO/vorlent-cli.exe RECORDER
+#       starts it with "vorlent-cli.exe run brmsx --config ..."
+#   scripts/windows-dosbox-start.sh window PATH/TO/vorlent-win64.zip RECORDER [SCREENSHOT.png]
+#       unpacks the package alone, with the Vorlent.ini beside vorlent.exe, starts the program
+#       and presses F9 (brMSX) and F5 in its main window, as a user does; runs on a display and
+#       saves the screen after F5 when asked
+#
+# RECORDER is record_command_line.exe (it writes its command line to the file that
+# VORLENT_RECORD_TO names). The caller sets the Japanese locale; the prefix is made in a scratch
+# folder and removed.
 set -euo pipefail
-cli=$(realpath "$1")
-recorder=$(realpath "$2")
+mode=$1
+program=$(realpath "$2")
+recorder=$(realpath "$3")
+screenshot=${4:-}
+. "$(dirname "$0")/wine-session.sh"
+# The program is started from its own folder: a locale folder named relative to the caller's
+# would not be found there.
+[ -z "${LOCPATH:-}" ] || LOCPATH=$(realpath "$LOCPATH")
 
 fail() {
-  echo "dosbox start: $*" >&2
+  echo "dosbox start ($mode): $*" >&2
   exit 1
 }
 
 scratch=$(mktemp -d)
-trap 'timeout 60 wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1 || fail "wineboot -i failed"
-timeout 60 wineserver -w || true
+pid=""
+cleanup() {
+  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  timeout 60 wineserver -k 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+wine_prefix "$scratch/prefix" || fail "no Wine prefix"
 
 drive_c=$WINEPREFIX/drive_c
 dosbox_folder="$drive_c/Program Files/DOSBox-0.74-3"
@@ -34,33 +53,99 @@ mkdir -p "$emulator_folder"
 } >"$emulator_folder/BRMSX.EXE"
 printf 'rom' >"$emulator_folder/GAME.ROM"
 
-# Vorlent.ini in code page 932: line 1 the folder, line 5 brMSX, lines 9 and 10 slot 1 and its
-# mapper; the rest as a first start leaves them.
+# Vorlent.ini in code page 932: line 1 the listed folder, line 5 brMSX, lines 9 and 10 slot 1
+# and its mapper; the rest as a first start leaves them.
 windows_folder='C:\MSX\ソフト表'
-{
-  echo "$windows_folder"
-  printf '%s\n' '[x]' '' '[x]' "$windows_folder\\BRMSX.EXE" '[x]' '' '[x]' \
-    "$windows_folder\\GAME.ROM" 9 '' -1
-  for _ in $(seq 12 32); do echo; done
-  printf '%s\n' '[x]' 1 0
-  printf '%s\n' 0 100 0 1 1 1 1 0 0 0 2 1 6 10 1 0 2 0 7 0 1 '[x]' 0 0
-  printf '%s\n' 0 0 0 0 1 1 0 0 1 0 0 0 0 0 0 0 0 0 45455 0 3 0 0 0 0 5 0 0 0 0 0 0 0 1 0 0 0 \
-    0 0 0
-} | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$emulator_folder/v.ini"
-[ "$(wc -l <"$emulator_folder/v.ini")" -eq 100 ] || fail "the test's Vorlent.ini is not 100 lines"
+write_settings() {
+  {
+    echo "$windows_folder"
+    printf '%s\n' '[x]' '' '[x]' "$windows_folder\\BRMSX.EXE" '[x]' '' '[x]' \
+      "$windows_folder\\GAME.ROM" 9 '' -1
+    for _ in $(seq 12 32); do echo; done
+    printf '%s\n' '[x]' 1 0
+    printf '%s\n' 0 100 0 1 1 1 1 0 0 0 2 1 6 10 1 0 2 0 7 0 1 '[x]' 0 0
+    printf '%s\n' 0 0 0 0 1 1 0 0 1 0 0 0 0 0 0 0 0 0 45455 0 3 0 0 0 0 5 0 0 0 0 0 0 0 1 0 0 \
+      0 0 0 0
+  } | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$1"
+  [ "$(wc -l <"$1")" -eq 100 ] || fail "the test's Vorlent.ini is not 100 lines"
+}
 
 record=$scratch/record.txt
-status=0
-VORLENT_RECORD_TO=$(winepath -w "$record") wine "$cli" run brmsx --config "$windows_folder\\v.ini" \
-  >"$scratch/out" 2>"$scratch/err" || status=$?
-[ "$status" -eq 0 ] || fail "vorlent-cli.exe run brmsx ended with $status: $(iconv -f CP932 -t UTF-8 <"$scratch/err")"
-for _ in $(seq 1 300); do
-  [ -f "$record" ] && break
-  sleep 0.2
-done
-[ -f "$record" ] || fail "DOSBox was not started"
+export VORLENT_RECORD_TO
+VORLENT_RECORD_TO=$(winepath -w "$record")
+
+wait_for_record() {
+  for _ in $(seq 1 300); do
+    [ -f "$record" ] && return 0
+    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  [ -f "$record" ]
+}
+
+case $mode in
+  cli)
+    write_settings "$emulator_folder/v.ini"
+    status=0
+    wine "$program" run brmsx --config "$windows_folder\\v.ini" >"$scratch/out" 2>"$scratch/err" ||
+      status=$?
+    [ "$status" -eq 0 ] ||
+      fail "vorlent-cli.exe run brmsx ended with $status: $(iconv -f CP932 -t UTF-8 <"$scratch/err")"
+    wait_for_record || fail "DOSBox was not started"
+    ;;
+  window)
+    unzip -q "$program" -d "$scratch"
+    folder=$scratch/vorlent
+    write_settings "$folder/Vorlent.ini"
+    unset WINEPATH
+    (cd "$folder" && exec wine "$folder/vorlent.exe") >"$scratch/start.log" 2>&1 &
+    pid=$!
+    # Wine's windows are X windows named by their captions; the program shows no other window
+    # at its start.
+    window=""
+    for _ in $(seq 1 300); do
+      window=$(xdotool search --onlyvisible --name . 2>/dev/null | head -n 1 || true)
+      [ -n "$window" ] && break
+      kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
+      sleep 0.2
+    done
+    [ -n "$window" ] || fail "the main window did not appear"
+    sleep 2
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool windowfocus --sync "$window" key --clearmodifiers F9
+    xdotool windowfocus --sync "$window" key --clearmodifiers F5
+    started=0
+    wait_for_record && started=1
+    sleep 1
+    [ -z "$screenshot" ] || import -window root "$screenshot"
+    [ "$started" -eq 1 ] || fail "F5 did not start DOSBox"
+    # The started program took the activation, and without a window manager only a click gives
+    # it back: one on the empty part of the file list, as a user would.
+    xdotool mousemove --window "$window" 600 300 click 1
+    sleep 1
+    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
+    for _ in $(seq 1 150); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.2
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+      xdotool search --onlyvisible --name . getwindowname %@ >&2 || true
+      fail "the program did not close on Ctrl+Q"
+    fi
+    wait "$pid" || true
+    pid=""
+    ;;
+  *) fail "usage: scripts/windows-dosbox-start.sh cli|window PROGRAM RECORDER [SCREENSHOT.png]" ;;
+esac
+
 line=$(head -n 1 "$record" | tr -d '\r')
-short='[A-Z0-9_~]{1,8}(\.[A-Z0-9_~]{1,3})?'
-expected="^\"C:\\\\Program Files\\\\DOSBox-0\.74-3\\\\dosbox\.exe\" -c \"mount -u c\" -c \"mount c C:\\\\MSX\\\\($short)\" -c \"mount -u d\" -c \"mount d C:\\\\MSX\\\\($short)\" -c \"c:\" -c \"BRMSX\.EXE -res 0 -roma 2 D:\\\\GAME\.ROM\" -c \"exit\"$"
-LC_ALL=C grep -Eq "$expected" <<<"$line" || fail "DOSBox was given: $line"
-echo "dosbox start: DOSBox was given: $line"
+# The 8.3 name Wine gave the Japanese folder is not known beforehand: it is taken from the
+# command and must name that folder; the rest is compared byte for byte.
+short=$(sed -n 's/.*"mount c C:\\MSX\\\([A-Z0-9_~]\{1,8\}\)".*/\1/p' <<<"$line")
+[ -n "$short" ] || fail "DOSBox was given no 8.3 folder for C: in: $line"
+[ "$(winepath -u "C:\\MSX\\$short")" -ef "$emulator_folder" ] ||
+  fail "C:\\MSX\\$short is not the emulator's folder, in: $line"
+dosbox='"C:\Program Files\DOSBox-0.74-3\dosbox.exe"'
+expected="$dosbox -c \"mount -u c\" -c \"mount c C:\\MSX\\$short\" -c \"mount -u d\" -c \"mount d C:\\MSX\\$short\" -c \"c:\" -c \"BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"exit\""
+[ "$line" = "$expected" ] || fail "DOSBox was given: $line, not: $expected"
+echo "dosbox start ($mode): DOSBox was given: $line"

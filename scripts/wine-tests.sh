@@ -103,7 +103,7 @@ echo "wine-tests: ran under Wine in $((SECONDS - started)) s, exit status $statu
 # vorlent-cli.exe run brmsx in a fresh prefix, with a recording DOSBox where its installer puts
 # it and the emulator in a Japanese folder: it needs code page 932.
 if [ ${#japanese[@]} -gt 0 ]; then
-  env "${japanese[@]}" scripts/windows-dosbox-start.sh "$build/bin/vorlent-cli.exe" \
+  env "${japanese[@]}" scripts/windows-dosbox-start.sh cli "$build/bin/vorlent-cli.exe" \
     "$build/bin/record_command_line.exe" || status=1
 fi
 exit "$status"

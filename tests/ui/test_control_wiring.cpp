@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "support/NativePaths.h"
 #include "support/RecordingModals.h"
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
@@ -29,6 +30,7 @@
 using vorlent::TForm1;
 using vorlent::toCore;
 using vorlent::toQt;
+using vorlent::testing::corePath;
 
 namespace {
 
@@ -103,7 +105,7 @@ struct Desk {
     services.help = std::make_unique<RecordingHelp>(requests);
     auto scripted = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
     prompts = scripted.get();
-    prompts->folder = toCore(folder.filePath(QStringLiteral("emu")));
+    prompts->folder = corePath(folder.filePath(QStringLiteral("emu")));
     prompts->text = "made";
     services.prompts = std::move(scripted);
     auto& modals = vorlent::testing::recordModals(services);
@@ -114,8 +116,8 @@ struct Desk {
     window->show();
     window->setViewStyle(vorlent::ViewStyle::Details);
     // Known to the run commands, not yet marked on the buttons.
-    window->state().brmsxExePath = toCore(folder.filePath(QStringLiteral("emu/brmsx.exe")));
-    window->state().fmsxExePath = toCore(folder.filePath(QStringLiteral("emu/fmsx-dos.exe")));
+    window->state().brmsxExePath = corePath(folder.filePath(QStringLiteral("emu/brmsx.exe")));
+    window->state().fmsxExePath = corePath(folder.filePath(QStringLiteral("emu/fmsx-dos.exe")));
     window->state().fmsxOptions.sound = 3;
   }
 
@@ -194,7 +196,9 @@ QString askedAndModal(Desk& desk) {
 }
 
 // The folder and name of a stored executable path.
-QString lastTwo(const std::string& path) { return toQt(path).section(QLatin1Char('/'), -2); }
+QString lastTwo(const std::string& path) {
+  return QDir::fromNativeSeparators(toQt(path)).section(QLatin1Char('/'), -2);
+}
 
 QString locatedBrmsx(Desk& desk) {
   return askedAndModal(desk) + QStringLiteral(" / stored ") +

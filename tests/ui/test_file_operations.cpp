@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/NativePaths.h"
 #include "support/RecordingModals.h"
 #include "support/ScriptedFilePrompts.h"
 #include "support/TestServices.h"
@@ -160,8 +161,8 @@ void FileOperationsWindowTest::newFileRenameAndDeleteFromTheMenuAndKeys() {
   QTest::keyClick(&window, Qt::Key_Delete);
   QCOMPARE(requests.size(), std::size_t{1});
   QCOMPARE(int(requests[0].kind), int(vorlent::ShellOperationKind::Delete));
-  QCOMPARE(requests[0].sources,
-           std::vector<std::string>{vorlent::toCore(listed.filePath(QStringLiteral("game.rom")))});
+  QCOMPARE(requests[0].sources, std::vector<std::string>{vorlent::testing::corePath(
+                                    listed.filePath(QStringLiteral("game.rom")))});
 }
 
 // Names that are no valid UTF-8 keep their bytes: an unedited rename changes nothing, and a drop

@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +11,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "support/NativePaths.h"
 #include "support/RecordingModals.h"
 #include "support/ScriptedFilePrompts.h"
 #include "support/TestServices.h"
@@ -18,8 +21,10 @@
 
 using vorlent::TForm1;
 using vorlent::TFormJ;
+using vorlent::testing::corePath;
 using vorlent::testing::RecordingModals;
 using vorlent::testing::ScriptedFilePrompts;
+using vorlent::testing::shownPath;
 
 namespace {
 
@@ -35,6 +40,47 @@ QStringList linesOf(const QListWidget* list) {
   return lines;
 }
 
+// Types into Qt's file dialog when it shows, as a user does, and opens what was typed.
+class FileDialogTyping final : public QObject {
+ public:
+  explicit FileDialogTyping(QString text) : text_(std::move(text)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+  ~FileDialogTyping() override { QCoreApplication::instance()->removeEventFilter(this); }
+  bool typed() const { return typed_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* files = qobject_cast<QFileDialog*>(watched);
+    if (files != nullptr && event->type() == QEvent::Show && !shown_) {
+      shown_ = true;
+      QMetaObject::invokeMethod(
+          this, [this, files] { type(*files); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  void type(QFileDialog& files) {
+    auto* name = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name != nullptr) {
+      typed_ = true;
+      // Key by key with its text: keyClicks knows no key for a Japanese character.
+      for (const QChar character : text_) {
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(character), {});
+      }
+      // What the open button does; the button itself waits for the dialog's own listing.
+      static_cast<QDialog&>(files).accept();
+    }
+    // An answer the dialog did not take closes it all the same, so that the comparisons tell.
+    if (files.isVisible()) files.reject();
+  }
+
+  QString text_;
+  bool shown_ = false;
+  bool typed_ = false;
+};
+
 }  // namespace
 
 class JoinDialogTest : public QObject {
@@ -46,6 +92,7 @@ class JoinDialogTest : public QObject {
   void elementsAndTexts();
   void opensWithTheSelectedFilesAndRelistsAfter();
   void openFillsTheFolderAndTheChecksSpeak();
+  void theOpenDialogsAnswerShowsTheSystemsSeparators();
   void destinationColourFollowsItsFolder();
   void aFileListedTwiceIsWrittenTwiceAndAnEmptyListMakesAnEmptyFile();
   void anUnreadableSourceIsReportedAndTheDialogStays();
@@ -136,7 +183,7 @@ void JoinDialogTest::opensWithTheSelectedFilesAndRelistsAfter() {
     seen = linesOf(static_cast<TFormJ&>(dialog).sourceFiles());
     QDir::setCurrent(startFolder_);  // as an open dialog may leave it
     static_cast<TFormJ&>(dialog).destination()->setText(
-        listed_->filePath(QStringLiteral("new.bin")));
+        shownPath(listed_->filePath(QStringLiteral("new.bin"))));
     static_cast<TFormJ&>(dialog).BitBtn3Click();
   });
   window_->joinClick();
@@ -159,19 +206,20 @@ void JoinDialogTest::opensWithTheSelectedFilesAndRelistsAfter() {
 
 void JoinDialogTest::openFillsTheFolderAndTheChecksSpeak() {
   TFormJ& dialog = joinDialog();
-  const std::string a = vorlent::toCore(listed_->filePath(QStringLiteral("a.bin")));
+  const std::string a = corePath(listed_->filePath(QStringLiteral("a.bin")));
   prompts_->filesToOpen = std::vector<std::string>{a, a};
   dialog.ToolButton1Click();
-  QCOMPARE(dialog.destination()->text(), listed_->path() + QLatin1Char('/'));
+  QCOMPARE(dialog.destination()->text(), shownPath(listed_->path() + QLatin1Char('/')));
   QCOMPARE(dialog.sourceFiles()->count(), 2);
   const struct {
     QString destination;
     QString message;
   } cases[] = {
-      {listed_->path() + QLatin1Char('/'), QStringLiteral("Input file name.")},
+      {shownPath(listed_->path() + QLatin1Char('/')), QStringLiteral("Input file name.")},
       {QStringLiteral("bare.bin"), QStringLiteral("Directory not found.\r")},
-      {listed_->filePath(QStringLiteral("none/x.bin")),
-       QStringLiteral("Directory not found.\r") + listed_->filePath(QStringLiteral("none/"))},
+      {shownPath(listed_->filePath(QStringLiteral("none/x.bin"))),
+       QStringLiteral("Directory not found.\r") +
+           shownPath(listed_->filePath(QStringLiteral("none/")))},
   };
   for (const auto& c : cases) {
     dialog.destination()->setText(c.destination);
@@ -192,6 +240,36 @@ void JoinDialogTest::openFillsTheFolderAndTheChecksSpeak() {
   QVERIFY(dialog.destination()->text().isEmpty());
 }
 
+void JoinDialogTest::theOpenDialogsAnswerShowsTheSystemsSeparators() {
+  // Qt's own file dialog, which keys can be typed into, answers as the system's does: with "/".
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  write(listed_->filePath(QStringLiteral("表.bin")), "H");
+  QTemporaryDir programFolder;
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  const RecordingModals& boxes = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
+  TFormJ& dialog = window.joinDialog();
+  const auto native = [&](const char* name) {
+    return shownPath(listed_->filePath(QString::fromUtf8(name)));
+  };
+  const struct {
+    QString typed;
+    QStringList sources;
+  } cases[] = {
+      {QStringLiteral("a.bin"), {native("a.bin")}},
+      {QStringLiteral("表.bin"), {native("表.bin")}},
+  };
+  for (const auto& c : cases) {
+    dialog.BitBtn2Click();
+    FileDialogTyping typing(c.typed);
+    dialog.ToolButton1Click();
+    QVERIFY(typing.typed());
+    QVERIFY(boxes.boxes.empty());
+    QCOMPARE(linesOf(dialog.sourceFiles()), c.sources);
+    QCOMPARE(dialog.destination()->text(), shownPath(listed_->path() + u'/'));
+  }
+}
+
 void JoinDialogTest::destinationColourFollowsItsFolder() {
   TFormJ& dialog = joinDialog();
   const QString later = listed_->filePath(QStringLiteral("later"));
@@ -200,15 +278,15 @@ void JoinDialogTest::destinationColourFollowsItsFolder() {
     QColor colour;
   } cases[] = {{QString(), QColor(255, 0, 0)},
                {QStringLiteral("bare.bin"), QColor(255, 0, 0)},
-               {listed_->filePath(QStringLiteral("x.bin")), QColor(0, 0, 0)},
-               {later + QStringLiteral("/x.bin"), QColor(255, 0, 0)}};
+               {shownPath(listed_->filePath(QStringLiteral("x.bin"))), QColor(0, 0, 0)},
+               {shownPath(later + QStringLiteral("/x.bin")), QColor(255, 0, 0)}};
   for (const auto& c : cases) {
     dialog.destination()->setText(QStringLiteral("changed"));
     dialog.destination()->setText(c.text);
     QCOMPARE(dialog.destination()->palette().color(QPalette::Text), c.colour);
   }
   QVERIFY(QDir().mkdir(later));
-  dialog.destination()->setText(later + QStringLiteral("/x.bi"));
+  dialog.destination()->setText(shownPath(later + QStringLiteral("/x.bi")));
   QCOMPARE(dialog.destination()->palette().color(QPalette::Text), QColor(0, 0, 0));
 }
 

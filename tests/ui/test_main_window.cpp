@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "support/NativePaths.h"
 #include "support/RecordingModals.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/TestServices.h"
@@ -18,6 +19,7 @@
 
 using vorlent::EmulatorKind;
 using vorlent::TForm1;
+using vorlent::testing::corePath;
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -227,7 +229,7 @@ void MainWindowTest::commandCheckShowsTheBrmsxLineAndItsLength() {
   auto services = vorlent::testing::servicesIn(programFolder.path());
   const auto& modals = vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));
-  window.state().brmsxExePath = "/emu/BRMSX.EXE";
+  window.state().brmsxExePath = corePath(QDir::rootPath() + QStringLiteral("emu/BRMSX.EXE"));
   window.state().brmsxModel = 1;
   window.state().drives[0].path = std::string(vorlent::kPcDriveMarker);
   window.emulatorTabs().brmsxCheck->click();
@@ -247,7 +249,7 @@ void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
   auto services = vorlent::testing::servicesIn(programFolder.path());
   const auto& modals = vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));
-  window.state().fmsxExePath = vorlent::toCore(exe.fileName());
+  window.state().fmsxExePath = corePath(exe.fileName());
   window.state().fmsxOptions.sound = 3;
   window.emulatorTabs().fmsxCheck->click();
   QCOMPARE(modals.boxes.size(), std::size_t{1});
@@ -281,17 +283,19 @@ void MainWindowTest::mountingAFocusedRomShowsItOnTheSlot() {
   TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
   vorlent::FileListEntry entry;
   entry.caption = "GAME.ROM";
-  entry.fullPath = vorlent::toCore(rom.fileName());
+  entry.fullPath = corePath(rom.fileName());
   window.fileList().assign({entry});
   window.fileList().setSelected(0, true);
   window.fileList().setFocused(0);
   const auto& slot = window.mediaToolbar().cartridgeSlots[0];
   QTest::mouseClick(slot.button, Qt::LeftButton, {}, QPoint(5, 5));
 
-  QCOMPARE(window.state().slots[0].path, entry.fullPath);
+  const std::string mounted = vorlent::testing::storedPath(rom.fileName());
+  QVERIFY(!mounted.empty());
+  QCOMPARE(window.state().slots[0].path, mounted);
   QCOMPARE(window.state().slots[0].mapper, 17);
   QCOMPARE(slot.button->toolTip(), QStringLiteral("GAME.ROM"));
-  QCOMPARE(slot.nameItem->text(), vorlent::toQt(entry.fullPath));
+  QCOMPARE(slot.nameItem->text(), vorlent::toQt(mounted));
   QVERIFY(slot.ejectItem->isEnabled());
   QVERIFY(slot.mapperItems[10]->isChecked());
   QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("StatusLine"))->text(),
@@ -359,9 +363,9 @@ void MainWindowTest::f5StartsTheEmulatorOfTheActiveTab() {
   TForm1 window(std::move(services));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
-  const std::string emulators = vorlent::toCore(emulatorFolder.path());
-  window.state().brmsxExePath = emulators + "/BRMSX.EXE";
-  window.state().fmsxExePath = emulators + "/FMSX-DOS.EXE";
+  const std::string emulators = corePath(emulatorFolder.path());
+  window.state().brmsxExePath = corePath(emulatorFolder.filePath(QStringLiteral("BRMSX.EXE")));
+  window.state().fmsxExePath = corePath(emulatorFolder.filePath(QStringLiteral("FMSX-DOS.EXE")));
   const std::string listed = QDir::currentPath().toStdString();
 
   QTest::keyClick(&window, Qt::Key_F5);
@@ -388,7 +392,7 @@ void MainWindowTest::closingSavesAndTheNextStartRestores() {
   {
     TForm1 window(vorlent::testing::servicesIn(programFolder.path()));
     window.show();
-    window.state().slots[0].path = vorlent::toCore(rom.fileName());
+    window.state().slots[0].path = corePath(rom.fileName());
     window.state().slots[0].mapper = 13;
     window.state().brmsxOptions.scc = 1;
     // The close box runs the same close handling as the close command.
@@ -398,11 +402,11 @@ void MainWindowTest::closingSavesAndTheNextStartRestores() {
   QVERIFY(saved.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = saved.readAll().split('\n');
   QCOMPARE(lines.size(), 101);
-  QCOMPARE(lines.at(8), rom.fileName().toUtf8() + "\r");
+  QCOMPARE(lines.at(8), QByteArray::fromStdString(corePath(rom.fileName())) + "\r");
   QCOMPARE(lines.at(9), QByteArray("13\r"));
 
   TForm1 again(vorlent::testing::servicesIn(programFolder.path()));
-  QCOMPARE(again.state().slots[0].path, vorlent::toCore(rom.fileName()));
+  QCOMPARE(again.state().slots[0].path, corePath(rom.fileName()));
   QCOMPARE(again.state().slots[0].mapper, 13);
   QCOMPARE(again.state().brmsxOptions.scc, 1);
   QCOMPARE(again.state().activeEmulator, EmulatorKind::Brmsx);

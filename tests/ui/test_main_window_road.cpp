@@ -14,6 +14,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "support/NativePaths.h"
 #include "support/RecordingModals.h"
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
@@ -25,6 +26,9 @@
 
 using vorlent::EmulatorKind;
 using vorlent::TForm1;
+using vorlent::testing::corePath;
+using vorlent::testing::shownPath;
+using vorlent::testing::storedPath;
 
 namespace {
 
@@ -125,12 +129,11 @@ void MainWindowRoadTest::doubleClick(TForm1& window, const QString& caption) {
 }
 
 void MainWindowRoadTest::theTypicalRoadFromAListedRomToARestoredSlot() {
-  const std::string rom =
-      vorlent::toCore(QDir(media_->path()).filePath(QStringLiteral("GAME.ROM")));
+  const std::string rom = storedPath(QDir(media_->path()).filePath(QStringLiteral("GAME.ROM")));
   {
     auto window = makeWindow();
-    QCOMPARE(window->windowTitle(), media_->path());
-    window->state().fmsxExePath = vorlent::toCore(media_->path()) + "/FMSX-DOS.EXE";
+    QCOMPARE(window->windowTitle(), shownPath(media_->path()));
+    window->state().fmsxExePath = corePath(media_->path() + QStringLiteral("/FMSX-DOS.EXE"));
     select(*window, QStringLiteral("GAME.ROM"));
 
     const auto& slot = window->mediaToolbar().cartridgeSlots[0];
@@ -152,21 +155,21 @@ void MainWindowRoadTest::theTypicalRoadFromAListedRomToARestoredSlot() {
     QTest::keyClick(window.get(), Qt::Key_F5);
     QCOMPARE(starts_->size(), std::size_t(1));
     QCOMPARE(starts_->front().commandLine, "FMSX-DOS.EXE -rom 0 " + rom);
-    QCOMPARE(starts_->front().currentFolder, vorlent::toCore(media_->path()));
+    QCOMPARE(starts_->front().currentFolder, corePath(media_->path()));
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!window->isVisible());
   }
   QFile saved(programFolder_->filePath(QStringLiteral("Vorlent.ini")));
   QVERIFY(saved.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = saved.readAll().split('\n');
-  QCOMPARE(lines.at(0), media_->path().toUtf8() + "\r");
+  QCOMPARE(lines.at(0), QByteArray::fromStdString(corePath(media_->path())) + "\r");
   QCOMPARE(lines.at(8), QByteArray(rom.c_str()) + "\r");
   QCOMPARE(lines.at(9), QByteArray("17\r"));
 
   QVERIFY(QDir::setCurrent(startFolder_));
   auto again = makeWindow();
   // Line 1 makes the saved folder current and listed again.
-  QCOMPARE(again->windowTitle(), media_->path());
+  QCOMPARE(again->windowTitle(), shownPath(media_->path()));
   QCOMPARE(again->state().slots[0].path, rom);
   QCOMPARE(again->state().slots[0].mapper, 17);
   QCOMPARE(again->state().activeEmulator, EmulatorKind::Brmsx);
@@ -178,30 +181,31 @@ void MainWindowRoadTest::doubleClickDispatchesByEntry() {
 
   doubleClick(*window, QStringLiteral("DISK.DSK"));
   QCOMPARE(window->state().activeEmulator, EmulatorKind::Brmsx);
-  QCOMPARE(window->state().drives[0].path, vorlent::toCore(media) + "/DISK.DSK");
+  QCOMPARE(window->state().drives[0].path, storedPath(media + QStringLiteral("/DISK.DSK")));
   QVERIFY(window->state().drives[1].path.empty());
 
   modals_->boxes.clear();
   doubleClick(*window, QStringLiteral("FMSX-DOS.EXE"));
   QCOMPARE(modals_->boxes.size(), std::size_t{1});
-  QCOMPARE(window->state().fmsxExePath, vorlent::toCore(media) + "/FMSX-DOS.EXE");
+  QCOMPARE(window->state().fmsxExePath, storedPath(media + QStringLiteral("/FMSX-DOS.EXE")));
 
   doubleClick(*window, QStringLiteral("tool.exe"));
   QCOMPARE(starts_->size(), std::size_t(1));
-  QCOMPARE(starts_->front().commandLine, "program " + vorlent::toCore(media) + "/tool.exe");
+  QCOMPARE(starts_->front().commandLine,
+           "program " + corePath(media + QStringLiteral("/tool.exe")));
 
   doubleClick(*window, QStringLiteral("readme.txt"));
   QCOMPARE(opened_->size(), std::size_t(1));
-  QCOMPARE(opened_->front().path, vorlent::toCore(media) + "/readme.txt");
-  QCOMPARE(opened_->front().workingFolder, vorlent::toCore(media));
+  QCOMPARE(opened_->front().path, corePath(media + QStringLiteral("/readme.txt")));
+  QCOMPARE(opened_->front().workingFolder, corePath(media));
 
   // A folder named like a ROM is entered, not inserted.
   doubleClick(*window, QStringLiteral("GAMES.ROM"));
-  QCOMPARE(window->windowTitle(), media + QStringLiteral("/GAMES.ROM"));
+  QCOMPARE(window->windowTitle(), shownPath(media + QStringLiteral("/GAMES.ROM")));
   QCOMPARE(QDir::currentPath(), media + QStringLiteral("/GAMES.ROM"));
   QVERIFY(window->state().slots[0].path.empty());
   doubleClick(*window, QStringLiteral(".."));
-  QCOMPARE(window->windowTitle(), media);
+  QCOMPARE(window->windowTitle(), shownPath(media));
 }
 
 void MainWindowRoadTest::theListTakingTheFocusOpensTheSelection() {
@@ -211,7 +215,7 @@ void MainWindowRoadTest::theListTakingTheFocusOpensTheSelection() {
   window->mediaToolbar().ejectAll->setFocus(Qt::OtherFocusReason);
   QVERIFY(window->state().tapePath.empty());
   window->fileListViews().detailsView()->setFocus(Qt::TabFocusReason);
-  QCOMPARE(window->state().tapePath, vorlent::toCore(media_->path()) + "/TAPE.CAS");
+  QCOMPARE(window->state().tapePath, storedPath(media_->path() + QStringLiteral("/TAPE.CAS")));
 }
 
 void MainWindowRoadTest::listMenuShowsTheItemsOfTheSelection() {
@@ -244,7 +248,8 @@ void MainWindowRoadTest::listMenuShowsTheItemsOfTheSelection() {
   // The drive 2 item mounts in brMSX mode too, where the drive 2 button is disabled.
   select(*window, QStringLiteral("DISK.DSK"));
   window->listMenu().items[9]->trigger();
-  QCOMPARE(window->state().drives[1].path, vorlent::toCore(media_->path()) + "/DISK.DSK");
+  QCOMPARE(window->state().drives[1].path,
+           storedPath(media_->path() + QStringLiteral("/DISK.DSK")));
 }
 
 void MainWindowRoadTest::aboutBoxAndItsLinks() {
