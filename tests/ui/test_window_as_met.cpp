@@ -45,6 +45,7 @@
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/ShownOnScreen.h"
+#include "support/SystemDialogs.h"
 #include "support/TestServices.h"
 #include "ui/ApplicationSetup.h"
 #include "ui/FileListViews.h"
@@ -194,37 +195,6 @@ void whenModalShown(const char* className, std::function<void(QWidget&)> act) {
 }
 
 #ifdef _WIN32
-QString windowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, text.data(), length + 1);
-  return QString::fromWCharArray(text.c_str(), copied);
-}
-
-// The thread's shown dialog of the system's own class other than `besides`: the file dialogs,
-// the folder chooser and their questions.
-HWND shownSystemDialog(HWND besides) {
-  struct Search {
-    HWND besides;
-    HWND found;
-  } search{besides, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(data);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (window != search.besides && IsWindowVisible(window) &&
-            std::wcscmp(name, L"#32770") == 0) {
-          search.found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // A system dialog's caption and its shown controls' texts, as the system draws them.
 QStringList systemDialogTexts(HWND dialog) {
   QStringList texts{windowText(dialog)};
@@ -239,26 +209,6 @@ QStringList systemDialogTexts(HWND dialog) {
       },
       reinterpret_cast<LPARAM>(&texts));
   return texts;
-}
-
-void pressDialogButton(HWND dialog, int button) {
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-}
-
-// Acts on the next system dialog other than `besides` while its modal loop runs: Qt's timers
-// fire in the system's modal loops too.
-void whenSystemDialogShown(HWND besides, std::function<void(HWND)> act) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, besides, act] {
-    if (HWND dialog = shownSystemDialog(besides)) {
-      timer->stop();
-      timer->deleteLater();
-      act(dialog);
-    }
-  });
-  timer->start();
 }
 
 // The latest time anything under the key was written, zero when the key is absent.
@@ -728,8 +678,7 @@ void WindowAsMetTest::qtDialogsSpeakJapaneseAndLeaveNoSettingsFile() {
       pressDialogButton(box, IDNO);
       pressDialogButton(dialog, IDCANCEL);
     });
-    const std::wstring name = kShortName.toStdWString();
-    if (!SetDlgItemTextW(dialog, cmb13, name.c_str())) SetDlgItemTextW(dialog, edt1, name.c_str());
+    typeFileName(dialog, kShortName);
     pressDialogButton(dialog, IDOK);
   });
   QVERIFY(!prompts.chooseFileToSave(folder));
