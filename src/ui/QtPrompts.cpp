@@ -16,17 +16,26 @@
 
 namespace vorlent {
 
-#ifndef _WIN32
 namespace {
 
+#ifdef _WIN32
+// The system's dialogs are modal over the window that asks.
+std::uintptr_t ownerOf(QWidget* asking) {
+  return static_cast<std::uintptr_t>(asking->window()->winId());
+}
+#else
 // Qt's file dialogs answer with "/" on every system; the core splits paths at the system's own
-// separators, so they are converted here, once, where the paths enter.
-std::string dialogPath(const QString& path, std::string_view shownPath) {
+// separators, so they are converted here, once, where the paths enter. An empty answer is a
+// cancelled dialog.
+std::optional<std::string> dialogPath(const QString& path, std::string_view shownPath) {
+  if (path.isEmpty()) {
+    return std::nullopt;
+  }
   return toCoreKeeping(QDir::toNativeSeparators(path), shownPath);
 }
+#endif
 
 }  // namespace
-#endif
 
 std::optional<std::string> QtPrompts::askText(std::string_view caption, std::string_view prompt,
                                               std::string_view initialText) {
@@ -46,15 +55,11 @@ std::optional<std::string> QtPrompts::askText(std::string_view caption, std::str
 std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
                                                    std::string_view startFolder) {
 #ifdef _WIN32
-  const auto owner = static_cast<std::uintptr_t>(window_->window()->winId());
-  return makeFolderChooser()->choose(owner, prompt, startFolder);
+  return makeFolderChooser()->choose(ownerOf(window_), prompt, startFolder);
 #else
-  const QString folder = QFileDialog::getExistingDirectory(window_, toQt(prompt), toQt(startFolder),
-                                                           QFileDialog::ShowDirsOnly);
-  if (folder.isEmpty()) {
-    return std::nullopt;
-  }
-  return dialogPath(folder, startFolder);
+  return dialogPath(QFileDialog::getExistingDirectory(window_, toQt(prompt), toQt(startFolder),
+                                                      QFileDialog::ShowDirsOnly),
+                    startFolder);
 #endif
 }
 
@@ -62,8 +67,7 @@ std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,
 // would keep their last folder in the registry, outside Vorlent.ini.
 std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string_view startFolder) {
 #ifdef _WIN32
-  const auto owner = static_cast<std::uintptr_t>(window_->window()->winId());
-  return makeFileChooser()->chooseToOpen(owner, startFolder);
+  return makeFileChooser()->chooseToOpen(ownerOf(window_), startFolder);
 #else
   const QStringList files = QFileDialog::getOpenFileNames(window_, QString(), toQt(startFolder));
   if (files.isEmpty()) {
@@ -71,7 +75,7 @@ std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string
   }
   std::vector<std::string> paths;
   for (const QString& file : files) {
-    paths.push_back(dialogPath(file, startFolder));
+    paths.push_back(*dialogPath(file, startFolder));
   }
   return paths;
 #endif
@@ -79,14 +83,10 @@ std::optional<std::vector<std::string>> QtPrompts::chooseFilesToOpen(std::string
 
 std::optional<std::string> QtPrompts::chooseFileToSave(std::string_view startFolder) {
 #ifdef _WIN32
-  const auto owner = static_cast<std::uintptr_t>(window_->window()->winId());
-  return makeFileChooser()->chooseToSave(owner, startFolder);
+  return makeFileChooser()->chooseToSave(ownerOf(window_), startFolder);
 #else
-  const QString file = QFileDialog::getSaveFileName(window_, QString(), toQt(startFolder));
-  if (file.isEmpty()) {
-    return std::nullopt;
-  }
-  return dialogPath(file, startFolder);
+  return dialogPath(QFileDialog::getSaveFileName(window_, QString(), toQt(startFolder)),
+                    startFolder);
 #endif
 }
 
