@@ -70,6 +70,43 @@ QToolBar* page(QTabWidget* tabs, const char* objectName) {
   return bar;
 }
 
+// The object names of one emulator's buttons and the captions that differ between the tabs.
+struct PageLayout {
+  const char* executable;
+  const char* system;
+  const char* resolution;
+  const char* edit;
+  const char* editCaption;
+  const char* check;
+  const char* checkCaption;
+  const char* run;
+  const char* runCaption;
+};
+
+constexpr PageLayout kBrmsxPage = {"ToolButton17", "ToolButton28",    "ToolButton25",
+                                   "ToolButton2",  "コマンド編集(B)", "ToolButton29",
+                                   "コマンド確認", "ToolButton9",     "実行(&F5)"};
+constexpr PageLayout kFmsxPage = {
+    "exef",        "ToolButton27", "ToolButton24", "Editf",   "コマンド編集(F)",
+    "ToolButton3", "Cfgﾌｧｲﾙ確認",  "runf",         "実行(F5)"};
+
+EmulatorPage emulatorPage(QToolBar* bar, const PageLayout& layout, QMenu* models,
+                          QMenu* resolutions) {
+  EmulatorPage page;
+  page.executable =
+      button(bar, layout.executable, QStringLiteral("実行ファイル"), toolIcon(ToolIcon::Unknown));
+  page.system =
+      dropDown(bar, layout.system, QStringLiteral("システム"), toolIcon(ToolIcon::System), models);
+  page.resolution = dropDown(bar, layout.resolution, QStringLiteral("解像度"),
+                             toolIcon(ToolIcon::Resolution), resolutions);
+  page.edit =
+      button(bar, layout.edit, QString::fromUtf8(layout.editCaption), toolIcon(ToolIcon::Edit));
+  page.check =
+      button(bar, layout.check, QString::fromUtf8(layout.checkCaption), toolIcon(ToolIcon::Check));
+  page.run = button(bar, layout.run, QString::fromUtf8(layout.runCaption), toolIcon(ToolIcon::Run));
+  return page;
+}
+
 }  // namespace
 
 EmulatorTabs buildEmulatorTabs(QWidget* parent) {
@@ -92,29 +129,9 @@ EmulatorTabs buildEmulatorTabs(QWidget* parent) {
                 kBrmsxResolutionCaptions);
 
   QToolBar* brmsx = page(t.pageControl, "TabSheetBrmsx");
-  t.brmsxExecutable =
-      button(brmsx, "ToolButton17", QStringLiteral("実行ファイル"), toolIcon(ToolIcon::Unknown));
-  t.brmsxSystem = dropDown(brmsx, "ToolButton28", QStringLiteral("システム"),
-                           toolIcon(ToolIcon::System), t.brmsxModels.menu);
-  t.brmsxResolution = dropDown(brmsx, "ToolButton25", QStringLiteral("解像度"),
-                               toolIcon(ToolIcon::Resolution), t.brmsxResolutions.menu);
-  t.brmsxEdit =
-      button(brmsx, "ToolButton2", QStringLiteral("コマンド編集(B)"), toolIcon(ToolIcon::Edit));
-  t.brmsxCheck =
-      button(brmsx, "ToolButton29", QStringLiteral("コマンド確認"), toolIcon(ToolIcon::Check));
-  t.brmsxRun = button(brmsx, "ToolButton9", QStringLiteral("実行(&F5)"), toolIcon(ToolIcon::Run));
-
+  t.brmsx = emulatorPage(brmsx, kBrmsxPage, t.brmsxModels.menu, t.brmsxResolutions.menu);
   QToolBar* fmsx = page(t.pageControl, "TabSheetFmsx");
-  t.fmsxExecutable =
-      button(fmsx, "exef", QStringLiteral("実行ファイル"), toolIcon(ToolIcon::Unknown));
-  t.fmsxSystem = dropDown(fmsx, "ToolButton27", QStringLiteral("システム"),
-                          toolIcon(ToolIcon::System), t.fmsxModels.menu);
-  t.fmsxResolution = dropDown(fmsx, "ToolButton24", QStringLiteral("解像度"),
-                              toolIcon(ToolIcon::Resolution), t.fmsxResolutions.menu);
-  t.fmsxEdit = button(fmsx, "Editf", QStringLiteral("コマンド編集(F)"), toolIcon(ToolIcon::Edit));
-  t.fmsxCheck =
-      button(fmsx, "ToolButton3", QStringLiteral("Cfgﾌｧｲﾙ確認"), toolIcon(ToolIcon::Check));
-  t.fmsxRun = button(fmsx, "runf", QStringLiteral("実行(F5)"), toolIcon(ToolIcon::Run));
+  t.fmsx = emulatorPage(fmsx, kFmsxPage, t.fmsxModels.menu, t.fmsxResolutions.menu);
 
   QToolBar* palamsx = page(t.pageControl, "TabSheetPalamsx");
   t.palamsxExecutable = button(palamsx, "ToolButton19", QStringLiteral("Working ExeFile"),

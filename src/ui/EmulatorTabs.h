@@ -18,23 +18,22 @@ struct RadioMenu {
   std::vector<QAction*> items;
 };
 
+// The buttons on one emulator's tab, in their order there.
+struct EmulatorPage {
+  QToolButton* executable = nullptr;
+  QToolButton* system = nullptr;
+  QToolButton* resolution = nullptr;
+  QToolButton* edit = nullptr;
+  QToolButton* check = nullptr;
+  QToolButton* run = nullptr;
+};
+
 // The emulator tabs `PageControl1` with the toolbar of each emulator.
 struct EmulatorTabs {
   QTabWidget* pageControl = nullptr;
 
-  QToolButton* brmsxExecutable = nullptr;  // ToolButton17
-  QToolButton* brmsxSystem = nullptr;      // ToolButton28
-  QToolButton* brmsxResolution = nullptr;  // ToolButton25
-  QToolButton* brmsxEdit = nullptr;        // ToolButton2
-  QToolButton* brmsxCheck = nullptr;       // ToolButton29
-  QToolButton* brmsxRun = nullptr;         // ToolButton9
-
-  QToolButton* fmsxExecutable = nullptr;  // exef
-  QToolButton* fmsxSystem = nullptr;      // ToolButton27
-  QToolButton* fmsxResolution = nullptr;  // ToolButton24
-  QToolButton* fmsxEdit = nullptr;        // Editf
-  QToolButton* fmsxCheck = nullptr;       // ToolButton3
-  QToolButton* fmsxRun = nullptr;         // runf
+  EmulatorPage brmsx;  // ToolButton17, ToolButton28, ToolButton25, ToolButton2, 29 and 9
+  EmulatorPage fmsx;   // exef, ToolButton27, ToolButton24, Editf, ToolButton3, runf
 
   QToolButton* palamsxExecutable = nullptr;  // ToolButton19, on the hidden tab
 

@@ -259,14 +259,14 @@ void TForm1::connectCommands() {
   connect(menu_.saveCfgFile, &QAction::triggered, this, &TForm1::SaveCfgFile1Click);
   connect(menu_.testRunFmsx, &QAction::triggered, this, &TForm1::runfClick);
   connect(tabs_.pageControl, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
-  connect(tabs_.brmsxExecutable, &QToolButton::clicked, this, &TForm1::brmsxexe1Click);
-  connect(tabs_.brmsxEdit, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
-  connect(tabs_.brmsxCheck, &QToolButton::clicked, this, &TForm1::ToolButton29Click);
-  connect(tabs_.brmsxRun, &QToolButton::clicked, this, &TForm1::ToolButton9Click);
-  connect(tabs_.fmsxExecutable, &QToolButton::clicked, this, &TForm1::fmsxdosexe1Click);
-  connect(tabs_.fmsxEdit, &QToolButton::clicked, this, &TForm1::EditfClick);
-  connect(tabs_.fmsxCheck, &QToolButton::clicked, this, &TForm1::SaveCfgFile1Click);
-  connect(tabs_.fmsxRun, &QToolButton::clicked, this, &TForm1::runfClick);
+  connect(tabs_.brmsx.executable, &QToolButton::clicked, this, &TForm1::brmsxexe1Click);
+  connect(tabs_.brmsx.edit, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
+  connect(tabs_.brmsx.check, &QToolButton::clicked, this, &TForm1::ToolButton29Click);
+  connect(tabs_.brmsx.run, &QToolButton::clicked, this, &TForm1::ToolButton9Click);
+  connect(tabs_.fmsx.executable, &QToolButton::clicked, this, &TForm1::fmsxdosexe1Click);
+  connect(tabs_.fmsx.edit, &QToolButton::clicked, this, &TForm1::EditfClick);
+  connect(tabs_.fmsx.check, &QToolButton::clicked, this, &TForm1::SaveCfgFile1Click);
+  connect(tabs_.fmsx.run, &QToolButton::clicked, this, &TForm1::runfClick);
 }
 
 StartServices TForm1::startServices() {

@@ -159,8 +159,8 @@ void TForm1::refreshMedia() {
   const auto executableIcon = [](int image) {
     return toolIcon(image == kKnownExecutableIcon ? ToolIcon::Known : ToolIcon::Unknown);
   };
-  tabs_.fmsxExecutable->setIcon(executableIcon(view.fmsxExeIcon));
-  tabs_.brmsxExecutable->setIcon(executableIcon(view.brmsxExeIcon));
+  tabs_.fmsx.executable->setIcon(executableIcon(view.fmsxExeIcon));
+  tabs_.brmsx.executable->setIcon(executableIcon(view.brmsxExeIcon));
   tabs_.palamsxExecutable->setIcon(executableIcon(view.palamsxExeIcon));
 }
 

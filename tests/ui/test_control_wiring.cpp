@@ -145,8 +145,8 @@ struct Desk {
       modal << QStringLiteral("dialog ") + shown.objectName();
     }
     modal << QStringLiteral("brmsx image %1, fmsx image %2")
-                 .arg(sameImage(tabs.brmsxExecutable->icon(), known) ? 4 : 3)
-                 .arg(sameImage(tabs.fmsxExecutable->icon(), known) ? 4 : 3);
+                 .arg(sameImage(tabs.brmsx.executable->icon(), known) ? 4 : 3)
+                 .arg(sameImage(tabs.fmsx.executable->icon(), known) ? 4 : 3);
   }
 
   void trigger(const std::function<void()>& press) {
@@ -161,10 +161,11 @@ using Press = std::function<void(Desk&)>;
 using Effect = std::function<QString(Desk&)>;
 
 // Press a toolbar button or a menu item, after selecting an entry of the list.
-Press button(QToolButton* vorlent::EmulatorTabs::*which, const char* select = nullptr) {
-  return [which, select](Desk& desk) {
+Press button(vorlent::EmulatorPage vorlent::EmulatorTabs::*page,
+             QToolButton* vorlent::EmulatorPage::*which, const char* select = nullptr) {
+  return [page, which, select](Desk& desk) {
     if (select != nullptr) desk.select(QLatin1String(select));
-    QToolButton* pressed = desk.window->emulatorTabs().*which;
+    QToolButton* pressed = desk.window->emulatorTabs().*page.*which;
     desk.trigger([pressed] { pressed->click(); });
   };
 }
@@ -298,6 +299,7 @@ Q_DECLARE_METATYPE(Effect)
 
 void ControlWiringTest::eachControlRunsTheHandlerOfItsTable_data() {
   using T = vorlent::EmulatorTabs;
+  using P = vorlent::EmulatorPage;
   using M = vorlent::MainMenu;
   QTest::addColumn<Press>("press");
   QTest::addColumn<Effect>("effect");
@@ -318,21 +320,24 @@ void ControlWiringTest::eachControlRunsTheHandlerOfItsTable_data() {
   // The emulator tabs' toolbars: brmsxexe1Click and fmsxdosexe1Click ask for the folder even
   // with a listed "brmsx.exe" folder selected, which takeListedBrmsx would have taken.
   QTest::newRow("ToolButton17 brmsxexe1Click")
-      << locating(button(&T::brmsxExecutable)) << Effect(locatedBrmsx) << brmsxChosen;
+      << locating(button(&T::brmsx, &P::executable)) << Effect(locatedBrmsx) << brmsxChosen;
   QTest::newRow("ToolButton17 with an entry selected")
-      << locating(button(&T::brmsxExecutable, "brmsx.exe")) << Effect(locatedBrmsx) << brmsxChosen;
+      << locating(button(&T::brmsx, &P::executable, "brmsx.exe")) << Effect(locatedBrmsx)
+      << brmsxChosen;
   QTest::newRow("ToolButton2 ToolButton2Click")
-      << button(&T::brmsxEdit) << Effect(modalOnly) << brmsxDialog;
+      << button(&T::brmsx, &P::edit) << Effect(modalOnly) << brmsxDialog;
   QTest::newRow("ToolButton29 ToolButton29Click")
-      << button(&T::brmsxCheck) << Effect(modalOnly) << QStringLiteral("box brmsx.exe -res 0(16)");
+      << button(&T::brmsx, &P::check) << Effect(modalOnly)
+      << QStringLiteral("box brmsx.exe -res 0(16)");
   QTest::newRow("ToolButton9 ToolButton9Click")
-      << button(&T::brmsxRun) << Effect(started) << QStringLiteral("brmsx.exe");
+      << button(&T::brmsx, &P::run) << Effect(started) << QStringLiteral("brmsx.exe");
   QTest::newRow("exef fmsxdosexe1Click")
-      << locating(button(&T::fmsxExecutable)) << Effect(locatedFmsx) << fmsxChosen;
-  QTest::newRow("Editf EditfClick") << button(&T::fmsxEdit) << Effect(modalOnly) << fmsxDialog;
+      << locating(button(&T::fmsx, &P::executable)) << Effect(locatedFmsx) << fmsxChosen;
+  QTest::newRow("Editf EditfClick")
+      << button(&T::fmsx, &P::edit) << Effect(modalOnly) << fmsxDialog;
   QTest::newRow("ToolButton3 SaveCfgFile1Click")
-      << button(&T::fmsxCheck) << Effect(modalOnly) << QStringLiteral("box -sound 3 ");
-  QTest::newRow("runf runfClick") << button(&T::fmsxRun) << Effect(started)
+      << button(&T::fmsx, &P::check) << Effect(modalOnly) << QStringLiteral("box -sound 3 ");
+  QTest::newRow("runf runfClick") << button(&T::fmsx, &P::run) << Effect(started)
                                   << QStringLiteral("fmsx-dos.exe");
 
   // The main menu.
@@ -441,12 +446,12 @@ void ControlWiringTest::eachControlRunsTheHandlerOfItsTable() {
 void ControlWiringTest::dropDownsShowTheirMenus() {
   Desk desk;
   const auto& tabs = desk.window->emulatorTabs();
-  QCOMPARE(tabs.brmsxSystem->menu(), tabs.brmsxModels.menu);
-  QCOMPARE(tabs.brmsxResolution->menu(), tabs.brmsxResolutions.menu);
-  QCOMPARE(tabs.fmsxSystem->menu(), tabs.fmsxModels.menu);
-  QCOMPARE(tabs.fmsxResolution->menu(), tabs.fmsxResolutions.menu);
+  QCOMPARE(tabs.brmsx.system->menu(), tabs.brmsxModels.menu);
+  QCOMPARE(tabs.brmsx.resolution->menu(), tabs.brmsxResolutions.menu);
+  QCOMPARE(tabs.fmsx.system->menu(), tabs.fmsxModels.menu);
+  QCOMPARE(tabs.fmsx.resolution->menu(), tabs.fmsxResolutions.menu);
   for (QToolButton* dropDown :
-       {tabs.brmsxSystem, tabs.brmsxResolution, tabs.fmsxSystem, tabs.fmsxResolution}) {
+       {tabs.brmsx.system, tabs.brmsx.resolution, tabs.fmsx.system, tabs.fmsx.resolution}) {
     QCOMPARE(dropDown->popupMode(), QToolButton::InstantPopup);
   }
   // Picking an item of the menu sets the state of that emulator.

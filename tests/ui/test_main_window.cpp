@@ -232,7 +232,7 @@ void MainWindowTest::commandCheckShowsTheBrmsxLineAndItsLength() {
   window.state().brmsxExePath = corePath(QDir::rootPath() + QStringLiteral("emu/BRMSX.EXE"));
   window.state().brmsxModel = 1;
   window.state().drives[0].path = std::string(vorlent::kPcDriveMarker);
-  window.emulatorTabs().brmsxCheck->click();
+  window.emulatorTabs().brmsx.check->click();
   QCOMPARE(modals.boxes.size(), std::size_t{1});
   const auto& next = modals.boxes.back();
   QCOMPARE(next.title, QStringLiteral("MSXVorlent!"));
@@ -251,7 +251,7 @@ void MainWindowTest::cfgCheckWritesTheResponseFileAndShowsTheOptions() {
   TForm1 window(std::move(services));
   window.state().fmsxExePath = corePath(exe.fileName());
   window.state().fmsxOptions.sound = 3;
-  window.emulatorTabs().fmsxCheck->click();
+  window.emulatorTabs().fmsx.check->click();
   QCOMPARE(modals.boxes.size(), std::size_t{1});
   QCOMPARE(modals.boxes.back().title, QStringLiteral("MSXVorlent!"));
   QCOMPARE(modals.boxes.back().text, QStringLiteral("-sound 3 "));
@@ -269,7 +269,7 @@ void MainWindowTest::cfgCheckShowsNothingWhenNothingIsWritten() {
   window.state().fmsxExePath =
       vorlent::toCore(emulatorFolder.filePath(QStringLiteral("FMSX-DOS.EXE")));
   window.state().fmsxOptions.sound = 3;
-  window.emulatorTabs().fmsxCheck->click();
+  window.emulatorTabs().fmsx.check->click();
   QVERIFY(modals.boxes.empty());
   QVERIFY(!QFile::exists(emulatorFolder.filePath(QStringLiteral("Vorlent.cfg"))));
 }
@@ -372,7 +372,7 @@ void MainWindowTest::f5StartsTheEmulatorOfTheActiveTab() {
   QTest::keyClick(&window, Qt::Key_F10);
   QTest::keyClick(&window, Qt::Key_F5);
   QTest::keyClick(&window, Qt::Key_F9);
-  window.emulatorTabs().fmsxRun->click();
+  window.emulatorTabs().fmsx.run->click();
   QCOMPARE(starts->size(), std::size_t(3));
   QCOMPARE(starts->at(0).commandLine, std::string("BRMSX.EXE -res 0"));
   QCOMPARE(starts->at(1).commandLine, std::string("FMSX-DOS.EXE"));

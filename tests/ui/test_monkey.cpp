@@ -140,8 +140,8 @@ void MonkeyTest::randomCommandsKeepTheWindowConsistent() {
     actions.push_back([action] { action->trigger(); });
   }
   for (QToolButton* button :
-       {tabs.brmsxExecutable, tabs.brmsxCheck, tabs.brmsxRun, tabs.fmsxExecutable, tabs.fmsxCheck,
-        tabs.fmsxRun, media.ejectAll, media.tape.button}) {
+       {tabs.brmsx.executable, tabs.brmsx.check, tabs.brmsx.run, tabs.fmsx.executable,
+        tabs.fmsx.check, tabs.fmsx.run, media.ejectAll, media.tape.button}) {
     actions.push_back([button] { button->click(); });
   }
   for (const auto* radio :
