@@ -14,6 +14,21 @@
 # removes it again (as root; changes the system's packages).
 # make test-windows: builds Qt for Windows once (cached), the Windows program and its package, and
 # runs the windows' tests and the package under Wine.
+
+# The project's own compilations are cached outside the checkout, for every clone and preset alike;
+# paths below the checkout are hashed relative to it.
+# Where that folder cannot be made (an ordinary user), ccache keeps its own default.
+ifndef CCACHE_DIR
+CCACHE_DIR := $(shell d=/var/cache/vorlent/ccache; mkdir -p $$d 2>/dev/null && [ -w $$d ] && echo $$d)
+endif
+ifeq ($(CCACHE_DIR),)
+undefine CCACHE_DIR
+else
+export CCACHE_DIR
+endif
+CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_BASEDIR
+
 .PHONY: run test check tidy deps run-deps build build-program build-ci build-asan build-fuzz fuzz
 .PHONY: bench screenshots clean deb test-deb
 .PHONY: windows windows-package screenshots-windows test-windows

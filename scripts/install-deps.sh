@@ -8,7 +8,7 @@
 set -euo pipefail
 
 run_packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins librsvg2-bin
   nettle-dev libexpat1-dev
   fonts-ipafont-gothic
