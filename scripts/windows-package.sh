@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Packs the Windows build into build/windows/vorlent-win64.zip: one folder with the two
-# programs, the Qt and runtime DLLs and plugins the program loads, the sound cues and a short
-# README, binaries stripped. The DLLs are listed here and nowhere else; the list is checked
+# programs, the Qt and runtime DLLs and plugins the program loads, the sound cues, a short
+# README, the program's licence and the licences of everything bundled, binaries stripped. The DLLs are listed here and nowhere else; the list is checked
 # against what the binaries import, and `scripts/windows.sh test` starts the program from the
 # unpacked folder alone.
 # Usage: scripts/windows-package.sh QT_PREFIX [BUILD_DIR]
@@ -51,6 +51,38 @@ cp "$qt_translation" "$folder/translations/"
 sed 's/$/\r/' resources/windows/README-Windows.txt >"$folder/README-Windows.txt"
 # The manual the program shows from its help menu, also as a file to read beside it.
 sed 's/$/\r/' doc/manual.md >"$folder/manual.md"
+
+# The program's licence beside it, and in licenses/ those of what the zip bundles: Qt (LGPL-3,
+# the copyright file of the Debian source it is built from, and where that exact source and its
+# configure line are found) and the MinGW runtime (GCC's runtime exception, winpthreads).
+cp COPYING "$folder/COPYING.txt"
+licenses=$folder/licenses
+mkdir -p "$licenses"
+for entry in "Qt-LGPL-3.txt=/usr/share/common-licenses/LGPL-3" \
+  "Qt-copyright.txt=/usr/share/doc/libqt6core6/copyright" \
+  "GCC-runtime-copyright.txt=/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright" \
+  "mingw-w64-winpthreads-copyright.txt=/usr/share/doc/mingw-w64-x86-64-dev/copyright"; do
+  source=${entry#*=}
+  [ -f "$source" ] || { echo "windows-package: missing $source" >&2; exit 1; }
+  sed 's/$/\r/' "$source" >"$licenses/${entry%%=*}"
+done
+qt_stamp=$qt/../stamp
+[ -f "$qt_stamp" ] || { echo "windows-package: missing $qt_stamp" >&2; exit 1; }
+qt_source_version=$(sed -n 's/^qt6-base //p' "$qt_stamp")
+{
+  echo "Qt's DLLs and plugins in this folder are Qt $qt_source_version's base modules, built for"
+  echo "64-bit Windows with mingw-w64 from Debian's source package qt6-base, version"
+  echo "$qt_source_version. That exact source is at"
+  echo "https://snapshot.debian.org/package/qt6-base/$qt_source_version/ (or: apt-get source"
+  echo "qt6-base=$qt_source_version on Debian 12). It was configured with CMake, with these options:"
+  echo
+  sed -n 's/^configure //p' "$qt_stamp" | tr ' ' '\n'
+  echo
+  echo "The build script is scripts/build-qt-windows.sh in the program's source. Qt is licensed"
+  echo "under the GNU Lesser General Public License version 3 (Qt-LGPL-3.txt, which builds on the"
+  echo "GNU General Public License version 3 in ../COPYING.txt); Qt-copyright.txt lists the"
+  echo "licences of the source's every part."
+} | sed 's/$/\r/' >"$licenses/Qt-source.txt"
 
 # Every DLL a packaged binary imports is either packaged or part of Windows, and every packaged
 # DLL outside the plugin folders is imported by something.
