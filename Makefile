@@ -3,7 +3,8 @@
 # make test: installs what is missing, builds, runs the whole suite (the release build with warnings
 # as errors, the sanitizer build, the fuzz corpus built with Clang, and the Windows tests under Wine).
 # make check: the release suite alone (warnings as errors), the quick round while working, and
-# clang-tidy over the files of src/ the branch changes.
+# clang-tidy over the files of src/ the branch changes, and the tests' share of the code (the
+# tree's and the branch's, scripts/test-share.sh).
 # make tidy: clang-tidy over src/ with the checks in .clang-tidy.
 # make fuzz: fuzzes every fuzz target for FUZZ_SECONDS each (default 60), starting from its
 # corpus in tests/fuzz (with tests/fuzz/TARGET.dict where there is one); what it finds goes to
@@ -87,6 +88,7 @@ test: build-ci build-asan build-fuzz
 check: build-ci
 	ctest --preset ci
 	scripts/tidy-changed.sh build/ci
+	@scripts/test-share.sh
 
 # The compile commands of the ci build; GCC's options Clang does not know are let pass.
 tidy: deps

@@ -94,12 +94,15 @@ functions_on_windows() {
   done
 }
 
-run_window_tests() {
-  run_from_build_env
-  # Fewer random commands than on Linux (20,000): every one is slower under Wine.
-  export VORLENT_MONKEY_COMMANDS=${VORLENT_MONKEY_COMMANDS:-300}
-  local failed=() name status functions
-  for name in "${window_tests[@]}"; do
+# One lane runs its share of the window tests one after another, in a Wine prefix and from a
+# display number of its own, so that two lanes run side by side; each failed test's name is
+# written to the file given.
+#   run_window_test_lane LANE PREFIX FAILURES TEST...
+run_window_test_lane() {
+  local lane=$1 failures=$3 name status functions
+  export WINEPREFIX=$2 wine_display_from=$((100 + 100 * lane))
+  shift 3
+  for name in "$@"; do
     status=0
     mapfile -t functions < <(functions_on_windows "$name")
     wine_on_display timeout 600 wine "$build/bin/$name.exe" -silent "${functions[@]}" \
@@ -109,11 +112,38 @@ run_window_tests() {
     else
       step "$name FAILED (exit status $status), log: $build/$name.log"
       grep -a -A3 '^FAIL' "$build/$name.log" | head -n 40
-      failed+=("$name")
+      echo "$name" >>"$failures"
     fi
   done
-  step "window tests: $((${#window_tests[@]} - ${#failed[@]})) passed, ${#failed[@]} failed"
-  [ ${#failed[@]} -eq 0 ]
+  # A lane that stopped early leaves no mark, and fails the whole run.
+  echo "$lane" >>"$failures.lanes"
+}
+
+run_window_tests() {
+  run_from_build_env
+  # Fewer random commands than on Linux (20,000): every one is slower under Wine.
+  export VORLENT_MONKEY_COMMANDS=${VORLENT_MONKEY_COMMANDS:-300}
+  # Lane 0 runs in the build's prefix, lane 1 in a copy of it.
+  local second_prefix=$build/wineprefix-lane1
+  rm -rf "$second_prefix"
+  cp -a "$WINEPREFIX" "$second_prefix"
+  local failures=$build/window-tests-failed index=0 name first=() second=()
+  : >"$failures"
+  : >"$failures.lanes"
+  # The tests are dealt out in turn, so each lane gets long and short ones alike.
+  for name in "${window_tests[@]}"; do
+    if [ $((index % 2)) -eq 0 ]; then first+=("$name"); else second+=("$name"); fi
+    index=$((index + 1))
+  done
+  run_window_test_lane 0 "$WINEPREFIX" "$failures" "${first[@]}" &
+  local first_lane=$!
+  run_window_test_lane 1 "$second_prefix" "$failures" "${second[@]}" &
+  wait "$first_lane" "$!"
+  local failed
+  failed=$(wc -l <"$failures")
+  step "window tests: $((${#window_tests[@]} - failed)) passed, $failed failed"
+  [ "$(sort "$failures.lanes" | tr -d '\n')" = 01 ] || { step "a lane of window tests stopped early"; return 1; }
+  [ "$failed" -eq 0 ]
 }
 
 # The package, unpacked alone into a fresh prefix with nothing on WINEPATH: the main window

@@ -93,7 +93,8 @@ wine_on_display() {
   wineserver -k 2>/dev/null || true
   timeout 60 wineserver -w 2>/dev/null || true
   local status=0
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$@" || status=$?
+  # Scripts that run two sessions side by side give each its own first display number.
+  xvfb-run -a -n "${wine_display_from:-99}" -s "-screen 0 1280x1024x24" "$@" || status=$?
   wineserver -k 2>/dev/null || true
   timeout 60 wineserver -w 2>/dev/null || true
   return "$status"

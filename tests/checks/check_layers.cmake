@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.20)
 # (cmake/CoreLayers.cmake): a header in angle brackets that is not on the list of standard headers
 # the core uses (Qt, the system's headers, the standard headers that reach the system), or a
 # folder of src/ that is neither its own nor on its layer's list (a higher layer, ui/, app/, cli/,
-# or the native implementations in platform/posix/, win32/ and native/). The build gives each
+# or the native implementations in platform/posix/ and platform/win32/). The build gives each
 # layer only the include folders it may reach, and checks.core_links checks the symbols the core
 # calls; this check holds each file to the direct uses.
 include(${SOURCE_DIR}/cmake/CoreLayers.cmake)
