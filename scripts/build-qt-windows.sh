@@ -4,10 +4,17 @@
 # repository. A cache whose stamp (Qt version, toolchain version, configure line) matches is
 # reused; any other is rebuilt. Prints the installed prefix on its last line.
 #
+#   scripts/build-qt-windows.sh            builds when the cache does not match, prints the prefix
+#   scripts/build-qt-windows.sh --prepare  only installs the packages and fetches the source the
+#                                          build needs (all of its use of apt), so that the build
+#                                          itself can run beside other work that uses apt
+#
 #   VORLENT_QT_WINDOWS_CACHE  the cache folder (default /var/cache/vorlent/qt6-mingw-6.4.2)
 #   VORLENT_QT_WINDOWS_LOG    the build's log (default /tmp/vorlent-qt-windows-build.log)
 set -euo pipefail
 
+prepare_only=0
+[ "${1:-}" != --prepare ] || prepare_only=1
 qt_version=6.4.2
 cache=${VORLENT_QT_WINDOWS_CACHE:-/var/cache/vorlent/qt6-mingw-$qt_version}
 log=${VORLENT_QT_WINDOWS_LOG:-/tmp/vorlent-qt-windows-build.log}
@@ -67,34 +74,45 @@ configure ${configure[*]}"
 if [ -f "$cache/stamp" ] && [ "$(cat "$cache/stamp")" = "$stamp" ] &&
   [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
   echo "build-qt-windows: cached Qt $source_version for Windows"
-  echo "$prefix"
+  [ "$prepare_only" -eq 1 ] || echo "$prefix"
   exit 0
 fi
 
-echo "build-qt-windows: building Qt $source_version for Windows into $cache (log: $log)"
-started=$SECONDS
 "${sudo[@]}" mkdir -p "$cache"
 [ ${#sudo[@]} -eq 0 ] || "${sudo[@]}" chown "$(id -u):$(id -g)" "$cache"
-rm -rf "$cache/stamp" "$prefix" "$cache/source" "$cache/build"
-mkdir -p "$cache/source" "$cache/build"
 
-# apt-get source needs a deb-src entry; it is added beside apt's own Debian entry, same archive.
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $source_version\$"; then
-  archive=$(sed -n 's/^URIs:[[:space:]]*\([^[:space:]]*\/debian\)\/\?$/\1/p' \
-    /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n1)
-  if [ -z "$archive" ]; then
-    archive=$(sed -n 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]*\/debian\)\/\?[[:space:]].*/\2/p' \
-      /etc/apt/sources.list 2>/dev/null | head -n1)
+# The source, fetched once: a source folder marked with its version is kept until the build.
+fetch_source() {
+  [ "$(cat "$cache/source/fetched" 2>/dev/null)" != "$source_version" ] || return 0
+  rm -rf "$cache/source"
+  mkdir -p "$cache/source"
+  # apt-get source needs a deb-src entry; it is added beside apt's own Debian entry, same archive.
+  if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q "^Version: $source_version\$"; then
+    local archive codename
+    archive=$(sed -n 's/^URIs:[[:space:]]*\([^[:space:]]*\/debian\)\/\?$/\1/p' \
+      /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n1)
+    if [ -z "$archive" ]; then
+      archive=$(sed -n 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]*\/debian\)\/\?[[:space:]].*/\2/p' \
+        /etc/apt/sources.list 2>/dev/null | head -n1)
+    fi
+    [ -n "$archive" ] || { echo "build-qt-windows: no Debian archive in apt's sources" >&2; exit 1; }
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
+      "$archive" "$codename" /usr/share/keyrings/debian-archive-keyring.gpg |
+      "${sudo[@]}" tee /etc/apt/sources.list.d/vorlent-source.sources >/dev/null
+    "${sudo[@]}" apt-get update -qq
   fi
-  [ -n "$archive" ] || { echo "build-qt-windows: no Debian archive in apt's sources" >&2; exit 1; }
-  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
-    "$archive" "$codename" /usr/share/keyrings/debian-archive-keyring.gpg |
-    "${sudo[@]}" tee /etc/apt/sources.list.d/vorlent-source.sources >/dev/null
-  "${sudo[@]}" apt-get update -qq
-fi
-(cd "$cache/source" && apt-get source -qq --only-source "qt6-base=$source_version" >"$log" 2>&1) ||
-  { echo "build-qt-windows: apt-get source qt6-base=$source_version failed (see $log)" >&2; exit 1; }
+  (cd "$cache/source" && apt-get source -qq --only-source "qt6-base=$source_version" >"$log" 2>&1) ||
+    { echo "build-qt-windows: apt-get source qt6-base=$source_version failed (see $log)" >&2; exit 1; }
+  echo "$source_version" >"$cache/source/fetched"
+}
+fetch_source
+[ "$prepare_only" -eq 0 ] || { echo "build-qt-windows: the source of Qt $source_version is fetched"; exit 0; }
+
+echo "build-qt-windows: building Qt $source_version for Windows into $cache (log: $log)"
+started=$SECONDS
+rm -rf "$cache/stamp" "$prefix" "$cache/build"
+mkdir -p "$cache/build"
 source_dir=$(find "$cache/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 
 # Qt's own toolchain file: the posix-thread compilers and their LTO-aware archivers, and only the

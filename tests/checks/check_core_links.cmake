@@ -101,7 +101,7 @@ endfunction()
 # The platform's interfaces and pure helpers are held to the same runtime as the core: the system
 # is reached in the native libraries alone.
 check_calls("The core" ${CORE} core_has platform_has)
-check_calls("The platform's interfaces" ${PLATFORM} platform_has)
+check_calls("The platform library" ${PLATFORM} platform_has)
 if(report)
   message(FATAL_ERROR "${report}")
 endif()
