@@ -11,10 +11,10 @@
 
 #include "platform/Failure.h"
 #include "platform/PathParts.h"
-#include "platform/UserHome.h"
 #include "platform/posix/FileDescriptor.h"
 #include "platform/posix/FittingNames.h"
 #include "platform/posix/PosixFiles.h"
+#include "platform/posix/PosixUserFolders.h"
 
 namespace vorlent {
 
@@ -120,11 +120,9 @@ std::string failureText(const std::string& path, int code) {
 }  // namespace
 
 std::optional<std::string> homeTrashFolder() {
-  const char* dataHome = std::getenv("XDG_DATA_HOME");
-  if (dataHome != nullptr && dataHome[0] == '/') return std::string(dataHome) + "/Trash";
-  const std::optional<std::string> home = userHomeFolder();
-  if (!home) return std::nullopt;
-  return *home + "/.local/share/Trash";
+  const std::optional<std::string> data = userFolders().data;
+  if (!data) return std::nullopt;
+  return *data + "/Trash";
 }
 
 std::string trashInfoEscaped(std::string_view path) {
