@@ -195,6 +195,9 @@ class PosixFileSystem final : public FileSystem {
     if (!exists && errno != ENOENT) {
       throw systemFailure(errno);
     }
+    if (exists && S_ISDIR(existing.st_mode)) {
+      throw systemFailure(EISDIR);
+    }
     if (exists && !S_ISREG(existing.st_mode)) {
       throw Failure(notARegularFileText(path));
     }
