@@ -231,9 +231,14 @@ class PosixFileSystem final : public FileSystem {
   std::unique_ptr<FileLock> lockFile(std::string_view path) override {
     const std::string text(path);
     for (int attempt = 0; attempt < kLockTries; ++attempt) {
-      FileDescriptor file(::open(text.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+      // Only a regular file is opened: opening a device can act on it.
+      if (kindOf(path) != FileKind::Regular) {
+        return nullptr;
+      }
+      constexpr int kFlags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+      FileDescriptor file(::open(text.c_str(), O_RDONLY | kFlags));
       if (!file.isOpen()) {
-        file = FileDescriptor(::open(text.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        file = FileDescriptor(::open(text.c_str(), O_WRONLY | kFlags));
       }
       struct stat locked {};
       if (!file.isOpen() || ::fstat(file.get(), &locked) != 0 || !S_ISREG(locked.st_mode)) {
