@@ -12,6 +12,12 @@ namespace vorlent {
 // What a path names, links followed.
 enum class FileKind { Missing, Regular, Folder, Other };
 
+// A lock on a file that other programs locking the same file wait for; released when destroyed.
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
+};
+
 // Existence tests and whole-file reading and writing. Paths are in the core's text encoding;
 // failures are thrown as Failure with the report's wording.
 class FileSystem {
@@ -52,6 +58,21 @@ class FileSystem {
     if (entryKindOf(path) == FileKind::Other) {
       throw Failure(notARegularFileText(path));
     }
+    writeFile(path, bytes);
+  }
+
+  // Takes the exclusive lock on the regular file the path names (links followed), the file the
+  // name still names once it is taken, waiting a few seconds at most for another holder; nothing
+  // when no regular file stands there or the wait ran out.
+  virtual std::unique_ptr<FileLock> lockFile(std::string_view path) {
+    static_cast<void>(path);
+    return nullptr;
+  }
+
+  // Rewrites the existing regular file where it stands, for a folder that takes no new file:
+  // the room for the bytes is reserved before the first byte changes, so that a full disk
+  // leaves the file as it was, and the file then ends where the bytes end.
+  virtual void rewriteInPlace(std::string_view path, std::string_view bytes) {
     writeFile(path, bytes);
   }
 

@@ -1,5 +1,7 @@
 #include "settings/ConfigFile.h"
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -9,14 +11,26 @@
 
 namespace vorlent {
 
+namespace {
+
+// Whether the bytes hold every line of the layout, the last one ended: a file cut short by a
+// disk that filled during a rewrite does not.
+bool looksWhole(std::string_view bytes) {
+  return !bytes.empty() && bytes.back() == '\n' &&
+         std::count(bytes.begin(), bytes.end(), '\n') >= kConfigLineCount;
+}
+
+}  // namespace
+
 std::string configFilePathIn(std::string_view folderWithDelimiter) {
   return std::string(folderWithDelimiter) + std::string(kConfigFileName);
 }
 
 SettingsLocation configFileLocation(std::string_view programFolderWithDelimiter,
-                                    const FileSystem& files, const UserSettingsFolder& userFolder) {
+                                    const FileSystem& files, const UserSettingsFolder& userFolder,
+                                    ProgramPlacement placement) {
   return chooseSettingsLocation(configFilePathIn(programFolderWithDelimiter), kConfigFileName,
-                                files, userFolder);
+                                files, userFolder, placement);
 }
 
 ConfigFile::ConfigFile(std::string path, ConfigServices services)
@@ -49,6 +63,9 @@ void ConfigFile::LoadConfig(LauncherState& state, MediaPanelState& panel) {
 void ConfigFile::SaveConfig(const LauncherState& state) {
   const std::string& path = location_.writePath;
   const std::string text = configFileText(state, services_.currentFolder.get());
+  // Held from the backup's reading to the end of the write, so that two instances closing
+  // together save one after the other.
+  const std::unique_ptr<FileLock> lock = services_.files.lockFile(path);
   const FileKind kind = services_.files.kindOf(path);
   if (kind == FileKind::Other) {
     throw Failure(notARegularFileText(path));
@@ -59,7 +76,7 @@ void ConfigFile::SaveConfig(const LauncherState& state) {
   if (location_.inPlace && kind == FileKind::Regular) {
     // Once the file is being rewritten, a later backup would keep a cut-short rewrite of it.
     backupBeforeSave_ = false;
-    services_.files.writeFile(path, services_.systemText.toSystemText(text));
+    services_.files.rewriteInPlace(path, services_.systemText.toSystemText(text));
   } else {
     writeWhole(path, services_.systemText.toSystemText(text));
   }
@@ -75,6 +92,10 @@ bool ConfigFile::keepBackup() {
   const std::string bytes =
       services_.files.readRegularFile(location_.writePath, kConfigFileSizeLimit);
   const auto keptAt = [&](const std::string& place) {
+    if (!looksWhole(bytes) && backupLooksWhole(place)) {
+      // A cut file never replaces a whole backup; the whole one is kept instead.
+      return true;
+    }
     try {
       writeWhole(place, bytes);
       return true;
@@ -93,6 +114,15 @@ bool ConfigFile::keepBackup() {
   const std::string inUserFolder =
       *userFolder + std::string(kConfigFileName) + std::string(kConfigBackupSuffix);
   return inUserFolder != backupPath() && keptAt(inUserFolder);
+}
+
+bool ConfigFile::backupLooksWhole(const std::string& place) const {
+  try {
+    return services_.files.kindOf(place) == FileKind::Regular &&
+           looksWhole(services_.files.readRegularFile(place, kConfigFileSizeLimit));
+  } catch (const Failure&) {
+    return false;
+  }
 }
 
 void ConfigFile::writeWhole(std::string_view target, std::string_view bytes) {

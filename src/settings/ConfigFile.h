@@ -29,7 +29,8 @@ std::string configFilePathIn(std::string_view folderWithDelimiter);
 
 // Where the program whose folder is given keeps its configuration file (chooseSettingsLocation).
 SettingsLocation configFileLocation(std::string_view programFolderWithDelimiter,
-                                    const FileSystem& files, const UserSettingsFolder& userFolder);
+                                    const FileSystem& files, const UserSettingsFolder& userFolder,
+                                    ProgramPlacement placement = thisProgramPlacement());
 
 // The most a configuration file may hold: its 100 short lines are far less.
 inline constexpr std::size_t kConfigFileSizeLimit = std::size_t{4} << 20;
@@ -57,7 +58,8 @@ class ConfigFile {
   void LoadConfig(LauncherState& state, MediaPanelState& panel);
 
   // Replaces the file whole with the 100 lines, or leaves it as it was when the save fails; a
-  // file whose folder takes no new file is rewritten in place instead. A file this user may not
+  // file whose folder takes no new file is rewritten in place instead, its room reserved first.
+  // The file is locked while it is read for its backup and written. A file this user may not
   // write is refused as access denied, whatever its folder allows; a link that leads nowhere is
   // replaced itself.
   void SaveConfig(const LauncherState& state);
@@ -70,6 +72,7 @@ class ConfigFile {
 
  private:
   bool keepBackup();
+  bool backupLooksWhole(const std::string& place) const;
   void writeWhole(std::string_view target, std::string_view bytes);
 
   SettingsLocation location_;

@@ -10,10 +10,24 @@ std::string folderOf(std::string_view path, std::string_view fileName) {
 
 }  // namespace
 
+ProgramPlacement thisProgramPlacement() {
+#ifdef VORLENT_INSTALLED
+  return ProgramPlacement::Installed;
+#else
+  return ProgramPlacement::Portable;
+#endif
+}
+
 SettingsLocation chooseSettingsLocation(std::string_view besidePath, std::string_view fileName,
                                         const FileSystem& files,
-                                        const UserSettingsFolder& userFolder) {
+                                        const UserSettingsFolder& userFolder,
+                                        ProgramPlacement placement) {
   const std::string beside(besidePath);
+  if (placement == ProgramPlacement::Installed) {
+    const std::optional<std::string> folder = userFolder ? userFolder() : std::nullopt;
+    const std::string own = folder ? *folder + std::string(fileName) : std::string();
+    return {own, own, false};
+  }
   if (files.folderTakesNewFiles(folderOf(besidePath, fileName))) {
     return {beside, beside, false};
   }

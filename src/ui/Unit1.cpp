@@ -387,6 +387,7 @@ bool TForm1::saveBeforeClosing() {
   } catch (const std::exception& failure) {
     if (closingOnRequestToEnd_) {
       std::fprintf(stderr, "%s\n", errorReportText(failure.what()).c_str());
+      endedUnsaved_ = true;
       return true;
     }
     feedback_->reportError(failure.what());
@@ -408,8 +409,9 @@ bool TForm1::saveBeforeClosing() {
 void TForm1::closeOnRequestToEnd() {
   closingOnRequestToEnd_ = true;
   close();
-  // Also the loops of modal dialogs and boxes that are open end, so the program does.
-  QCoreApplication::exit(0);
+  // Also the loops of modal dialogs and boxes that are open end, so the program does; a session
+  // manager or script learns from the status whether the settings were saved.
+  QCoreApplication::exit(endedUnsaved_ ? 1 : 0);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

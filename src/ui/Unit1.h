@@ -225,6 +225,8 @@ class TForm1 : public FileDropWindow<QMainWindow> {
   FileList fileList_;
   ConfigFile config_;
   bool closingOnRequestToEnd_ = false;
+  // The close on a request to end could not save the settings: the program ends with a failure.
+  bool endedUnsaved_ = false;
   SoundCuePlayer sounds_;
   MainMenu menu_;
   EmulatorTabs tabs_;

@@ -4,6 +4,8 @@
 // the reason on the failure box's second line. Each case runs with a /tmp and a /var/tmp of its
 // own, mounted for the test alone.
 
+#include <pwd.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,12 +14,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
 #include "launch/EmulatorStart.h"
+#include "launch/FmsxCommand.h"
+#include "platform/CurrentFolder.h"
 #include "platform/ProcessStarter.h"
 #include "platform/ShortPaths.h"
+#include "platform/SystemTextCodec.h"
+#include "platform/posix/PosixTrash.h"
+#include "settings/ConfigText.h"
 #include "support/FileState.h"
 #include "support/HostileFiles.h"
 #include "support/PrivateMounts.h"
@@ -173,6 +181,46 @@ TEST(FallbackFolderTest, TheAliasFolderIsOnlyATrustedOne) {
     ASSERT_TRUE(run.finished) << run.problem;
     EXPECT_EQ(run.report, c.prepared == Prepared::Nothing ? "alias" : "refused");
   }
+}
+
+// Without HOME the home is the one the password database names, for the settings as for the
+// trash: the companion, in a folder that takes no file, reads the settings kept there.
+TEST(FallbackFolderTest, WithoutHomeTheSettingsAreInTheHomeOfThePasswordDatabase) {
+  if (!testing::runningAsRoot()) GTEST_SKIP() << "a home of its own needs root to mount";
+  const passwd* user = ::getpwuid(::getuid());
+  ASSERT_NE(user, nullptr);
+  const std::string home = user->pw_dir;
+  LauncherState state;
+  state.fmsxOptions.sound = 3;
+  const auto current = makeCurrentFolder();
+  const std::string saved =
+      makeSystemTextCodec()->toSystemText(configFileText(state, current->get()));
+  const testing::WatchedRun run = testing::runWithPrivateMounts({home}, [&]() -> std::string {
+    ::unsetenv("HOME");
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("XDG_DATA_HOME");
+    const std::string program = home + "/program";
+    fs::create_directories(program);
+    fs::copy_file(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli", program + "/vorlent-cli");
+    if (::mount(program.c_str(), program.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+        ::mount(nullptr, program.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
+            0) {
+      return std::string("cannot make the program's folder read-only");
+    }
+    fs::create_directories(home + "/.config/vorlent");
+    std::ofstream(home + "/.config/vorlent/Vorlent.ini", std::ios::binary) << saved;
+    const std::string line = program + "/vorlent-cli options fmsx >" + home + "/out 2>&1";
+    const int status = std::system(line.c_str());
+    std::ifstream out(home + "/out");
+    const std::string printed((std::istreambuf_iterator<char>(out)), {});
+    return std::to_string(status) + " " + printed + homeTrashFolder().value_or("no trash");
+  });
+  if (!run.finished && run.problem.rfind(testing::kNoPrivateMounts, 0) == 0) {
+    GTEST_SKIP() << run.problem;
+  }
+  ASSERT_TRUE(run.finished) << run.problem;
+  EXPECT_EQ(run.report,
+            "0 " + fmsxOptionText(state.fmsxOptions) + "\n" + home + "/.local/share/Trash");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // case runs on a file system of its own, mounted for the test alone.
 
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -166,6 +167,66 @@ TEST(TrashPlaceTest, OnlyATrashNoOtherUserCanReachIsUsed) {
     }
     ASSERT_TRUE(run.finished) << run.problem;
     EXPECT_EQ(run.report, c.place == "stayed" ? "stayed with an error" : c.place);
+  }
+}
+
+// The home trash is used only when it and its files/ and info/ are the user's and closed; a file
+// on a bind mount goes to the trash of its own mount; a mount point is refused, and nothing is
+// made where nothing moves.
+TEST(TrashPlaceTest, TheHomeTrashIsCheckedAndEachMountHasItsOwn) {
+  if (!testing::runningAsRoot()) GTEST_SKIP() << "another user's folders need root to prepare";
+  const std::string uid = std::to_string(::getuid());
+  const std::string refusal = std::string(kNoTrustedTrash);
+  const struct {
+    const char* name;
+    std::string victim;  // below the top
+    std::string expected;
+  } cases[] = {
+      {"a home trash as the user keeps it", "victim.txt", "data/Trash/files/victim.txt"},
+      {"a home trash whose files/ another user opened", "victim.txt", "refused"},
+      {"a file on a bind mount", "bind/victim.txt", "sub/.Trash-" + uid + "/files/victim.txt"},
+      {"a mount point", "mnt", "refused"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    const std::string top = folder.at("top");
+    fs::create_directory(top);
+    const testing::WatchedRun run = testing::runWithPrivateMounts({top}, [&]() -> std::string {
+      ::setenv("XDG_DATA_HOME", (top + "/data").c_str(), 1);
+      folderAt(top + "/data", 0700, ::getuid());
+      folderAt(top + "/data/Trash", 0700, ::getuid());
+      folderAt(top + "/data/Trash/files", 0700, ::getuid());
+      folderAt(top + "/data/Trash/info", 0700, ::getuid());
+      if (c.name == std::string("a home trash whose files/ another user opened")) {
+        ::lchown((top + "/data/Trash/files").c_str(), kNobody, kNobody);
+        ::chmod((top + "/data/Trash/files").c_str(), 0777);
+      }
+      fs::create_directories(top + "/sub");
+      fs::create_directories(top + "/bind");
+      fs::create_directories(top + "/mnt");
+      if (::mount((top + "/sub").c_str(), (top + "/bind").c_str(), nullptr, MS_BIND, nullptr) !=
+              0 ||
+          ::mount("vorlent-test", (top + "/mnt").c_str(), "tmpfs", 0, "size=1m") != 0) {
+        return std::string("cannot mount below the top");
+      }
+      if (c.victim != "mnt" && !std::ofstream(top + "/" + c.victim).write("deleted bytes", 13)) {
+        return std::string("cannot write the victim");
+      }
+      const testing::TreeSnapshot before = testing::snapshotTree(top);
+      const std::string error = moveToTrash(top + "/" + c.victim);
+      std::vector<std::string> changed = testing::changedPaths(before, testing::snapshotTree(top));
+      if (!error.empty()) {
+        const bool worded = error == top + "/" + c.victim + " をごみ箱に移動できません: " + refusal;
+        return std::string(worded ? "refused" : error) + (changed.empty() ? "" : ", changed");
+      }
+      return fs::exists(top + "/" + c.expected) ? c.expected : "moved elsewhere";
+    });
+    if (!run.finished && run.problem.rfind(testing::kNoPrivateMounts, 0) == 0) {
+      GTEST_SKIP() << run.problem;
+    }
+    ASSERT_TRUE(run.finished) << run.problem;
+    EXPECT_EQ(run.report, c.expected);
   }
 }
 

@@ -193,6 +193,42 @@ TEST_F(ResponseFileLinkTest, ALinkIsRefusedAndNothingStartsOrChanges) {
   }
 }
 
+// A second name of another file is replaced, never written through: the victim keeps its bytes
+// and the new response file keeps the mode the old name had.
+TEST_F(ResponseFileLinkTest, AHardLinkIsReplacedAndTheOtherNameKeepsItsBytes) {
+  const std::string responseFile = sandbox.at("emu") + "/Vorlent.cfg";
+  const LaunchServices launch{*services.current, *services.files, PathStyle::Posix,
+                              *services.systemText};
+  const struct {
+    std::string label;
+    std::function<void()> run;
+  } commands[] = {
+      {"Cfgﾌｧｲﾙ確認",
+       [&] {
+         checkResponseFile(state, *services.files, *services.current, PathStyle::Posix,
+                           *services.systemText);
+       }},
+      {"F5", [&] { buildFmsxCommand(state, launch, [](const std::string&) {}); }},
+  };
+  for (const auto& command : commands) {
+    SCOPED_TRACE(command.label);
+    sandbox.write("victim.txt", "victim's own bytes\n");
+    ::chmod(victim.c_str(), 0640);
+    std::filesystem::create_hard_link(victim, responseFile);
+    testing::TreeSnapshot expected = testing::snapshotTree(sandbox.string());
+    testing::withinWatchdog(command.run);
+    EXPECT_EQ(bytesOf(victim), "victim's own bytes\n");
+    EXPECT_EQ(bytesOf(responseFile), "-ifreq 60 \r\n");
+    EXPECT_EQ(ownership(responseFile), ownership(victim));
+    EXPECT_EQ(std::filesystem::hard_link_count(victim), 1u);
+    testing::TreeSnapshot after = testing::snapshotTree(sandbox.string());
+    expected.erase("emu/Vorlent.cfg");
+    after.erase("emu/Vorlent.cfg");
+    EXPECT_EQ(testing::changedPaths(expected, after), std::vector<std::string>{});
+    std::filesystem::remove(responseFile);
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The configuration file.
 
@@ -348,12 +384,14 @@ TEST_F(ConfigWriteTest, ABackupThatCannotGoBesideNeverStopsTheSave) {
       }
     }
     report += "|" + failureOf([&] { config.SaveConfig(state); });
+    report += bytesOf(path) == broken ? "|kept whole" : "|cut";
     std::filesystem::remove(filler);
     report += "|" + failureOf([&] { config.SaveConfig(state); });
     return report;
   });
   EXPECT_EQ(outcome, notAnIntegerText("ten") + "|" +
-                         fileFailureText(FileFailureKind::DiskFull, ENOSPC) + "|no failure");
+                         fileFailureText(FileFailureKind::DiskFull, ENOSPC) +
+                         "|kept whole|no failure");
   EXPECT_EQ(bytesOf(path), savedText(state, services));
   EXPECT_EQ(ownership(path), std::to_string(kNobody) + ":" + std::to_string(kNobody) + " 420");
   // The disk was full before the backup could be made in the user's folder.
@@ -361,25 +399,79 @@ TEST_F(ConfigWriteTest, ABackupThatCannotGoBesideNeverStopsTheSave) {
   EXPECT_EQ(testing::snapshotTree(program).size(), 1u);
 }
 
+// A whole backup made earlier is never replaced by a cut file.
 TEST_F(ConfigWriteTest, TheBackupGoesToTheUsersFolderWhereTheFilesFolderTakesNone) {
   if (!isRoot()) GTEST_SKIP() << "needs root to drop rights";
   const std::string broken = "first line\r\n[x]\r\n\r\n[x]\r\n\r\n[x]\r\n\r\n[x]\r\n\r\nten\r\n";
-  const std::string program = folder("program", 0, 0755);
-  const std::string user = folder("user", kNobody, 0755) + "/";
-  const std::string path = file("program/Vorlent.ini", broken, kNobody, 0644);
-  const std::string outcome = asNobody([&] {
-    const UserSettingsFolder userFolder = [&] { return std::optional<std::string>(user); };
-    ConfigFile config(configFileLocation(program + "/", *services.files, userFolder),
-                      services.config(), userFolder);
-    LauncherState loaded;
-    MediaPanelState panel;
-    std::string report = failureOf([&] { config.LoadConfig(loaded, panel); });
-    return report + "|" + failureOf([&] { config.SaveConfig(state); });
-  });
-  EXPECT_EQ(outcome, notAnIntegerText("ten") + "|no failure");
-  EXPECT_EQ(bytesOf(path), savedText(state, services));
-  EXPECT_EQ(bytesOf(user + "Vorlent.ini.bak"), broken);
-  EXPECT_EQ(testing::snapshotTree(program).size(), 1u);
+  const std::string whole = savedText(LauncherState{}, services);
+  for (const std::string& earlier : {std::string(), whole}) {
+    SCOPED_TRACE(earlier.empty() ? "no earlier backup" : "a whole earlier backup");
+    const std::string program = folder("program", 0, 0755);
+    const std::string user = folder("user", kNobody, 0755) + "/";
+    const std::string path = file("program/Vorlent.ini", broken, kNobody, 0644);
+    if (!earlier.empty()) file("user/Vorlent.ini.bak", earlier, kNobody, 0644);
+    const std::string outcome = asNobody([&] {
+      const UserSettingsFolder userFolder = [&] { return std::optional<std::string>(user); };
+      ConfigFile config(configFileLocation(program + "/", *services.files, userFolder),
+                        services.config(), userFolder);
+      LauncherState loaded;
+      MediaPanelState panel;
+      std::string report = failureOf([&] { config.LoadConfig(loaded, panel); });
+      return report + "|" + failureOf([&] { config.SaveConfig(state); });
+    });
+    EXPECT_EQ(outcome, notAnIntegerText("ten") + "|no failure");
+    EXPECT_EQ(bytesOf(path), savedText(state, services));
+    EXPECT_EQ(bytesOf(user + "Vorlent.ini.bak"), earlier.empty() ? broken : whole);
+    EXPECT_EQ(testing::snapshotTree(program).size(), 1u);
+    testing::removeTree(program);
+    testing::removeTree(user);
+  }
+}
+
+// Two instances closing at the same moment save one after the other: the file is always the
+// whole text of one of them, whether it is rewritten in place or replaced.
+TEST_F(ConfigWriteTest, TwoInstancesClosingTogetherLeaveOneWholeFile) {
+  if (!isRoot()) GTEST_SKIP() << "needs root to drop rights";
+  LauncherState shortState;
+  shortState.fmsxExePath = "/a";
+  LauncherState longState;
+  longState.fmsxExePath = "/" + std::string(3000, 'x');
+  const std::string texts[] = {savedText(shortState, services), savedText(longState, services)};
+  for (const mode_t folderMode : {mode_t{0755}, mode_t{0777}}) {
+    SCOPED_TRACE(folderMode == 0755 ? "in place" : "replaced");
+    const std::string program = folder("program", 0, folderMode);
+    const std::string path = file("program/Vorlent.ini", texts[0], kNobody, 0644);
+    const std::string outcome = asNobody([&] {
+      std::string report;
+      for (int round = 0; round < 15; ++round) {
+        int go[2];
+        if (::pipe(go) != 0) return std::string("no pipe");
+        pid_t instances[2];
+        for (int which = 0; which < 2; ++which) {
+          instances[which] = ::fork();
+          if (instances[which] == 0) {
+            ::close(go[1]);
+            char byte;
+            static_cast<void>(::read(go[0], &byte, 1));
+            ConfigFile config(configFileLocation(program + "/", *services.files, {}),
+                              services.config());
+            config.SaveConfig(which == 0 ? shortState : longState);
+            ::_exit(0);
+          }
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        for (const pid_t instance : instances) ::waitpid(instance, nullptr, 0);
+        const std::string saved = bytesOf(path);
+        report += saved == texts[0] || saved == texts[1]
+                      ? "."
+                      : std::to_string(std::count(saved.begin(), saved.end(), '\n'));
+      }
+      return report;
+    });
+    EXPECT_EQ(outcome, std::string(15, '.'));
+    testing::removeTree(program);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -401,8 +493,13 @@ bool catches(pid_t process, int signal) {
 TEST(SignalCloseTest, TerminatingSignalsCloseTheWindowAndSaveTheConfiguration) {
   const std::string binary = std::string(VORLENT_BINARY_DIR) + "/vorlent";
   if (!std::filesystem::exists(binary)) GTEST_SKIP() << "the program is not built";
-  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-    SCOPED_TRACE(::strsignal(signal));
+  // The last case has no place to save at: a folder stands at the file's name.
+  const struct {
+    int signal;
+    bool savable;
+  } cases[] = {{SIGTERM, true}, {SIGINT, true}, {SIGHUP, true}, {SIGTERM, false}};
+  for (const auto [signal, savable] : cases) {
+    SCOPED_TRACE(std::string(::strsignal(signal)) + (savable ? "" : ", no place to save"));
     TempFolder sandbox;
     std::filesystem::create_directories(sandbox.at("program"));
     std::filesystem::create_directories(sandbox.at("listed"));
@@ -410,6 +507,7 @@ TEST(SignalCloseTest, TerminatingSignalsCloseTheWindowAndSaveTheConfiguration) {
     const std::string program = sandbox.at("program/vorlent");
     std::filesystem::copy_file(binary, program);
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    if (!savable) std::filesystem::create_directories(sandbox.at("program/Vorlent.ini"));
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -419,6 +517,8 @@ TEST(SignalCloseTest, TerminatingSignalsCloseTheWindowAndSaveTheConfiguration) {
       ::setenv("XDG_CONFIG_HOME", sandbox.at("home").c_str(), 1);
       const int quiet = ::open("/dev/null", O_WRONLY);
       ::dup2(quiet, STDOUT_FILENO);
+      const int errors = ::open(sandbox.at("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      ::dup2(errors, STDERR_FILENO);
       ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
       ::_exit(121);
     }
@@ -432,6 +532,12 @@ TEST(SignalCloseTest, TerminatingSignalsCloseTheWindowAndSaveTheConfiguration) {
       EXPECT_TRUE(catches(child, signal)) << "the program does not catch the signal";
       ::kill(child, signal);
       ASSERT_EQ(::waitpid(child, &status, 0), child);
+    }
+    const std::string errors = bytesOf(sandbox.at("err"));
+    if (!savable) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+      EXPECT_FALSE(errors.empty()) << "the failure is told on stderr";
+      continue;
     }
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     const std::string saved = bytesOf(sandbox.at("program/Vorlent.ini"));

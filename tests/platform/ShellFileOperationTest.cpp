@@ -180,6 +180,27 @@ TEST_F(ShellFileOperationTest, WholeFoldersAreCopiedAndMovedWithTheirContent) {
   EXPECT_TRUE(fs::exists(folder.at("src/tree/inner/deep.bin")));
 }
 
+// A destination named through links to a folder is that folder; the links stay as they were.
+TEST_F(ShellFileOperationTest, ADestinationNamedThroughLinksIsTheFolderTheyLeadTo) {
+  fs::create_directory_symlink(folder.at("dst"), folder.at("link"));
+  fs::create_directory_symlink("link", folder.at("chain"));
+  const struct {
+    ShellOperationKind kind;
+    const char* source;
+    const char* destination;
+  } cases[] = {{ShellOperationKind::Copy, "src/c.txt", "link"},
+               {ShellOperationKind::Move, "src/d.txt", "chain/"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.destination);
+    const std::string source = folder.write(c.source, "moved bytes");
+    run(c.kind, {source}, folder.at(c.destination));
+    EXPECT_EQ(progress.errors, std::vector<std::string>{});
+    EXPECT_EQ(folder.read("dst/" + fs::path(c.source).filename().string()), "moved bytes");
+    EXPECT_EQ(fs::exists(source), c.kind == ShellOperationKind::Copy);
+    EXPECT_TRUE(fs::is_symlink(folder.at("link")) && fs::is_symlink(folder.at("chain")));
+  }
+}
+
 TEST_F(ShellFileOperationTest, ACopyIntoItsOwnFolderGetsANameOfItsOwn) {
   run(ShellOperationKind::Copy, {a, a}, folder.at("src"));
   EXPECT_EQ(folder.read("src/a (copy).txt"), "new a");

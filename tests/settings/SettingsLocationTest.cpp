@@ -56,7 +56,12 @@ TEST(SettingsLocationTest, BesideTheProgramWhereverItCanBeKeptThereOtherwiseTheU
       }
       return "/home/u/.config/vorlent/";
     };
-    EXPECT_EQ(configFileLocation("/opt/vorlent/", files, userFolder), c.expected);
+    EXPECT_EQ(configFileLocation("/opt/vorlent/", files, userFolder, ProgramPlacement::Portable),
+              c.expected);
+    // The installed program never reads or writes beside itself, whatever its folder allows.
+    const std::string installed = c.userFolder ? own : "";
+    EXPECT_EQ(configFileLocation("/opt/vorlent/", files, userFolder, ProgramPlacement::Installed),
+              (SettingsLocation{installed, installed, false}));
   }
 }
 

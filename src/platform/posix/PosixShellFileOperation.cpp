@@ -108,12 +108,16 @@ class Operation {
   }
 
   void transferAll() {
-    const std::string destination = withoutTrailingSlashes(request_.destination);
-    const auto folder = linkStatus(destination);
+    // A destination named through links is the folder they lead to; the items go below the
+    // resolved path, so a link swapped meanwhile cannot lead them elsewhere.
+    const std::string named = withoutTrailingSlashes(request_.destination);
+    const std::optional<std::string> resolved = realPath(named);
+    const auto folder = resolved ? linkStatus(*resolved) : std::nullopt;
     if (!folder || !S_ISDIR(folder->st_mode)) {
-      progress_.showError(failureText(destination, folder ? ENOTDIR : errno));
+      progress_.showError(failureText(named, folder ? ENOTDIR : errno));
       return;
     }
+    const std::string& destination = *resolved;
     for (const std::string& source : request_.sources) {
       total_ += bytesBelow(withoutTrailingSlashes(source));
     }

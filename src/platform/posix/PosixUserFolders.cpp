@@ -1,5 +1,6 @@
 #include "platform/posix/PosixUserFolders.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +22,29 @@ std::optional<std::string> absoluteVariable(const char* name) {
     return std::nullopt;
   }
   return std::string(value);
+}
+
+std::optional<std::string> passwordDatabaseHome() {
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+      found != nullptr && found->pw_dir != nullptr && found->pw_dir[0] == '/') {
+    return std::string(found->pw_dir);
+  }
+  return std::nullopt;
+}
+
+// The variable when it names an absolute path, else the default below the home.
+std::optional<std::string> baseFolder(const char* variable, const std::optional<std::string>& home,
+                                      std::string_view belowHome) {
+  if (auto value = absoluteVariable(variable)) {
+    return value;
+  }
+  if (!home) {
+    return std::nullopt;
+  }
+  return *home + "/" + std::string(belowHome);
 }
 
 struct Candidate {
@@ -59,6 +83,20 @@ bool madeFolder(const std::string& path) {
 
 }  // namespace
 
+UserFolders userFolders() {
+  UserFolders folders;
+  folders.home = absoluteVariable("HOME");
+  if (!folders.home) {
+    folders.home = passwordDatabaseHome();
+  }
+  folders.config = baseFolder("XDG_CONFIG_HOME", folders.home, ".config");
+  folders.data = baseFolder("XDG_DATA_HOME", folders.home, ".local/share");
+  folders.runtime = absoluteVariable("XDG_RUNTIME_DIR");
+  return folders;
+}
+
+std::optional<std::string> userHomeFolder() { return userFolders().home; }
+
 bool holdsBlankOrControl(std::string_view text) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
@@ -71,11 +109,8 @@ bool holdsBlankOrControl(std::string_view text) {
 
 TrustedFolder aliasFolder() {
   std::vector<Candidate> candidates;
-  if (auto data = absoluteVariable("XDG_DATA_HOME")) {
+  if (auto data = userFolders().data) {
     candidates.push_back({*data, "vorlent/short"});
-  }
-  if (auto home = userHomeFolder()) {
-    candidates.push_back({*home, ".local/share/vorlent/short"});
   }
   candidates.push_back({"/var/tmp", "vorlent-" + std::to_string(::getuid()) + "/short"});
   return firstUsable(candidates);
@@ -84,8 +119,7 @@ TrustedFolder aliasFolder() {
 TrustedFolder stagingRoot() {
   std::vector<Candidate> candidates;
   // DOSBox's shell reads the folder in its mount commands.
-  if (auto runtime = absoluteVariable("XDG_RUNTIME_DIR");
-      runtime && !dosShellReadsAnyOf(*runtime)) {
+  if (auto runtime = userFolders().runtime; runtime && !dosShellReadsAnyOf(*runtime)) {
     candidates.push_back({*runtime, "vorlent-dosbox"});
   }
   candidates.push_back({"/tmp", "vorlent-dosbox-" + std::to_string(::getuid())});
@@ -93,15 +127,11 @@ TrustedFolder stagingRoot() {
 }
 
 std::optional<std::string> userConfigFolder() {
-  std::string base;
-  if (auto config = absoluteVariable("XDG_CONFIG_HOME")) {
-    base = *config;
-  } else if (auto home = absoluteVariable("HOME")) {
-    base = *home + "/.config";
-  } else {
+  const std::optional<std::string> base = userFolders().config;
+  if (!base) {
     return std::nullopt;
   }
-  const std::string folder = base + "/vorlent/";
+  const std::string folder = *base + "/vorlent/";
   if (!madeFolder(folder)) {
     return std::nullopt;
   }
