@@ -20,6 +20,7 @@ struct ShownPiece {
 
 // The name cut where its characters meet. A cut there shows the two halves as the whole is
 // shown; a cut inside a character shows its bytes as marks of their own, so the halves differ.
+// A name is short (255 bytes at most), so trying every cut costs nothing worth noting.
 std::vector<ShownPiece> shownPieces(std::string_view name) {
   const std::string whole = withControlsMarked(name);
   std::vector<ShownPiece> pieces;
