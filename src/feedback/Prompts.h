@@ -12,7 +12,8 @@ class Prompts {
  public:
   virtual ~Prompts() = default;
 
-  // A line of text; nothing when the user cancels.
+  // A line of text, starting from the initial text (valid UTF-8); the answer as the user left it,
+  // nothing when the user cancels.
   virtual std::optional<std::string> askText(std::string_view caption, std::string_view prompt,
                                              std::string_view initialText) = 0;
 

@@ -20,6 +20,10 @@ inline constexpr std::string_view kRenamePrompt = "変更後の名前を入力�
 inline constexpr std::string_view kRenameFailedFirstLine =
     "名前を変更できません! 同名のファイルフォルダが存在するか";
 inline constexpr std::string_view kRenameFailedSecondLine = "変更する名前に不正文字があります";
+inline constexpr std::string_view kRenameUnmappableFirstLine =
+    "名前を変更できません! 表示できない文字 \"�\" が元のどの文字か分かりません";
+inline constexpr std::string_view kRenameUnmappableSecondLine =
+    "\"�\" は元の位置のまま残し、その前後だけを変更してください";
 inline constexpr std::string_view kMoveTitlePrefix = "移動先の";
 inline constexpr std::string_view kCopyTitlePrefix = "コピー先の";
 inline constexpr std::string_view kChooseFolderSuffix = "ディレクトリを選択";

@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "browser/EntryIcon.h"
+#include "feedback/ControlCharacters.h"
+#include "fileops/EditedName.h"
 #include "fileops/FileOperationTexts.h"
 #include "fileops/PathList.h"
 #include "platform/PathParts.h"
@@ -80,16 +82,25 @@ void FileOperations::rename() {
     return;
   }
   const std::string currentName = fileNamePart(oldPath, s_.style);
+  const std::string shownName = withControlsMarked(currentName);
   const std::optional<std::string> answer =
-      s_.prompts.askText(kRenameCaption, kRenamePrompt, currentName);
-  if (!answer || answer->empty() || *answer == currentName) {
+      s_.prompts.askText(kRenameCaption, kRenamePrompt, shownName);
+  if (!answer || answer->empty() || *answer == shownName) {
     return;
   }
-  if (!s_.changes.rename(oldPath, *answer)) {
+  // The name is edited as shown; what the user did not touch keeps its bytes, and a name that
+  // cannot be told from its shown form is refused rather than renamed to something else.
+  const std::optional<std::string> newName = editedNameBytes(currentName, *answer);
+  if (!newName) {
+    warn(std::string(kRenameUnmappableFirstLine) + "\r\n" +
+         std::string(kRenameUnmappableSecondLine));
+    return;
+  }
+  if (!s_.changes.rename(oldPath, *newName)) {
     warn(std::string(kRenameFailedFirstLine) + "\r\n" + std::string(kRenameFailedSecondLine));
     return;
   }
-  const std::string newPath = folder + *answer;
+  const std::string newPath = folder + *newName;
   int icon = entry->iconIndex;
   if (!s_.files.folderExists(newPath)) {
     icon = kPlainFileIcon;
@@ -97,7 +108,7 @@ void FileOperations::rename() {
       icon = ClassifyEntryIcon(asciiLower(extensionOf(newPath, s_.style)), *size);
     }
   }
-  s_.list.update(index, *answer, newPath, icon);
+  s_.list.update(index, *newName, newPath, icon);
 }
 
 void FileOperations::transfer(TransferKind kind) {

@@ -1,9 +1,10 @@
 #include "ui/BoxCaptionRoom.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QMessageBox>
 #include <QSpacerItem>
 #include <algorithm>
 
@@ -16,19 +17,25 @@ constexpr int kTitleBarRoom = 128;
 
 }  // namespace
 
-void leaveRoomForCaption(QMessageBox& box) {
-  auto* grid = qobject_cast<QGridLayout*>(box.layout());
-  if (grid == nullptr) {
-    return;
-  }
-  // The title bar's face is the system's; neither it nor the box's own may be the narrower.
+void leaveRoomForCaption(QDialog& dialog) {
+  // The title bar's face is the system's; neither it nor the dialog's own may be the narrower.
   const int caption = std::max(QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
-                                   .horizontalAdvance(box.windowTitle()),
-                               box.fontMetrics().horizontalAdvance(box.windowTitle()));
-  // The box sizes itself to its layout's minimum width, which a spacer of this width raises.
-  grid->addItem(
-      new QSpacerItem(caption + kTitleBarRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-      grid->rowCount(), 0, 1, grid->columnCount());
+                                   .horizontalAdvance(dialog.windowTitle()),
+                               dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()));
+  const int width = caption + kTitleBarRoom;
+  // A dialog whose layout fixes its size takes the layout's minimum width, which a spacer of
+  // this width raises; one without a layout keeps a minimum width of its own.
+  // Qt's input dialog builds its layout only when first asked for its size.
+  dialog.minimumSizeHint();
+  auto* spacer = new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+    grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+  } else if (auto* column = qobject_cast<QBoxLayout*>(dialog.layout())) {
+    column->addSpacerItem(spacer);
+  } else {
+    delete spacer;
+    dialog.setMinimumWidth(std::max(dialog.minimumWidth(), width));
+  }
 }
 
 }  // namespace vorlent

@@ -1,11 +1,11 @@
 #pragma once
 
-class QMessageBox;
+class QDialog;
 
 namespace vorlent {
 
-// Makes the box at least as wide as its caption needs in the title bar, beside the close
-// button: a box is otherwise as narrow as its text, and a short text cuts the caption.
-void leaveRoomForCaption(QMessageBox& box);
+// Makes the dialog at least as wide as its caption needs in the title bar, beside the close
+// button: a box or prompt is otherwise as narrow as its text, and a short text cuts the caption.
+void leaveRoomForCaption(QDialog& dialog);
 
 }  // namespace vorlent

@@ -1,6 +1,8 @@
 #include "ui/MessageBoxes.h"
 
-#include <QMessageBox>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 
 #include "ui/BoxCaptionRoom.h"
 #include "ui/ModalPresenter.h"
@@ -24,24 +26,66 @@ QMessageBox::Icon iconOf(MessageKind kind) {
   return QMessageBox::NoIcon;
 }
 
-void showBox(ModalPresenter& presenter, QWidget* parent, QMessageBox::Icon icon,
-             std::string_view caption, const QString& text) {
-  QMessageBox box(icon, toQt(caption), text, QMessageBox::Ok, parent);
-  box.setTextFormat(Qt::PlainText);
-  leaveRoomForCaption(box);
-  presenter.ask(box);
+QString japaneseCaption(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return QStringLiteral("はい");
+    case QMessageBox::No:
+      return QStringLiteral("いいえ");
+    case QMessageBox::Cancel:
+      return QStringLiteral("キャンセル");
+    default:
+      break;
+  }
+  return QStringLiteral("OK");
 }
 
 }  // namespace
 
+BoxReply askBox(ModalPresenter& presenter, QWidget* owner, const BoxContent& content) {
+  QMessageBox box(content.icon, content.caption, content.text, QMessageBox::NoButton, owner);
+  box.setObjectName(content.objectName);
+  box.setTextFormat(Qt::PlainText);
+  std::vector<BoxButton> buttons = content.buttons;
+  if (buttons.empty()) {
+    buttons.push_back({QMessageBox::Ok, {}});
+  }
+  for (const BoxButton& button : buttons) {
+    box.addButton(button.button)
+        ->setText(button.caption.isEmpty() ? japaneseCaption(button.button) : button.caption);
+  }
+  box.setDefaultButton(content.defaultButton != QMessageBox::NoButton ? content.defaultButton
+                                                                      : buttons.front().button);
+  if (!content.checkBox.isEmpty()) {
+    box.setCheckBox(new QCheckBox(content.checkBox, &box));
+  }
+  keepBoxRules(box);
+  presenter.ask(box);
+  return {box.standardButton(box.clickedButton()),
+          box.checkBox() != nullptr && box.checkBox()->isChecked()};
+}
+
+void keepBoxRules(QDialog& dialog) {
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    label->setTextFormat(Qt::PlainText);
+  }
+  leaveRoomForCaption(dialog);
+}
+
 void showMessageBox(ModalPresenter& presenter, QWidget* parent, MessageKind kind,
                     const QString& text) {
-  showBox(presenter, parent, iconOf(kind), messageBoxCaption(kind), text);
+  askBox(presenter, parent, {iconOf(kind), toQt(messageBoxCaption(kind)), text, {}, {}, {}, {}});
 }
 
 void showErrorReport(ModalPresenter& presenter, QWidget* parent, std::string_view failureText) {
-  showBox(presenter, parent, QMessageBox::Critical, kApplicationTitle,
-          toQt(errorReportText(failureText)));
+  askBox(presenter, parent,
+         {QMessageBox::Critical,
+          toQt(kApplicationTitle),
+          toQt(errorReportText(failureText)),
+          {},
+          {},
+          {},
+          {}});
 }
 
 }  // namespace vorlent

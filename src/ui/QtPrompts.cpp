@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 
+#include "ui/MessageBoxes.h"
 #include "ui/ModalPresenter.h"
 #include "ui/QtText.h"
 
@@ -45,11 +46,11 @@ std::optional<std::string> QtPrompts::askText(std::string_view caption, std::str
   dialog.setTextValue(toQt(initialText));
   dialog.setOkButtonText(QStringLiteral("OK"));
   dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+  keepBoxRules(dialog);
   if (dialogs_.run(dialog) != QDialog::Accepted) {
     return std::nullopt;
   }
-  // An answer left as shown keeps the bytes it was shown from.
-  return toCoreKeeping(dialog.textValue(), initialText);
+  return toCore(dialog.textValue());
 }
 
 std::optional<std::string> QtPrompts::chooseFolder(std::string_view prompt,

@@ -1,14 +1,10 @@
 #include "ui/ShellProgressWindow.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
 
 #include "feedback/Feedback.h"
-#include "ui/BoxCaptionRoom.h"
-#include "ui/ModalPresenter.h"
+#include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
 
 namespace vorlent {
@@ -31,6 +27,7 @@ bool ShellProgressWindow::progress(std::uint64_t doneBytes, std::uint64_t totalB
     window_->setAutoClose(false);
     window_->setAutoReset(false);
     window_->setRange(0, 1000);
+    keepBoxRules(*window_);
     window_->show();
   }
   if (window_ != nullptr) {
@@ -50,28 +47,25 @@ bool ShellProgressWindow::progress(std::uint64_t doneBytes, std::uint64_t totalB
 
 ReplaceChoice ShellProgressWindow::askReplace(std::string_view existingPath,
                                               bool existingIsFolder) {
-  QMessageBox question(
-      QMessageBox::Question, toQt(kApplicationTitle),
-      toQt(existingPath) +
-          (existingIsFolder
-               ? QStringLiteral(" というフォルダはすでにあります。\n中身を置き換えますか?")
-               : QStringLiteral(" というファイルはすでにあります。\n置き換えますか?")),
-      QMessageBox::NoButton, owner_);
-  question.setObjectName(QStringLiteral("ReplaceQuestion"));
-  QPushButton* replace = question.addButton(QStringLiteral("置き換える"), QMessageBox::YesRole);
-  QPushButton* skip = question.addButton(QStringLiteral("スキップ"), QMessageBox::NoRole);
-  QPushButton* cancel = question.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
-  auto* all = new QCheckBox(QStringLiteral("以降すべてに適用"), &question);
-  all->setObjectName(QStringLiteral("ApplyToAll"));
-  question.setCheckBox(all);
-  question.setDefaultButton(cancel);
-  leaveRoomForCaption(question);
-  questions_.ask(question);
+  const BoxReply reply =
+      askBox(questions_, owner_,
+             {QMessageBox::Question,
+              toQt(kApplicationTitle),
+              toQt(existingPath) +
+                  (existingIsFolder
+                       ? QStringLiteral(" というフォルダはすでにあります。\n中身を置き換えますか?")
+                       : QStringLiteral(" というファイルはすでにあります。\n置き換えますか?")),
+              {{QMessageBox::Yes, QStringLiteral("置き換える")},
+               {QMessageBox::No, QStringLiteral("スキップ")},
+               {QMessageBox::Cancel, {}}},
+              QMessageBox::Cancel,
+              QStringLiteral("以降すべてに適用"),
+              QStringLiteral("ReplaceQuestion")});
   ReplaceChoice choice;
-  choice.applyToAll = all->isChecked();
-  if (question.clickedButton() == replace) {
+  choice.applyToAll = reply.checked;
+  if (reply.button == QMessageBox::Yes) {
     choice.answer = ReplaceAnswer::Replace;
-  } else if (question.clickedButton() == skip) {
+  } else if (reply.button == QMessageBox::No) {
     choice.answer = ReplaceAnswer::Skip;
   } else {
     choice.answer = ReplaceAnswer::Cancel;
@@ -81,23 +75,20 @@ ReplaceChoice ShellProgressWindow::askReplace(std::string_view existingPath,
 }
 
 void ShellProgressWindow::showError(std::string_view text) {
-  QMessageBox box(QMessageBox::Critical, toQt(kApplicationTitle), toQt(text), QMessageBox::Ok,
-                  owner_);
-  leaveRoomForCaption(box);
-  questions_.ask(box);
+  askBox(questions_, owner_,
+         {QMessageBox::Critical, toQt(kApplicationTitle), toQt(text), {}, {}, {}, {}});
 }
 
 bool ShellProgressWindow::askToTrash(std::string_view question) {
-  QMessageBox box(QMessageBox::Question, toQt(kApplicationTitle), toQt(question),
-                  QMessageBox::Yes | QMessageBox::No, owner_);
-  box.setObjectName(QStringLiteral("TrashQuestion"));
-  box.setTextFormat(Qt::PlainText);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
-  box.setDefaultButton(QMessageBox::Yes);
-  leaveRoomForCaption(box);
-  questions_.ask(box);
-  return box.standardButton(box.clickedButton()) == QMessageBox::Yes;
+  return askBox(questions_, owner_,
+                {QMessageBox::Question,
+                 toQt(kApplicationTitle),
+                 toQt(question),
+                 {{QMessageBox::Yes, {}}, {QMessageBox::No, {}}},
+                 QMessageBox::Yes,
+                 {},
+                 QStringLiteral("TrashQuestion")})
+             .button == QMessageBox::Yes;
 }
 
 void ShellProgressWindow::finished() {

@@ -5,7 +5,6 @@
 
 #include "platform/ShellFileOperation.h"
 
-class QCheckBox;
 class QProgressDialog;
 class QWidget;
 

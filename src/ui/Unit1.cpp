@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -24,9 +23,9 @@
 #include "launch/ResponseFileCheck.h"
 #include "platform/Failure.h"
 #include "ui/BandButton.h"
-#include "ui/BoxCaptionRoom.h"
 #include "ui/Icons.h"
 #include "ui/ManualWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtText.h"
 #include "ui/ShellDrops.h"
@@ -394,16 +393,15 @@ bool TForm1::saveBeforeClosing() {
   }
   // Without this question a folder that cannot be written would keep the program from ever
   // closing.
-  QMessageBox question(QMessageBox::Question, toQt(kApplicationTitle),
-                       QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"),
-                       QMessageBox::NoButton, this);
-  question.addButton(QMessageBox::Yes)->setText(QStringLiteral("はい"));
-  QPushButton* no = question.addButton(QMessageBox::No);
-  no->setText(QStringLiteral("いいえ"));
-  question.setDefaultButton(no);
-  leaveRoomForCaption(question);
-  services_.modals->ask(question);
-  return question.standardButton(question.clickedButton()) == QMessageBox::Yes;
+  return askBox(*services_.modals, this,
+                {QMessageBox::Question,
+                 toQt(kApplicationTitle),
+                 QStringLiteral("設定を保存できませんでした。保存せずに終了しますか？"),
+                 {{QMessageBox::Yes, {}}, {QMessageBox::No, {}}},
+                 QMessageBox::No,
+                 {},
+                 QStringLiteral("CloseQuestion")})
+             .button == QMessageBox::Yes;
 }
 
 void TForm1::closeOnRequestToEnd() {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -13,6 +14,8 @@
 #include "platform/Failure.h"
 #include "support/RecordingModals.h"
 #include "support/TestServices.h"
+#include "ui/QtText.h"
+#include "ui/ShellProgressWindow.h"
 #include "ui/SoundCuePlayer.h"
 #include "ui/Unit1.h"
 
@@ -31,6 +34,7 @@ class FeedbackTest : public QObject {
   void messageBoxesCarryTheirCaptionAndIcon();
   void errorReportAppliesTheFullStopRule_data();
   void errorReportAppliesTheFullStopRule();
+  void everyBoxDrawsANameAsWritten();
   void aFailureInACommandIsReportedAndTheWindowStaysUsable();
   void ctrlQClosesTheMainWindow();
   void aMissingCueGivesTheDefaultSound();
@@ -150,6 +154,38 @@ void FeedbackTest::errorReportAppliesTheFullStopRule() {
   QCOMPARE(next.text, shown);
   QCOMPARE(next.buttons.size(), 1);
   QCOMPARE(next.owner, &window);
+}
+
+// The shell's boxes and its progress window show a name that looks like markup, on two lines, as
+// written, in a window wide enough for its caption. The progress window shows after a moment.
+void FeedbackTest::everyBoxDrawsANameAsWritten() {
+  const QString name = QStringLiteral("<b>Ys</b> &amp;\nII.rom");
+  const std::string coreName = vorlent::toCore(name);
+  QTemporaryDir programFolder;
+  auto services = vorlent::testing::servicesIn(programFolder.path());
+  auto& modals = vorlent::testing::recordModals(services);
+  TForm1 window(std::move(services));
+  const auto check = [&](QDialog& box, const QLabel* label) {
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QVERIFY2(label->text().startsWith(name), qPrintable(label->text()));
+    QVERIFY(box.width() >= box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120);
+  };
+  modals.whileShown = [&](QDialog& box) {
+    box.show();
+    check(box, box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")));
+  };
+  vorlent::ShellProgressWindow shell(&window, modals);
+  shell.showError(coreName);
+  shell.askReplace(coreName, false);
+  shell.askToTrash(coreName);
+  QCOMPARE(modals.boxes.size(), std::size_t{3});
+  shell.progress(0, 2, "");
+  QTest::qWait(vorlent::ShellProgressWindow::kShowAfterMilliseconds + 50);
+  shell.progress(1, 2, coreName);
+  auto* progress = window.findChild<QProgressDialog*>(QStringLiteral("ShellProgress"));
+  QVERIFY(progress != nullptr);
+  check(*progress, progress->findChild<QLabel*>());
+  shell.finished();
 }
 
 void FeedbackTest::aFailureInACommandIsReportedAndTheWindowStaysUsable() {

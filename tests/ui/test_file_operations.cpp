@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -205,12 +206,28 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
   window.fileList().clearSelection();
   window.fileList().setSelected(*index, true);
   window.fileList().setFocused(index);
-  modals.actions.push_back([](QDialog& dialog) { dialog.accept(); });
-  QTest::keyClick(&window, Qt::Key_F2);
-  QVERIFY(modals.actions.empty());
+  // F2, keys and OK as the user gives them: what the keys left as shown keeps its bytes; an edit
+  // that cannot be told back to bytes (one of two unlike marks deleted) is refused.
+  const struct {
+    std::vector<Qt::Key> keys;
+    std::string after;
+    std::size_t refusals;
+  } edits[] = {{{}, name, 0},
+               {{Qt::Key_End, Qt::Key_X}, "\xff\xfe.romx", 0},
+               {{Qt::Key_Home, Qt::Key_Delete}, "\xff\xfe.romx", 1}};
   struct stat status {};
-  QCOMPARE(::lstat((folder + "/" + name).c_str(), &status), 0);
-  QVERIFY(::lstat((folder + "/\xef\xbf\xbd\xef\xbf\xbd.rom").c_str(), &status) != 0);
+  for (const auto& edit : edits) {
+    modals.boxes.clear();
+    modals.actions.push_back([&edit](QDialog& dialog) {
+      for (const Qt::Key key : edit.keys) QTest::keyClick(dialog.findChild<QLineEdit*>(), key);
+      QTest::keyClick(dialog.findChild<QLineEdit*>(), Qt::Key_Return);
+    });
+    QTest::keyClick(&window, Qt::Key_F2);
+    QVERIFY(modals.actions.empty());
+    QCOMPARE(::lstat((folder + "/" + edit.after).c_str(), &status), 0);
+    QCOMPARE(window.fileList().focused()->fullPath, folder + "/" + edit.after);
+    QCOMPARE(modals.boxes.size(), edit.refusals);
+  }
 
   // A file manager hands over the bytes of such a name percent-encoded.
   const std::string oddDropped = vorlent::toCore(outside.path()) + "/x\xff.rom";

@@ -764,6 +764,10 @@ void WindowAsMetTest::everyBoxIsWideEnoughForItsCaption() {
   window->feedback().reportError("x");
   window->ToolButton29Click();
   QVERIFY(modals_->boxes.size() >= 6);
+  // The prompts for a new file's and a new folder's name.
+  window->mainMenu().newFile->trigger();
+  window->mainMenu().newFolder->trigger();
+  QCOMPARE(modals_->dialogs.size(), 2);
   QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
