@@ -15,7 +15,8 @@
 
 #include "support/NativePaths.h"
 #include "support/RecordingModals.h"
-#include "support/ScriptedFilePrompts.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
 #include "ui/Unit1.h"
@@ -24,17 +25,7 @@ using vorlent::TForm1;
 
 namespace {
 
-// Records the shell requests instead of running them.
-class RecordingShell final : public vorlent::ShellFileOperation {
- public:
-  explicit RecordingShell(std::vector<vorlent::ShellFileRequest>& requests) : requests_(requests) {}
-  void run(const vorlent::ShellFileRequest& request, vorlent::ShellFileProgress&) override {
-    requests_.push_back(request);
-  }
-
- private:
-  std::vector<vorlent::ShellFileRequest>& requests_;
-};
+using vorlent::testing::RecordingShell;
 
 }  // namespace
 
@@ -124,8 +115,8 @@ void FileOperationsWindowTest::newFileRenameAndDeleteFromTheMenuAndKeys() {
   }
   QVERIFY(QDir::setCurrent(listed.path()));
   std::vector<vorlent::ShellFileRequest> requests;
-  auto prompts = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
-  vorlent::testing::ScriptedFilePrompts& answers = *prompts;
+  auto prompts = std::make_unique<vorlent::testing::ScriptedPrompts>();
+  vorlent::testing::ScriptedPrompts& answers = *prompts;
   auto services = vorlent::testing::servicesIn(programFolder.path());
   services.shell = std::make_unique<RecordingShell>(requests);
   services.prompts = std::move(prompts);
@@ -335,7 +326,7 @@ void FileOperationsWindowTest::theReplaceQuestionDecidesWhatTheCopyOverwrites() 
     }
     QVERIFY(QDir::setCurrent(listed.path()));
     auto services = vorlent::testing::servicesIn(programFolder.path());
-    auto prompts = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
+    auto prompts = std::make_unique<vorlent::testing::ScriptedPrompts>();
     prompts->folder = vorlent::toCore(target.path());
     services.prompts = std::move(prompts);
     auto& modals = vorlent::testing::recordModals(services);

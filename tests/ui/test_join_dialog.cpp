@@ -13,7 +13,7 @@
 
 #include "support/NativePaths.h"
 #include "support/RecordingModals.h"
-#include "support/ScriptedFilePrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "support/SystemDialogs.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
@@ -24,7 +24,7 @@ using vorlent::TForm1;
 using vorlent::TFormJ;
 using vorlent::testing::corePath;
 using vorlent::testing::RecordingModals;
-using vorlent::testing::ScriptedFilePrompts;
+using vorlent::testing::ScriptedPrompts;
 using vorlent::testing::shownPath;
 
 namespace {
@@ -109,7 +109,7 @@ class JoinDialogTest : public QObject {
   QString startFolder_ = QDir::currentPath();
   std::unique_ptr<QTemporaryDir> programFolder_;
   std::unique_ptr<QTemporaryDir> listed_;
-  ScriptedFilePrompts* prompts_ = nullptr;
+  ScriptedPrompts* prompts_ = nullptr;
   RecordingModals* modals_ = nullptr;
   std::unique_ptr<TForm1> window_;
 };
@@ -123,7 +123,7 @@ void JoinDialogTest::init() {
   QVERIFY(QDir(listed_->path()).mkdir(QStringLiteral("folder")));
   QVERIFY(QDir::setCurrent(listed_->path()));
   auto services = vorlent::testing::servicesIn(programFolder_->path());
-  auto prompts = std::make_unique<ScriptedFilePrompts>();
+  auto prompts = std::make_unique<ScriptedPrompts>();
   prompts_ = prompts.get();
   services.prompts = std::move(prompts);
   modals_ = &vorlent::testing::recordModals(services);
