@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QShowEvent>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -88,6 +89,7 @@ class JoinDialogTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void initTestCase();
   void init();
   void cleanup();
   void elementsAndTexts();
@@ -107,12 +109,20 @@ class JoinDialogTest : public QObject {
   void select(const QStringList& captions);
 
   QString startFolder_ = QDir::currentPath();
+  // Where Qt's file dialog keeps its history and layout, in place of the user's own settings.
+  QTemporaryDir qtSettings_;
   std::unique_ptr<QTemporaryDir> programFolder_;
   std::unique_ptr<QTemporaryDir> listed_;
   ScriptedPrompts* prompts_ = nullptr;
   RecordingModals* modals_ = nullptr;
   std::unique_ptr<TForm1> window_;
 };
+
+void JoinDialogTest::initTestCase() {
+  QVERIFY(qtSettings_.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, qtSettings_.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, qtSettings_.path());
+}
 
 void JoinDialogTest::init() {
   QVERIFY(QDir::setCurrent(startFolder_));
