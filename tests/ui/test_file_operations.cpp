@@ -48,6 +48,9 @@ class FileOperationsWindowTest : public QObject {
 };
 
 void FileOperationsWindowTest::threeDroppedFilesMakeThreeCopiesAndOneRefresh() {
+#ifdef Q_OS_WIN
+  QSKIP("It expects Qt's drop handling; on Windows the shell's WM_DROPFILES takes the drops");
+#endif
   QTemporaryDir programFolder;
   QTemporaryDir listed;
   QTemporaryDir outside;
@@ -223,6 +226,9 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
 }
 
 void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
+#ifdef Q_OS_WIN
+  QSKIP("Windows keeps a process's current folder, which this removes, from being removed");
+#endif
   QTemporaryDir programFolder;
   QTemporaryDir root;
   const QString listed = root.filePath(QStringLiteral("listed"));
@@ -244,6 +250,9 @@ void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
 
 // The Linux shell stands in for one that asks before it sends anything to the trash.
 void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
+#ifdef Q_OS_WIN
+  QSKIP("On Windows the system's shell asks before the trash itself, in a window of its own");
+#endif
   QTemporaryDir programFolder;
   QTemporaryDir listed;
   QTemporaryDir dataHome;
@@ -293,6 +302,9 @@ void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
 // The Linux shell asks before it replaces a file, through the window; each answer does what its
 // button says, and the check box answers the later clashes of the same copy.
 void FileOperationsWindowTest::theReplaceQuestionDecidesWhatTheCopyOverwrites() {
+#ifdef Q_OS_WIN
+  QSKIP("On Windows the system's shell asks before it replaces, in a window of its own");
+#endif
   using vorlent::testing::BoxAnswer;
   const struct {
     const char* name;
