@@ -64,6 +64,7 @@ class ScriptedPrompts final : public Prompts {
   std::optional<std::vector<std::string>> filesToOpen;
   std::optional<std::string> fileToSave;
 
+  // Two views of one record; a test reads and clears one of them.
   std::vector<Question> questions;
   // The same questions, one line each: their arguments joined by "|".
   std::vector<std::string> asked;
