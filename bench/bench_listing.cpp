@@ -14,6 +14,7 @@
 #include "browser/ListFolder.h"
 #include "browser/ListSort.h"
 #include "support/BigFolder.h"
+#include "support/IdleServices.h"
 
 extern char** environ;
 
@@ -22,11 +23,7 @@ namespace {
 using vorlent::bench::kBigFolderFiles;
 using vorlent::bench::makeBigFolder;
 
-class NoBusy final : public vorlent::BusyIndicator {
- public:
-  void begin() override {}
-  void end() override {}
-};
+using vorlent::testing::NoBusy;
 
 void BM_FindCommand(benchmark::State& run) {
   const std::string folder = makeBigFolder(kBigFolderFiles);

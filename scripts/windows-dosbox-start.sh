@@ -53,35 +53,37 @@ mkdir -p "$emulator_folder"
 } >"$emulator_folder/BRMSX.EXE"
 printf 'rom' >"$emulator_folder/GAME.ROM"
 
-# Vorlent.ini in code page 932: line 1 the listed folder, line 5 brMSX, lines 9 and 10 slot 1
-# and its mapper; the rest as a first start leaves them.
+# Vorlent.ini as the program writes it, by the program's own writer (write_settings.exe, built
+# beside the recorder): the listed folder, brMSX, and the ROM in slot 1 with its mapper; the
+# rest as a first start leaves them.
 windows_folder='C:\MSX\ソフト表'
+writer=$(dirname "$recorder")/write_settings.exe
 write_settings() {
-  {
-    echo "$windows_folder"
-    printf '%s\n' '[x]' '' '[x]' "$windows_folder\\BRMSX.EXE" '[x]' '' '[x]' \
-      "$windows_folder\\GAME.ROM" 9 '' -1
-    for _ in $(seq 12 32); do echo; done
-    printf '%s\n' '[x]' 1 0
-    printf '%s\n' 0 100 0 1 1 1 1 0 0 0 2 1 6 10 1 0 2 0 7 0 1 '[x]' 0 0
-    printf '%s\n' 0 0 0 0 1 1 0 0 1 0 0 0 0 0 0 0 0 0 45455 0 3 0 0 0 0 5 0 0 0 0 0 0 0 1 0 0 \
-      0 0 0 0
-  } | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"$1"
-  [ "$(wc -l <"$1")" -eq 100 ] || fail "the test's Vorlent.ini is not 100 lines"
+  wine "$writer" "$(winepath -w "$1")" "$windows_folder" "$windows_folder\\BRMSX.EXE" \
+    "$windows_folder\\GAME.ROM" 9 >"$scratch/writer.log" 2>&1 ||
+    fail "write_settings.exe failed: $(cat "$scratch/writer.log")"
+  [ "$(wc -l <"$1")" -eq 100 ] || fail "the written Vorlent.ini is not 100 lines"
 }
 
 record=$scratch/record.txt
 export VORLENT_RECORD_TO
 VORLENT_RECORD_TO=$(winepath -w "$record")
 
-wait_for_record() {
-  for _ in $(seq 1 300); do
-    [ -f "$record" ] && return 0
+# Waits until the command holds, for at most the seconds given, or until the program ends.
+wait_until() {
+  local seconds=$1
+  shift
+  for _ in $(seq 1 $((seconds * 5))); do
+    "$@" && return 0
     [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || break
     sleep 0.2
   done
-  [ -f "$record" ]
+  "$@"
 }
+recorded() { [ -f "$record" ]; }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+
+wait_for_record() { wait_until 60 recorded; }
 
 case $mode in
   cli)
@@ -110,25 +112,27 @@ case $mode in
       sleep 0.2
     done
     [ -n "$window" ] || fail "the main window did not appear"
-    sleep 2
     xdotool windowactivate --sync "$window" 2>/dev/null || true
-    xdotool windowfocus --sync "$window" key --clearmodifiers F9
-    xdotool windowfocus --sync "$window" key --clearmodifiers F5
-    started=0
-    wait_for_record && started=1
-    sleep 1
-    [ -z "$screenshot" ] || import -window root "$screenshot"
-    [ "$started" -eq 1 ] || fail "F5 did not start DOSBox"
-    # The started program took the activation, and without a window manager only a click gives
-    # it back: one on the empty part of the file list, as a user would.
-    xdotool mousemove --window "$window" 600 300 click 1
-    sleep 1
-    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
-    for _ in $(seq 1 150); do
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.2
+    # Keys that come before the window takes them are lost: they are pressed again until DOSBox
+    # starts.
+    for _ in $(seq 1 30); do
+      xdotool windowfocus --sync "$window" key --clearmodifiers F9
+      xdotool windowfocus --sync "$window" key --clearmodifiers F5
+      wait_until 2 recorded && break
+      ended && fail "the program ended before DOSBox started"
     done
-    if kill -0 "$pid" 2>/dev/null; then
+    recorded || fail "F5 did not start DOSBox"
+    # The started program took the activation, and without a window manager only a click gives
+    # it back: one on the empty part of the file list, as a user would, until Ctrl+Q closes the
+    # program.
+    xdotool mousemove --window "$window" 600 300 click 1
+    [ -z "$screenshot" ] || import -window root "$screenshot"
+    for _ in $(seq 1 15); do
+      xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q 2>/dev/null || true
+      wait_until 2 ended && break
+      xdotool mousemove --window "$window" 600 300 click 1 2>/dev/null || true
+    done
+    if ! ended; then
       xdotool search --onlyvisible --name . getwindowname %@ >&2 || true
       fail "the program did not close on Ctrl+Q"
     fi

@@ -59,41 +59,6 @@ window_tests=(test_main_window test_main_window_road test_fmsx_dialog test_brmsx
   test_filelistmodel test_rom_identify test_settings_failures test_what_is_shown
   test_control_wiring test_window_as_met)
 
-# Test functions whose expectations hold on Linux only, and why. Each runs under Wine all the
-# same when named on the command line.
-linux_only=(
-  # They expect Qt's drop handling; on Windows the shell's WM_DROPFILES takes the drops.
-  test_main_window:aBrokenConfigurationIsReportedAndStartUpGoesOn
-  test_join_dialog:elementsAndTexts
-  test_file_operations:threeDroppedFilesMakeThreeCopiesAndOneRefresh
-  # It expects the help file handed to the desktop; Windows opens it with WinHelp, whose
-  # message about a missing viewer waits for a click under Wine.
-  test_main_window_road:helpOpensTheHelpFileBesideTheProgram
-  # They expect the program's own replace and trash questions; on Windows the system's shell
-  # asks itself, in a window of its own.
-  test_file_operations:theReplaceQuestionDecidesWhatTheCopyOverwrites
-  test_file_operations:theTrashCommandAsksOnceAndNoKeepsEverything
-  # It removes the listed folder, which is the current folder: Windows keeps a process's current
-  # folder from being removed.
-  test_file_operations:theJoinIsRefusedWhenTheListedFolderVanished
-  # It makes a folder unreadable with POSIX permissions and expects errno's text.
-  test_feedback:aFailureInACommandIsReportedAndTheWindowStaysUsable
-  # It makes a file whose name is invalid UTF-8, which Windows names cannot be.
-  test_filelistmodel:namesThatAreNotTextShowReplacementCharacters
-  # They expect the dialog centred on the screen; Xvfb has no window manager to place it.
-  test_fmsx_dialog:windowHasItsCaptionSizePagesAndButtons
-  test_brmsx_dialog:windowHasItsCaptionSizePagesAndButtons
-)
-
-# The test's functions less those above.
-functions_on_windows() {
-  local name=$1 function
-  for function in $(wine_on_display wine "$build/bin/$name.exe" -functions 2>/dev/null |
-    tr -d '\r' | sed -n 's/^\([A-Za-z0-9_]*\)()$/\1/p'); do
-    [[ " ${linux_only[*]} " == *" $name:$function "* ]] || echo "$function"
-  done
-}
-
 # One lane runs its share of the window tests one after another, in a Wine prefix and from a
 # display number of its own, so that two lanes run side by side; each failed test's name is
 # written to the file given.
@@ -104,7 +69,7 @@ run_window_test_lane() {
   shift 3
   for name in "$@"; do
     status=0
-    mapfile -t functions < <(functions_on_windows "$name")
+    functions=()
     wine_on_display timeout 600 wine "$build/bin/$name.exe" -silent "${functions[@]}" \
       >"$build/$name.log" 2>&1 || status=$?
     if [ "$status" -eq 0 ]; then

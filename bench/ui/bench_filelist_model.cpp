@@ -8,6 +8,7 @@
 
 #include "browser/ListFolder.h"
 #include "support/BigFolder.h"
+#include "support/IdleServices.h"
 #include "ui/FileListIcons.h"
 #include "ui/FileListModel.h"
 #include "ui/FileListViews.h"
@@ -16,11 +17,7 @@ namespace {
 
 using namespace vorlent;
 
-class NoBusy final : public BusyIndicator {
- public:
-  void begin() override {}
-  void end() override {}
-};
+using testing::NoBusy;
 
 std::vector<FileListEntry> bigListing() {
   FileList list;

@@ -65,12 +65,13 @@ class TFormJ : public FileDropWindow<QDialog> {
   void BitBtn2Click();
   // Every close: the sources and the destination are emptied.
   void FormClose();
-  // Files dropped on the dialog: adds the paths, files and folders alike, in the order given.
-  void addDroppedPaths(const QStringList& paths);
 
   void done(int result) override;
 
   // Test hooks: what the tests reach into.
+  // Files dropped on the dialog, as a drop hands them over: adds the paths, files and folders
+  // alike, in the order given.
+  void addDroppedPaths(const QStringList& paths);
   const JoinSourceList& sources() const { return sources_; }
   QListWidget* sourceFiles() const { return sourceFiles_; }
   QLineEdit* destination() const { return destination_; }

@@ -10,24 +10,15 @@
 
 #include "browser/EntryTexts.h"
 #include "browser/ListFolder.h"
+#include "support/CountingBusy.h"
 #include "support/TempFolder.h"
 #include "support/WithoutRootRights.h"
 
 namespace vorlent {
 namespace {
 
+using testing::CountingBusy;
 using testing::TempFolder;
-
-class CountingBusy final : public BusyIndicator {
- public:
-  void begin() override {
-    ++depth;
-    ++begun;
-  }
-  void end() override { --depth; }
-  int depth = 0;
-  int begun = 0;
-};
 
 // A file of the given size without writing its bytes.
 void makeSparseFile(const std::string& path, std::uint64_t size) {

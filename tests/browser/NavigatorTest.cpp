@@ -9,37 +9,22 @@
 
 #include "browser/ListSort.h"
 #include "browser/Navigator.h"
+#include "support/CountingBusy.h"
+#include "support/FakeDrives.h"
 #include "support/RecordingFeedback.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 #include "support/WithoutRootRights.h"
 
 namespace vorlent {
 namespace {
 
+using testing::CountingBusy;
 using testing::CurrentFolderGuard;
+using testing::FakeDrives;
 using testing::RecordingFeedback;
+using testing::ScriptedPrompts;
 using testing::TempFolder;
-
-class FakeDrives final : public Drives {
- public:
-  std::vector<Drive> list() override { return drives; }
-  DriveSpace space(std::string_view folder) override {
-    asked.emplace_back(folder);
-    if (unreadable.count(std::string(folder)) != 0) {
-      return {};
-    }
-    for (const auto& [root, space] : spaces) {
-      if (folder.starts_with(root)) {
-        return space;
-      }
-    }
-    return {};
-  }
-  std::vector<Drive> drives;
-  std::map<std::string, DriveSpace> spaces;
-  std::set<std::string> unreadable;
-  std::vector<std::string> asked;
-};
 
 class RecordingOpener final : public DesktopOpener {
  public:
@@ -47,32 +32,6 @@ class RecordingOpener final : public DesktopOpener {
     opened.push_back(std::string(path) + " in " + std::string(workingFolder));
   }
   std::vector<std::string> opened;
-};
-
-class ScriptedPrompts final : public Prompts {
- public:
-  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFileToSave(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> askText(std::string_view, std::string_view,
-                                     std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFolder(std::string_view prompt,
-                                          std::string_view startFolder) override {
-    asked.push_back(std::string(prompt) + " @ " + std::string(startFolder));
-    return answer;
-  }
-  std::optional<std::string> answer;
-  std::vector<std::string> asked;
-};
-
-class CountingBusy final : public BusyIndicator {
- public:
-  void begin() override { ++depth; }
-  void end() override { --depth; }
-  int depth = 0;
 };
 
 // Reports every message box with the busy depth at which it was shown.
@@ -347,11 +306,11 @@ TEST_F(NavigatorTest, FolderChooserOpensOnTheListedFolder) {
   ASSERT_TRUE(navigator.showCurrentFolder());
 
   navigator.chooseFolder();  // cancelled
-  EXPECT_EQ(prompts.asked, std::vector<std::string>{"ディレクトリを選択. @ " + folder.at("sub")});
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{"ディレクトリを選択.|" + folder.at("sub")});
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub"));
   EXPECT_EQ(captions.size(), 1u);
 
-  prompts.answer = folder.at("sub/deeper");
+  prompts.folder = folder.at("sub/deeper");
   navigator.chooseFolder();
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub/deeper"));
   EXPECT_EQ(captions.back(), folder.at("sub/deeper"));
@@ -359,7 +318,7 @@ TEST_F(NavigatorTest, FolderChooserOpensOnTheListedFolder) {
   EXPECT_TRUE(navigator.driveButtons()[0].visible);  // the refresh updates the drive buttons
   expectConsistent();
 
-  prompts.answer = folder.at("missing");
+  prompts.folder = folder.at("missing");
   navigator.chooseFolder();
   EXPECT_EQ(navigator.listedFolder(), folder.at("sub/deeper"));
   EXPECT_EQ(feedback.sounds.back(), "sound/error.wav");

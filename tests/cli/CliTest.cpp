@@ -13,6 +13,7 @@
 #include "launch/FmsxCommand.h"
 #include "platform/Failure.h"
 #include "support/CliRun.h"
+#include "support/CountingBusy.h"
 #include "support/TempFolder.h"
 
 namespace vorlent {
@@ -147,16 +148,10 @@ TEST_F(CliTest, WrongArgumentsPrintTheUsageAndExitTwo) {
   }
 }
 
-class QuietBusy final : public BusyIndicator {
- public:
-  void begin() override {}
-  void end() override {}
-};
-
 // The listing as the file list holds it after listing the folder and the header click.
 std::string listedLines(const std::string& path, std::optional<int> column) {
   FileList list;
-  QuietBusy busy;
+  testing::CountingBusy busy;
   const auto enumerator = makeFolderEnumerator();
   EXPECT_TRUE(ListFolder(list, path, *enumerator, busy));
   if (column) sortByColumn(list, static_cast<ListColumn>(*column), *makeSystemTextCodec());

@@ -11,9 +11,13 @@
 
 #include "browser/EntryIcon.h"
 #include "platform/Failure.h"
+#include "support/FakeDrives.h"
 #include "support/HostileFiles.h"
 #include "support/IdleServices.h"
 #include "support/RecordingFeedback.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedProgress.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
 
@@ -21,62 +25,12 @@ namespace vorlent {
 namespace {
 
 using testing::CurrentFolderGuard;
+using testing::FakeDrives;
 using testing::RecordingFeedback;
+using testing::RecordingShell;
+using testing::ScriptedProgress;
+using testing::ScriptedPrompts;
 using testing::TempFolder;
-
-class OneDrive final : public Drives {
- public:
-  std::vector<Drive> list() override { return {}; }
-  DriveSpace space(std::string_view) override {
-    ++asked;
-    return {};
-  }
-  int asked = 0;
-};
-
-// Answers the text questions from a script and records every question asked.
-class ScriptedPrompts final : public Prompts {
- public:
-  std::optional<std::string> askText(std::string_view caption, std::string_view prompt,
-                                     std::string_view initialText) override {
-    asked.push_back(std::string(caption) + "|" + std::string(prompt) + "|" +
-                    std::string(initialText));
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::optional<std::string> chooseFolder(std::string_view prompt,
-                                          std::string_view startFolder) override {
-    asked.push_back(std::string(prompt) + "|" + std::string(startFolder));
-    return folder;
-  }
-  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFileToSave(std::string_view) override { return std::nullopt; }
-
-  std::deque<std::optional<std::string>> answers;
-  std::optional<std::string> folder;
-  std::vector<std::string> asked;
-};
-
-class RecordingShell final : public ShellFileOperation {
- public:
-  void run(const ShellFileRequest& request, ShellFileProgress&) override {
-    requests.push_back(request);
-  }
-  std::vector<ShellFileRequest> requests;
-};
-
-class SilentProgress final : public ShellFileProgress {
- public:
-  bool progress(std::uint64_t, std::uint64_t, std::string_view) override { return true; }
-  ReplaceChoice askReplace(std::string_view, bool) override { return {}; }
-  void showError(std::string_view) override {}
-  bool askToTrash(std::string_view) override { return true; }
-  void finished() override {}
-};
 
 class FileOperationsTest : public ::testing::Test {
  protected:
@@ -130,13 +84,13 @@ class FileOperationsTest : public ::testing::Test {
   std::unique_ptr<FolderEnumerator> folders = makeFolderEnumerator();
   std::unique_ptr<FileSystem> files = makeFileSystem();
   std::unique_ptr<FileChanges> changes = makeFileChanges();
-  OneDrive drives;
+  FakeDrives drives;
   testing::NoOpener opener;
   testing::NoBusy busy;
   RecordingFeedback feedback;
   ScriptedPrompts prompts;
   RecordingShell shell;
-  SilentProgress progress;
+  ScriptedProgress progress;
   FileList list;
   Navigator navigator{
       list, NavigatorServices{*current, *folders, drives, *files, opener, feedback, prompts, busy}};
@@ -188,7 +142,7 @@ TEST_F(FileOperationsTest, NewFileAndNewFolder) {
     feedback.events.clear();
     prompts.asked.clear();
     listings = 0;
-    prompts.answers = {c.answer};
+    prompts.texts = {c.answer};
     if (c.folder) {
       operations.newFolder();
     } else {
@@ -212,7 +166,7 @@ TEST_F(FileOperationsTest, NewFileAndNewFolder) {
 }
 
 TEST_F(FileOperationsTest, NewFileInAMissingFolderIsAFailureAndNoRefresh) {
-  prompts.answers = {"missing/x.txt"};
+  prompts.texts = {"missing/x.txt"};
   EXPECT_THROW(operations.newFile(), Failure);
   EXPECT_EQ(listings, 0);
 }
@@ -253,7 +207,7 @@ TEST_F(FileOperationsTest, Rename) {
     const FileListEntry before = *list.focused();
     feedback.events.clear();
     prompts.asked.clear();
-    prompts.answers = {c.answer};
+    prompts.texts = {c.answer};
     operations.rename();
     EXPECT_EQ(soundsAndBoxes(), c.events);
     const FileListEntry& after = *list.focused();
@@ -276,7 +230,7 @@ TEST_F(FileOperationsTest, Rename) {
 
 TEST_F(FileOperationsTest, RenameActsOnlyOnASingleSelection) {
   select({"a.txt", "b.txt"});
-  prompts.answers = {"c.txt"};
+  prompts.texts = {"c.txt"};
   operations.rename();
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_TRUE(files->fileExists(listed + "/a.txt"));
@@ -404,7 +358,7 @@ TEST_F(FileOperationsTest, EveryChangeIsRefusedWhenTheListedFolderVanished) {
     std::filesystem::remove_all(listed);
     shell.requests.clear();
     prompts.asked.clear();
-    prompts.answers = {name, name};
+    prompts.texts = {name, name};
     prompts.folder = target;
     feedback.events.clear();
     listings = 0;
@@ -444,7 +398,7 @@ TEST_F(FileOperationsTest, NewFileOverAnyEntryOfTheNameWarnsAndMakesNothing) {
     feedback.events.clear();
     listings = 0;
     const testing::TreeSnapshot before = testing::snapshotTree(folder.string());
-    prompts.answers = {"entry"};
+    prompts.texts = {"entry"};
     testing::withinWatchdog([&] { operations.newFile(); });
     EXPECT_EQ(soundsAndBoxes(),
               (std::vector<std::string>{"sound: sound/error.wav",

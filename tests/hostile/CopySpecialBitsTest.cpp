@@ -11,6 +11,7 @@
 #include "platform/ShellFileOperation.h"
 #include "support/FileState.h"
 #include "support/HostileFiles.h"
+#include "support/ScriptedProgress.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
 
@@ -18,20 +19,8 @@ namespace vorlent {
 namespace {
 
 using testing::fileState;
+using testing::ScriptedProgress;
 using testing::TempFolder;
-
-class SilentProgress final : public ShellFileProgress {
- public:
-  bool progress(std::uint64_t, std::uint64_t, std::string_view) override { return true; }
-  ReplaceChoice askReplace(std::string_view, bool) override {
-    return {ReplaceAnswer::Cancel, false};
-  }
-  void showError(std::string_view text) override { errors += std::string(text) + "\n"; }
-  bool askToTrash(std::string_view) override { return false; }
-  void finished() override {}
-
-  std::string errors;
-};
 
 mode_t modeOf(const std::string& path) {
   struct stat status {};
@@ -69,7 +58,8 @@ TEST(CopySpecialBitsTest, ACopyDropsSetuidSetgidAndSticky) {
     const std::string sourceBefore = fileState(source);
     const testing::TreeSnapshot sourcesBefore = testing::snapshotTree(folder.at("src"));
 
-    SilentProgress progress;
+    ScriptedProgress progress;
+    progress.trashAnswer = false;
     ShellFileRequest request;
     request.kind = ShellOperationKind::Copy;
     request.sources = {source};
@@ -79,7 +69,7 @@ TEST(CopySpecialBitsTest, ACopyDropsSetuidSetgidAndSticky) {
       makeShellFileOperation()->run(request, progress);
     }
 
-    EXPECT_EQ(progress.errors, "");
+    EXPECT_EQ(progress.errors, std::vector<std::string>{});
     const std::string copy = folder.at(std::string("dst/") + c.name);
     // A new folder is made as mkdir makes it, under the process's mask.
     const mode_t mask = ::umask(0);

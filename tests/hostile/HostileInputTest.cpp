@@ -37,9 +37,12 @@
 #include "platform/ReadStreams.h"
 #include "platform/ShortPaths.h"
 #include "settings/ConfigFile.h"
+#include "support/FakeDrives.h"
 #include "support/HostileFiles.h"
 #include "support/IdleServices.h"
 #include "support/RecordingFeedback.h"
+#include "support/ScriptedProgress.h"
+#include "support/ScriptedPrompts.h"
 
 namespace vorlent {
 namespace {
@@ -176,45 +179,6 @@ class Sandbox {
 // ---------------------------------------------------------------------------------------------
 // The program's parts, as the main window assembles them, in the child process.
 
-class NoDrives final : public Drives {
- public:
-  std::vector<Drive> list() override { return {}; }
-  DriveSpace space(std::string_view) override { return {}; }
-};
-
-// Answers every text question with a script, or by echoing the text it was offered.
-class AnsweringPrompts final : public Prompts {
- public:
-  std::optional<std::string> askText(std::string_view, std::string_view,
-                                     std::string_view initialText) override {
-    offered = initialText;
-    if (echoOffered) return offered;
-    return answer;
-  }
-  std::optional<std::string> chooseFolder(std::string_view, std::string_view) override {
-    return folder;
-  }
-  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFileToSave(std::string_view) override { return std::nullopt; }
-
-  std::optional<std::string> answer;
-  bool echoOffered = false;
-  std::string offered;
-  std::optional<std::string> folder;
-};
-
-class RecordingProgress final : public ShellFileProgress {
- public:
-  bool progress(std::uint64_t, std::uint64_t, std::string_view) override { return true; }
-  ReplaceChoice askReplace(std::string_view, bool) override { return {ReplaceAnswer::Skip, true}; }
-  void showError(std::string_view text) override { errors.emplace_back(text); }
-  bool askToTrash(std::string_view) override { return true; }
-  void finished() override {}
-  std::vector<std::string> errors;
-};
-
 struct Program {
   explicit Program(const Sandbox& world) : sandbox(world) {
     ::setenv("HOME", (sandbox.root() + "/home").c_str(), 1);
@@ -278,12 +242,12 @@ struct Program {
   std::unique_ptr<ShortPaths> shortPaths = makeShortPaths();
   std::unique_ptr<ReadStreams> readers = makeReadStreams();
   std::unique_ptr<AtomicFiles> writers = makeAtomicFiles();
-  NoDrives drives;
+  testing::FakeDrives drives;
   testing::NoOpener opener;
   testing::NoBusy busy;
   testing::RecordingFeedback feedback;
-  AnsweringPrompts prompts;
-  RecordingProgress progress;
+  testing::ScriptedPrompts prompts;
+  testing::ScriptedProgress progress{{ReplaceAnswer::Skip, true}};
   FileList list;
   Navigator navigator{
       list, NavigatorServices{*current, *folders, drives, *files, opener, feedback, prompts, busy}};
@@ -464,7 +428,8 @@ Problems renameUnchangedCommand(Program& program) {
   const bool stayed = existsAt(folder, program.sandbox.target().name);
   ::close(folder);
   if (program.sandbox.target().special != SpecialFile::Missing && !stayed) {
-    return {"renaming to the offered name changed the name (offered: " + program.prompts.offered +
+    return {"renaming to the offered name changed the name (offered: " +
+            (program.prompts.questions.empty() ? "" : program.prompts.questions.back().offered) +
             ")"};
   }
   return {};
@@ -472,24 +437,24 @@ Problems renameUnchangedCommand(Program& program) {
 
 Problems renameToCommand(Program& program) {
   program.selectOnly("plain.txt");
-  program.prompts.answer = program.sandbox.target().name + ".renamed";
+  program.prompts.text = program.sandbox.target().name + ".renamed";
   program.operations.rename();
   const int folder = openFolder(program.sandbox.listed());
-  const bool arrived = readAt(folder, *program.prompts.answer) == kPlainBytes;
+  const bool arrived = readAt(folder, *program.prompts.text) == kPlainBytes;
   ::close(folder);
   if (!arrived && !program.told()) return {"the rename failed silently"};
   return {};
 }
 
 Problems newEntryCommand(Program& program, bool folder) {
-  program.prompts.answer = program.sandbox.target().name + ".new";
+  program.prompts.text = program.sandbox.target().name + ".new";
   if (folder) {
     program.operations.newFolder();
   } else {
     program.operations.newFile();
   }
   const int listed = openFolder(program.sandbox.listed());
-  const bool made = existsAt(listed, *program.prompts.answer);
+  const bool made = existsAt(listed, *program.prompts.text);
   ::close(listed);
   if (!made && !program.told()) return {"nothing was made and nothing was said"};
   return {};

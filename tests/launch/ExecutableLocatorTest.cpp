@@ -8,34 +8,14 @@
 #include "launch/ExecutableLocator.h"
 #include "platform/StartTestSupport.h"
 #include "support/RecordingFeedback.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 
 namespace vorlent {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Answers the folder chooser from the test and keeps what it was asked.
-class ScriptedPrompts final : public Prompts {
- public:
-  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFileToSave(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> askText(std::string_view, std::string_view,
-                                     std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFolder(std::string_view prompt,
-                                          std::string_view startFolder) override {
-    prompts.emplace_back(prompt);
-    startFolders.emplace_back(startFolder);
-    return answer;
-  }
-  std::optional<std::string> answer;
-  std::vector<std::string> prompts;
-  std::vector<std::string> startFolders;
-};
+using testing::ScriptedPrompts;
 
 const std::string kConfirmation =
     "box 情報: 実行ファイルのディレクトリを確認しました\r\n"
@@ -88,17 +68,17 @@ TEST_F(ExecutableLocatorTest, ChoosingTheFolderTakesTheExecutableAsStoredOnDisk)
   const std::string fmsx = root.write("emu/FMSX-DOS.EXE");
   const std::string brmsx = root.write("emu/brmsx.exe");
   currentFolder->set(root.string());
-  prompts.answer = root.at("emu");
+  prompts.folder = root.at("emu");
 
   EXPECT_TRUE(chooseFmsxFolder(state, marks, services()));
   EXPECT_EQ(state.fmsxExePath, fmsx);
   EXPECT_TRUE(chooseBrmsxFolder(state, marks, services()));
   EXPECT_EQ(state.brmsxExePath, brmsx);
 
-  EXPECT_EQ(prompts.prompts,
-            (std::vector<std::string>{"Choose the directory of the place of the \"fmsx-dos.exe\".",
-                                      "Choose the directory of the place of the \"brmsx.exe\"."}));
-  EXPECT_EQ(prompts.startFolders, (std::vector<std::string>{root.string(), root.string()}));
+  EXPECT_EQ(prompts.asked,
+            (std::vector<std::string>{
+                "Choose the directory of the place of the \"fmsx-dos.exe\".|" + root.string(),
+                "Choose the directory of the place of the \"brmsx.exe\".|" + root.string()}));
   // The button shows image 4 before the cue plays and the confirmation opens.
   EXPECT_EQ(feedback.events,
             (std::vector<std::string>{kMarksShown, "sound: sound/ok.wav", kConfirmation,
@@ -113,7 +93,7 @@ TEST_F(ExecutableLocatorTest, CancelOrAFolderWithoutTheExecutableChangesNothing)
   const std::optional<std::string> answers[] = {std::nullopt, root.at("other"), root.at("missing"),
                                                 std::string("/")};
   for (const auto& answer : answers) {
-    prompts.answer = answer;
+    prompts.folder = answer;
     EXPECT_FALSE(chooseFmsxFolder(state, marks, services()));
   }
   EXPECT_EQ(state.fmsxExePath, "/kept/fmsx-dos.exe");
@@ -127,7 +107,8 @@ TEST_F(ExecutableLocatorTest, ACurrentFolderThatIsGoneIsNoInitialSelection) {
   currentFolder->set(gone.string());
   fs::remove(gone);
   chooseBrmsxFolder(state, marks, services());
-  EXPECT_EQ(prompts.startFolders, std::vector<std::string>{""});
+  EXPECT_EQ(prompts.asked,
+            std::vector<std::string>{"Choose the directory of the place of the \"brmsx.exe\".|"});
 }
 
 TEST_F(ExecutableLocatorTest, AFolderWithBlanksIsStoredByItsBlankFreeShortForm) {
@@ -135,7 +116,7 @@ TEST_F(ExecutableLocatorTest, AFolderWithBlanksIsStoredByItsBlankFreeShortForm) 
   const testing::ScopedVariable privateHome("HOME", home.string());
   const testing::ScopedVariable noDataHome("XDG_DATA_HOME", std::nullopt);
   root.write("My Emulators/BRMSX.EXE");
-  prompts.answer = root.at("My Emulators");
+  prompts.folder = root.at("My Emulators");
   EXPECT_TRUE(chooseBrmsxFolder(state, marks, services()));
   EXPECT_EQ(state.brmsxExePath.find(' '), std::string::npos) << state.brmsxExePath;
   EXPECT_EQ(fs::path(state.brmsxExePath).filename(), "BRMSX.EXE");

@@ -14,50 +14,17 @@
 #include <optional>
 
 #include "platform/posix/PosixTrash.h"
+#include "support/ScriptedProgress.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
 
 namespace vorlent {
 namespace {
 
+using testing::ScriptedProgress;
 using testing::TempFolder;
 using testing::Watchdog;
 namespace fs = std::filesystem;
-
-// Answers the clash questions from a script; can stop the operation at a given progress call.
-class ScriptedProgress final : public ShellFileProgress {
- public:
-  bool progress(std::uint64_t done, std::uint64_t total, std::string_view) override {
-    lastDone = done;
-    lastTotal = total;
-    return ++calls != stopAtCall;
-  }
-  ReplaceChoice askReplace(std::string_view path, bool isFolder) override {
-    asked.push_back(std::string(path) + (isFolder ? " (folder)" : ""));
-    if (answers.empty()) return {ReplaceAnswer::Cancel, false};
-    const ReplaceChoice choice = answers.front();
-    answers.pop_front();
-    return choice;
-  }
-  void showError(std::string_view text) override { errors.emplace_back(text); }
-  bool askToTrash(std::string_view question) override {
-    questions.emplace_back(question);
-    return trashAnswer;
-  }
-  void finished() override { ++finishedCount; }
-
-  bool trashAnswer = true;
-  std::vector<std::string> questions;
-
-  std::deque<ReplaceChoice> answers;
-  std::vector<std::string> asked;
-  std::vector<std::string> errors;
-  int calls = 0;
-  int stopAtCall = -1;
-  int finishedCount = 0;
-  std::uint64_t lastDone = 0;
-  std::uint64_t lastTotal = 0;
-};
 
 std::vector<std::string> namesIn(const fs::path& folder) {
   std::vector<std::string> names;

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "feedback/BusyIndicator.h"
 #include "platform/DesktopOpener.h"
+#include "support/CountingBusy.h"
 
 namespace vorlent::testing {
 
@@ -13,10 +13,7 @@ class NoOpener final : public DesktopOpener {
   void open(std::string_view, std::string_view) override {}
 };
 
-class NoBusy final : public BusyIndicator {
- public:
-  void begin() override {}
-  void end() override {}
-};
+// The hourglass of a test that does not look at it.
+using NoBusy = CountingBusy;
 
 }  // namespace vorlent::testing

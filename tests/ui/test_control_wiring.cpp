@@ -19,7 +19,8 @@
 #include "support/RecordingModals.h"
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
-#include "support/ScriptedFilePrompts.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestServices.h"
 #include "ui/FileListViews.h"
 #include "ui/Icons.h"
@@ -38,20 +39,6 @@ void touch(const QString& path) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly));
 }
-
-class RecordingShell final : public vorlent::ShellFileOperation {
- public:
-  explicit RecordingShell(std::shared_ptr<QStringList> requests) : requests_(std::move(requests)) {}
-  void run(const vorlent::ShellFileRequest& request, vorlent::ShellFileProgress&) override {
-    static const char* const kKinds[] = {"", "move", "copy", "trash"};
-    *requests_ << QStringLiteral("shell %1 %2")
-                      .arg(QLatin1String(kKinds[static_cast<int>(request.kind)]))
-                      .arg(QFileInfo(toQt(request.sources.front())).fileName());
-  }
-
- private:
-  std::shared_ptr<QStringList> requests_;
-};
 
 class RecordingHelp final : public vorlent::HelpViewer {
  public:
@@ -78,7 +65,7 @@ struct Desk {
   std::shared_ptr<std::vector<vorlent::testing::OpenedLink>> opened =
       std::make_shared<std::vector<vorlent::testing::OpenedLink>>();
   std::shared_ptr<QStringList> requests = std::make_shared<QStringList>();
-  vorlent::testing::ScriptedFilePrompts* prompts = nullptr;
+  vorlent::testing::ScriptedPrompts* prompts = nullptr;
   std::unique_ptr<TForm1> window;
   // What the modal window that the control opened showed, and what the buttons showed then.
   QStringList modal;
@@ -101,9 +88,15 @@ struct Desk {
     auto services = vorlent::testing::servicesIn(programFolder.path());
     services.processes = std::make_unique<vorlent::testing::RecordingProcessStarter>(starts);
     services.opener = std::make_unique<vorlent::testing::RecordingOpener>(opened);
-    services.shell = std::make_unique<RecordingShell>(requests);
+    services.shell = std::make_unique<vorlent::testing::RecordingShell>(
+        [requests = requests](const vorlent::ShellFileRequest& request) {
+          static const char* const kKinds[] = {"", "move", "copy", "trash"};
+          *requests << QStringLiteral("shell %1 %2")
+                           .arg(QLatin1String(kKinds[static_cast<int>(request.kind)]))
+                           .arg(QFileInfo(toQt(request.sources.front())).fileName());
+        });
     services.help = std::make_unique<RecordingHelp>(requests);
-    auto scripted = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
+    auto scripted = std::make_unique<vorlent::testing::ScriptedPrompts>();
     prompts = scripted.get();
     prompts->folder = corePath(folder.filePath(QStringLiteral("emu")));
     prompts->text = "made";
@@ -189,11 +182,28 @@ Press listItem(int position, const char* select = nullptr) {
   };
 }
 
+// The first question asked, as "folder: " and the prompt of a folder question, "text: " and the
+// offered text of a text question.
+QString asked(const vorlent::testing::ScriptedPrompts& prompts) {
+  using Kind = vorlent::testing::ScriptedPrompts::Kind;
+  if (prompts.questions.empty()) return {};
+  const auto& first = prompts.questions.front();
+  switch (first.kind) {
+    case Kind::Text:
+      return QStringLiteral("text: ") + toQt(first.offered);
+    case Kind::Folder:
+      return QStringLiteral("folder: ") + toQt(first.prompt);
+    case Kind::FilesToOpen:
+      return QStringLiteral("open");
+    case Kind::FileToSave:
+      return QStringLiteral("save");
+  }
+  return {};
+}
+
 // The effects by the handler that has them.
 QString askedAndModal(Desk& desk) {
-  return (QStringList{desk.prompts->asked.empty() ? QString() : toQt(desk.prompts->asked.front())} +
-          desk.modal)
-      .join(QStringLiteral(" / "));
+  return (QStringList{asked(*desk.prompts)} + desk.modal).join(QStringLiteral(" / "));
 }
 
 // The folder and name of a stored executable path.

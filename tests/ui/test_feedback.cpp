@@ -189,6 +189,9 @@ void FeedbackTest::everyBoxDrawsANameAsWritten() {
 }
 
 void FeedbackTest::aFailureInACommandIsReportedAndTheWindowStaysUsable() {
+#ifdef Q_OS_WIN
+  QSKIP("It makes a folder unreadable with POSIX permissions and expects errno's text");
+#endif
   QTemporaryDir programFolder;
   auto services = vorlent::testing::servicesIn(programFolder.path());
   const auto& modals = vorlent::testing::recordModals(services);

@@ -16,7 +16,8 @@
 
 #include "support/NativePaths.h"
 #include "support/RecordingModals.h"
-#include "support/ScriptedFilePrompts.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestServices.h"
 #include "ui/QtText.h"
 #include "ui/Unit1.h"
@@ -25,17 +26,7 @@ using vorlent::TForm1;
 
 namespace {
 
-// Records the shell requests instead of running them.
-class RecordingShell final : public vorlent::ShellFileOperation {
- public:
-  explicit RecordingShell(std::vector<vorlent::ShellFileRequest>& requests) : requests_(requests) {}
-  void run(const vorlent::ShellFileRequest& request, vorlent::ShellFileProgress&) override {
-    requests_.push_back(request);
-  }
-
- private:
-  std::vector<vorlent::ShellFileRequest>& requests_;
-};
+using vorlent::testing::RecordingShell;
 
 }  // namespace
 
@@ -58,6 +49,9 @@ class FileOperationsWindowTest : public QObject {
 };
 
 void FileOperationsWindowTest::threeDroppedFilesMakeThreeCopiesAndOneRefresh() {
+#ifdef Q_OS_WIN
+  QSKIP("It expects Qt's drop handling; on Windows the shell's WM_DROPFILES takes the drops");
+#endif
   QTemporaryDir programFolder;
   QTemporaryDir listed;
   QTemporaryDir outside;
@@ -125,8 +119,8 @@ void FileOperationsWindowTest::newFileRenameAndDeleteFromTheMenuAndKeys() {
   }
   QVERIFY(QDir::setCurrent(listed.path()));
   std::vector<vorlent::ShellFileRequest> requests;
-  auto prompts = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
-  vorlent::testing::ScriptedFilePrompts& answers = *prompts;
+  auto prompts = std::make_unique<vorlent::testing::ScriptedPrompts>();
+  vorlent::testing::ScriptedPrompts& answers = *prompts;
   auto services = vorlent::testing::servicesIn(programFolder.path());
   services.shell = std::make_unique<RecordingShell>(requests);
   services.prompts = std::move(prompts);
@@ -249,6 +243,9 @@ void FileOperationsWindowTest::rawNameBytesSurviveTheRenamePromptAndTheDrop() {
 }
 
 void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
+#ifdef Q_OS_WIN
+  QSKIP("Windows keeps a process's current folder, which this removes, from being removed");
+#endif
   QTemporaryDir programFolder;
   QTemporaryDir root;
   const QString listed = root.filePath(QStringLiteral("listed"));
@@ -270,6 +267,9 @@ void FileOperationsWindowTest::theJoinIsRefusedWhenTheListedFolderVanished() {
 
 // The Linux shell stands in for one that asks before it sends anything to the trash.
 void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
+#ifdef Q_OS_WIN
+  QSKIP("On Windows the system's shell asks before the trash itself, in a window of its own");
+#endif
   QTemporaryDir programFolder;
   QTemporaryDir listed;
   QTemporaryDir dataHome;
@@ -319,6 +319,9 @@ void FileOperationsWindowTest::theTrashCommandAsksOnceAndNoKeepsEverything() {
 // The Linux shell asks before it replaces a file, through the window; each answer does what its
 // button says, and the check box answers the later clashes of the same copy.
 void FileOperationsWindowTest::theReplaceQuestionDecidesWhatTheCopyOverwrites() {
+#ifdef Q_OS_WIN
+  QSKIP("On Windows the system's shell asks before it replaces, in a window of its own");
+#endif
   using vorlent::testing::BoxAnswer;
   const struct {
     const char* name;
@@ -352,7 +355,7 @@ void FileOperationsWindowTest::theReplaceQuestionDecidesWhatTheCopyOverwrites() 
     }
     QVERIFY(QDir::setCurrent(listed.path()));
     auto services = vorlent::testing::servicesIn(programFolder.path());
-    auto prompts = std::make_unique<vorlent::testing::ScriptedFilePrompts>();
+    auto prompts = std::make_unique<vorlent::testing::ScriptedPrompts>();
     prompts->folder = vorlent::toCore(target.path());
     services.prompts = std::move(prompts);
     auto& modals = vorlent::testing::recordModals(services);

@@ -154,6 +154,9 @@ void FileListModelTest::headersAndColumnTexts() {
 }
 
 void FileListModelTest::namesThatAreNotTextShowReplacementCharacters() {
+#ifdef Q_OS_WIN
+  QSKIP("It makes a file whose name is invalid UTF-8, which Windows names cannot be");
+#endif
   const std::string raw = toCore(folder_->path()) + "/bad\xFF\tname.rom";
   const int fd = ::open(raw.c_str(), O_WRONLY | O_CREAT, 0644);
   QVERIFY(fd >= 0);

@@ -275,6 +275,9 @@ void MainWindowRoadTest::aboutBoxAndItsLinks() {
 }
 
 void MainWindowRoadTest::helpOpensTheHelpFileBesideTheProgram() {
+#ifdef Q_OS_WIN
+  QSKIP("Windows opens the help file with WinHelp, whose missing-viewer box waits for a click");
+#endif
   auto window = makeWindow();
   const QString helpFile = programFolder_->filePath(QStringLiteral("VORLENT.HLP"));
   touch(helpFile);

@@ -22,6 +22,7 @@
 #include "support/RecordingModals.h"
 #include "support/RecordingOpener.h"
 #include "support/RecordingProcessStarter.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestServices.h"
 #include "ui/FileListViews.h"
 #include "ui/QtText.h"
@@ -31,7 +32,6 @@ using vorlent::TForm1;
 
 namespace {
 
-// Picks folders from the tree for the folder chooser, or cancels.
 // The help viewer of a system without one: the help file is there or missing, and no viewer
 // window opens (the system's own would wait for a click).
 class QuietHelpViewer final : public vorlent::HelpViewer {
@@ -40,30 +40,6 @@ class QuietHelpViewer final : public vorlent::HelpViewer {
     return QFileInfo::exists(vorlent::toQt(helpFile)) ? vorlent::HelpShown::Shown
                                                       : vorlent::HelpShown::FileMissing;
   }
-};
-
-class RandomPrompts final : public vorlent::Prompts {
- public:
-  RandomPrompts(std::vector<std::string> folders, std::mt19937& random)
-      : folders_(std::move(folders)), random_(random) {}
-
-  std::optional<std::string> askText(std::string_view, std::string_view,
-                                     std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::vector<std::string>> chooseFilesToOpen(std::string_view) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> chooseFileToSave(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> chooseFolder(std::string_view, std::string_view) override {
-    const std::size_t pick = random_() % (folders_.size() + 1);
-    if (pick == folders_.size()) return std::nullopt;
-    return folders_[pick];
-  }
-
- private:
-  std::vector<std::string> folders_;
-  std::mt19937& random_;
 };
 
 void touch(const QString& path, int bytes) {
@@ -118,7 +94,14 @@ void MonkeyTest::randomCommandsKeepTheWindowConsistent() {
   services.processes = std::make_unique<vorlent::testing::RecordingProcessStarter>(starts);
   services.opener = std::make_unique<vorlent::testing::RecordingOpener>(opened);
   services.help = std::make_unique<QuietHelpViewer>();
-  services.prompts = std::make_unique<RandomPrompts>(folders, random);
+  auto prompts = std::make_unique<vorlent::testing::ScriptedPrompts>();
+  // Picks folders from the tree for the folder chooser, or cancels.
+  prompts->pickFolder = [folders, &random]() -> std::optional<std::string> {
+    const std::size_t pick = random() % (folders.size() + 1);
+    if (pick == folders.size()) return std::nullopt;
+    return folders[pick];
+  };
+  services.prompts = std::move(prompts);
   // Every box is answered at once with its first button, the way an impatient user does.
   vorlent::testing::recordModals(services);
   TForm1 window(std::move(services));

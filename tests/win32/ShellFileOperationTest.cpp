@@ -4,27 +4,17 @@
 #include <windows.h>
 
 #include "platform/FileSystem.h"
+#include "support/ScriptedProgress.h"
 #include "support/TempFolder.h"
 #include "win32/Win32TestSupport.h"
 
 namespace vorlent {
 namespace {
 
-class CountingProgress final : public ShellFileProgress {
- public:
-  bool progress(std::uint64_t, std::uint64_t, std::string_view) override { return true; }
-  ReplaceChoice askReplace(std::string_view, bool) override { return {}; }
-  void showError(std::string_view) override {}
-  bool askToTrash(std::string_view) override { return true; }
-  void finished() override { ++finishedCount; }
-
-  int finishedCount = 0;
-};
-
 class Win32ShellFileOperationTest : public ::testing::Test {
  protected:
   void run(ShellOperationKind kind, std::vector<std::string> sources, std::string destination) {
-    CountingProgress progress;
+    testing::ScriptedProgress progress;
     makeShellFileOperation()->run({kind, std::move(sources), std::move(destination), false},
                                   progress);
     EXPECT_EQ(progress.finishedCount, 1);
