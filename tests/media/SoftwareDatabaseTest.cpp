@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -174,16 +176,38 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
     folder.write("second/softwaredb.xml", good);
   }
   const testing::Watchdog watchdog("the database");
-  for (const char* first : {"broken/softwaredb.xml", "fifo/softwaredb.xml"}) {
-    SCOPED_TRACE(first);
-    SoftwareDatabaseSource source({folder.at(first), folder.at("second/softwaredb.xml")}, *files,
-                                  *xml, *sha1);
+  // Whatever stands where the database should be is the user's database, and what is no
+  // regular file is said to be none; the next place is not looked at.
+  std::filesystem::create_directories(folder.at("folder/softwaredb.xml"));
+  std::filesystem::create_directory(folder.at("socket"));
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ::sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = folder.at("socket/softwaredb.xml");
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  socketPath.copy(address.sun_path, socketPath.size());
+  ASSERT_EQ(::bind(socket, reinterpret_cast<const ::sockaddr*>(&address), sizeof address), 0);
+  const struct {
+    std::string first;
+    std::string problem;  // a part of it
+  } failures[] = {
+      {folder.at("broken/softwaredb.xml"), "not well-formed XML"},
+      {folder.at("fifo/softwaredb.xml"), notARegularFileText(folder.at("fifo/softwaredb.xml"))},
+      {folder.at("folder/softwaredb.xml"), notARegularFileText(folder.at("folder/softwaredb.xml"))},
+      {socketPath, notARegularFileText(socketPath)},
+      {"/dev/null", notARegularFileText("/dev/null")},
+  };
+  for (const auto& f : failures) {
+    SCOPED_TRACE(f.first);
+    SoftwareDatabaseSource source({f.first, folder.at("second/softwaredb.xml")}, *files, *xml,
+                                  *sha1);
     EXPECT_TRUE(source.available());
     EXPECT_EQ(source.database(), nullptr);
     EXPECT_FALSE(source.available());
-    EXPECT_EQ(source.path(), folder.at(first));
-    EXPECT_FALSE(source.problem().empty());
+    EXPECT_EQ(source.path(), f.first);
+    EXPECT_NE(source.problem().find(f.problem), std::string::npos) << source.problem();
   }
+  ::close(socket);
   SoftwareDatabaseSource none({folder.at("empty/softwaredb.xml")}, *files, *xml, *sha1);
   EXPECT_FALSE(none.available());
   EXPECT_EQ(none.database(), nullptr);
