@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,6 +10,7 @@
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
 #include "platform/Sha1Digester.h"
+#include "support/HostileFiles.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
@@ -179,14 +178,8 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
   // Whatever stands where the database should be is the user's database, and what is no
   // regular file is said to be none; the next place is not looked at.
   std::filesystem::create_directories(folder.at("folder/softwaredb.xml"));
-  std::filesystem::create_directory(folder.at("socket"));
-  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ::sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  const std::string socketPath = folder.at("socket/softwaredb.xml");
-  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-  socketPath.copy(address.sun_path, socketPath.size());
-  ASSERT_EQ(::bind(socket, reinterpret_cast<const ::sockaddr*>(&address), sizeof address), 0);
+  const std::string socketPath = folder.at("socket.xml");
+  testing::makeSpecialFile(testing::SpecialFile::Socket, socketPath);
   const struct {
     std::string first;
     std::string problem;  // a part of it
@@ -207,7 +200,6 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
     EXPECT_EQ(source.path(), f.first);
     EXPECT_NE(source.problem().find(f.problem), std::string::npos) << source.problem();
   }
-  ::close(socket);
   SoftwareDatabaseSource none({folder.at("empty/softwaredb.xml")}, *files, *xml, *sha1);
   EXPECT_FALSE(none.available());
   EXPECT_EQ(none.database(), nullptr);
