@@ -1,59 +1,14 @@
 #include "browser/EntryTexts.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace vorlent {
 
 namespace {
 
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-
 void appendTwoDigits(std::string& text, int value) {
   text += static_cast<char>('0' + value / 10 % 10);
   text += static_cast<char>('0' + value % 10);
-}
-
-// The length of the well-formed UTF-8 sequence at the start of the text, or 0.
-std::size_t utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead < 0x80) {
-    return 1;
-  } else if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-    high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) {
-    return 0;
-  }
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) {
-      return 0;
-    }
-  }
-  return length;
-}
-
-bool isControl(std::string_view sequence) {
-  const auto lead = static_cast<unsigned char>(sequence[0]);
-  if (sequence.size() == 1) {
-    return lead < 0x20 || lead == 0x7F;
-  }
-  // U+0080 to U+009F
-  return sequence.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0;
 }
 
 }  // namespace
@@ -92,33 +47,6 @@ std::string timeStampText(const LocalTime& time) {
   text += ':';
   appendTwoDigits(text, time.minute);
   return text;
-}
-
-std::string displayName(std::string_view rawName) {
-  const bool plainAscii = std::all_of(rawName.begin(), rawName.end(), [](char c) {
-    return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F;
-  });
-  if (plainAscii) {
-    return std::string(rawName);
-  }
-  std::string shown;
-  shown.reserve(rawName.size());
-  while (!rawName.empty()) {
-    const std::size_t length = utf8SequenceLength(rawName);
-    if (length == 0) {
-      shown += kReplacementCharacter;
-      rawName.remove_prefix(1);
-      continue;
-    }
-    const std::string_view sequence = rawName.substr(0, length);
-    if (isControl(sequence)) {
-      shown += kReplacementCharacter;
-    } else {
-      shown += sequence;
-    }
-    rawName.remove_prefix(length);
-  }
-  return shown;
 }
 
 std::string_view extensionOfName(std::string_view name) {

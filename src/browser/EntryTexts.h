@@ -15,10 +15,6 @@ std::string sizeText(std::uint64_t sizeInBytes);
 // The "TimeStamp" text, "yyyy/mm/dd hh:nn".
 std::string timeStampText(const LocalTime& time);
 
-// A name as it can be shown: bytes that are not UTF-8 and control characters become U+FFFD.
-// Valid names come back unchanged.
-std::string displayName(std::string_view rawName);
-
 // The extension of a name from its last "." on, as found; empty without a dot.
 std::string_view extensionOfName(std::string_view name);
 

@@ -4,6 +4,7 @@
 
 #include "browser/EntryIcon.h"
 #include "browser/EntryTexts.h"
+#include "platform/ControlCharacters.h"
 #include "platform/PathParts.h"
 
 namespace vorlent {
@@ -39,14 +40,14 @@ void readPendingDetails(FileListEntry& entry, const DetailsOfPath& readDetails) 
 
 FileListEntry makeFileListEntry(std::string_view folderPath, const FolderItem& item) {
   FileListEntry entry;
-  entry.caption = displayName(item.name);
+  entry.caption = withControlsMarked(item.name);
   // The full path keeps the name's exact bytes, so that every operation reaches the file.
   // The delimiter is the platform's: "\" on Windows, "/" elsewhere.
   entry.fullPath = joinPath(folderPath, item.name, nativePathStyle());
   if (item.isFolder) {
     entry.iconIndex = item.name == ".." ? kParentFolderIcon : kFolderIcon;
   } else {
-    entry.typeText = displayName(extensionOfName(item.name));
+    entry.typeText = withControlsMarked(extensionOfName(item.name));
   }
   if (item.details) {
     setDetails(entry, *item.details);

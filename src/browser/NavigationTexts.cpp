@@ -1,6 +1,6 @@
 #include "browser/NavigationTexts.h"
 
-#include "browser/EntryTexts.h"
+#include "platform/ControlCharacters.h"
 
 namespace vorlent {
 
@@ -20,7 +20,7 @@ std::string driveNotAccessibleText(char letter) {
 }
 
 std::string folderNotAccessibleText(std::string_view folder) {
-  return displayName(folder) +
+  return withControlsMarked(folder) +
          ":フォルダにアクセスできません\r\nフォルダが存在するか、読み取りが許されているか確認して下"
          "さい";
 }

@@ -1,10 +1,13 @@
 #include "cli/CliCommands.h"
 
+#include <algorithm>
+
 #include "cli/ReadOnlyFileSystem.h"
 #include "feedback/Feedback.h"
 #include "launch/BrmsxCommand.h"
 #include "launch/FmsxCommand.h"
 #include "platform/AtomicFile.h"
+#include "platform/ControlCharacters.h"
 #include "platform/Failure.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserConfigFolder.h"
@@ -35,6 +38,16 @@ std::string composed(std::string_view command, bool fmsx, const LauncherState& s
 
 }  // namespace
 
+std::string terminalLines(std::string_view text) {
+  std::string lines;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    lines += withControlsMarked(text.substr(0, end)) + '\n';
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return lines;
+}
+
 CliResult usageResult() { return {{}, std::string(kUsage), kCliUsage}; }
 
 void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,
@@ -62,12 +75,14 @@ CliResult runEmulatorCommand(std::string_view command, std::string_view emulator
   LauncherState state;
   try {
     loadSetup(configFile, *files, *currentFolder, *systemText, state);
-    return {
-        composed(command, emulator == "fmsx", state, *files, *currentFolder, *systemText) + "\n",
-        {},
-        0};
+    // One line, whatever the paths of the setup hold.
+    return {withControlsMarked(
+                composed(command, emulator == "fmsx", state, *files, *currentFolder, *systemText)) +
+                "\n",
+            {},
+            0};
   } catch (const std::exception& failure) {
-    return {{}, errorReportText(failure.what()) + "\n", kCliLoadFailed};
+    return {{}, terminalLines(errorReportText(failure.what())), kCliLoadFailed};
   }
 }
 

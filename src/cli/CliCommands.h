@@ -24,6 +24,11 @@ inline constexpr int kCliUsage = 2;
 
 CliResult usageResult();
 
+// A text for the terminal, one record a line: each line of the text (a line feed ends one)
+// shown as the window shows a name (see withControlsMarked), so that nothing a name or a
+// failure holds can act on the terminal, then ended by a line feed.
+std::string terminalLines(std::string_view text);
+
 // Loads the setup as the program loads it at start, line 1 making its folder current: from the
 // given file, or from the Vorlent.ini beside the program. A failure is thrown as Failure.
 void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,

@@ -1,8 +1,8 @@
 #include "cli/IdentifyCommand.h"
 
-#include "feedback/ControlCharacters.h"
 #include "media/RomIdentity.h"
 #include "media/SoftwareDatabaseSource.h"
+#include "platform/ControlCharacters.h"
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramFolder.h"
@@ -14,10 +14,9 @@ namespace {
 
 constexpr std::string_view kNone = "-";
 
-// A field never breaks the line nor acts on the terminal: its control characters and
-// direction marks are written as blanks, bytes of no UTF-8 character as U+FFFD.
+// A field never breaks the line nor acts on the terminal: it is shown as the window shows it.
 std::string field(std::string_view text) {
-  return text.empty() ? std::string(kNone) : withControlsBlanked(text);
+  return text.empty() ? std::string(kNone) : withControlsMarked(text);
 }
 
 std::string code(const std::optional<int>& mapperCode) {
@@ -62,7 +61,8 @@ CliResult runIdentifyCommand(const std::vector<std::string>& files,
                               : databaseFile         ? field(*databaseFile) + ": "
                                                      : std::string();
     return {{},
-            "vorlent-cli: cannot load the software database: " + where + source.problem() + "\n",
+            terminalLines("vorlent-cli: cannot load the software database: " + where +
+                          source.problem()),
             kCliLoadFailed};
   }
   CliResult result;
@@ -70,7 +70,8 @@ CliResult runIdentifyCommand(const std::vector<std::string>& files,
     try {
       result.out += identityLine(file, source.identify(file, *database));
     } catch (const Failure& failure) {
-      result.err += "vorlent-cli: cannot read " + field(file) + ": " + failure.what() + "\n";
+      result.err +=
+          terminalLines("vorlent-cli: cannot read " + field(file) + ": " + failure.what());
       result.status = kCliLoadFailed;
     }
   }

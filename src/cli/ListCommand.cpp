@@ -2,6 +2,7 @@
 
 #include "browser/ListFolder.h"
 #include "browser/ListSort.h"
+#include "platform/ControlCharacters.h"
 
 namespace vorlent {
 
@@ -32,15 +33,18 @@ CliResult runListCommand(std::string_view folder, const std::optional<std::strin
   NoBusyIndicator busy;
   const auto enumerator = makeFolderEnumerator();
   if (!ListFolder(list, folder, *enumerator, busy)) {
-    return {{}, "vorlent-cli: cannot list " + std::string(folder) + "\n", kCliLoadFailed};
+    return {{},
+            terminalLines("vorlent-cli: cannot list " + withControlsMarked(folder)),
+            kCliLoadFailed};
   }
   if (column) {
     sortByColumn(list, *column, *makeSystemTextCodec());
   }
   std::string out;
   for (const FileListEntry& entry : list.entries()) {
-    out += entry.caption + '\t' + std::to_string(entry.iconIndex) + '\t' + entry.sizeText + '\t' +
-           entry.fullPath + '\t' + entry.typeText + '\t' + entry.timeStamp + '\n';
+    out += withControlsMarked(entry.caption) + '\t' + std::to_string(entry.iconIndex) + '\t' +
+           withControlsMarked(entry.sizeText) + '\t' + withControlsMarked(entry.fullPath) + '\t' +
+           withControlsMarked(entry.typeText) + '\t' + withControlsMarked(entry.timeStamp) + '\n';
   }
   return {std::move(out), {}, 0};
 }

@@ -18,11 +18,9 @@ class StderrFeedback final : public Feedback {
   void showStatus(std::string_view) override {}
   void setStatusPanel(StatusPanel, std::string_view) override {}
   void playSoundCue(SoundCue) override {}
-  void showMessageBox(MessageKind, std::string_view text) override {
-    err_ += std::string(text) + "\n";
-  }
+  void showMessageBox(MessageKind, std::string_view text) override { err_ += terminalLines(text); }
   void reportError(std::string_view failureText) override {
-    err_ += errorReportText(failureText) + "\n";
+    err_ += terminalLines(errorReportText(failureText));
   }
 
  private:

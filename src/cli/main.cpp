@@ -92,7 +92,16 @@ CliResult runWithinMemory(std::vector<std::string> words) {
 
 int main(int argc, char** argv) {
   const CliResult result = runWithinMemory(vorlent::programArguments(argc, argv));
-  vorlent::writeConsoleText(vorlent::ConsoleStream::Output, result.out);
-  vorlent::writeConsoleText(vorlent::ConsoleStream::Error, result.err);
-  return result.status;
+  // Output that did not reach its file is a failure however the command ended: a short listing
+  // must not pass for a whole one.
+  const std::optional<std::string> unwritten =
+      vorlent::writeConsoleText(vorlent::ConsoleStream::Output, result.out);
+  if (unwritten) {
+    vorlent::writeConsoleText(
+        vorlent::ConsoleStream::Error,
+        result.err + "vorlent-cli: cannot write the output: " + *unwritten + "\n");
+    return vorlent::kCliLoadFailed;
+  }
+  const bool errorsWritten = !vorlent::writeConsoleText(vorlent::ConsoleStream::Error, result.err);
+  return errorsWritten ? result.status : vorlent::kCliLoadFailed;
 }

@@ -7,6 +7,7 @@
 #include "fileops/EditedName.h"
 #include "fileops/FileOperationTexts.h"
 #include "fileops/PathList.h"
+#include "platform/ControlCharacters.h"
 #include "platform/PathParts.h"
 
 namespace vorlent {
@@ -34,7 +35,7 @@ void FileOperations::newFile() {
   const std::string path = pathInCurrentFolder(*name);
   // Made exclusively: whatever has the name, a link that leads nowhere too, is a clash.
   if (!s_.files.createNewFile(path)) {
-    warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFileClash));
+    warn(withControlsMarked(path) + std::string(kCannotCreate) + "\r\n" + std::string(kFileClash));
     return;
   }
   s_.navigator.refresh();
@@ -52,11 +53,13 @@ void FileOperations::newFolder() {
     path.pop_back();
   }
   if (s_.files.folderExists(path)) {
-    warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFolderClash));
+    warn(withControlsMarked(path) + std::string(kCannotCreate) + "\r\n" +
+         std::string(kFolderClash));
     return;
   }
   if (!s_.changes.createFolders(path)) {
-    warn(path + std::string(kCannotCreate) + "\r\n" + std::string(kFolderInvalid));
+    warn(withControlsMarked(path) + std::string(kCannotCreate) + "\r\n" +
+         std::string(kFolderInvalid));
     return;
   }
   s_.navigator.refresh();

@@ -4,12 +4,13 @@
 #include "launch/EmulatorTabCaptions.h"
 #include "launch/FmsxCommand.h"
 #include "launch/StartProblemText.h"
+#include "platform/ControlCharacters.h"
 
 namespace vorlent {
 
 namespace {
 
-std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+std::string quoted(std::string_view name) { return "\"" + withControlsMarked(name) + "\""; }
 
 // Hands the composer a start that shows its own failure, so that the message is closed
 // before the composer makes the listed folder current again.
@@ -28,7 +29,8 @@ StartCommand startShowingFailure(std::string_view program, const StartServices& 
 }  // namespace
 
 std::string startFailureText(std::string_view program, int errorCode) {
-  return std::string(program) + " can not be carried out. (" + std::to_string(errorCode) + ")";
+  return withControlsMarked(program) + " can not be carried out. (" + std::to_string(errorCode) +
+         ")";
 }
 
 std::string startFailureText(std::string_view program, const StartResult& result) {

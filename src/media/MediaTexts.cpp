@@ -1,11 +1,13 @@
 #include "media/MediaTexts.h"
 
+#include "platform/ControlCharacters.h"
+
 namespace vorlent {
 
 namespace {
 
 std::string quoted(std::string_view before, std::string_view name, std::string_view after) {
-  return std::string(before) + "\"" + std::string(name) + "\"" + std::string(after);
+  return std::string(before) + "\"" + withControlsMarked(name) + "\"" + std::string(after);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "media/RomIdentityTexts.h"
 
-#include "feedback/ControlCharacters.h"
 #include "media/MenuCaptions.h"
+#include "platform/ControlCharacters.h"
 
 namespace vorlent {
 

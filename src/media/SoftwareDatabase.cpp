@@ -1,6 +1,7 @@
 #include "media/SoftwareDatabase.h"
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 
 #include "platform/PathParts.h"
@@ -95,7 +96,7 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
   }
 
   bool rootIsDatabase() const { return rootName_ == "softwaredb"; }
-  SoftwareDatabase take() { return std::move(database_); }
+  SoftwareDatabase take();
 
  private:
   // Whether the current element lies directly inside the elements named, from the root down.
@@ -121,13 +122,13 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
     return nullptr;
   }
 
-  // The first dump of a digest is kept; a repeated digest is ignored.
+  // Repeated digests are left for take().
   void addDump() {
     if (!isSha1Hex(hash_)) {
       return;
     }
-    const bool added = database_.dumps_.try_emplace(hash_, SoftwareDump{current_, type_}).second;
-    currentUsed_ = currentUsed_ || added;
+    database_.dumps_.emplace_back(hash_, SoftwareDump{current_, type_});
+    currentUsed_ = true;
   }
 
   std::vector<std::string> path_;
@@ -139,6 +140,31 @@ class SoftwareDatabaseBuilder final : public XmlEvents {
   std::string hash_;
   SoftwareDatabase database_;
 };
+
+// The first dump of a digest is kept and a repeated digest ignored; a title none of whose dumps
+// is kept is dropped.
+SoftwareDatabase SoftwareDatabaseBuilder::take() {
+  auto& dumps = database_.dumps_;
+  const auto byDigest = [](const auto& a, const auto& b) { return a.first < b.first; };
+  std::stable_sort(dumps.begin(), dumps.end(), byDigest);
+  dumps.erase(std::unique(dumps.begin(), dumps.end(),
+                          [](const auto& a, const auto& b) { return a.first == b.first; }),
+              dumps.end());
+  std::vector<const SoftwareTitle*> kept;
+  kept.reserve(dumps.size());
+  for (const auto& dump : dumps) {
+    kept.push_back(dump.second.software.get());
+  }
+  std::sort(kept.begin(), kept.end(), std::less<>());
+  auto& titles = database_.titles_;
+  titles.erase(std::remove_if(titles.begin(), titles.end(),
+                              [&](const auto& title) {
+                                return !std::binary_search(kept.begin(), kept.end(), title.get(),
+                                                           std::less<>());
+                              }),
+               titles.end());
+  return std::move(database_);
+}
 
 std::variant<SoftwareDatabase, std::string> SoftwareDatabase::parse(std::string_view document,
                                                                     const XmlReader& xml) {
@@ -157,8 +183,11 @@ std::variant<SoftwareDatabase, std::string> SoftwareDatabase::parse(std::string_
 }
 
 const SoftwareDump* SoftwareDatabase::find(std::string_view sha1Hex) const {
-  const auto found = dumps_.find(asciiLower(sha1Hex));
-  return found == dumps_.end() ? nullptr : &found->second;
+  const std::string digest = asciiLower(sha1Hex);
+  const auto found =
+      std::lower_bound(dumps_.begin(), dumps_.end(), digest,
+                       [](const auto& dump, const std::string& key) { return dump.first < key; });
+  return found == dumps_.end() || found->first != digest ? nullptr : &found->second;
 }
 
 }  // namespace vorlent

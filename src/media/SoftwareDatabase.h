@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -60,7 +60,9 @@ class SoftwareDatabase {
   friend class SoftwareDatabaseBuilder;
 
   std::vector<std::shared_ptr<const SoftwareTitle>> titles_;
-  std::unordered_map<std::string, SoftwareDump> dumps_;
+  // By digest, each digest once: a sorted table, whose building and lookup no choice of
+  // digests can slow down as colliding keys slow a hash table.
+  std::vector<std::pair<std::string, SoftwareDump>> dumps_;
 };
 
 }  // namespace vorlent

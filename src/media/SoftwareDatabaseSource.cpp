@@ -38,8 +38,10 @@ SoftwareDatabaseSource::SoftwareDatabaseSource(std::vector<std::string> candidat
     : candidates_(std::move(candidates)), files_(files), xml_(xml), sha1_(sha1) {}
 
 std::optional<std::string> SoftwareDatabaseSource::existingCandidate() const {
+  // Whatever stands under the name is the database the user put there: a folder or a device is
+  // no reason to pass it over, nor is a link that leads nowhere; reading it says what it is.
   for (const std::string& candidate : candidates_) {
-    if (files_.fileExists(candidate)) {
+    if (files_.entryKindOf(candidate) != FileKind::Missing) {
       return candidate;
     }
   }
@@ -59,6 +61,11 @@ const SoftwareDatabase* SoftwareDatabaseSource::database() {
     if (std::optional<std::string> found = existingCandidate()) {
       path_ = std::move(*found);
       try {
+        // Reading would refuse it too, but a socket cannot even be opened to be judged.
+        const FileKind kind = files_.kindOf(path_);
+        if (kind == FileKind::Folder || kind == FileKind::Other) {
+          throw Failure(notARegularFileText(path_));
+        }
         auto parsed = SoftwareDatabase::parse(
             files_.readRegularFile(path_, kSoftwareDatabaseSizeLimit), xml_);
         if (auto* database = std::get_if<SoftwareDatabase>(&parsed)) {

@@ -21,7 +21,8 @@ std::vector<std::string> softwareDatabaseCandidates(std::string_view programFold
                                                     const std::optional<std::string>& homeFolder,
                                                     PathStyle style);
 
-// The software database of this run: the first candidate that exists as a file, read once,
+// The software database of this run: the first candidate under whose name anything stands
+// (anything but a regular file is then refused as no regular file), read once,
 // when first needed. A file that cannot be read or is no database turns the feature off for
 // the rest of the run, with the reason kept for the user; so does a load that runs out of
 // memory.

@@ -1,5 +1,7 @@
 #include "platform/Failure.h"
 
+#include "platform/ControlCharacters.h"
+
 namespace vorlent {
 
 std::string fileFailureText(FileFailureKind kind, int errorNumber) {
@@ -25,7 +27,7 @@ std::string fileFailureText(FileFailureKind kind, int errorNumber) {
 }
 
 std::string notAnIntegerText(std::string_view text) {
-  return "'" + std::string(text) + "' は整数ではありません";
+  return "'" + withControlsMarked(text) + "' は整数ではありません";
 }
 
 std::string indexOutOfRangeText(long long index) {
@@ -33,11 +35,12 @@ std::string indexOutOfRangeText(long long index) {
 }
 
 std::string notARegularFileText(std::string_view path) {
-  return "'" + std::string(path) + "' は通常のファイルではありません";
+  return "'" + withControlsMarked(path) + "' は通常のファイルではありません";
 }
 
 std::string fileTooLargeText(std::string_view path, std::size_t limit) {
-  return "'" + std::string(path) + "' は大きすぎます (" + std::to_string(limit) + " バイトまで)";
+  return "'" + withControlsMarked(path) + "' は大きすぎます (" + std::to_string(limit) +
+         " バイトまで)";
 }
 
 }  // namespace vorlent

@@ -41,14 +41,14 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const ListColumn column = *shown;
   switch (role) {
     case Qt::DisplayRole:
-      return toQt(columnText(*entry, column));
+      return shownToQt(columnText(*entry, column));
     case Qt::DecorationRole:
       return column == ListColumn::Name ? QVariant(icons_.icon(entry->iconIndex)) : QVariant();
     case Qt::TextAlignmentRole:
       return column == ListColumn::Size ? QVariant(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter))
                                         : QVariant();
     case Qt::ToolTipRole:
-      return column == ListColumn::Name ? plainToolTip(toQt(entry->fullPath)) : QVariant();
+      return column == ListColumn::Name ? plainToolTip(shownToQt(entry->fullPath)) : QVariant();
     default:
       return {};
   }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ControlCharacters.h"
+
 namespace vorlent {
 
 // The core's text is UTF-8; these are the only crossings between it and Qt's strings.
@@ -12,6 +14,9 @@ inline QString toQt(std::string_view text) {
 }
 
 inline std::string toCore(const QString& text) { return text.toUtf8().toStdString(); }
+
+// A name, a path or a title from outside, as a person may be shown it (withControlsMarked).
+inline QString shownToQt(std::string_view text) { return toQt(withControlsMarked(text)); }
 
 // A text the user was shown as a path (or name) and may have kept or extended. A name that is
 // no valid UTF-8 cannot come back through a QString, so where the text is still the path as

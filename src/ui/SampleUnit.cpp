@@ -121,7 +121,7 @@ void TFormJ::showSources() {
   showingSources_ = true;
   sourceFiles_->clear();
   for (const std::string& path : sources_.paths()) {
-    sourceFiles_->addItem(toQt(path));
+    sourceFiles_->addItem(shownToQt(path));
   }
   if (sources_.selected()) {
     sourceFiles_->setCurrentRow(static_cast<int>(*sources_.selected()),

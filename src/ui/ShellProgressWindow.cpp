@@ -51,7 +51,7 @@ ReplaceChoice ShellProgressWindow::askReplace(std::string_view existingPath,
       askBox(questions_, owner_,
              {QMessageBox::Question,
               toQt(kApplicationTitle),
-              toQt(existingPath) +
+              shownToQt(existingPath) +
                   (existingIsFolder
                        ? QStringLiteral(" というフォルダはすでにあります。\n中身を置き換えますか?")
                        : QStringLiteral(" というファイルはすでにあります。\n置き換えますか?")),

@@ -86,7 +86,7 @@ void TForm1::ToolButton18Click() {
   if (listed.empty()) {
     return;
   }
-  setWindowTitle(toQt(listed));
+  setWindowTitle(shownToQt(listed));
   services_.modals->run(joinDialog());
   // The open and save dialogs may have changed the current folder.
   services_.currentFolder->set(listed);

@@ -34,7 +34,7 @@ void TForm1::buildFileList() {
                                    *services_.files, *services_.opener, *feedback_,
                                    *services_.prompts, busy_});
   navigator_->setListedFolderHook(
-      [this](std::string_view folder) { setWindowTitle(toQt(folder)); });
+      [this](std::string_view folder) { setWindowTitle(shownToQt(folder)); });
 }
 
 void TForm1::connectListCommands() {
@@ -109,7 +109,7 @@ void TForm1::refreshDriveButtons() {
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     QToolButton* button = driveButtons_[i];
     button->setText(literalCaption(buttons[i].caption));
-    button->setToolTip(plainToolTip(toQt(buttons[i].root)));
+    button->setToolTip(plainToolTip(shownToQt(buttons[i].root)));
     button->setIcon(driveIcon(buttons[i].type));
     bandAction(button)->setVisible(buttons[i].visible);
   }

@@ -24,7 +24,7 @@ QIcon iconOrNone(int index) { return index < 0 ? QIcon() : mediaIcon(index); }
 void showMedium(const MediumView& view, QToolButton* button, QAction* nameItem,
                 QAction* ejectItem) {
   button->setIcon(iconOrNone(view.buttonIcon));
-  button->setToolTip(plainToolTip(toQt(view.tooltip)));
+  button->setToolTip(plainToolTip(shownToQt(view.tooltip)));
   button->setEnabled(view.buttonEnabled);
   nameItem->setText(literalCaption(view.nameItem.caption));
   nameItem->setIcon(iconOrNone(view.nameItem.icon));

@@ -41,34 +41,6 @@ TEST(TimeStampTextTest, ZeroPaddedLocalTime) {
   EXPECT_EQ(timeStampText({12345, 1, 1, 0, 0}), "12345/01/01 00:00");
 }
 
-TEST(DisplayNameTest, ReplacesWhatCannotBeShown) {
-  const struct {
-    const char* raw;
-    const char* shown;
-  } cases[] = {
-      {"GAME.ROM", "GAME.ROM"},
-      {"", ""},
-      {"ゲーム.rom", "ゲーム.rom"},
-      {"a b~", "a b~"},
-      {"\x82\xA0.rom", "\xEF\xBF\xBD\xEF\xBF\xBD.rom"},  // Shift-JIS bytes
-      {"tab\there", "tab\xEF\xBF\xBDhere"},
-      {"line\nbreak",
-       "line\xEF\xBF\xBD"
-       "break"},
-      {"del\x7F", "del\xEF\xBF\xBD"},
-      {"c1\xC2\x85", "c1\xEF\xBF\xBD"},
-      {"nbsp\xC2\xA0", "nbsp\xC2\xA0"},
-      {"overlong\xC0\xAF", "overlong\xEF\xBF\xBD\xEF\xBF\xBD"},
-      {"surrogate\xED\xA0\x80", "surrogate\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
-      {"cut\xE3\x81", "cut\xEF\xBF\xBD\xEF\xBF\xBD"},
-      {"emoji\xF0\x9F\x8E\xAE", "emoji\xF0\x9F\x8E\xAE"},
-      {"beyond\xF4\x90\x80\x80", "beyond\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(displayName(c.raw), c.shown) << c.raw;
-  }
-}
-
 TEST(ExtensionOfNameTest, FromTheLastDotAsFound) {
   EXPECT_EQ(extensionOfName("GAME.ROM"), ".ROM");
   EXPECT_EQ(extensionOfName("a.b.dsk"), ".dsk");

@@ -10,6 +10,7 @@
 
 #include "browser/EntryTexts.h"
 #include "browser/ListFolder.h"
+#include "platform/ControlCharacters.h"
 #include "support/CountingBusy.h"
 #include "support/TempFolder.h"
 #include "support/WithoutRootRights.h"
@@ -219,7 +220,7 @@ TEST_F(ListFolderTest, NamesThatAreNotTextKeepTheirBytesInTheFullPath) {
 
   ASSERT_TRUE(list(folder.string()));
   auto entries = byCaption(fileList);
-  const FileListEntry& shown = entries[displayName(sjis)];
+  const FileListEntry& shown = entries[withControlsMarked(sjis)];
   EXPECT_EQ(shown.caption, "\xEF\xBF\xBDQ\xEF\xBF\xBD[\xEF\xBF\xBD\xEF\xBF\xBD.ROM");
   EXPECT_EQ(shown.fullPath, folder.string() + "/" + sjis);
   EXPECT_EQ(shown.typeText, ".ROM");

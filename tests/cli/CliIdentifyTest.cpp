@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -50,7 +51,9 @@ class CliIdentifyTest : public ::testing::Test {
 TEST_F(CliIdentifyTest, PrintsOneTabSeparatedLinePerFile) {
   const CliRun result = run({"identify", "--database", "db.xml", "scc.rom", "plain.rom",
                              "rtype.rom", "dos.rom", "other.rom"});
-  EXPECT_EQ(result.out, "scc.rom\t" + hash("scc") + "\tSpace War\tKonami\t1986\tKonamiSCC\t9\t9\n" +
+  EXPECT_EQ(result.out, "scc.rom\t" + hash("scc") +
+                            "\tSpace\xef\xbf\xbd"
+                            "War\tKonami\t1986\tKonamiSCC\t9\t9\n" +
                             "plain.rom\t" + hash("plain") + "\tTiny\t-\t-\t-\t-\t-\n" +
                             "rtype.rom\t" + hash("rtype") + "\tIrem\tIrem\t1988\tR-Type\t-\t-\n" +
                             "dos.rom\t" + hash("dos") + "\tDos\tASCII\t1989\tMSXDOS2\t8\t-\n" +
@@ -62,6 +65,7 @@ TEST_F(CliIdentifyTest, PrintsOneTabSeparatedLinePerFile) {
 TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) {
   ASSERT_EQ(::mkfifo(folder.at("pipe.rom").c_str(), 0600), 0);
   folder.write("broken.xml", "<softwaredb>");
+  std::filesystem::create_directory(folder.at("folder.xml"));
   const struct {
     std::vector<std::string> args;
     std::string out;
@@ -69,7 +73,9 @@ TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) 
     int status;
   } cases[] = {
       {{"identify", "--database", "db.xml", "missing.rom", "scc.rom", "pipe.rom"},
-       "scc.rom\t" + hash("scc") + "\tSpace War\tKonami\t1986\tKonamiSCC\t9\t9\n",
+       "scc.rom\t" + hash("scc") +
+           "\tSpace\xef\xbf\xbd"
+           "War\tKonami\t1986\tKonamiSCC\t9\t9\n",
        "vorlent-cli: cannot read missing.rom: ファイルが見つかりません\n"
        "vorlent-cli: cannot read pipe.rom: 'pipe.rom' は通常のファイルではありません\n",
        1},
@@ -81,6 +87,11 @@ TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) 
       {{"identify", "--database", "none.xml", "scc.rom"},
        "",
        "vorlent-cli: cannot load the software database: none.xml: no database file was found\n",
+       1},
+      {{"identify", "--database", "folder.xml", "scc.rom"},
+       "",
+       "vorlent-cli: cannot load the software database: folder.xml: 'folder.xml' は通常のファイル"
+       "ではありません\n",
        1},
       {{"identify", "--database", "db.xml"}, "", "", 2},
       {{"identify"}, "", "", 2},
@@ -104,12 +115,13 @@ TEST_F(CliIdentifyTest, ExitStatusTellsUnreadableFilesDatabaseFailuresAndUsage) 
 }
 
 // Names and titles come from outside: none of their characters may move the cursor, break the
-// line or reverse the text on the terminal. Controls and direction marks become blanks, bytes
-// of no UTF-8 character U+FFFD; names that begin with "-" follow "--".
+// line or reverse the text on the terminal. Controls, separators and direction marks become
+// U+FFFD as in the window, and so does each byte of no UTF-8 character; names that begin with
+// "-" follow "--".
 TEST_F(CliIdentifyTest, NamesAndTitlesNeverActOnTheTerminal) {
   folder.write("hostile.xml", softwareDatabaseText({
                                   {"Red&#x9b;[31mAlert",
-                                   "Co&#x7f;",
+                                   "Co&#x7f;&#x2028;",
                                    "19&#x85;87",
                                    "JP",
                                    "MSX",
@@ -134,18 +146,25 @@ TEST_F(CliIdentifyTest, NamesAndTitlesNeverActOnTheTerminal) {
   } files[] = {
       {"-dash.rom", "csi", "-dash.rom"},
       {"--long.rom", "bidi", "--long.rom"},
-      {"e\x1b[2J.rom", "iso", "e [2J.rom"},
-      {"b\xe2\x80\xaegpj.rom", "csi", "b gpj.rom"},
+      {"e\x1b[2J.rom", "iso", "e\xef\xbf\xbd[2J.rom"},
+      {"b\xe2\x80\xaegpj.rom", "csi", "b\xef\xbf\xbdgpj.rom"},
       {"x\xff\xc0\xafy.rom", "bidi", "x\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbdy.rom"},
-      {"c\xc2\x9b\x7f.rom", "iso", "c  .rom"},
-      {"line\r\nbreak\b.rom", "none", "line  break .rom"},
+      {"c\xc2\x9b\x7f.rom", "iso", "c\xef\xbf\xbd\xef\xbf\xbd.rom"},
+      {"line\r\nbreak\b\xe2\x80\xa8.rom", "none",
+       "line\xef\xbf\xbd\xef\xbf\xbd"
+       "break\xef\xbf\xbd\xef\xbf\xbd.rom"},
   };
   std::vector<std::string> args = {"identify", "--database", "hostile.xml", "--"};
   std::string expected;
   const std::map<std::string, std::string> lines = {
-      {"csi", "Red [31mAlert\tCo \t19 87\tKonamiSCC\t9\t9"},
-      {"bidi", "Evil gnp.exe \t   \t-\t-\t-\t-"},
-      {"iso", "Is o  Tab\t     \t-\t-\t-\t-"},
+      {"csi",
+       "Red\xef\xbf\xbd[31mAlert\tCo\xef\xbf\xbd\xef\xbf\xbd\t19\xef\xbf\xbd"
+       "87\tKonamiSCC\t9\t9"},
+      {"bidi",
+       "Evil\xef\xbf\xbdgnp.exe\xef\xbf\xbd\t\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\t-\t-\t-\t-"},
+      {"iso",
+       "Is\xef\xbf\xbdo\xef\xbf\xbd\xef\xbf\xbdTab\t\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf"
+       "\xbd\xef\xbf\xbd\t-\t-\t-\t-"},
       {"none", "-\t-\t-\t-\t-\t-"},
   };
   for (const auto& file : files) {
@@ -156,7 +175,9 @@ TEST_F(CliIdentifyTest, NamesAndTitlesNeverActOnTheTerminal) {
   args.push_back("gone\x1b]0;title\x07.rom");
   const CliRun result = run(args);
   EXPECT_EQ(result.out, expected);
-  EXPECT_EQ(result.err, "vorlent-cli: cannot read gone ]0;title .rom: ファイルが見つかりません\n");
+  EXPECT_EQ(result.err,
+            "vorlent-cli: cannot read gone\xef\xbf\xbd]0;title\xef\xbf\xbd.rom: "
+            "ファイルが見つかりません\n");
   EXPECT_EQ(result.status, 1);
 
   // Without "--" a word that begins with "--" is an option.

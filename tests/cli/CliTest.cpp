@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +16,7 @@
 #include "platform/Failure.h"
 #include "support/CliRun.h"
 #include "support/CountingBusy.h"
+#include "support/HostileTexts.h"
 #include "support/TempFolder.h"
 
 namespace vorlent {
@@ -195,6 +198,60 @@ TEST_F(CliTest, ListRefusesBadSortColumnsAndUnreadableFolders) {
   const CliRun missing = run({"list", folder.at("missing")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
+}
+
+// Every name is one record of six fields on one line, whatever it holds: what could act on the
+// terminal is shown as the file list shows it.
+TEST_F(CliTest, ListWritesOneRecordALineWhateverTheNames) {
+  std::vector<const testing::HostileText*> named;
+  for (const testing::HostileText& text : testing::kHostileTexts) {
+    const std::string raw = text.raw;
+    if (raw.empty() || raw.find('/') != std::string::npos) continue;
+    folder.write("hostile/" + raw, raw);
+    named.push_back(&text);
+  }
+  const CliRun result = run({"list", folder.at("hostile")});
+  EXPECT_EQ(result.status, 0) << result.err;
+  std::vector<std::vector<std::string>> records;
+  for (std::size_t start = 0, end; (end = result.out.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    std::vector<std::string> fields(1);
+    for (const char c : result.out.substr(start, end - start)) {
+      if (c == '\t')
+        fields.emplace_back();
+      else
+        fields.back() += c;
+    }
+    EXPECT_EQ(fields.size(), 6u) << fields[0];
+    fields.resize(6);
+    records.push_back(fields);
+  }
+  EXPECT_EQ(records.size(), named.size() + 1);  // and ".."
+  for (const testing::HostileText* text : named) {
+    const auto record = std::find_if(records.begin(), records.end(),
+                                     [&](const auto& fields) { return fields[0] == text->shown; });
+    ASSERT_NE(record, records.end()) << text->raw;
+    EXPECT_EQ((*record)[3], folder.at("hostile/") + text->shown);
+  }
+  const CliRun hostileFolder = run({"list", folder.at("gone\x1b]0;title\x07")});
+  EXPECT_EQ(hostileFolder.err, "vorlent-cli: cannot list " + folder.at("gone") + testing::kMark +
+                                   "]0;title" + testing::kMark + "\n");
+}
+
+// A write that fails is an error, never a short listing with status 0.
+TEST_F(CliTest, AFailedWriteIsAnErrorWithStatusOne) {
+  folder.write("listed/a.rom");
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"list", folder.at("listed")},
+        std::vector<std::string>{"options", "fmsx", "--config", config({})}}) {
+    std::string line = testing::shellQuoted(std::string(VORLENT_BINARY_DIR) + "/vorlent-cli");
+    for (const std::string& word : words) line += " " + testing::shellQuoted(word);
+    line += " >/dev/full 2>" + testing::shellQuoted(output.at("err"));
+    const int raw = std::system(line.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1) << words[0];
+    EXPECT_EQ(output.read("err"), "vorlent-cli: cannot write the output: ディスクがいっぱいです\n");
+  }
 }
 
 TEST_F(CliTest, TheDefaultConfigurationLiesBesideTheProgram) {

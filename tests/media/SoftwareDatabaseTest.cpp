@@ -10,6 +10,7 @@
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
 #include "platform/Sha1Digester.h"
+#include "support/HostileFiles.h"
 #include "support/SoftwareDatabaseText.h"
 #include "support/TempFolder.h"
 #include "support/Watchdog.h"
@@ -174,15 +175,30 @@ TEST(SoftwareDatabaseTest, SourceTakesTheFirstFoundFileOnceAndTurnsOffOnAFailure
     folder.write("second/softwaredb.xml", good);
   }
   const testing::Watchdog watchdog("the database");
-  for (const char* first : {"broken/softwaredb.xml", "fifo/softwaredb.xml"}) {
-    SCOPED_TRACE(first);
-    SoftwareDatabaseSource source({folder.at(first), folder.at("second/softwaredb.xml")}, *files,
-                                  *xml, *sha1);
+  // Whatever stands where the database should be is the user's database, and what is no
+  // regular file is said to be none; the next place is not looked at.
+  std::filesystem::create_directories(folder.at("folder/softwaredb.xml"));
+  const std::string socketPath = folder.at("socket.xml");
+  testing::makeSpecialFile(testing::SpecialFile::Socket, socketPath);
+  const struct {
+    std::string first;
+    std::string problem;  // a part of it
+  } failures[] = {
+      {folder.at("broken/softwaredb.xml"), "not well-formed XML"},
+      {folder.at("fifo/softwaredb.xml"), notARegularFileText(folder.at("fifo/softwaredb.xml"))},
+      {folder.at("folder/softwaredb.xml"), notARegularFileText(folder.at("folder/softwaredb.xml"))},
+      {socketPath, notARegularFileText(socketPath)},
+      {"/dev/null", notARegularFileText("/dev/null")},
+  };
+  for (const auto& f : failures) {
+    SCOPED_TRACE(f.first);
+    SoftwareDatabaseSource source({f.first, folder.at("second/softwaredb.xml")}, *files, *xml,
+                                  *sha1);
     EXPECT_TRUE(source.available());
     EXPECT_EQ(source.database(), nullptr);
     EXPECT_FALSE(source.available());
-    EXPECT_EQ(source.path(), folder.at(first));
-    EXPECT_FALSE(source.problem().empty());
+    EXPECT_EQ(source.path(), f.first);
+    EXPECT_NE(source.problem().find(f.problem), std::string::npos) << source.problem();
   }
   SoftwareDatabaseSource none({folder.at("empty/softwaredb.xml")}, *files, *xml, *sha1);
   EXPECT_FALSE(none.available());

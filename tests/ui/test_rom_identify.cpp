@@ -78,10 +78,17 @@ struct Setup {
                      {{hashOf("scc"), "KonamiSCC", true}}},
                     {"R-Type", "Irem", "1988", "JP", "MSX", {{hashOf("rtype"), "R-Type", true}}},
                     {"Tiny", "Maker", "1984", "JP", "MSX", {{hashOf("plain"), "", false}}},
+                    // A title that would add lines of its own to a box.
+                    {"Fake&#x2028;SHA-1: 0&#x2029;",
+                     "Konami",
+                     "1989",
+                     "JP",
+                     "MSX2",
+                     {{hashOf("fake"), "KonamiSCC", true}}},
                 }));
     }
     writeFile(programFolder.filePath(QStringLiteral("sound/set.wav")), "RIFF");
-    for (const char* name : {"scc", "rtype", "plain", "other"}) {
+    for (const char* name : {"scc", "rtype", "plain", "other", "fake"}) {
       writeFile(media.filePath(QString::fromLatin1(name) + QStringLiteral(".rom")), name);
     }
     writeFile(media.filePath(QStringLiteral("notes.txt")), "scc");
@@ -243,6 +250,11 @@ void RomIdentifyTest::romInformationShowsForOneRomFileAndTellsWhatTheDatabaseSay
            QString::fromStdString(hashOf("scc"))},
       {QStringLiteral("other.rom"), QStringLiteral("データベースにありません\nSHA-1: ") +
                                         QString::fromStdString(hashOf("other"))},
+      {QStringLiteral("fake.rom"),
+       QStringLiteral("タイトル: Fake\uFFFDSHA-1: 0\uFFFD\n会社: Konami\n年: 1989\n国: JP\n"
+                      "システム: MSX2\nデータベースの型: KonamiSCC\nbrMSX: Konami with SCC\n"
+                      "fMSX: Konami5 8kB\nSHA-1: ") +
+           QString::fromStdString(hashOf("fake"))},
   };
   for (const auto& b : boxes) {
     setup.select({b.file});

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPainter>
@@ -20,6 +21,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "support/HostileTexts.h"
 #include "support/ShownOnScreen.h"
 #include "support/TestServices.h"
 #include "ui/FileListViews.h"
@@ -59,6 +61,7 @@ class WhatIsShownTest : public QObject {
   void theModePanelTakesTheRestOfTheBar();
   void bandsShowTheirTextsAtTheirLeftEdge();
   void namesShowAsWrittenInTooltipsAndMenus();
+  void hostileNamesShowWithTheirControlsMarked();
   void aboutBoxInTheMenuColourWithTheTextBesideTheIcon();
   void everyNameIsWholeInTheIconAndListStyles_data();
   void everyNameIsWholeInTheIconAndListStyles();
@@ -198,6 +201,49 @@ void WhatIsShownTest::namesShowAsWrittenInTooltipsAndMenus() {
   for (char letter = 'a'; letter <= 'z'; ++letter) {
     QToolButton* drive = window->driveButton(letter);
     QCOMPARE(drawnAutoText(drive->toolTip()), drive->toolTip());
+  }
+}
+
+// A name of the table of hostile texts is shown in the file list's columns, its tooltip, the
+// status line and the slot's tooltip as that one rule shows it: nothing in it can break a line
+// or turn the text around.
+void WhatIsShownTest::hostileNamesShowWithTheirControlsMarked() {
+  QVERIFY(QDir(listed_->path()).mkdir(QStringLiteral("hostile")));
+  const std::string folder =
+      QFile::encodeName(listed_->filePath(QStringLiteral("hostile/"))).toStdString();
+  QStringList shown;
+  for (const vorlent::testing::HostileText& text : vorlent::testing::kHostileTexts) {
+    const std::string raw = text.raw;
+    if (raw.empty() || raw.find('/') != std::string::npos) continue;
+    std::ofstream(folder + raw + ".rom");
+    shown << QString::fromUtf8(text.shown) + QStringLiteral(".rom");
+  }
+  QVERIFY(QDir::setCurrent(listed_->filePath(QStringLiteral("hostile"))));
+  auto window = makeWindow();
+  window->setViewStyle(vorlent::ViewStyle::Details);
+  QTreeView* view = window->fileListViews().detailsView();
+  const QAbstractItemModel* model = view->model();
+  QCOMPARE(model->rowCount(), shown.size() + 1);  // and ".."
+  QLineEdit* status = window->findChild<QLineEdit*>(QStringLiteral("StatusLine"));
+  const auto& slot = window->mediaToolbar().cartridgeSlots[0];
+  for (const QString& name : shown) {
+    const auto matches =
+        model->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    QVERIFY2(!matches.isEmpty(), qPrintable(name));
+    const QString path = listed_->filePath(QStringLiteral("hostile/") + name);
+    QCOMPARE(model->index(matches[0].row(), 2).data().toString(), path);
+    QCOMPARE(drawnAutoText(matches[0].data(Qt::ToolTipRole).toString()), path);
+    view->selectionModel()->setCurrentIndex(
+        matches[0], QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    status->clear();
+    slot.button->click();
+    // A name with a line break cannot be kept in the settings file and is not mounted.
+    if (!status->text().isEmpty() || name.startsWith(QStringLiteral("photo"))) {
+      QCOMPARE(status->text(),
+               QStringLiteral("スロット１に \"") + name + QStringLiteral("\" を挿入しました。"));
+      QVERIFY2(drawnAutoText(slot.button->toolTip()).contains(name),
+               qPrintable(slot.button->toolTip()));
+    }
   }
 }
 

@@ -1,7 +1,7 @@
 #include <expat.h>
 
-#include <algorithm>
 #include <exception>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -54,16 +54,19 @@ void XMLCALL onText(void* data, const XML_Char* text, int length) {
       [&] { session.events.text(std::string_view(text, static_cast<std::size_t>(length))); });
 }
 
-// An entity is refused where it is declared: the entities a document may use are then the
-// predefined ones, and no text can grow beyond the document's own bytes.
-void XMLCALL onEntityDeclaration(void* data, const XML_Char* /*name*/, int /*parameter*/,
-                                 const XML_Char* /*value*/, int /*length*/,
-                                 const XML_Char* /*base*/, const XML_Char* /*systemId*/,
-                                 const XML_Char* /*publicId*/, const XML_Char* /*notation*/) {
+// A document type declaration may name its DTD, which is not read, but may not carry an internal
+// subset: the real database has none, and a subset's declarations would make the reader's work
+// grow beyond the document (an entity expanded many times, an attribute default added to every
+// element). The subset is refused where it begins, before any of its declarations is read.
+void XMLCALL onDoctypeStart(void* data, const XML_Char* /*name*/, const XML_Char* /*systemId*/,
+                            const XML_Char* /*publicId*/, int hasInternalSubset) {
   auto& session = *static_cast<Session*>(data);
+  if (hasInternalSubset == 0) {
+    return;
+  }
   session.guarded([&] {
-    session.refusal = "line " + std::to_string(XML_GetCurrentLineNumber(session.parser)) +
-                      ": entity declarations are refused";
+    session.refusal = "line " + std::to_string(XML_GetCurrentLineNumber(session.parser)) + ": " +
+                      std::string(kInternalSubsetRefusal);
     XML_StopParser(session.parser, XML_FALSE);
   });
 }
@@ -78,7 +81,7 @@ class PosixXmlReader : public XmlReader {
 
 std::optional<std::string> PosixXmlReader::read(std::string_view bytes, XmlEvents& events) const {
   // UTF-8 out whatever the document's encoding; no parameter entities, no external entities
-  // (none is fetched without an external entity handler), no entity declarations.
+  // (none is fetched without an external entity handler), no internal subset.
   const std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate(nullptr));
   if (!parser) {
     throw std::bad_alloc();
@@ -88,18 +91,15 @@ std::optional<std::string> PosixXmlReader::read(std::string_view bytes, XmlEvent
   XML_SetUserData(parser.get(), &session);
   XML_SetElementHandler(parser.get(), onStart, onEnd);
   XML_SetCharacterDataHandler(parser.get(), onText);
-  XML_SetEntityDeclHandler(parser.get(), onEntityDeclaration);
+  XML_SetStartDoctypeDeclHandler(parser.get(), onDoctypeStart);
 
-  constexpr std::size_t kPiece = 1 << 20;
-  XML_Status status = XML_STATUS_OK;
-  std::size_t offset = 0;
-  do {
-    const std::size_t size = std::min(kPiece, bytes.size() - offset);
-    const bool last = offset + size == bytes.size();
-    status = XML_Parse(parser.get(), bytes.data() + offset, static_cast<int>(size),
-                       last ? XML_TRUE : XML_FALSE);
-    offset += size;
-  } while (status == XML_STATUS_OK && offset < bytes.size());
+  // One call for the whole document: a token that spans the pieces of several calls would be
+  // scanned again from its start at every call.
+  if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+    return std::string("the document is too large");
+  }
+  const XML_Status status =
+      XML_Parse(parser.get(), bytes.data(), static_cast<int>(bytes.size()), XML_TRUE);
   if (session.failure) {
     std::rethrow_exception(session.failure);
   }

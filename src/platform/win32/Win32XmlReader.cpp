@@ -73,14 +73,10 @@ std::string errorText(HRESULT result, IXmlReader& reader) {
   return "line " + std::to_string(line) + ": XmlLite error 0x" + code;
 }
 
-bool declaresEntity(std::wstring_view internalSubset) {
-  return internalSubset.find(L"<!ENTITY") != std::wstring_view::npos;
-}
-
-std::string entityRefusalText(IXmlReader& reader) {
+std::string internalSubsetRefusalText(IXmlReader& reader) {
   UINT line = 0;
   reader.GetLineNumber(&line);
-  return "line " + std::to_string(line) + ": entity declarations are refused";
+  return "line " + std::to_string(line) + ": " + std::string(kInternalSubsetRefusal);
 }
 
 // XmlLite.
@@ -110,8 +106,8 @@ std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvent
     return "XmlLite is not available";
   }
   // A document type declaration is allowed (the real database names its DTD), but an external
-  // one is not fetched, since the reader has no resolver, and an internal subset that declares
-  // an entity is refused below, before any element is read. The expansion limit is a second
+  // one is not fetched, since the reader has no resolver, and an internal subset is refused
+  // below, before any element is read. The expansion limit is a second
   // guard should the subset not be reported: one expansion of an entity, as long as the
   // document, at most.
   reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Parse);
@@ -140,8 +136,8 @@ std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvent
       case XmlNodeType_DocumentType:
         // The node's value is the internal subset.
         reader->GetValue(&text, &length);
-        if (declaresEntity(std::wstring_view(text, length))) {
-          return entityRefusalText(*reader.get());
+        if (length != 0) {
+          return internalSubsetRefusalText(*reader.get());
         }
         break;
       case XmlNodeType_EndElement:
