@@ -39,9 +39,14 @@ std::string slotRetypedText(CartridgeSlot slot, std::string_view title,
 }
 
 std::string slotNoMapperItemText(CartridgeSlot slot, std::string_view title,
-                                 std::string_view databaseType, EmulatorKind emulator) {
+                                 std::string_view databaseType, const MapperAdvice& advice,
+                                 EmulatorKind emulator) {
+  const EmulatorKind other =
+      emulator == EmulatorKind::Fmsx ? EmulatorKind::Brmsx : EmulatorKind::Fmsx;
+  const std::string where =
+      advice.codeFor(other) ? std::string(emulatorName(emulator)) + " に" : "brMSX にも fMSX にも";
   return slotHolds(slot, title) + "型 " + withControlsMarked(databaseType) + " に合うマッパーが " +
-         std::string(emulatorName(emulator)) + " にありません。";
+         where + "ありません。";
 }
 
 std::string slotPlainRomText(CartridgeSlot slot, std::string_view title) {

@@ -101,7 +101,8 @@ TEST_F(MediaPanelIdentifyTest, RetypesTheSlotOnlyWhenTheActiveEmulatorHasTheItem
       {"image2.0.rom",
        EmulatorKind::Brmsx,
        17,
-       {"status: スロット１は \"Shooter\" です。型 R-Type に合うマッパーが brMSX にありません。"}},
+       {"status: スロット１は \"Shooter\" です。型 R-Type に合うマッパーが brMSX にも fMSX "
+        "にもありません。"}},
       {"image3.0.rom",
        EmulatorKind::Fmsx,
        17,
