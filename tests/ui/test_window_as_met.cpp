@@ -630,11 +630,10 @@ void WindowAsMetTest::everyMenuMnemonicOpensItsMenuOnEveryPress() {
   QStringList faults;
   for (const int tab : {0, 1}) {
     window->emulatorTabs().pageControl->setCurrentIndex(tab);
-    QList<QWidget*> shown{shownView(*window)};
-    for (QToolButton* origin : window->findChildren<QToolButton*>()) {
-      if (origin->isVisible()) shown << origin;
-    }
-    for (QWidget* origin : shown) {
+    for (QWidget* origin : window->findChildren<QWidget*>()) {
+      if (!origin->isVisible() ||
+          !(origin->inherits("QToolButton") || origin == shownView(*window)))
+        continue;
       for (const QAction* top : window->menuBar()->actions()) {
         const QKeyCombination key = QKeySequence::mnemonic(top->text())[0];
         for (int press = 0; press < 3 && top->isVisible(); ++press) {
@@ -881,7 +880,8 @@ void WindowAsMetTest::theTaskBarNameIsTheTitleAndTheCaptionTheFolder() {
 
 // The status line shows the start of a long text; a long title wraps in its box.
 void WindowAsMetTest::longTextsShowTheirStartAndWrap() {
-  TestSoftware software{std::string(3000, 'T')};
+  TestSoftware software;
+  software.title = std::string(3000, 'T');
   software.dumps = {{"da39a3ee5e6b4b0d3255bfef95601890afd80709", "A"}};
   QFile database(programFolder_->filePath(QStringLiteral("softwaredb.xml")));
   QVERIFY(database.open(QIODevice::WriteOnly));
