@@ -35,8 +35,8 @@ void MediaPanel::IdentifyCartridge(CartridgeSlot slot, SoftwareDatabaseSource& d
   }
   const std::optional<int> code = identity.advice.codeFor(state_.activeEmulator);
   if (!code) {
-    feedback_.showStatus(
-        slotNoMapperItemText(slot, title, identity.dump->type, state_.activeEmulator));
+    feedback_.showStatus(slotNoMapperItemText(slot, title, identity.dump->type, identity.advice,
+                                              state_.activeEmulator));
     return;
   }
   panel_.slots[indexOf(slot)].mapperChoice = *code - kFirstMapperCode;

@@ -14,8 +14,11 @@ namespace vorlent {
 // its control characters shown as visible marks (see withControlsMarked).
 std::string slotRetypedText(CartridgeSlot slot, std::string_view title,
                             std::string_view mapperCaption);
+// The active emulator has no item for the type; the text says whether the other one has none
+// either.
 std::string slotNoMapperItemText(CartridgeSlot slot, std::string_view title,
-                                 std::string_view databaseType, EmulatorKind emulator);
+                                 std::string_view databaseType, const MapperAdvice& advice,
+                                 EmulatorKind emulator);
 std::string slotPlainRomText(CartridgeSlot slot, std::string_view title);
 std::string_view slotUnknownRomText(CartridgeSlot slot);
 std::string_view slotUnreadableRomText(CartridgeSlot slot);

@@ -24,6 +24,10 @@ QToolButton* button(QToolBar* bar, const char* objectName, const QString& captio
   auto* tool = new QToolButton(bar);
   tool->setObjectName(QLatin1String(objectName));
   tool->setText(caption);
+  // A caption's marked letter would claim the Alt+letter of a menu ("実行(&F5)" that of
+  // "ファイル(&F)"), and Qt would take turns between the two: the buttons run with a click and
+  // their function keys, the letters belong to the menu bar.
+  tool->setShortcut(QKeySequence());
   tool->setIcon(icon);
   tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   tool->setAutoRaise(true);

@@ -6,7 +6,9 @@
 #include <QStyle>
 #include <QTreeView>
 #include <algorithm>
+#include <cctype>
 #include <functional>
+#include <limits>
 #include <vector>
 
 #include "browser/ListColumn.h"
@@ -24,8 +26,8 @@ constexpr int kLargeIcon = 32;
 constexpr int kSmallIcon = 16;
 // The width of a cell under a large icon, as wide as a caption may run before it wraps.
 constexpr int kLargeIconCellWidth = 84;
-// The captions measured whole, for their width and their wrapped height: the widest ones by
-// the sum of their characters' advances.
+// The captions measured whole for their wrapped height in any case: the widest ones by the sum
+// of their characters' advances.
 constexpr std::size_t kCaptionsMeasured = 64;
 // Columns laid out in batches, so that a long listing paints before it is laid out whole.
 constexpr int kLayoutBatch = 1000;
@@ -139,10 +141,13 @@ void FileListViews::fitCellsWhenShown() {
   }
 }
 
-// The sum of the characters' own advances, each measured once. Kerning and shaping make the
-// drawn width differ by a few pixels, so the widest captions by this sum are measured whole.
-int FileListViews::estimatedWidth(const std::string& caption, const QFontMetrics& metrics) {
-  int width = 0;
+// The sum of the characters' own advances, each measured once, the widest of them, and how
+// many places the caption may wrap at besides the middle of a word: a line breaks only around
+// characters other than ASCII letters, digits and dots. Kerning and shaping make the drawn
+// width differ by a few pixels, so the widest captions by this sum are measured whole.
+FileListViews::CaptionEstimate FileListViews::estimate(const std::string& caption,
+                                                       const QFontMetrics& metrics) {
+  CaptionEstimate estimate;
   for (std::size_t i = 0; i < caption.size();) {
     const auto lead = static_cast<unsigned char>(caption[i]);
     const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
@@ -151,58 +156,80 @@ int FileListViews::estimatedWidth(const std::string& caption, const QFontMetrics
       code = (code << 6) | (static_cast<unsigned char>(caption[i + k]) & 0x3F);
     }
     i += length;
+    estimate.plain = estimate.plain && code < 0x80;
+    if (!std::isalnum(static_cast<int>(code < 0x80 ? code : 0)) && code != '.') {
+      estimate.breaks += 2;
+    }
     // Characters outside the table and broken sequences count as the widest character.
-    if (code >= charAdvances_.size()) {
-      width += metrics.maxWidth();
-      continue;
+    int advance = metrics.maxWidth();
+    if (code < charAdvances_.size()) {
+      int& known = charAdvances_[code];
+      if (known < 0) {
+        known = metrics.horizontalAdvance(QChar(static_cast<char16_t>(code)));
+      }
+      advance = known;
     }
-    int& advance = charAdvances_[code];
-    if (advance < 0) {
-      advance = metrics.horizontalAdvance(QChar(static_cast<char16_t>(code)));
-    }
-    width += advance;
+    estimate.width += advance;
+    estimate.widestCharacter = std::max(estimate.widestCharacter, advance);
   }
-  return width;
+  // Room for kerning, which seldom widens a text: a pixel for every four characters.
+  estimate.width += static_cast<int>((caption.size() + 3) / 4);
+  return estimate;
 }
 
 // Every cell takes the size that the longest caption needs: beside a small icon its whole
-// width, under a large icon the lines it wraps into.
+// width, under a large icon the lines it wraps into. A caption is measured as it is drawn unless
+// its estimate shows that it needs no more than one measured already.
 void FileListViews::fitCells() {
   const FileList& list = model_.list();
   cells_->setCellSize(QSize());
   if (list.count() == 0) {
     return;
   }
-  const QFontMetrics metrics(iconView_->font());
-  if (charAdvancesFont_ != iconView_->font()) {
+  const QFont font = iconView_->font();
+  const QFontMetrics metrics(font);
+  if (charAdvancesFont_ != font) {
     charAdvances_.assign(0x10000, -1);
-    charAdvancesFont_ = iconView_->font();
+    charAdvancesFont_ = font;
   }
-  std::vector<std::pair<int, int>> widths;  // (width, row)
-  widths.reserve(list.count());
+  std::vector<std::pair<CaptionEstimate, int>> captions;  // (estimate, row), widest first
+  captions.reserve(list.count());
   for (std::size_t row = 0; row < list.count(); ++row) {
-    widths.emplace_back(estimatedWidth(list.caption(row), metrics), static_cast<int>(row));
+    captions.emplace_back(estimate(list.caption(row), metrics), static_cast<int>(row));
   }
-  const std::size_t measured = std::min(widths.size(), kCaptionsMeasured);
-  std::partial_sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
-                    widths.end(), std::greater<>());
-  for (std::size_t i = 0; i < measured; ++i) {
-    widths[i].first =
-        metrics.horizontalAdvance(toQt(list.caption(static_cast<std::size_t>(widths[i].second))));
-  }
-  std::sort(widths.begin(), widths.begin() + static_cast<std::ptrdiff_t>(measured),
-            std::greater<>());
-  const QModelIndex widest = model_.index(widths.front().second, columnIndex(ListColumn::Name));
+  std::sort(captions.begin(), captions.end(),
+            [](const auto& a, const auto& b) { return a.first.width > b.first.width; });
+  const auto caption = [&](int row) { return toQt(list.caption(static_cast<std::size_t>(row))); };
   if (iconView_->viewMode() == QListView::ListMode) {
-    cells_->setCellSize(iconView_->sizeHintForIndex(widest));
+    int widest = -1;
+    int widestRow = 0;
+    for (const auto& [estimated, row] : captions) {
+      if (estimated.plain && estimated.width < widest) {
+        continue;
+      }
+      if (const int width = metrics.horizontalAdvance(caption(row)); width > widest) {
+        widest = width;
+        widestRow = row;
+      }
+    }
+    cells_->setCellSize(
+        iconView_->sizeHintForIndex(model_.index(widestRow, columnIndex(ListColumn::Name))));
   } else {
     const int margin = iconView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
     const int textWidth = kLargeIconCellWidth - 2 * margin;
-    int textHeight = metrics.height();
-    for (std::size_t i = 0; i < measured; ++i) {
-      const QString caption = toQt(list.caption(static_cast<std::size_t>(widths[i].second)));
-      textHeight = std::max(textHeight, FileListItemDelegate::wrappedTextHeight(
-                                            iconView_->font(), caption, textWidth));
+    const int lineHeight =
+        FileListItemDelegate::wrappedTextHeight(font, QStringLiteral("M"), textWidth);
+    int textHeight = lineHeight;
+    std::size_t measured = 0;
+    for (const auto& [estimated, row] : captions) {
+      const int room = textWidth - estimated.widestCharacter;
+      const int lines = room > 0 ? 1 + estimated.breaks + estimated.width / room
+                                 : std::numeric_limits<int>::max();
+      if (measured < kCaptionsMeasured || !estimated.plain || lines > textHeight / lineHeight) {
+        textHeight = std::max(
+            textHeight, FileListItemDelegate::wrappedTextHeight(font, caption(row), textWidth));
+        ++measured;
+      }
     }
     const QSize oneLine =
         iconView_->sizeHintForIndex(model_.index(0, columnIndex(ListColumn::Name)));

@@ -42,7 +42,14 @@ class FileListViews final : public QStackedWidget {
   void fitColumnsWhenShown();
   void fitCells();
   void fitCellsWhenShown();
-  int estimatedWidth(const std::string& caption, const QFontMetrics& metrics);
+  struct CaptionEstimate {
+    int width = 0;
+    int widestCharacter = 0;
+    int breaks = 0;
+    // Only ASCII characters, drawn in the list's own font.
+    bool plain = true;
+  };
+  CaptionEstimate estimate(const std::string& caption, const QFontMetrics& metrics);
   void writeSelection(const QItemSelection& selected, const QItemSelection& deselected);
   void writeFocus();
 

@@ -38,9 +38,10 @@ bool ListFocusOpening::isOtherControl(const QWidget* widget) const {
 bool ListFocusOpening::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    const bool byTheUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                           reason == Qt::MouseFocusReason;
-    if (byTheUser && isOtherControl(focused_)) {
+    // A mouse press that brings the focus selects or opens by itself: opening the entry
+    // selected before it would run one the user did not click.
+    const bool byTheKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (byTheKeyboard && isOtherControl(focused_)) {
       open_();
     }
   }

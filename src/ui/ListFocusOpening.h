@@ -9,9 +9,10 @@ class QWidget;
 
 namespace vorlent {
 
-// Opens the file list's entry when the list takes the focus from another control of its window:
-// by Tab, Shift+Tab or a click. Focus coming back from the menu bar, a popup, a closed dialog or
-// box, another window or the application becoming active opens nothing.
+// Opens the file list's entry when the keyboard moves the focus into the list from another
+// control of its window: by Tab or Shift+Tab. Focus that comes with a mouse press on the list,
+// or back from the menu bar, a popup, a closed dialog or box, another window or the application
+// becoming active, opens nothing.
 class ListFocusOpening final : public QObject {
  public:
   // Watches the views of the list inside the window; `open` opens the entry.

@@ -26,7 +26,7 @@ OptionControlBinder::OptionControlBinder(const OptionControl& control, int& fiel
 QWidget* OptionControlBinder::widget() const { return frame_; }
 
 // The items run down the first column, then down the next, as many to a column as the item
-// count divided by the columns, rounded up.
+// count divided by the columns, rounded up; the columns share the width equally.
 void OptionControlBinder::buildChoice(QWidget* parent) {
   frame_ = new QGroupBox(literalCaption(control_.caption), parent);
   frame_->setObjectName(toQt(control_.name));
@@ -45,6 +45,10 @@ void OptionControlBinder::buildChoice(QWidget* parent) {
     button->setObjectName(toQt(control_.name) + QString::number(index));
     buttons_->addButton(button, index);
     layout->addWidget(button, index % perColumn, index / perColumn);
+  }
+  // Every column takes its share of the width, also one that no item fills.
+  for (int column = 0; column < columns; ++column) {
+    layout->setColumnStretch(column, 1);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
+#include "ui/ShownText.h"
 #include "ui/SoundCuePlayer.h"
 
 namespace vorlent {
@@ -13,7 +14,13 @@ QtFeedback::QtFeedback(QWidget* window, QLineEdit* statusLine, std::array<QLabel
                        SoundCuePlayer& sounds, ModalPresenter& boxes)
     : window_(window), statusLine_(statusLine), panels_(panels), sounds_(sounds), boxes_(boxes) {}
 
-void QtFeedback::showStatus(std::string_view text) { statusLine_->setText(toQt(text)); }
+// A text longer than the line shows its start, which names what was done; the whole of it is the
+// line's tooltip.
+void QtFeedback::showStatus(std::string_view text) {
+  statusLine_->setText(toQt(text));
+  statusLine_->setCursorPosition(0);
+  statusLine_->setToolTip(plainToolTip(statusLine_->text()));
+}
 
 void QtFeedback::setStatusPanel(StatusPanel panel, std::string_view text) {
   panels_[static_cast<std::size_t>(panel)]->setText(toQt(text));
@@ -22,7 +29,7 @@ void QtFeedback::setStatusPanel(StatusPanel panel, std::string_view text) {
 void QtFeedback::playSoundCue(SoundCue cue) { sounds_.play(soundCueFileName(cue)); }
 
 void QtFeedback::showMessageBox(MessageKind kind, std::string_view text) {
-  vorlent::showMessageBox(boxes_, window_, kind, toQt(text));
+  vorlent::showMessageBox(boxes_, window_, kind, wrappableText(toQt(text)));
 }
 
 void QtFeedback::reportError(std::string_view failureText) {

@@ -136,7 +136,9 @@ void TFormJ::showEvent(QShowEvent* event) {
   if (!opened_) {
     opened_ = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      move(screen->availableGeometry().center() - rect().center());
+      // Placed by its client area: a move places the frame, whose size the window manager
+      // tells only after the first opening, so each later one would stand lower.
+      setGeometry(QRect(screen->availableGeometry().center() - rect().center(), size()));
     }
     FormShow();
   }

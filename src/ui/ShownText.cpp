@@ -20,4 +20,19 @@ QString plainToolTip(const QString& text) {
   return Qt::convertFromPlainText(text, Qt::WhiteSpacePre);
 }
 
+QString wrappableText(const QString& text) {
+  // About the width of a narrow box.
+  constexpr qsizetype kLongestRun = 40;
+  QString wrappable;
+  qsizetype run = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    run = text[i].isSpace() ? 0 : run + 1;
+    if (run > kLongestRun && !text[i].isLowSurrogate() && !text[i].isMark()) {
+      wrappable += QChar(0x200B);
+    }
+    wrappable += text[i];
+  }
+  return wrappable;
+}
+
 }  // namespace vorlent

@@ -15,4 +15,9 @@ QString literalCaption(const QString& text);
 // shows as written: such a text is handed over as rich text that spells it out.
 QString plainToolTip(const QString& text);
 
+// A box wraps its text at blanks only: a run of characters without one, longer than a box is
+// wide (a title, a path), gets a zero-width break after each character, so that it wraps
+// where it must instead of being cut at the box's edge.
+QString wrappableText(const QString& text);
+
 }  // namespace vorlent

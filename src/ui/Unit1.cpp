@@ -23,6 +23,9 @@
 #include "launch/ResponseFileCheck.h"
 #include "platform/Failure.h"
 #include "ui/BandButton.h"
+#include "ui/BoxCaptionRoom.h"
+#include "ui/FileListModel.h"
+#include "ui/FileListViews.h"
 #include "ui/Icons.h"
 #include "ui/ManualWindow.h"
 #include "ui/MessageBoxes.h"
@@ -33,6 +36,7 @@
 #include "ui/Unit3.h"
 #include "ui/Unitbr.h"
 #include "ui/WindowFont.h"
+#include "ui/X11IconName.h"
 
 namespace vorlent {
 
@@ -74,6 +78,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
   setWindowIcon(programIcon());
   // The task bar names the program; the caption names the listed folder.
   setWindowIconText(toQt(kApplicationTitle));
+  keepX11IconName(*this);
   // The bands can be moved, not hidden: no menu of the bands on a right click.
   setContextMenuPolicy(Qt::NoContextMenu);
   setFont(windowFont());
@@ -139,7 +144,12 @@ TAboutBox& TForm1::aboutBox() {
   return *aboutBox_;
 }
 
-TForm1::~TForm1() = default;
+// The list's views and model read the file list, a member, as long as they live; they would
+// outlive it as children, and closing the window lays the views out once more.
+TForm1::~TForm1() {
+  delete listViews_;
+  delete listModel_;
+}
 
 // A band shows its text, where it has one, at its left edge.
 void TForm1::addBand(QToolBar* band) {
@@ -150,7 +160,11 @@ void TForm1::addBand(QToolBar* band) {
     caption->setContentsMargins(2, 0, 6, 0);
     band->insertWidget(band->actions().value(0), caption);
   }
+  // Bands move within their container above the list, never out of it into a window of their
+  // own or to another edge.
   band->setMovable(true);
+  band->setFloatable(false);
+  band->setAllowedAreas(Qt::TopToolBarArea);
   addToolBar(Qt::TopToolBarArea, band);
   addToolBarBreak(Qt::TopToolBarArea);
 }

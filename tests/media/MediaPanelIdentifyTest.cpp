@@ -101,7 +101,8 @@ TEST_F(MediaPanelIdentifyTest, RetypesTheSlotOnlyWhenTheActiveEmulatorHasTheItem
       {"image2.0.rom",
        EmulatorKind::Brmsx,
        17,
-       {"status: スロット１は \"Shooter\" です。型 R-Type に合うマッパーが brMSX にありません。"}},
+       {"status: スロット１は \"Shooter\" です。型 R-Type に合うマッパーが brMSX にも fMSX "
+        "にもありません。"}},
       {"image3.0.rom",
        EmulatorKind::Fmsx,
        17,
@@ -174,10 +175,11 @@ TEST_F(MediaPanelIdentifyTest, SlotTwoAndAnEmptySlotAndAMissingOrBrokenDatabase)
   folder.write("bad/softwaredb.xml", "<softwaredb>");
   SoftwareDatabaseSource broken({folder.at("bad/softwaredb.xml")}, files, *xml, *sha1);
   media.IdentifyCartridge(CartridgeSlot::Slot1, broken);
-  // The reason as the loader gives it follows the path.
+  // The loader's reason follows the path, in Japanese, with its line.
   ASSERT_FALSE(broken.problem().empty());
   EXPECT_EQ(feedback.status, "ソフトウェアデータベース \"" + folder.at("bad/softwaredb.xml") +
-                                 "\" を読み込めません: " + broken.problem());
+                                 "\" を読み込めません: XML の書式が正しくありません (1 行目: "
+                                 "要素が閉じないまま終わっています)");
   EXPECT_EQ(state.slots[0].mapper, 17);
   EXPECT_EQ(feedback.sounds, std::vector<std::string>{"sound/set.wav"});
 }

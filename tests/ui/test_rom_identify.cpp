@@ -193,8 +193,8 @@ void RomIdentifyTest::identifyingWithoutAMatchChangesNothing() {
     QString status;
   } cases[] = {
       {QStringLiteral("rtype.rom"),
-       QStringLiteral(
-           "スロット１は \"R-Type\" です。型 R-Type に合うマッパーが brMSX にありません。")},
+       QStringLiteral("スロット１は \"R-Type\" です。型 R-Type に合うマッパーが brMSX にも fMSX "
+                      "にもありません。")},
       {QStringLiteral("plain.rom"),
        QStringLiteral("スロット１は \"Tiny\" です。マッパーの要らない ROM です。")},
       {QStringLiteral("other.rom"),
