@@ -28,8 +28,10 @@ struct Candidate {
   std::string tail;
 };
 
-// The first candidate that has no blank and is a folder no one else can change.
-TrustedFolder firstUsable(const std::vector<Candidate>& candidates) {
+// The first candidate that has no blank, is no longer than `longestPath` and is a folder no one
+// else can change.
+TrustedFolder firstUsable(const std::vector<Candidate>& candidates,
+                          std::size_t longestPath = std::string::npos) {
   TrustedFolder last{{}, FolderDistrust::CannotMake, ENOENT};
   for (const Candidate& candidate : candidates) {
     if (holdsBlankOrControl(candidate.base + "/" + candidate.tail)) {
@@ -39,6 +41,9 @@ TrustedFolder firstUsable(const std::vector<Candidate>& candidates) {
     if (last.trusted() && holdsBlankOrControl(last.path)) {
       // The base's links led to a path with a blank.
       last = TrustedFolder{last.path, FolderDistrust::CannotMake, EINVAL};
+    }
+    if (last.trusted() && last.path.size() > longestPath) {
+      last = TrustedFolder{last.path, FolderDistrust::TooLong, ENAMETOOLONG};
     }
     if (last.trusted()) {
       return last;
@@ -81,7 +86,7 @@ TrustedFolder aliasFolder() {
   return firstUsable(candidates);
 }
 
-TrustedFolder stagingRoot() {
+TrustedFolder stagingRoot(std::size_t longestPath) {
   std::vector<Candidate> candidates;
   // DOSBox's shell reads the folder in its mount commands.
   if (auto runtime = absoluteVariable("XDG_RUNTIME_DIR");
@@ -89,7 +94,7 @@ TrustedFolder stagingRoot() {
     candidates.push_back({*runtime, "vorlent-dosbox"});
   }
   candidates.push_back({"/tmp", "vorlent-dosbox-" + std::to_string(::getuid())});
-  return firstUsable(candidates);
+  return firstUsable(candidates, longestPath);
 }
 
 std::optional<std::string> userConfigFolder() {
