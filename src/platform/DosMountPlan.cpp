@@ -78,7 +78,8 @@ bool isDosBoxConfigurationName(std::string_view fileName) {
 
 std::vector<std::string> dosBoxConfigurationArguments(std::string_view dosBoxPath,
                                                       std::string_view configuration) {
-  const std::string name = asciiLower(fileNamePart(dosBoxPath, PathStyle::Windows));
+  const std::string name =
+      asciiLower(fileNamePart(fileNamePart(dosBoxPath, PathStyle::Posix), PathStyle::Windows));
   if (name == "dosbox-staging" || name == "dosbox-staging.exe") {
     return {"-conf", std::string(configuration)};
   }
