@@ -145,11 +145,11 @@ esac
 line=$(head -n 1 "$record" | tr -d '\r')
 # The 8.3 name Wine gave the Japanese folder is not known beforehand: it is taken from the
 # command and must name that folder; the rest is compared byte for byte.
-short=$(sed -n 's/.*"mount c C:\\MSX\\\([A-Z0-9_~]\{1,8\}\)".*/\1/p' <<<"$line")
+short=$(sed -n 's/.*"@mount c C:\\MSX\\\([A-Z0-9_~]\{1,8\}\) >nul".*/\1/p' <<<"$line")
 [ -n "$short" ] || fail "DOSBox was given no 8.3 folder for C: in: $line"
 [ "$(winepath -u "C:\\MSX\\$short")" -ef "$emulator_folder" ] ||
   fail "C:\\MSX\\$short is not the emulator's folder, in: $line"
 dosbox='"C:\Program Files\DOSBox-0.74-3\dosbox.exe"'
-expected="$dosbox -c \"mount -u c\" -c \"mount c C:\\MSX\\$short\" -c \"mount -u d\" -c \"mount d C:\\MSX\\$short\" -c \"c:\" -c \"BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"exit\""
+expected="$dosbox -c \"@mount -u c >nul\" -c \"@mount c C:\\MSX\\$short >nul\" -c \"@mount -u d >nul\" -c \"@mount d C:\\MSX\\$short >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"@if errorlevel 1 pause\" -c \"@exit\""
 [ "$line" = "$expected" ] || fail "DOSBox was given: $line, not: $expected"
 echo "dosbox start ($mode): DOSBox was given: $line"

@@ -14,9 +14,8 @@ std::string listed(const std::vector<std::string>& names) {
   return text;
 }
 
-// What is wrong with the folder the start needs for its own files, and why it is not used.
-std::string untrustedFolderText(const std::string& folder, FolderDistrust distrust) {
-  const std::string named = "起動に使う一時フォルダ「" + folder + "」";
+// What is wrong with the folder `named`, and why it is not used.
+std::string untrustedFolderText(const std::string& named, FolderDistrust distrust) {
   const std::string refusal = "。他のユーザーが中身を差し替えられるフォルダは使いません。";
   switch (distrust) {
     case FolderDistrust::Link:
@@ -29,6 +28,8 @@ std::string untrustedFolderText(const std::string& folder, FolderDistrust distru
       return named + "は他のユーザーも書き込めます" + refusal;
     case FolderDistrust::CannotMake:
       return named + "を作成できません。";
+    case FolderDistrust::TooLong:
+      return named + "のパスが長すぎて DOSBox に渡せません。";
     case FolderDistrust::None:
       break;
   }
@@ -73,7 +74,12 @@ std::string startProblemExplanation(const StartResult& result) {
              "」は DOSBox に渡せません。存在するファイルを指していないか、DOSBox が読み替える文字 "
              "(< > | \" % や改行) を含んでいます。ファイルを入れ直すか、名前を変えてください。";
     case StartProblem::UntrustedFolder:
-      return untrustedFolderText(result.folder, result.distrust);
+      return untrustedFolderText("起動に使う一時フォルダ「" + result.folder + "」",
+                                 result.distrust);
+    case StartProblem::UntrustedAlias:
+      return "「" + result.refusedWord + "」は保存された別名です。" +
+             untrustedFolderText("別名を置くフォルダ「" + result.folder + "」", result.distrust) +
+             "ファイルを入れ直してください。";
     case StartProblem::None:
       break;
   }

@@ -20,6 +20,10 @@ std::string mountCommand(const DosMount& mount) {
   return "mount " + std::string(1, drive) + " " + folder;
 }
 
+// The shell shows neither a line that begins with "@" nor what is sent to NUL.
+std::string unseen(std::string_view command) { return "@" + std::string(command); }
+std::string unheard(std::string_view command) { return unseen(command) + " >nul"; }
+
 }  // namespace
 
 DosMountPlan planDosMounts(std::string_view programHostPath,
@@ -68,10 +72,50 @@ DosMountPlan planDosMounts(std::string_view programHostPath,
   return plan;
 }
 
-std::string quotedWindowsArgument(std::string_view text) {
+bool isDosBoxConfigurationName(std::string_view fileName) {
+  return asciiLower(fileName) == kDosBoxConfigurationName;
+}
+
+std::vector<std::string> dosBoxConfigurationArguments(std::string_view dosBoxPath,
+                                                      std::string_view configuration) {
+  const std::string name =
+      asciiLower(fileNamePart(fileNamePart(dosBoxPath, PathStyle::Posix), PathStyle::Windows));
+  if (name == "dosbox-staging" || name == "dosbox-staging.exe") {
+    return {"-conf", std::string(configuration)};
+  }
+  return {"-userconf", "-conf", std::string(configuration)};
+}
+
+std::vector<std::string> dosBoxStartCommands(const std::vector<DosMount>& mounts,
+                                             std::string_view shellLine) {
+  std::vector<std::string> commands;
+  for (const DosMount& mount : mounts) {
+    commands.push_back(unheard("mount -u " + std::string(1, asciiLower(mount.drive))));
+    commands.push_back(unheard(mountCommand(mount)));
+  }
+  commands.insert(commands.end(), {unseen("c:"), unseen(shellLine), unseen("if errorlevel 1 pause"),
+                                   unseen("exit")});
+  return commands;
+}
+
+std::vector<std::string> dosBoxArguments(std::string_view dosBoxPath,
+                                         const std::vector<DosMount>& mounts,
+                                         std::string_view shellLine,
+                                         const std::optional<std::string>& configuration) {
+  std::vector<std::string> arguments;
+  if (configuration) {
+    arguments = dosBoxConfigurationArguments(dosBoxPath, *configuration);
+  }
+  for (const std::string& command : dosBoxStartCommands(mounts, shellLine)) {
+    arguments.insert(arguments.end(), {"-c", command});
+  }
+  return arguments;
+}
+
+std::string quotedWindowsArgument(std::string_view bytes) {
   std::string quoted = "\"";
   std::size_t backslashes = 0;
-  for (const char c : text) {
+  for (const char c : bytes) {
     if (c == '\\') {
       ++backslashes;
       continue;
@@ -86,23 +130,18 @@ std::string quotedWindowsArgument(std::string_view text) {
   return quoted;
 }
 
-std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath,
-                                             const DosMountPlan& plan) {
-  if (plan.run.refusedWord || plan.run.commandTail().size() > kDosCommandTailLimit) {
+std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath, const DosMountPlan& plan,
+                                             const CommandLineBytes& toBytes) {
+  if (plan.run.refusedWord || toBytes(plan.run.commandTail()).size() > kDosCommandTailLimit) {
     return std::nullopt;
   }
-  std::string commandLine = quotedWindowsArgument(dosBoxPath);
-  const auto add = [&](std::string_view command) {
-    commandLine += " -c " + quotedWindowsArgument(command);
-  };
-  // A drive the user's own configuration mounted is unmounted first, else the mount fails.
-  for (const DosMount& mount : plan.mounts) {
-    add("mount -u " + std::string(1, asciiLower(mount.drive)));
-    add(mountCommand(mount));
+  std::string commandLine = quotedWindowsArgument(toBytes(dosBoxPath));
+  for (const std::string& argument :
+       dosBoxArguments(dosBoxPath, plan.mounts, plan.run.shellLine(), plan.configuration)) {
+    // The options are left bare, as DOSBox's own documentation writes them.
+    commandLine +=
+        " " + (argument.starts_with('-') ? argument : quotedWindowsArgument(toBytes(argument)));
   }
-  add("c:");
-  add(plan.run.shellLine());
-  add("exit");
   return commandLine;
 }
 

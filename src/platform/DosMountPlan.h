@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,7 +26,34 @@ struct DosMountPlan {
   std::vector<DosMount> mounts;
   // The program's name on C: and the translated arguments; nothing is staged.
   DosStartPlan run;
+  // The program folder's own DOSBox configuration, by the path DOSBox is given.
+  std::optional<std::string> configuration;
 };
+
+// The name of the DOSBox configuration that a program's folder may hold for that program alone,
+// matched in any case.
+inline constexpr std::string_view kDosBoxConfigurationName = "dosbox.conf";
+bool isDosBoxConfigurationName(std::string_view fileName);
+
+// The arguments that have DOSBox read the user's own configuration and then `configuration`
+// over it: DOSBox and DOSBox-X read the user's beside another only when told so, DOSBox Staging
+// always does.
+std::vector<std::string> dosBoxConfigurationArguments(std::string_view dosBoxPath,
+                                                      std::string_view configuration);
+
+// What DOSBox's shell runs at the start, none of it shown: each drive unmounted (a drive the
+// user's own configuration mounted would make the mount fail) and mounted, C: made current, the
+// program run; when the program ends with a nonzero code DOSBox waits for a key, so that its
+// last words can be read, and then closes.
+std::vector<std::string> dosBoxStartCommands(const std::vector<DosMount>& mounts,
+                                             std::string_view shellLine);
+
+// DOSBox's arguments after its own name: the configuration, when there is one, then each start
+// command after "-c".
+std::vector<std::string> dosBoxArguments(std::string_view dosBoxPath,
+                                         const std::vector<DosMount>& mounts,
+                                         std::string_view shellLine,
+                                         const std::optional<std::string>& configuration);
 
 // An argument that names no host file, or one beyond the last free drive letter, stays as it
 // is; where it cannot pass as it stands, or where a folder or a name would bring something
@@ -33,13 +61,18 @@ struct DosMountPlan {
 DosMountPlan planDosMounts(std::string_view programHostPath,
                            const std::vector<std::string>& arguments, const HostFileOf& hostFileOf);
 
-// One argument as the Microsoft C runtime splits a command line: quoted, with the backslashes
-// before a quote doubled and the quote escaped.
-std::string quotedWindowsArgument(std::string_view text);
+// One argument, in the bytes the program receives, as the C runtime that DOSBox is built with
+// splits a command line, byte by byte: quoted, with the backslashes before a quote doubled and
+// the quote escaped. The second byte of a double-byte character counts as the byte it is, so
+// the text is quoted after its conversion to the code page.
+std::string quotedWindowsArgument(std::string_view bytes);
 
-// The command line that starts DOSBox, mounts the plan's drives, runs the program on C: and
-// closes DOSBox when it ends; nothing when the plan refuses a word or the command tail is longer
-// than MS-DOS hands a program.
-std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath, const DosMountPlan& plan);
+// Turns the UTF-8 text of an argument into the bytes of the command line (the code page).
+using CommandLineBytes = std::function<std::string(std::string_view utf8)>;
+
+// The command line, in the code page's bytes, that starts DOSBox with `dosBoxArguments`; nothing
+// when the plan refuses a word or the command tail is longer than MS-DOS hands a program.
+std::optional<std::string> dosBoxCommandLine(std::string_view dosBoxPath, const DosMountPlan& plan,
+                                             const CommandLineBytes& toBytes);
 
 }  // namespace vorlent

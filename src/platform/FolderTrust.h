@@ -15,6 +15,8 @@ enum class FolderDistrust {
   OpenToOthers,
   // The folder cannot be made.
   CannotMake,
+  // The folder's path is longer than the program it is handed to takes.
+  TooLong,
 };
 
 }  // namespace vorlent

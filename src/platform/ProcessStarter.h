@@ -25,6 +25,9 @@ enum class StartProblem {
   RefusedDosWord,
   // The folder the start needs for its own files, `folder`, cannot be trusted (`distrust`).
   UntrustedFolder,
+  // The saved alias `refusedWord` lies in the alias folder `folder`, which cannot be trusted
+  // (`distrust`) now.
+  UntrustedAlias,
 };
 
 // How a start ended: started, or not with the system's error code of the failure (errno on
@@ -75,6 +78,13 @@ struct StartResult {
     result.problem = StartProblem::UntrustedFolder;
     result.folder = std::move(folder);
     result.distrust = distrust;
+    return result;
+  }
+  static StartResult untrustedAlias(int code, std::string alias, std::string folder,
+                                    FolderDistrust distrust) {
+    StartResult result = untrustedFolder(code, std::move(folder), distrust);
+    result.problem = StartProblem::UntrustedAlias;
+    result.refusedWord = std::move(alias);
     return result;
   }
 };

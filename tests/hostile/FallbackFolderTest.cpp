@@ -26,6 +26,7 @@
 #include "platform/SystemTextCodec.h"
 #include "platform/posix/PosixTrash.h"
 #include "settings/ConfigText.h"
+#include "platform/StartTestSupport.h"
 #include "support/FileState.h"
 #include "support/HostileFiles.h"
 #include "support/PrivateMounts.h"
@@ -221,6 +222,57 @@ TEST(FallbackFolderTest, WithoutHomeTheSettingsAreInTheHomeOfThePasswordDatabase
   ASSERT_TRUE(run.finished) << run.problem;
   EXPECT_EQ(run.report,
             "0 " + fmsxOptionText(state.fmsxOptions) + "\n" + home + "/.local/share/Trash");
+}
+
+// A saved alias is followed again only while its folders are the user's alone: where another user
+// has made the alias folder's place a link to their own (runuser -u nobody), the start is refused
+// with the folder named, and DOSBox never runs. A saved alias of the earlier hashed form still
+// starts.
+TEST(FallbackFolderTest, ASavedAliasIsFollowedOnlyThroughTrustedFolders) {
+  if (!testing::runningAsRoot()) GTEST_SKIP() << "another user's folders need root to prepare";
+  const std::string parent = "/var/tmp/vorlent-" + std::to_string(::getuid());
+  const std::string alias = parent + "/short/d0123456789abcdef/GAME.ROM";
+  for (const bool othersLink : {false, true}) {
+    const testing::WatchedRun run =
+        testing::runWithPrivateMounts({"/tmp", "/var/tmp"}, [&]() -> std::string {
+          const std::string fixtures = "/tmp/fixtures";
+          fs::create_directories(fixtures + "/bin");
+          fs::create_directories(fixtures + "/With Blank");
+          std::ofstream(fixtures + "/bin/dosbox") << "#!/bin/sh\n: >" << fixtures << "/RAN\n";
+          ::chmod((fixtures + "/bin/dosbox").c_str(), 0755);
+          std::ofstream(fixtures + "/GAME.COM") << "\xC3";
+          std::ofstream(fixtures + "/With Blank/GAME.ROM") << "ROM";
+          const std::string prepare =
+              othersLink
+                  ? "runuser -u nobody -- sh -c 'mkdir -p /var/tmp/theirs/d0123456789abcdef " +
+                        parent + " && echo X >/var/tmp/theirs/" + alias.substr(parent.size() + 7) +
+                        " && ln -s /var/tmp/theirs " + parent + "/short'"
+                  : "mkdir -m 700 -p " + parent + "/short && ln -s '" + fixtures + "/With Blank' " +
+                        parent + "/short/d0123456789abcdef";
+          if (std::system(prepare.c_str()) != 0) return "cannot prepare";
+          withoutHome(fixtures);
+          const StartResult result =
+              makeProcessStarter()->startCommandLine(fixtures + "/GAME.COM " + alias);
+          if (result.started) {
+            return testing::waitUntil([&] { return fs::exists(fixtures + "/RAN"); }, 10)
+                       ? "started"
+                       : "started, no DOSBox";
+          }
+          const std::string text = startFailureText("GAME.COM", result);
+          return std::string(fs::exists(fixtures + "/RAN") ? "DOSBox ran, " : "") +
+                 "refused: " + text.substr(text.find('\n') + 1);
+        });
+    if (!run.finished && run.problem.rfind(testing::kNoPrivateMounts, 0) == 0) {
+      GTEST_SKIP() << run.problem;
+    }
+    ASSERT_TRUE(run.finished) << run.problem;
+    EXPECT_EQ(run.report, othersLink
+                              ? "refused: 「" + alias +
+                                    "」は保存された別名です。別名を置くフォルダ「" + parent +
+                                    "」は他のユーザーのものです。他のユーザーが中身を差し替え"
+                                    "られるフォルダは使いません。ファイルを入れ直してください。"
+                              : "started");
+  }
 }
 
 }  // namespace

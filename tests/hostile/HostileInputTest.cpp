@@ -360,7 +360,12 @@ Problems startCommand(Program& program, EmulatorKind emulator, bool throughDosBo
   Problems problems;
   if (throughDosBox) {
     for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
-      if (arguments[i] == "-c" && arguments[i + 1].find_first_of("<>|") != std::string::npos) {
+      std::string command = arguments[i + 1];
+      // The launcher's own mount commands send their messages to NUL.
+      if (command.starts_with("@mount ") && command.ends_with(" >nul")) {
+        command.resize(command.size() - 5);
+      }
+      if (arguments[i] == "-c" && command.find_first_of("<>|") != std::string::npos) {
         problems.push_back("DOSBox's shell is given a redirection: " + arguments[i + 1]);
       }
     }

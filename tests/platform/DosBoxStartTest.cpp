@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "launch/EmulatorStart.h"
@@ -151,6 +154,110 @@ TEST_F(DosBoxStartTest, DrivesTheUsersConfigurationMountsAreReplaced) {
   EXPECT_TRUE(fs::is_empty(root.path() / "elsewhere" / "c"));
 }
 
+// A program that stops with a nonzero code leaves DOSBox waiting, its message on the screen, until
+// a key; one that ends with 0 closes DOSBox at once. DOSBox draws on a display of the test's own,
+// under a runtime folder whose path is longer than DOSBox 0.74 can mount (it would abort).
+// Disabled: under the test the program's RAN.TXT does not appear within the bound, while the same
+// DOSBox command by hand on Xvfb runs it and waits; not yet found why.
+TEST_F(DosBoxStartTest, DISABLED_DosBoxWaitsForAKeyOnlyAfterAFailedProgram) {
+  ASSERT_TRUE(onPath("dosbox") && onPath("Xvfb") && onPath("xdotool") && onPath("import"))
+      << "the test needs dosbox, Xvfb, xdotool and ImageMagick (scripts/install-deps.sh)";
+  const std::string xvfb = "Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>'" +
+                           root.at("display") + "' 2>/dev/null & echo $! >'" + root.at("pid") + "'";
+  ASSERT_EQ(std::system(xvfb.c_str()), 0);
+  const auto display = [&] { return testing::fileText(root.at("display")); };
+  ASSERT_TRUE(testing::waitUntil([&] { return display().ends_with("\n"); }, 20));
+  const testing::ScopedVariable onDisplay("DISPLAY",
+                                          ":" + display().substr(0, display().size() - 1));
+  const testing::ScopedVariable drawn("SDL_VIDEODRIVER", std::nullopt);
+  const std::string longRuntime = root.at("run/") + std::string(150, 'r') + "/" +
+                                  std::string(150, 'r') + "/" +
+                                  std::string(486 - root.at("run/").size() - 302, 'r');
+  fs::create_directories(longRuntime);
+  const testing::ScopedVariable runtimeFolder("XDG_RUNTIME_DIR", longRuntime);
+  const auto showsDosBox = [] {
+    return std::system("xdotool search --name DOSBox >/dev/null") == 0;
+  };
+  for (const int exitCode : {1, 0}) {
+    SCOPED_TRACE(exitCode);
+    const std::string assemble = "nasm -f bin -D EXITCODE=" + std::to_string(exitCode) + " -o '" +
+                                 emulator.string() + "' '" + VORLENT_TESTS_SOURCE_DIR +
+                                 "/platform/DosExit.asm'";
+    ASSERT_EQ(std::system(assemble.c_str()), 0) << assemble;
+    fs::remove(emulator.parent_path() / "RAN.TXT");
+    LauncherState state;
+    state.brmsxExePath = shortForm(emulator.string());
+    testing::RecordingFeedback feedback;
+    ASSERT_TRUE(runBrmsx(state, services(feedback))) << feedback.events.at(0);
+    ASSERT_TRUE(testing::waitUntil([&] { return fs::exists(emulator.parent_path() / "RAN.TXT"); }))
+        << "DOSBox did not run the program";
+    if (exitCode == 1) {
+      std::this_thread::sleep_for(std::chrono::seconds(3));
+      if (const char* shots = std::getenv("VORLENT_SCREENSHOT_DIR")) {
+        std::system(("import -window root '" + std::string(shots) + "/dosbox-wait.png'").c_str());
+      }
+      ASSERT_TRUE(showsDosBox()) << "DOSBox closed before its message could be read";
+      EXPECT_EQ(std::system("xdotool search --name DOSBox windowfocus --sync key space"), 0);
+    }
+    EXPECT_TRUE(testing::waitUntil([&] { return !showsDosBox(); }, 20)) << "DOSBox stayed open";
+  }
+  ::kill(std::stoi(testing::fileText(root.at("pid"))), SIGTERM);
+}
+
+// An emulator folder's dosbox.conf, in any case, is read after the user's configuration, through a
+// link on the staging folder; without one nothing is added, and one that is no file is refused.
+TEST_F(DosBoxStartTest, TheEmulatorFoldersDosBoxConfIsReadAfterTheUsersOwn) {
+  const struct {
+    const char* dosBox;
+    const char* conf;  // nullptr for none, a name ending in "/" for a folder
+    const char* confArguments;
+  } cases[] = {
+      {"dosbox", nullptr, ""},
+      {"dosbox", "DOSBox.CONF", "-userconf\n-conf\nSTAGING/dosbox.conf\n"},
+      {"dosbox-staging", "dosbox.conf", "-conf\nSTAGING/dosbox.conf\n"},
+      {"dosbox", "dosbox.conf/", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dosBox + std::string(" ") + (c.conf ? c.conf : "none"));
+    const testing::TempFolder bin;
+    bin.write(c.dosBox, testing::recordingScript(root.path() / "record"));
+    testing::makeExecutable(bin.path() / c.dosBox);
+    fs::create_symlink("/bin/mv", bin.path() / "mv");
+    const testing::ScopedVariable path("PATH", bin.string());
+    fs::remove(root.path() / "record");
+    const fs::path conf = emulator.parent_path() / (c.conf ? c.conf : "");
+    if (c.conf && c.confArguments) root.write(conf.lexically_relative(root.path()).string(), "x");
+    if (c.conf && !c.confArguments) fs::create_directory(conf);
+    LauncherState state;
+    state.brmsxExePath = shortForm(emulator.string());
+    testing::RecordingFeedback feedback;
+    EXPECT_EQ(runBrmsx(state, services(feedback)), c.confArguments != nullptr);
+    if (!c.confArguments) {
+      EXPECT_NE(
+          feedback.events.at(0).find("(22)\n「" + conf.parent_path().string() + "」は DOSBox"),
+          std::string::npos)
+          << feedback.events.at(0);
+    } else {
+      const std::string recorded = testing::waitForFile(root.path() / "record").value_or("");
+      std::smatch staging;
+      ASSERT_TRUE(std::regex_search(recorded, staging, std::regex("@mount c (\\S+)/C >nul")));
+      EXPECT_EQ(std::regex_replace(recorded, std::regex(staging[1].str()), "STAGING"),
+                c.confArguments +
+                    std::string("-c\n@mount -u c >nul\n-c\n@mount c STAGING/C >nul\n") +
+                    "-c\n@c:\n-c\n@brmsx.exe -res 0\n-c\n@if errorlevel 1 pause\n-c\n@exit\ncwd=" +
+                    emulator.parent_path().string() + "\n");
+      EXPECT_TRUE(!c.conf || fs::equivalent(staging[1].str() + "/dosbox.conf", conf));
+    }
+    if (c.conf) fs::remove_all(conf);
+  }
+}
+
+// Closing without having started DOSBox leaves no staging folder behind.
+TEST_F(DosBoxStartTest, NoStagingFolderWithoutAStart) {
+  { const DosBox unused; }
+  EXPECT_FALSE(fs::exists(root.path() / "home" / "vorlent-dosbox"));
+}
+
 TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {
   LauncherState tooLong;
   tooLong.brmsxExePath = emulator.string();
@@ -197,8 +304,7 @@ TEST_F(DosBoxStartTest, FailuresBeforeDosBoxStarts) {
     EXPECT_EQ(feedback.events, std::vector<std::string>{"box 情報: " + std::string(c.message)});
     EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
     EXPECT_EQ(currentFolder->get(), root.at("listed"));
-    EXPECT_FALSE(fs::exists(root.path() / "home" / "vorlent-dosbox") &&
-                 stagingsLeft(root.path() / "home" / "vorlent-dosbox"));
+    EXPECT_FALSE(fs::exists(root.path() / "home" / "vorlent-dosbox"));
   }
 }
 

@@ -9,6 +9,8 @@
 namespace vorlent {
 namespace {
 
+std::string sameBytes(std::string_view utf8) { return std::string(utf8); }
+
 // The host files that exist for these tests.
 HostFileOf hostFiles(std::set<std::string> files) {
   return [files = std::move(files)](std::string_view argument) -> std::optional<std::string> {
@@ -80,7 +82,7 @@ TEST(DosMountPlanTest, WordsDosBoxsShellWouldReadAreRefused) {
     SCOPED_TRACE(c.program + " " + (c.arguments.empty() ? "" : c.arguments.front()));
     const DosMountPlan plan = planDosMounts(c.program, c.arguments, files);
     EXPECT_EQ(plan.run.refusedWord, c.refused);
-    EXPECT_EQ(dosBoxCommandLine("D.EXE", plan).has_value(), !c.refused);
+    EXPECT_EQ(dosBoxCommandLine("D.EXE", plan, sameBytes).has_value(), !c.refused);
   }
 }
 
@@ -99,10 +101,36 @@ TEST(DosMountPlanTest, FilesBeyondDriveZAreRefused) {
   EXPECT_EQ(plan.run.arguments[23], "C:\\F23\\A.DSK");
 }
 
+// The words of a command line as a C runtime splits it byte by byte: 2n backslashes before a
+// quote are n and the quote opens or closes, 2n+1 are n and a quote of the word.
+std::vector<std::string> splitBytewise(std::string_view line) {
+  std::vector<std::string> words;
+  bool quoted = false, inWord = false;
+  for (std::size_t i = 0; i <= line.size(); ++i) {
+    const std::size_t backslashes = std::min(line.find_first_not_of('\\', i), line.size()) - i;
+    if (!inWord && i < line.size() && line[i] != ' ') words.emplace_back(), inWord = true;
+    if (i == line.size() || (line[i] == ' ' && !quoted)) {
+      inWord = false;
+    } else if (i + backslashes < line.size() && line[i + backslashes] == '"') {
+      words.back().append(backslashes / 2, '\\') += backslashes % 2 ? "\"" : "";
+      quoted ^= backslashes % 2 == 0;
+      i += backslashes;
+    } else {
+      words.back() += line.substr(i, std::max<std::size_t>(backslashes, 1));
+      i += backslashes > 0 ? backslashes - 1 : 0;
+    }
+  }
+  return words;
+}
+
+// "ソフト表" in code page 932: both "ソ" and "表" end in the byte of "\".
+constexpr std::string_view kSoftwareTable = "\x83\x5C\x83\x74\x83\x67\x95\x5C";
+
 TEST(DosMountPlanTest, QuotesArgumentsAsTheCRuntimeSplitsThem) {
+  const std::string japanese = "C:\\MSX\\" + std::string(kSoftwareTable);
   const struct {
-    const char* text;
-    const char* quoted;
+    std::string bytes;
+    std::string quoted;
   } cases[] = {
       {"", R"("")"},
       {"c:", R"("c:")"},
@@ -111,19 +139,50 @@ TEST(DosMountPlanTest, QuotesArgumentsAsTheCRuntimeSplitsThem) {
       {"mount c \"C:\\\"", R"("mount c \"C:\\\"")"},
       {"C:\\", R"("C:\\")"},
       {"a\\\\b", R"("a\\b")"},
+      {japanese, "\"" + japanese + "\\\""},
+      {"@mount c " + japanese + " >nul", "\"@mount c " + japanese + " >nul\""},
+      {"mount c \"" + japanese + "\"", "\"mount c \\\"" + japanese + "\\\\\"\""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(quotedWindowsArgument(c.text), c.quoted) << c.text;
+    EXPECT_EQ(quotedWindowsArgument(c.bytes), c.quoted) << c.bytes;
+    EXPECT_EQ(splitBytewise("D.EXE -c " + quotedWindowsArgument(c.bytes) + " -c x"),
+              (std::vector<std::string>{"D.EXE", "-c", c.bytes, "-c", "x"}))
+        << c.bytes;
   }
 }
 
+// The code page's bytes are quoted, not the UTF-8 text: a folder whose last byte there is that
+// of "\" still ends where its quote does.
+TEST(DosMountPlanTest, TheCommandLineIsQuotedInTheCodePagesBytes) {
+  const std::string utf8 = "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8";
+  const CommandLineBytes toCodePage = [&](std::string_view text) {
+    std::string bytes(text);
+    for (std::size_t at; (at = bytes.find(utf8)) != std::string::npos;) {
+      bytes.replace(at, utf8.size(), kSoftwareTable);
+    }
+    return bytes;
+  };
+  const DosMountPlan plan = planDosMounts("C:\\MSX " + utf8 + "\\BRMSX.EXE", {}, hostFiles({}));
+  const std::vector<std::string> words =
+      splitBytewise(dosBoxCommandLine("C:\\DOSBox\\dosbox.exe", plan, toCodePage).value());
+  ASSERT_EQ(words.size(), 13u);
+  EXPECT_EQ(words[4], "@mount c \"C:\\MSX " + std::string(kSoftwareTable) + "\" >nul");
+  EXPECT_EQ(words[8], "@BRMSX.EXE");
+}
+
 TEST(DosMountPlanTest, DosBoxCommandLineMountsRunsAndExits) {
-  const DosMountPlan plan = planDosMounts(
-      "C:\\My Emu\\FMSX-DOS.EXE", {"-diska", "D:\\DISKS\\A.DSK"}, hostFiles({"D:\\DISKS\\A.DSK"}));
-  EXPECT_EQ(dosBoxCommandLine("C:\\Program Files\\DOSBox-0.74-3\\DOSBox.exe", plan),
-            R"("C:\Program Files\DOSBox-0.74-3\DOSBox.exe" -c "mount -u c")"
-            R"( -c "mount c \"C:\My Emu\"" -c "mount -u d" -c "mount d D:\DISKS" -c "c:")"
-            R"( -c "FMSX-DOS.EXE -diska D:\A.DSK" -c "exit")");
+  DosMountPlan plan = planDosMounts("C:\\My Emu\\FMSX-DOS.EXE", {"-diska", "D:\\DISKS\\A.DSK"},
+                                    hostFiles({"D:\\DISKS\\A.DSK"}));
+  const std::string commands =
+      R"( -c "@mount -u c >nul" -c "@mount c \"C:\My Emu\" >nul" -c "@mount -u d >nul")"
+      R"( -c "@mount d D:\DISKS >nul" -c "@c:" -c "@FMSX-DOS.EXE -diska D:\A.DSK")"
+      R"( -c "@if errorlevel 1 pause" -c "@exit")";
+  const std::string dosBox = R"("C:\Program Files\DOSBox-0.74-3\DOSBox.exe")";
+  EXPECT_EQ(dosBoxCommandLine("C:\\Program Files\\DOSBox-0.74-3\\DOSBox.exe", plan, sameBytes),
+            dosBox + commands);
+  plan.configuration = "C:\\MYEMU~1\\DOSBOX.CON";
+  EXPECT_EQ(dosBoxCommandLine("C:\\Program Files\\DOSBox-0.74-3\\DOSBox.exe", plan, sameBytes),
+            dosBox + R"( -userconf -conf "C:\MYEMU~1\DOSBOX.CON")" + commands);
 }
 
 // MS-DOS hands a program at most 126 characters after its name.
@@ -133,7 +192,7 @@ TEST(DosMountPlanTest, NoCommandLineForATailLongerThanMsDosTakes) {
     const DosMountPlan plan =
         planDosMounts("C:\\EMU\\X.EXE", {std::string(length - 1, 'a')}, hostFiles({}));
     ASSERT_EQ(plan.run.commandTail().size(), length);
-    EXPECT_EQ(dosBoxCommandLine("D.EXE", plan).has_value(), length <= 126);
+    EXPECT_EQ(dosBoxCommandLine("D.EXE", plan, sameBytes).has_value(), length <= 126);
   }
 }
 

@@ -210,11 +210,11 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   const std::string folderShort = shortSystemPath(japanese);
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')),
             "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
-                "\\DOSBox-0.74-3\\dosbox.exe\" -c \"mount -u c\" -c \"mount c " + folderShort +
-                "\" -c \"mount -u d\" -c \"mount d " + folderShort +
-                "\" -c \"c:\" -c \"BRMSX.EXE -res 0 -roma 2 D:\\" +
+                "\\DOSBox-0.74-3\\dosbox.exe\" -c \"@mount -u c >nul\" -c \"@mount c " +
+                folderShort + " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + folderShort +
+                " >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\" +
                 fileNamePart(shortSystemPath(rom), PathStyle::Windows) +
-                " -ifreq 60\" -c \"exit\"");
+                " -ifreq 60\" -c \"@if errorlevel 1 pause\" -c \"@exit\"");
   std::cout << "DOSBox was given: " << *recorded;
 
   // The file list's line of the ROM image (after "..", so never the first): its caption, then

@@ -123,14 +123,41 @@ TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersM
   EXPECT_EQ(calls[0].application, makeSystemTextCodec()->toSystemText(dosBox));
   const std::string emulatorFolder = shortSystemPath(folder.at("emu dir"));
   EXPECT_EQ(emulatorFolder.find(' '), std::string::npos);
-  const std::string expected =
-      dosBoxCommands("-c \"mount -u c\" -c \"mount c " + emulatorFolder +
-                     "\" -c \"mount -u d\" -c \"mount d " + shortSystemPath(folder.at("disks")) +
-                     "\" -c \"c:\" -c \"GAME.COM -msx2 -diska D:\\A.DSK -cart1 X\" -c \"exit\"");
+  const std::string expected = dosBoxCommands(
+      "-c \"@mount -u c >nul\" -c \"@mount c " + emulatorFolder +
+      " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + shortSystemPath(folder.at("disks")) +
+      " >nul\" -c \"@c:\" -c \"@GAME.COM -msx2 -diska D:\\A.DSK -cart1 X\" -c \"@if errorlevel 1 "
+      "pause\" -c \"@exit\"");
   EXPECT_EQ(calls[0].commandLine, expected);
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
   ASSERT_TRUE(recorded.has_value());
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')), expected);
+}
+
+// The emulator folder's dosbox.conf, in any case, is read after the user's own configuration, by
+// its 8.3 path; one that is no file is refused. Without one nothing is added (the test above).
+TEST_F(Win32DosBoxFallbackTest, TheEmulatorFoldersDosBoxConfIsReadAfterTheUsersOwn) {
+  const std::string commands = " -c \"@mount -u c >nul\" -c \"@mount c " +
+                               shortSystemPath(folder.at("emu dir")) +
+                               " >nul\" -c \"@c:\" -c \"@GAME.COM\" -c \"@if errorlevel 1 pause\" "
+                               "-c \"@exit\"";
+  const std::string conf = folder.write("emu dir\\DOSBox.Conf", "[cpu]\r\ncycles=max\r\n");
+  const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
+  EXPECT_TRUE(starter(dosBox)->startCommandLine("GAME.COM").started);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].commandLine,
+            dosBoxCommands("-userconf -conf \"" + shortSystemPath(conf) + "\"" + commands));
+  const std::optional<std::string> recorded = testing::awaitFile(*files, record);
+  ASSERT_TRUE(recorded.has_value());
+  EXPECT_EQ(recorded->substr(0, recorded->find('\n')), calls[0].commandLine);
+
+  ASSERT_NE(::DeleteFileA(makeSystemTextCodec()->toSystemText(conf).c_str()), 0);
+  ASSERT_TRUE(makeFileChanges()->createFolders(folder.at("emu dir\\dosbox.conf")));
+  calls.clear();
+  const StartResult refused = starter(dosBox)->startCommandLine("GAME.COM");
+  EXPECT_EQ(refused.problem, StartProblem::RefusedDosWord);
+  EXPECT_EQ(refused.refusedWord, folder.at("emu dir\\dosbox.conf"));
+  EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
@@ -140,9 +167,11 @@ TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
   EXPECT_TRUE(result.started) << result.errorCode;
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].application, makeSystemTextCodec()->toSystemText(dosBox));
-  EXPECT_EQ(calls[0].commandLine, dosBoxCommands("-c \"mount -u c\" -c \"mount c " +
-                                                 shortSystemPath(folder.at("emu dir")) +
-                                                 "\" -c \"c:\" -c \"DOSGAME.EXE\" -c \"exit\""));
+  EXPECT_EQ(calls[0].commandLine,
+            dosBoxCommands(
+                "-c \"@mount -u c >nul\" -c \"@mount c " + shortSystemPath(folder.at("emu dir")) +
+                " >nul\" -c \"@c:\" -c \"@DOSGAME.EXE\" -c \"@if errorlevel 1 pause\" -c "
+                "\"@exit\""));
 }
 
 // A Windows program, or a program that is not there, is left to the system; an MS-DOS program

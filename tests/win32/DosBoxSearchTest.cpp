@@ -158,9 +158,10 @@ TEST(Win32DosBoxStartTest, TheRealStarterRunsBrmsxInDosBoxOrSaysWhyNot) {
   ASSERT_TRUE(recorded.has_value());
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')),
             "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
-                "\\DOSBox-0.74-3\\dosbox.exe\" -c \"mount -u c\" -c \"mount c " + emulatorFolder +
-                "\" -c \"mount -u d\" -c \"mount d " + romFolder +
-                "\" -c \"c:\" -c \"BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"exit\"");
+                "\\DOSBox-0.74-3\\dosbox.exe\" -c \"@mount -u c >nul\" -c \"@mount c " +
+                emulatorFolder + " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + romFolder +
+                " >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"@if "
+                "errorlevel 1 pause\" -c \"@exit\"");
 }
 
 }  // namespace

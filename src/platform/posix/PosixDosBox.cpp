@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/DosMountPlan.h"
 #include "platform/DosStartPlan.h"
 #include "platform/PathParts.h"
 #include "platform/posix/FileDescriptor.h"
@@ -28,6 +30,14 @@ namespace {
 
 constexpr std::string_view kStagingPrefix = "run-";
 constexpr const char* kLockName = "lock";
+
+// DOSBox 0.74 copies a mounted folder, a separator and then the DOS path of a file below it (at
+// most 80 bytes) into a buffer of 512 bytes, unchecked; the staging root leaves room for the
+// staging folder's own part of the mounted folder.
+constexpr std::size_t kLongestStagingRoot =
+    512 - 1 - 80 - 1 - (kStagingPrefix.size() + std::string_view("/XXXXXX/C/").size());
+
+TrustedFolder dosBoxStagingRoot() { return stagingRoot(kLongestStagingRoot); }
 
 const std::vector<std::string>& dosBoxNames() {
   static const std::vector<std::string> names = {"dosbox", "dosbox-x", "dosbox-staging"};
@@ -52,6 +62,23 @@ std::optional<std::string> hostFileOf(std::string_view argument) {
     return std::nullopt;
   }
   return realPath(path);
+}
+
+// The program folder's dosbox.conf in any case, the one of that exact name first; nothing when
+// there is none.
+std::optional<std::string> configurationIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const std::string& name : namesIn(folder)) {
+    if (isDosBoxConfigurationName(name)) {
+      names.push_back(name);
+    }
+  }
+  if (names.empty()) {
+    return std::nullopt;
+  }
+  std::sort(names.begin(), names.end());
+  const auto exact = std::find(names.begin(), names.end(), kDosBoxConfigurationName);
+  return folder + "/" + (exact != names.end() ? *exact : names.front());
 }
 
 void removeFolder(const std::string& folder) {
@@ -113,26 +140,30 @@ class Staging {
   bool kept_ = false;
 };
 
-std::vector<std::string> dosBoxArguments(const std::string& dosBox, const std::string& staging,
-                                         const DosStartPlan& plan) {
-  // A drive the user's own configuration mounted is unmounted first, else the mount fails.
-  std::vector<std::string> arguments = {dosBox, "-c", "mount -u c", "-c",
-                                        "mount c " + staging + "/C"};
+std::vector<std::string> dosBoxCommand(const std::string& dosBox, const std::string& staging,
+                                       const DosStartPlan& plan,
+                                       const std::optional<std::string>& configuration) {
+  std::vector<DosMount> mounts = {{'C', staging + "/C"}};
   if (!plan.stagedFiles.empty()) {
-    const std::string drive(1, kStagingDrive);
-    arguments.insert(arguments.end(),
-                     {"-c", "mount -u " + drive, "-c", "mount " + drive + " " + staging + "/D"});
+    mounts.push_back({kStagingDrive, staging + "/D"});
   }
-  arguments.insert(arguments.end(), {"-c", "c:", "-c", plan.shellLine(), "-c", "exit"});
-  return arguments;
+  std::vector<std::string> command = {dosBox};
+  const std::vector<std::string> arguments =
+      dosBoxArguments(dosBox, mounts, plan.shellLine(), configuration);
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return command;
 }
 
 }  // namespace
 
-DosBox::~DosBox() { removeEndedStagings(); }
+DosBox::~DosBox() {
+  if (started_) {
+    removeEndedStagings();
+  }
+}
 
 void DosBox::removeEndedStagings() {
-  const TrustedFolder root = stagingRoot();
+  const TrustedFolder root = dosBoxStagingRoot();
   if (!root.trusted()) {
     return;
   }
@@ -159,7 +190,6 @@ void DosBox::removeEndedStagings() {
 
 StartResult DosBox::start(const std::string& programPath,
                           const std::vector<std::string>& arguments) {
-  removeEndedStagings();
   const std::optional<std::string> program = realPath(programPath);
   if (!program) {
     return StartResult::failure(errno);
@@ -167,6 +197,11 @@ StartResult DosBox::start(const std::string& programPath,
   const DosStartPlan plan = planDosStart(*program, arguments, hostFileOf);
   if (plan.refusedWord) {
     return StartResult::refusedDosWord(EINVAL, *plan.refusedWord);
+  }
+  const std::string programFolder = folderPart(*program, PathStyle::Posix);
+  const std::optional<std::string> configuration = configurationIn(programFolder);
+  if (configuration && !isRegularFile(*configuration)) {
+    return StartResult::refusedDosWord(EINVAL, *configuration);
   }
   if (plan.commandTail().size() > kDosCommandTailLimit) {
     std::fprintf(stderr,
@@ -183,17 +218,26 @@ StartResult DosBox::start(const std::string& programPath,
                  program->c_str());
     return StartResult::noDosBox(ENOENT, dosBoxNames());
   }
-  const TrustedFolder root = stagingRoot();
+  const TrustedFolder root = dosBoxStagingRoot();
   if (!root.trusted()) {
     return StartResult::untrustedFolder(root.errorCode != 0 ? root.errorCode : EACCES, root.path,
                                         root.distrust);
   }
+  removeEndedStagings();
   Staging staging(root.path);
   if (staging.errorCode() != 0) {
     return StartResult::failure(staging.errorCode());
   }
-  if (!staging.link("C", folderPart(*program, PathStyle::Posix))) {
+  if (!staging.link("C", programFolder)) {
     return StartResult::failure(staging.errorCode());
+  }
+  std::optional<std::string> stagedConfiguration;
+  if (configuration) {
+    const std::optional<std::string> target = realPath(*configuration);
+    if (!target || !staging.link(std::string(kDosBoxConfigurationName), *target)) {
+      return StartResult::failure(target ? staging.errorCode() : errno);
+    }
+    stagedConfiguration = staging.folder() + "/" + std::string(kDosBoxConfigurationName);
   }
   for (const StagedFile& file : plan.stagedFiles) {
     if (!staging.link("D/" + file.dosName, file.hostPath)) {
@@ -202,12 +246,13 @@ StartResult DosBox::start(const std::string& programPath,
   }
   DetachedStart how;
   how.inherited = staging.lock();
-  const int errorCode =
-      spawnDetached(*dosBox, dosBoxArguments(*dosBox, staging.folder(), plan), how);
+  const int errorCode = spawnDetached(
+      *dosBox, dosBoxCommand(*dosBox, staging.folder(), plan, stagedConfiguration), how);
   if (errorCode != 0) {
     return StartResult::failure(errorCode);
   }
   staging.keep();
+  started_ = true;
   return StartResult::success();
 }
 

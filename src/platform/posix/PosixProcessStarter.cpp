@@ -14,6 +14,7 @@
 #include "platform/posix/PosixDetachedSpawn.h"
 #include "platform/posix/PosixDosBox.h"
 #include "platform/posix/PosixProgramLookup.h"
+#include "platform/posix/PosixShortPaths.h"
 #include "platform/posix/RegularFileOpening.h"
 
 namespace vorlent {
@@ -68,8 +69,16 @@ class PosixProcessStarter final : public ProcessStarter {
   }
 
  private:
-  // `words` is the program's name as given, then its arguments.
+  // `words` is the program's name as given, then its arguments. A saved alias is followed only
+  // while its folders are still the user's alone, by the program and by DOSBox alike.
   StartResult start(const std::string& path, const std::vector<std::string>& words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      const std::string& followed = i == 0 ? path : words[i];
+      if (const auto distrusted = distrustedAliasFolder(followed)) {
+        return StartResult::untrustedAlias(EACCES, followed, distrusted->path,
+                                           distrusted->distrust);
+      }
+    }
     const ProgramKind kind = programKindOf(
         fileNamePart(path, PathStyle::Posix),
         [&](std::size_t offset, std::size_t length) { return readBytes(path, offset, length); });

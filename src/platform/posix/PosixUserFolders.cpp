@@ -52,8 +52,10 @@ struct Candidate {
   std::string tail;
 };
 
-// The first candidate that has no blank and is a folder no one else can change.
-TrustedFolder firstUsable(const std::vector<Candidate>& candidates) {
+// The first candidate that has no blank, is no longer than `longestPath` and is a folder no one
+// else can change.
+TrustedFolder firstUsable(const std::vector<Candidate>& candidates,
+                          std::size_t longestPath = std::string::npos) {
   TrustedFolder last{{}, FolderDistrust::CannotMake, ENOENT};
   for (const Candidate& candidate : candidates) {
     if (holdsBlankOrControl(candidate.base + "/" + candidate.tail)) {
@@ -63,6 +65,9 @@ TrustedFolder firstUsable(const std::vector<Candidate>& candidates) {
     if (last.trusted() && holdsBlankOrControl(last.path)) {
       // The base's links led to a path with a blank.
       last = TrustedFolder{last.path, FolderDistrust::CannotMake, EINVAL};
+    }
+    if (last.trusted() && last.path.size() > longestPath) {
+      last = TrustedFolder{last.path, FolderDistrust::TooLong, ENAMETOOLONG};
     }
     if (last.trusted()) {
       return last;
@@ -116,14 +121,14 @@ TrustedFolder aliasFolder() {
   return firstUsable(candidates);
 }
 
-TrustedFolder stagingRoot() {
+TrustedFolder stagingRoot(std::size_t longestPath) {
   std::vector<Candidate> candidates;
   // DOSBox's shell reads the folder in its mount commands.
   if (auto runtime = userFolders().runtime; runtime && !dosShellReadsAnyOf(*runtime)) {
     candidates.push_back({*runtime, "vorlent-dosbox"});
   }
   candidates.push_back({"/tmp", "vorlent-dosbox-" + std::to_string(::getuid())});
-  return firstUsable(candidates);
+  return firstUsable(candidates, longestPath);
 }
 
 std::optional<std::string> userConfigFolder() {

@@ -33,8 +33,8 @@ bool holdsBlankOrControl(std::string_view text);
 // one's reason.
 TrustedFolder aliasFolder();
 
-// The per-user folder that holds the DOSBox staging folders of the current session; falls
-// back on /tmp as the alias folder does on /var/tmp.
-TrustedFolder stagingRoot();
+// The per-user folder that holds the DOSBox staging folders of the current session, of a path
+// no longer than `longestPath`; falls back on /tmp as the alias folder does on /var/tmp.
+TrustedFolder stagingRoot(std::size_t longestPath = std::string::npos);
 
 }  // namespace vorlent

@@ -161,6 +161,22 @@ std::optional<std::string> hostFileOf(std::string_view argument) {
   return shortPathOf(std::string(argument));
 }
 
+// The program folder's dosbox.conf (the file system matches any case): nothing without one, a
+// refused word when it is no regular file.
+void addConfiguration(std::string_view programPath, DosMountPlan& plan) {
+  const std::string path = joinPath(folderPart(programPath, PathStyle::Windows),
+                                    kDosBoxConfigurationName, PathStyle::Windows);
+  const DWORD attributes = ::GetFileAttributesA(ansi(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    return;
+  }
+  if (!isFile(path) || (attributes & FILE_ATTRIBUTE_DEVICE) != 0) {
+    plan.run.refusedWord = path;
+    return;
+  }
+  plan.configuration = shortPathOf(path);
+}
+
 }  // namespace
 
 const std::vector<std::string>& dosBoxNames() {
@@ -247,6 +263,9 @@ std::vector<std::string> recordedDosBoxPlaces() {
 DosMountPlan dosMountPlanFor(std::string_view programPath,
                              const std::vector<std::string>& arguments) {
   DosMountPlan plan = planDosMounts(shortPathOf(std::string(programPath)), arguments, hostFileOf);
+  if (!plan.run.refusedWord) {
+    addConfiguration(programPath, plan);
+  }
   if (plan.run.refusedWord) {
     return plan;
   }

@@ -135,12 +135,12 @@ class Win32ProcessStarter final : public ProcessStarter {
                                    {DosBoxPlace::PathFolders, DosBoxPlace::InstallRecords,
                                     DosBoxPlace::ProgramFilesFolders});
     }
-    const std::optional<std::string> commandLine = dosBoxCommandLine(*dosBox, plan);
+    const std::optional<std::string> commandLine = dosBoxCommandLine(*dosBox, plan, ansi);
     if (!commandLine) {
       return StartResult::commandTailTooLong(ERROR_FILENAME_EXCED_RANGE, tailLength);
     }
     const std::string application = ansi(*dosBox);
-    return create_(application.c_str(), ansi(*commandLine));
+    return create_(application.c_str(), *commandLine);
   }
 
   CreateProcessCall create_;
