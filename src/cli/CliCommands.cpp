@@ -53,6 +53,12 @@ CliResult usageResult() { return {{}, std::string(kUsage), kCliUsage}; }
 void loadSetup(const std::optional<std::string>& configFile, FileSystem& files,
                CurrentFolder& currentFolder, const SystemTextCodec& systemText,
                LauncherState& state) {
+  // A file named on the command line is read as given: a mistyped name is no fresh setup.
+  const FileKind named = configFile ? files.kindOf(*configFile) : FileKind::Regular;
+  if (named == FileKind::Missing || named == FileKind::Folder) {
+    throw Failure(named == FileKind::Missing ? missingFileText(*configFile)
+                                             : notARegularFileText(*configFile));
+  }
   const auto atomicFiles = makeAtomicFiles();
   MediaPanelState panel;
   // Found by the program's own rule: beside it, or in the user's folder where it cannot be kept.

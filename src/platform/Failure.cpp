@@ -38,6 +38,10 @@ std::string notARegularFileText(std::string_view path) {
   return "'" + withControlsMarked(path) + "' は通常のファイルではありません";
 }
 
+std::string missingFileText(std::string_view path) {
+  return "'" + std::string(path) + "' は存在しません";
+}
+
 std::string fileTooLargeText(std::string_view path, std::size_t limit) {
   return "'" + withControlsMarked(path) + "' は大きすぎます (" + std::to_string(limit) +
          " バイトまで)";

@@ -32,6 +32,7 @@ std::string fileFailureText(FileFailureKind kind, int errorNumber = 0);
 std::string notAnIntegerText(std::string_view text);
 std::string indexOutOfRangeText(long long index);
 std::string notARegularFileText(std::string_view path);
+std::string missingFileText(std::string_view path);
 std::string fileTooLargeText(std::string_view path, std::size_t limit);
 
 // The failure for a system error code of this platform (errno on POSIX, GetLastError on

@@ -11,6 +11,22 @@ namespace {
 // Where the offset of a Windows program's PE header is kept inside the MZ header.
 constexpr std::size_t kNewHeaderOffsetField = 0x3C;
 
+// MS-DOS loads a .COM image whole into one 64 KiB segment, behind the 256-byte program prefix.
+constexpr std::size_t kLargestComImage = 0x10000 - 0x100;
+
+bool startsWith(std::string_view bytes, std::string_view start) {
+  return bytes.substr(0, start.size()) == start;
+}
+
+// MS-DOS runs any file without an MZ header as a .COM image, whatever its name; a script or a
+// program of the system's own format is left to the system.
+bool isComImage(std::string_view bytes) {
+  return !bytes.empty() && bytes.size() <= kLargestComImage && !startsWith(bytes, "#!") &&
+         !startsWith(bytes,
+                     "\x7F"
+                     "ELF");
+}
+
 std::uint32_t littleEndian32(std::string_view bytes) {
   std::uint32_t value = 0;
   for (std::size_t i = 4; i-- > 0;) {
@@ -30,8 +46,8 @@ ProgramKind programKindOf(std::string_view fileName, const ProgramBytes& read) {
     return ProgramKind::Native;
   }
   const std::string header = read(0, kNewHeaderOffsetField + 4);
-  if (header.size() < 2 || header.compare(0, 2, "MZ") != 0) {
-    return ProgramKind::Native;
+  if (!startsWith(header, "MZ")) {
+    return isComImage(read(0, kLargestComImage + 1)) ? ProgramKind::MsDos : ProgramKind::Native;
   }
   if (header.size() < kNewHeaderOffsetField + 4) {
     return ProgramKind::MsDos;

@@ -166,8 +166,10 @@ TEST_F(EmulatorStartTest, FiveStartsOnlyTheActiveEmulator) {
 
 TEST_F(EmulatorStartTest, AFailedStartIsShownFromTheEmulatorsFolderWhichIsLeftAfterwards) {
   root.write("plain/brmsx.exe", "#!/bin/sh\nexit 0\n");  // no execute permission
-  testing::makeExecutable(root.write("garbage/brmsx.exe", "\x7f\x01 not a program"));
-  testing::makeExecutable(root.write("garbage/fmsx-dos.exe", "\x7f\x01 not a program"));
+  // Too large for a .COM image, which would go to DOSBox.
+  const std::string garbage = "\x7f\x01 not a program" + std::string(0xFF00, 'x');
+  testing::makeExecutable(root.write("garbage/brmsx.exe", garbage));
+  testing::makeExecutable(root.write("garbage/fmsx-dos.exe", garbage));
   fs::create_directories(root.path() / "empty");
   struct Case {
     EmulatorKind emulator;

@@ -46,7 +46,7 @@ std::string mzHeader(std::uint32_t newHeaderOffset, std::size_t size = 0x80) {
   return bytes;
 }
 
-TEST(ProgramKindTest, MsDosProgramsAreComFilesAndMzWithoutPe) {
+TEST(ProgramKindTest, MsDosProgramsAreComFilesMzWithoutPeAndComImagesNamedExe) {
   std::string windows = mzHeader(0x80) + std::string("PE\0\0", 4) + std::string(16, '\0');
   std::string newExecutable = mzHeader(0x80) + "LE" + std::string(16, '\0');
   struct Case {
@@ -61,6 +61,13 @@ TEST(ProgramKindTest, MsDosProgramsAreComFilesAndMzWithoutPe) {
       {"brmsx.exe", mzHeader(0x10000), ProgramKind::MsDos},
       {"dos4gw.exe", newExecutable, ProgramKind::MsDos},
       {"tiny.exe", "MZ\x10", ProgramKind::MsDos},
+      {"brmsx.exe", "\xB4\x4C\xCD\x21", ProgramKind::MsDos},
+      {"BRMSX.EXE", std::string(0xFF00, '\x90'), ProgramKind::MsDos},
+      {"brmsx.exe", std::string(0xFF01, '\x90'), ProgramKind::Native},
+      {"brmsx.exe",
+       "\x7F"
+       "ELF\x02\x01\x01",
+       ProgramKind::Native},
       {"setup.exe", windows, ProgramKind::Native},
       {"brmsx.exe", "#!/bin/sh\n", ProgramKind::Native},
       {"brmsx.exe", "", ProgramKind::Native},

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "feedback/Feedback.h"
 #include "launch/EmulatorStart.h"
+#include "platform/Failure.h"
 #include "platform/FileChanges.h"
 #include "platform/FileSystem.h"
 #include "platform/PathParts.h"
@@ -178,6 +180,8 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
       {"command", L"command brmsx --config " + wideQuoted(config),
        "BRMSX.EXE -res 0 -roma 2 " + rom + " -ifreq 60\n", "", 0},
       {"options", L"options brmsx --config " + wideQuoted(config), " -ifreq 60\n", "", 0},
+      {"a missing setup", L"options brmsx --config " + wideQuoted(japanese + "\\none.ini"), "",
+       errorReportText(missingFileText(japanese + "\\none.ini")) + "\n", 1},
       {"identify", L"identify --database " + wideQuoted(database) + L" " + wideQuoted(rom),
        rom + "\t" + hash + "\tSpace War\tKonami\t1986\tKonamiSCC\t9\t9\n", "", 0},
       {"run without DOSBox", L"run brmsx --config " + wideQuoted(config), "",

@@ -12,6 +12,7 @@
 #include "platform/CurrentFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemTextCodec.h"
+#include "platform/win32/Win32ProcessStarter.h"
 #include "support/RecordingFeedback.h"
 #include "support/TempFolder.h"
 #include "win32/Win32TestSupport.h"
@@ -64,6 +65,25 @@ class Win32ProcessStarterTest : public ::testing::Test {
   std::unique_ptr<ProcessStarter> starter = makeProcessStarter();
   int records_ = 0;
 };
+
+// A .COM image named .exe goes to DOSBox, as MS-DOS runs it; a file too large to be one is left
+// to the system.
+TEST_F(Win32ProcessStarterTest, AComImageNamedExeGoesToDosBox) {
+  const std::string dosBox = recorderAt("DOSBox\\dosbox.exe");
+  const std::string com = folder.write("brmsx.exe", "\xB4\x4C\xCD\x21");
+  const std::string big = folder.write("big.exe", std::string(0xFF01, '\x90'));
+  std::vector<std::string> applications;
+  const auto recording = win32::makeWin32ProcessStarter(
+      [&](const char* application, std::string) {
+        applications.push_back(application);
+        return StartResult::success();
+      },
+      [&] { return std::optional(dosBox); }, false);
+  recording->startProgram(com);
+  recording->startProgram(big);
+  EXPECT_EQ(applications, (std::vector<std::string>{systemText->toSystemText(dosBox),
+                                                    systemText->toSystemText(big)}));
+}
 
 TEST_F(Win32ProcessStarterTest, TheCommandLineArrivesByteForByte) {
   recorderAt("FMSX-DOS.EXE");

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/FileChooser.h"
+#include "platform/PathParts.h"
 #include "platform/win32/CodePage.h"
 
 namespace vorlent {
@@ -26,22 +27,19 @@ OPENFILENAMEA dialogOptions(HWND owner, const std::string& folder, std::vector<c
 }
 
 // A single choice is one full path; several are the folder, then each name, each ended by a
-// NUL and the whole by a second NUL.
+// NUL and the whole by a second NUL. They are joined in UTF-8: in the code page a folder's last
+// byte can be the second byte of a character (0x5C in "表") and no "\" at all.
 std::vector<std::string> chosenPaths(const std::vector<char>& chosen) {
   std::vector<std::string> parts;
   for (const char* part = chosen.data(); *part != '\0'; part += std::strlen(part) + 1) {
-    parts.emplace_back(part);
+    parts.push_back(win32::fromAnsi(part));
   }
   if (parts.size() <= 1) {
     return parts;
   }
-  std::string folder = parts.front();
-  if (folder.back() != '\\') {
-    folder += '\\';
-  }
   std::vector<std::string> paths;
   for (std::size_t i = 1; i < parts.size(); ++i) {
-    paths.push_back(folder + parts[i]);
+    paths.push_back(joinPath(parts.front(), parts[i], PathStyle::Windows));
   }
   return paths;
 }
@@ -57,11 +55,7 @@ class Win32FileChooser final : public FileChooser {
     if (::GetOpenFileNameA(&options) == 0) {
       return std::nullopt;
     }
-    std::vector<std::string> paths;
-    for (const std::string& path : chosenPaths(chosen)) {
-      paths.push_back(win32::fromAnsi(path));
-    }
-    return paths;
+    return chosenPaths(chosen);
   }
 
   std::optional<std::string> chooseToSave(std::uintptr_t owner,

@@ -31,10 +31,11 @@ class Win32ShortPaths final : public ShortPaths {
     }
     // A volume without 8.3 names gives the long name back; with a blank in it the path would
     // split on the emulator's command line, so it counts as having no short form.
-    if (buffer.find(' ') != std::string::npos) {
+    std::string shortPath = win32::fromAnsi(buffer);
+    if (shortPath.find(' ') != std::string::npos) {
       return std::nullopt;
     }
-    return win32::fromAnsi(buffer);
+    return shortPath;
   }
 };
 
