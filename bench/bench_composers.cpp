@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing both command lines from a fully populated state.
 #include <benchmark/benchmark.h>
 

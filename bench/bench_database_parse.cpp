@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The software database parser on documents made to slow it down, each of about 1 and 8 MiB,
 // beside a database of the real one's shape: the throughput of each (bytes_per_second, of the
 // CPU time) is its time per MiB. Every construct should cost about what the real shape costs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing and sorting a folder of 100,000 files, each beside its floor: the find command (readdir
 // and one stat per name, printed to /dev/null) and std::sort over the same texts.
 #include <benchmark/benchmark.h>

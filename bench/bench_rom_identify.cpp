@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Identifying one 512 KB ROM image, the software database's load included, as the first
 // "データベースで判別" of a run does it; and the two halves on their own. The installed
 // database is used when openmsx-data is there, otherwise a made-up one of the same size.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the join of sources totalling 1 GiB against `cat SOURCES > DEST` in the same run,
 # alternating the two, and prints both medians, their ratio and the join's peak memory.
 # Usage: bench/join.sh [BUILD_DIR] [FOLDER] [RUNS]   (FOLDER: where the 1 GiB of sources go)

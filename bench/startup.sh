@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the start of the launcher over a folder of 10,000 entries, from the start to the drawn,
 # idle main window, against a bare Qt program with an empty list view and against that program
 # with a Japanese menu bar (the least any Japanese window costs), alternating the three, and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers below the windows, in one place: src/CMakeLists.txt gives each the include folders it
 # may reach, and tests/checks/check_layers.cmake checks every include line against the same lists.
 #

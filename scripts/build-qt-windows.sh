@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt's base modules for 64-bit Windows (mingw-w64, posix threads) from Debian's own
 # qt6-base source, the same version as the host's Qt tools, into a cache folder outside the
 # repository. A cache whose stamp (Qt version, toolchain version, configure line) matches is

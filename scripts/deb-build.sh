@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make deb: builds the Debian package with Debian's own tools (dpkg-buildpackage and debhelper)
 # and leaves it in build/deb/ with its .buildinfo and .changes. dpkg-buildpackage writes its
 # results beside the source folder, so it builds a copy of the sources in build/deb-source/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside a virtual display as the installed program's user: starts the program, waits for
 # its main window, opens the manual with the help menu's keys (Alt+H, H), saves both windows as
 # screenshots in FOLDER, and closes the program with Ctrl+Q.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make test-deb: builds the Debian package, checks it with lintian and appstreamcli, installs it
 # with dpkg, runs vorlent-cli and the program on a virtual display as an ordinary user (nobody,
 # with a home of its own), checks that the settings land in ~/.config/vorlent, and removes and

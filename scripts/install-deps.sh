@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages one of the project's tasks needs, quietly, and only those that are
 # missing:
 #   scripts/install-deps.sh run    building and running the program (make run)

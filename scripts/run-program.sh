@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program. Without a display it runs on a virtual one (Xvfb): once the main window
 # is up it saves a screenshot, closes the program with its close command (Ctrl+Q, so the close
 # handling runs) and prints where the screenshot is.

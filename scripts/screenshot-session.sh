@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside the virtual display: start, wait for the main window, screenshot, close.
 set -euo pipefail
 program=$1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the tests' share of the code: lines under tests/ against lines under src/, for the whole
 # tree and for a range of commits (lines added, from git diff --numstat -M; moved files count
 # only their changed lines).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # clang-tidy, with the checks in .clang-tidy, over the C++ files of src/ that a change touches:
 # those that differ from where the branch left main (committed or not) and the new ones git does
 # not ignore. A changed header brings the source file of the same name. The whole tree is

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that drive the program on a virtual display: they start the program as
 # $pid, wait for its windows and close it as a user does.
 

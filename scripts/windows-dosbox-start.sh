@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # In a fresh Wine prefix with code page 932: a recording stand-in for DOSBox installed where
 # DOSBox 0.74-3's installer puts it, an MS-DOS BRMSX.EXE and a ROM image in a folder with a
 # Japanese name whose code-page bytes hold a "\" ("ソフト表"), and a Vorlent.ini naming them

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs on a virtual display, in a prepared Wine prefix: starts the unpacked vorlent.exe, waits
 # for its main window, closes it with Ctrl+Q and checks that it wrote its settings beside
 # itself. Usage: scripts/windows-package-start.sh PATH/TO/vorlent.exe

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the Windows build into build/windows/vorlent-win64.zip: one folder with the two
 # programs, the Qt and runtime DLLs and plugins the program loads, the sound cues, a short
 # README, the program's licence and the licences of everything bundled, binaries stripped. The DLLs are listed here and nowhere else; the list is checked

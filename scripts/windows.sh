@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program, cross-built with mingw-w64 against the Qt of build-qt-windows.sh and run
 # under Wine on a virtual display.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that run the Windows program under Wine: a Wine prefix set up as a
 # Japanese Windows (code page 932, a Japanese font and Tahoma in its Fonts folder), and the
 # environment that runs Qt programs in it on a virtual display.

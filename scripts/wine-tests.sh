@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the platform layer, the core, vorlent-cli and the Windows tests with mingw-w64
 # into build/mingw and runs the tests under Wine, headless. Installs the toolchain, Wine and the
 # Japanese locale data when they are missing. Exits 0 with "skipped: ..." only when they cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Joins the files named on the command line into the last one, as the join dialog's command
 // does; the program bench/join.sh times against cat.
 

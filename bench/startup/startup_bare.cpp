@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a bare Qt program that opens a main window with an empty list view and quits as
 // soon as it is drawn and the event loop is idle. With --japanese-menu the window also has a
 // menu bar of the launcher's five Japanese menu titles: the least any window with a Japanese

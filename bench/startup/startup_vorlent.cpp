@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the launcher as its main function does, with the main window's whole start-up sequence in
 // the folder named by the first argument, with the empty folder named by the second as the
 // program's folder (no Vorlent.ini there, so the first folder is the one listed), and quits as

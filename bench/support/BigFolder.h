@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A folder of many files for the listing benchmarks: random names of mixed case and extension,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file list's model over 100,000 entries: one reset and the first paint of a view, beside
 // the listing of the same folder.
 #include <benchmark/benchmark.h>

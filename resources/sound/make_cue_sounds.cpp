@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the four sound cues (ok, set, error, reset) as short, quiet 16-bit mono wave files.
 // The output is a pure function of this source, so every build ships the same bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Packs PNG pictures of one icon, drawn at several sides, into a Windows icon file (.ico):
 //   make_program_icon OUTPUT.ico SIDE:PICTURE.png...
 // Each picture is stored as it is: icon files hold PNG data since Windows Vista.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player module: loaded by the program at its first sound, so that the sound
 // libraries are not loaded at start-up. One sound effect plays every file, so a new sound cuts
 // off the one before.

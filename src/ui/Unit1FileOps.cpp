@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file operations of the main window and the join dialog's place in it.
 
 #include <QAction>

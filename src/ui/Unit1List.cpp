@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file list of the main window, its context menu, the drive band and the view commands:
 // each runs one navigation or opening command, then the window shows the state afresh.
 

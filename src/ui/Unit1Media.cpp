@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media toolbar, its menus, the emulator tabs and the model and resolution menus of the
 // main window: each control runs one media command, then every control is shown afresh.
 

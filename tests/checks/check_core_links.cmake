@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.20)
 
 # Fails when the core calls anything but itself, the platform's interfaces and pure helpers, and

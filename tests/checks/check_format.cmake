@@ -1,4 +1,6 @@
-# Fails when a C++ file of the project is not formatted as .clang-format says. The format is
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Fails when a C++ file of the project is not formatted as .clang-format says, or does not begin
+# with the licence's SPDX line (scripts/spdx-headers.sh adds it). The format is
 # clang-format 14's (Debian 12's); other versions lay out some constructs differently, so with
 # only another version at hand the check is skipped, saying why, rather than failing.
 set(wanted_major 14)
@@ -20,6 +22,17 @@ endif()
 
 file(GLOB_RECURSE files ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/tests/*.h
      ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/resources/*.cpp)
+set(unlicensed "")
+foreach(file ${files})
+  file(STRINGS ${file} first_line LIMIT_COUNT 1)
+  if(NOT first_line STREQUAL "// SPDX-License-Identifier: GPL-3.0-or-later")
+    list(APPEND unlicensed ${file})
+  endif()
+endforeach()
+if(unlicensed)
+  string(REPLACE ";" "\n" list "${unlicensed}")
+  message(FATAL_ERROR "Files without the SPDX line (scripts/spdx-headers.sh adds it):\n${list}")
+endif()
 execute_process(COMMAND ${CLANG_FORMAT} --dry-run -Werror ${files} RESULT_VARIABLE result
                 ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)

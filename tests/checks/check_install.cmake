@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks that the program finds what it needs
 # beside its executable, through the link on the search path.
 file(REMOVE_RECURSE ${PREFIX})

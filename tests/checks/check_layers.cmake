@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.20)
 
 # Fails when a file of the core or of the platform's interfaces includes what its layer may not

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when shellcheck warns about a shell script of the project (scripts/ and .ci/): warnings
 # and errors count, its notes and style hints do not. Without shellcheck the check is skipped,
 # saying why, rather than failing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A copy belongs to whoever made it, so it must not keep the bits that act on behalf of the
 // original's owner or group: a copy made by root of another user's setuid program would be a
 // setuid-root program.

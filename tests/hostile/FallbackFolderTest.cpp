@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folders the program falls back on under /tmp and /var/tmp (the DOSBox staging folder,
 // the blank-free aliases when the home takes none) are used only when no other user can have
 // prepared or swap any part of them; otherwise the start or the alias is refused, a start with

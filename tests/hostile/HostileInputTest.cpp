@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command that takes a name or a path, run on hostile names and on special files where
 // a file is expected, each in a child process under a watchdog. A run must end; nothing outside
 // the command's own target may change; no program but the emulator may start; a refusal must be

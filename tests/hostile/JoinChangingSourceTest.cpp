@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A source that shrinks or grows while the join reads it fails the join with the reading
 // error, and the destination stays as it was: no short or long result passes for a success.
 

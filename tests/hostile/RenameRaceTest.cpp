@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rename never replaces what is at its target, also when the target appears between any
 // check and the rename itself.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trash at the top of a file system is used only where no other user can reach into it:
 // "$top/.Trash" a real sticky folder with "$uid" below it a real folder of the user's, closed to
 // others; else "$top/.Trash-$uid", checked the same way; else nothing is moved at all. Each

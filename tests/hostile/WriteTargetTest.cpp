@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes stay on the file they name: the response file, the configuration file and its backup
 // are written only as regular files at their own names, never through a link, never over a file
 // the user may not write, and a full disk or a killed save leaves the program able to save.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The windows' tests, one executable per test file, and the program that renders every window to
 # PNG. Included from tests/, whose folder the paths are relative to. On Linux they run on the
 # offscreen platform under ctest; a Windows build runs them under Wine with

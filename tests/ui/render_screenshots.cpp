@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window, every page of the two option dialogs, the about box and the manual's
 // window to PNG files
 // in the folder given as the first argument, so a person can look at them.

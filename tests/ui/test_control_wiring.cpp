@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every toolbar button of the emulator tabs, every item of the main menu and every item of the
 // file list's menu, triggered as the user triggers it; each row names the handler the control
 // runs and checks that handler's effect through the recording services, not the caption.

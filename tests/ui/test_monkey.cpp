@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random commands on the main window over a temporary tree: menu items, toolbar
 // buttons, list selections, keys, drive and tab switches. Nothing may crash, and after every
 // command the controls must show the state's values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user reads it at its restored size: every control whole, the texts as
 // drawn, names as written, the band texts, the about box and every name in the file list.
 

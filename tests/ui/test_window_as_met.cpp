@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it: a real selection in every view style, styles reached
 // through other styles, the keyboard visiting the menu bar, Qt's own dialogs in Japanese, the
 // boxes and bands as drawn, no settings file of Qt's, and the database's reason.

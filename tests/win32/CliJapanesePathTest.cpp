@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlent-cli.exe started as cmd.exe starts it, with a wide command line, on paths whose
 // characters end in the byte 0x5C ("\") in code page 932: "ソ" (83 5C) and "表" (95 5C). What it
 // prints is compared byte for byte in the code page the output takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real process starter on its way to DOSBox: where Windows users have DOSBox, and what the
 // start says when there is none, when the tail is too long and when a word is refused.
 #include <gtest/gtest.h>

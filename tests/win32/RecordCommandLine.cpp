@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the command line the program was started with (GetCommandLineA, byte for byte) and
 // its own module path, one per line, to the file that VORLENT_RECORD_TO names. The record is
 // written beside and renamed into place, so a reader never sees half of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a configuration file with the program's own writer, for the scripts that start the
 // program over one. Everything it is not given stays as a first start leaves it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileNameMatcher.h"
 #include "platform/PathParts.h"
 #include "platform/posix/PosixProgramLookup.h"

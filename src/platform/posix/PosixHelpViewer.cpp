@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopOpener.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpViewer.h"

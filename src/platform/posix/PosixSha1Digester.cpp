@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <nettle/sha1.h>
 
 #include "platform/Sha1Digester.h"

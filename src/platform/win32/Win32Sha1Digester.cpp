@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <windows.h>
 // windows.h first: bcrypt.h needs its types.
 #include <bcrypt.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Windows' own dialogs (the file dialogs, the folder chooser and their questions) as a test
