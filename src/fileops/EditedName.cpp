@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "feedback/ControlCharacters.h"
+#include "platform/ControlCharacters.h"
 
 namespace vorlent {
 

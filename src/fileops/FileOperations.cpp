@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "browser/EntryIcon.h"
-#include "feedback/ControlCharacters.h"
+#include "platform/ControlCharacters.h"
 #include "fileops/EditedName.h"
 #include "fileops/FileOperationTexts.h"
 #include "fileops/PathList.h"
