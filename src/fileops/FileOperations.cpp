@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "browser/EntryIcon.h"
-#include "platform/ControlCharacters.h"
 #include "fileops/EditedName.h"
 #include "fileops/FileOperationTexts.h"
 #include "fileops/PathList.h"

@@ -33,7 +33,7 @@ bool ShellProgressWindow::progress(std::uint64_t doneBytes, std::uint64_t totalB
   }
   if (window_ != nullptr) {
     if (!currentPath.empty()) {
-      window_->setLabelText(toQt(currentPath));
+      window_->setLabelText(shownToQt(currentPath));
     }
     const double part =
         totalBytes == 0 ? 1.0 : static_cast<double>(doneBytes) / static_cast<double>(totalBytes);

@@ -385,9 +385,13 @@ Problems unlocatedStartCommand(Program& program, EmulatorKind emulator) {
   return {};
 }
 
+// A small file without an MZ header is an MS-DOS .COM image: it starts in DOSBox, whose record
+// is waited for, so that it is written before the sandbox is compared.
 Problems runListedCommand(Program& program) {
   if (!program.targetSelected()) return {};
-  if (!runListedProgram(program.list, *program.processes, program.feedback) && !program.told()) {
+  if (runListedProgram(program.list, *program.processes, program.feedback)) {
+    recordedArguments(program.sandbox);
+  } else if (!program.told()) {
     return {"the listed program failed silently"};
   }
   return {};
@@ -623,7 +627,7 @@ std::vector<Command> commands() {
        start(EmulatorKind::Fmsx, true)},
       {"start brMSX not located", ".rom", {}, unlocated(EmulatorKind::Brmsx)},
       {"start fMSX not located", ".dsk", {}, unlocated(EmulatorKind::Fmsx)},
-      {"run the listed program", ".exe", {}, runListedCommand},
+      {"run the listed program", ".exe", {"record", "home/"}, runListedCommand},
       {"copy", ".rom", {"dest/"}, transfer(ShellOperationKind::Copy, "")},
       {"move", ".rom", {"dest/", "{target}"}, transfer(ShellOperationKind::Move, "")},
       {"move across file systems",

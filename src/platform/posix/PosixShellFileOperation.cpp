@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ControlCharacters.h"
 #include "platform/Failure.h"
 #include "platform/PathParts.h"
 #include "platform/ShellFileOperation.h"
@@ -138,7 +139,7 @@ class Operation {
   }
 
   static std::string failureText(const std::string& path, int code) {
-    return path + " : " + systemFailure(code).what();
+    return withControlsMarked(path) + " : " + systemFailure(code).what();
   }
 
   Outcome fail(const std::string& path, int code) {
@@ -147,7 +148,7 @@ class Operation {
   }
 
   Outcome refuseSpecial(const std::string& path) {
-    progress_.showError(path + " : " + std::string(kNotAFileOrFolder));
+    progress_.showError(withControlsMarked(path) + " : " + std::string(kNotAFileOrFolder));
     return Outcome::Failed;
   }
 
