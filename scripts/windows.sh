@@ -65,13 +65,12 @@ window_tests=(test_main_window test_main_window_road test_fmsx_dialog test_brmsx
 # written to the file given.
 #   run_window_test_lane LANE PREFIX FAILURES TEST...
 run_window_test_lane() {
-  local lane=$1 failures=$3 name status functions
+  local lane=$1 failures=$3 name status
   export WINEPREFIX=$2 wine_display_from=$((100 + 100 * lane))
   shift 3
   for name in "$@"; do
     status=0
-    functions=()
-    wine_on_display timeout 600 wine "$build/bin/$name.exe" -silent "${functions[@]}" \
+    wine_on_display timeout 600 wine "$build/bin/$name.exe" -silent \
       >"$build/$name.log" 2>&1 || status=$?
     if [ "$status" -eq 0 ]; then
       step "$name passed ($(grep -a '^Totals' "$build/$name.log" | cut -d, -f1-3))"
