@@ -5,8 +5,11 @@
 #include <shlwapi.h>
 #include <xmllite.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -74,10 +77,30 @@ std::string errorText(HRESULT result, IXmlReader& reader) {
   return "line " + std::to_string(line) + ": XmlLite error 0x" + code;
 }
 
-std::string internalSubsetRefusalText(IXmlReader& reader) {
-  UINT line = 0;
-  reader.GetLineNumber(&line);
-  return "line " + std::to_string(line) + ": " + std::string(kInternalSubsetRefusal);
+// The line of the document type declaration's internal subset in the prologue, if it has one.
+// XmlLite reports the declaration itself with no sure way to tell its subset apart, so the
+// prologue's bytes are read: outside its quoted literals, a "[" before the declaration's ">".
+std::optional<std::size_t> internalSubsetLine(std::string_view bytes) {
+  const std::size_t declaration = bytes.find("<!DOCTYPE");
+  if (declaration == std::string_view::npos) return std::nullopt;
+  for (std::size_t at = bytes.find('<'); at < declaration; at = bytes.find('<', at + 1)) {
+    const char next = at + 1 < bytes.size() ? bytes[at + 1] : '\0';
+    if (next != '?' && next != '!') return std::nullopt;  // an element came first
+  }
+  char quote = '\0';
+  for (std::size_t at = declaration; at < bytes.size(); ++at) {
+    const char c = bytes[at];
+    if (quote != '\0') {
+      if (c == quote) quote = '\0';
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (c == '>') {
+      return std::nullopt;
+    } else if (c == '[') {
+      return 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + at, '\n'));
+    }
+  }
+  return std::nullopt;
 }
 
 // XmlLite.
@@ -96,6 +119,9 @@ std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvent
   if (bytes.size() > 0x7fffffff) {
     return "the document is too large";
   }
+  if (const auto line = internalSubsetLine(bytes)) {
+    return "line " + std::to_string(*line) + ": " + std::string(kInternalSubsetRefusal);
+  }
   ComPointer<IStream> stream;
   stream.reset(::SHCreateMemStream(reinterpret_cast<const BYTE*>(bytes.data()),
                                    static_cast<UINT>(bytes.size())));
@@ -107,8 +133,8 @@ std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvent
     return "XmlLite is not available";
   }
   // A document type declaration is allowed (the real database names its DTD), but an external
-  // one is not fetched, since the reader has no resolver, and an internal subset is refused
-  // below, before any element is read. The expansion limit is a second
+  // one is not fetched, since the reader has no resolver, and an internal subset was refused
+  // above, before any of it is read. The expansion limit is a second
   // guard should the subset not be reported: one expansion of an entity, as long as the
   // document, at most.
   reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Parse);
@@ -134,13 +160,6 @@ std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvent
         }
         break;
       }
-      case XmlNodeType_DocumentType:
-        // The node's value is the internal subset.
-        reader->GetValue(&text, &length);
-        if (length != 0) {
-          return internalSubsetRefusalText(*reader.get());
-        }
-        break;
       case XmlNodeType_EndElement:
         reader->GetQualifiedName(&text, &length);
         events.endElement(utf8(text, length));
