@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
