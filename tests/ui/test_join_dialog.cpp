@@ -242,7 +242,8 @@ void JoinDialogTest::openFillsTheFolderAndTheChecksSpeak() {
     clickJoin();
     QCOMPARE(modals_->boxes.size(), std::size_t{1});
     QCOMPARE(modals_->boxes.back().title, QStringLiteral("MSXVorlent!"));
-    QCOMPARE(modals_->boxes.back().text, c.message);
+    // Long runs without a blank get invisible break points, so that the box can wrap them.
+    QCOMPARE(QString(modals_->boxes.back().text).remove(QChar(0x200B)), c.message);
     QCOMPARE(dialog.sourceFiles()->count(), 2);  // the dialog keeps its content
   }
   // The open dialog on a list that is not empty leaves the destination alone.

@@ -209,6 +209,11 @@ void WhatIsShownTest::namesShowAsWrittenInTooltipsAndMenus() {
 // status line and the slot's tooltip as that one rule shows it: nothing in it can break a line
 // or turn the text around.
 void WhatIsShownTest::hostileNamesShowWithTheirControlsMarked() {
+#ifdef Q_OS_WIN
+  QSKIP(
+      "It makes files whose names hold controls and bytes that are no UTF-8, which Windows "
+      "names cannot hold");
+#endif
   QVERIFY(QDir(listed_->path()).mkdir(QStringLiteral("hostile")));
   const std::string folder =
       QFile::encodeName(listed_->filePath(QStringLiteral("hostile/"))).toStdString();
