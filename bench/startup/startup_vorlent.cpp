@@ -10,8 +10,8 @@
 
 #include "EndAfterFirstPaint.h"
 
-#include "ui/ApplicationSetup.h"
-#include "ui/Unit1.h"
+#include "ui/mainwindow/Unit1.h"
+#include "ui/qt/ApplicationSetup.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

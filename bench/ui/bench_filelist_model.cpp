@@ -10,9 +10,9 @@
 #include "browser/ListFolder.h"
 #include "support/BigFolder.h"
 #include "support/IdleServices.h"
-#include "ui/FileListIcons.h"
-#include "ui/FileListModel.h"
-#include "ui/FileListViews.h"
+#include "ui/filelist/FileListIcons.h"
+#include "ui/filelist/FileListModel.h"
+#include "ui/filelist/FileListViews.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ApplicationSetup.h"
-#include "ui/ReportingApplication.h"
-#include "ui/TerminationRequests.h"
-#include "ui/Unit1.h"
+#include "ui/mainwindow/TerminationRequests.h"
+#include "ui/mainwindow/Unit1.h"
+#include "ui/qt/ApplicationSetup.h"
+#include "ui/qt/ReportingApplication.h"
 
 int main(int argc, char** argv) {
   vorlent::ReportingApplication application(argc, argv);

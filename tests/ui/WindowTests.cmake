@@ -3,7 +3,7 @@
 # PNG. Included from tests/, whose folder the paths are relative to. On Linux they run on the
 # offscreen platform under ctest; a Windows build runs them under Wine with
 # `scripts/windows.sh test`.
-file(GLOB ui_test_sources CONFIGURE_DEPENDS ui/test_*.cpp)
+file(GLOB_RECURSE ui_test_sources CONFIGURE_DEPENDS ui/test_*.cpp)
 if(WIN32)
   # Windows plays the sound cues itself, with no sound module to test.
   list(FILTER ui_test_sources EXCLUDE REGEX "/test_sound_module\\.cpp$")

@@ -17,16 +17,16 @@
 #include "launch/EmulatorStart.h"
 #include "platform/Sha1Digester.h"
 #include "support/SoftwareDatabaseText.h"
-#include "ui/QtText.h"
+#include "ui/look/QtText.h"
 
-#include "support/TestServices.h"
-#include "ui/ManualWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/ShellProgressWindow.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
-#include "ui/Unitbr.h"
+#include "ui/support/TestServices.h"
+#include "ui/dialogs/ManualWindow.h"
+#include "ui/dialogs/ShellProgressWindow.h"
+#include "ui/dialogs/Unit2.h"
+#include "ui/dialogs/Unit3.h"
+#include "ui/dialogs/Unitbr.h"
+#include "ui/mainwindow/Unit1.h"
+#include "ui/qt/MessageBoxes.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/ShortPaths.h"
-#include "ui/QtText.h"
+#include "ui/look/QtText.h"
 
 namespace vorlent::testing {
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "ui/MainWindowServices.h"
-#include "ui/ModalPresenter.h"
+#include "ui/qt/MainWindowServices.h"
+#include "ui/qt/ModalPresenter.h"
 
 class QDialog;
 class QWidget;

@@ -2,7 +2,7 @@
 #include "TestServices.h"
 
 #include "RecordingModals.h"
-#include "ui/QtText.h"
+#include "ui/look/QtText.h"
 
 namespace vorlent::testing {
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "ui/MainWindowServices.h"
+#include "ui/qt/MainWindowServices.h"
 
 namespace vorlent::testing {
 
