@@ -10,9 +10,11 @@
 #include <cctype>
 #include <functional>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 #include "browser/ListColumn.h"
+#include "platform/ControlCharacters.h"
 #include "ui/filelist/FileListItemDelegate.h"
 #include "ui/filelist/FileListModel.h"
 #include "ui/look/QtText.h"
@@ -150,18 +152,16 @@ FileListViews::CaptionEstimate FileListViews::estimate(const std::string& captio
                                                        const QFontMetrics& metrics) {
   CaptionEstimate estimate;
   for (std::size_t i = 0; i < caption.size();) {
-    const auto lead = static_cast<unsigned char>(caption[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (std::size_t k = 1; k < length && i + k < caption.size(); ++k) {
-      code = (code << 6) | (static_cast<unsigned char>(caption[i + k]) & 0x3F);
-    }
-    i += length;
+    const Utf8Character character = firstUtf8Character(std::string_view(caption).substr(i));
+    i += std::max<std::size_t>(character.length, 1);
+    // Captions come with their controls and broken bytes marked already; a byte that still does
+    // not decode counts as the widest character.
+    const char32_t code = character.length == 0 ? char32_t{0x110000} : character.codePoint;
     estimate.plain = estimate.plain && code < 0x80;
     if (!std::isalnum(static_cast<int>(code < 0x80 ? code : 0)) && code != '.') {
       estimate.breaks += 2;
     }
-    // Characters outside the table and broken sequences count as the widest character.
+    // Characters outside the table count as the widest character.
     int advance = metrics.maxWidth();
     if (code < charAdvances_.size()) {
       int& known = charAdvances_[code];
@@ -178,43 +178,59 @@ FileListViews::CaptionEstimate FileListViews::estimate(const std::string& captio
   return estimate;
 }
 
-// Every cell takes the size that the longest caption needs: beside a small icon its whole
-// width, under a large icon the lines it wraps into. A caption is measured as it is drawn unless
-// its estimate shows that it needs no more than one measured already.
-void FileListViews::fitCells() {
+std::vector<std::pair<FileListViews::CaptionEstimate, int>> FileListViews::estimatedCaptions(
+    const QFont& font) {
   const FileList& list = model_.list();
-  cells_->setCellSize(QSize());
-  if (list.count() == 0) {
-    return;
-  }
-  const QFont font = iconView_->font();
   const QFontMetrics metrics(font);
   if (charAdvancesFont_ != font) {
     charAdvances_.assign(0x10000, -1);
     charAdvancesFont_ = font;
   }
-  std::vector<std::pair<CaptionEstimate, int>> captions;  // (estimate, row), widest first
+  std::vector<std::pair<CaptionEstimate, int>> captions;
   captions.reserve(list.count());
   for (std::size_t row = 0; row < list.count(); ++row) {
     captions.emplace_back(estimate(list.caption(row), metrics), static_cast<int>(row));
   }
   std::sort(captions.begin(), captions.end(),
             [](const auto& a, const auto& b) { return a.first.width > b.first.width; });
-  const auto caption = [&](int row) { return toQt(list.caption(static_cast<std::size_t>(row))); };
-  if (iconView_->viewMode() == QListView::ListMode) {
-    int widest = -1;
-    int widestRow = 0;
-    for (const auto& [estimated, row] : captions) {
-      if (estimated.plain && estimated.width < widest) {
-        continue;
-      }
-      if (const int width = metrics.horizontalAdvance(caption(row)); width > widest) {
-        widest = width;
-        widestRow = row;
-      }
+  return captions;
+}
+
+QString FileListViews::captionOf(int row) const {
+  return toQt(model_.list().caption(static_cast<std::size_t>(row)));
+}
+
+// Measures only the captions whose estimate may reach the widest measured so far.
+int FileListViews::widestCaptionRow(const std::vector<std::pair<CaptionEstimate, int>>& captions,
+                                    const QFontMetrics& metrics) const {
+  int widest = -1;
+  int widestRow = 0;
+  for (const auto& [estimated, row] : captions) {
+    if (estimated.plain && estimated.width < widest) {
+      continue;
     }
-    cells_->setCellSize(
-        iconView_->sizeHintForIndex(model_.index(widestRow, columnIndex(ListColumn::Name))));
+    if (const int width = metrics.horizontalAdvance(captionOf(row)); width > widest) {
+      widest = width;
+      widestRow = row;
+    }
+  }
+  return widestRow;
+}
+
+// Every cell takes the size that the longest caption needs: beside a small icon its whole
+// width, under a large icon the lines it wraps into. A caption is measured as it is drawn unless
+// its estimate shows that it needs no more than one measured already.
+void FileListViews::fitCells() {
+  cells_->setCellSize(QSize());
+  if (model_.list().count() == 0) {
+    return;
+  }
+  const QFont font = iconView_->font();
+  const QFontMetrics metrics(font);
+  const auto captions = estimatedCaptions(font);  // widest first
+  if (iconView_->viewMode() == QListView::ListMode) {
+    cells_->setCellSize(iconView_->sizeHintForIndex(
+        model_.index(widestCaptionRow(captions, metrics), columnIndex(ListColumn::Name))));
   } else {
     const int margin = iconView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
     const int textWidth = kLargeIconCellWidth - 2 * margin;
@@ -228,7 +244,7 @@ void FileListViews::fitCells() {
                                  : std::numeric_limits<int>::max();
       if (measured < kCaptionsMeasured || !estimated.plain || lines > textHeight / lineHeight) {
         textHeight = std::max(
-            textHeight, FileListItemDelegate::wrappedTextHeight(font, caption(row), textWidth));
+            textHeight, FileListItemDelegate::wrappedTextHeight(font, captionOf(row), textWidth));
         ++measured;
       }
     }
@@ -250,13 +266,24 @@ void FileListViews::fitColumnsWhenShown() {
   }
 }
 
-// "Name", "Full PathName" and "TimeStamp" take the width of their texts; the header measures
-// only a bounded number of rows, so this stays quick for long listings.
+// "Name", "Full PathName" and "TimeStamp" take the width of their texts. The header measures
+// only a thousand rows, which holds for the time stamps, all of one form; the name and the full
+// path also take the width of the widest caption, wherever it lies.
 void FileListViews::fitColumns() {
+  QHeaderView* header = detailsView_->header();
   for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath, ListColumn::TimeStamp}) {
     detailsView_->resizeColumnToContents(columnIndex(column));
   }
-  detailsView_->header()->resizeSection(columnIndex(ListColumn::Size), kSizeColumnWidth);
+  if (model_.list().count() > 0) {
+    const QFontMetrics metrics(detailsView_->font());
+    const int widest = widestCaptionRow(estimatedCaptions(detailsView_->font()), metrics);
+    for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath}) {
+      const int section = columnIndex(column);
+      const int width = detailsView_->sizeHintForIndex(model_.index(widest, section)).width();
+      header->resizeSection(section, std::max(header->sectionSize(section), width));
+    }
+  }
+  header->resizeSection(columnIndex(ListColumn::Size), kSizeColumnWidth);
 }
 
 void FileListViews::writeSelection(const QItemSelection& selected,

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QStackedWidget>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "browser/ViewStyle.h"
@@ -51,6 +52,11 @@ class FileListViews final : public QStackedWidget {
     bool plain = true;
   };
   CaptionEstimate estimate(const std::string& caption, const QFontMetrics& metrics);
+  // Each entry's estimate and row, the widest estimate first.
+  std::vector<std::pair<CaptionEstimate, int>> estimatedCaptions(const QFont& font);
+  int widestCaptionRow(const std::vector<std::pair<CaptionEstimate, int>>& captions,
+                       const QFontMetrics& metrics) const;
+  QString captionOf(int row) const;
   void writeSelection(const QItemSelection& selected, const QItemSelection& deselected);
   void writeFocus();
 
@@ -58,7 +64,7 @@ class FileListViews final : public QStackedWidget {
   QListView* iconView_;
   QTreeView* detailsView_;
   FileListItemDelegate* cells_;
-  // Measuring the columns reads a thousand entries; it waits until the details are shown.
+  // Measuring the columns reads every entry; it waits until the details are shown.
   bool columnsFitted_ = false;
   // The icon and list styles size their cells when first shown after a change of the entries.
   bool cellsFitted_ = false;

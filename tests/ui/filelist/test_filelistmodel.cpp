@@ -40,6 +40,7 @@ class FileListModelTest : public QObject {
   void viewStyles_data();
   void viewStyles();
   void detailsLayoutAndFont();
+  void theNameColumnHoldsTheWidestCaptionOfAManyEntryFolder();
   void aListingIsOneResetAndClearsTheSelection();
   void aRenameRepaintsItsRow();
   void busyIndicatorRestoresTheCursor();
@@ -286,6 +287,27 @@ void FileListModelTest::detailsLayoutAndFont() {
   }
   listFolder();
   QCOMPARE(views.detailsView()->header()->sectionSize(1), 100);
+}
+
+// The widest caption lies past the first thousand rows.
+void FileListModelTest::theNameColumnHoldsTheWidestCaptionOfAManyEntryFolder() {
+  for (int i = 0; i < 1200; ++i) {
+    writeFile(QStringLiteral("%1.rom").arg(i, 4, 10, QLatin1Char('0')), 0);
+  }
+  const QString widest = QStringLiteral("zz the widest caption of the folder, far below.rom");
+  writeFile(widest, 0);
+  listFolder();
+  model_->sort(0, Qt::AscendingOrder);
+  FileListViews views(*model_);
+  views.setViewStyle(ViewStyle::Details);
+  views.show();
+  QTreeView* details = views.detailsView();
+  const QModelIndex index = model_->index(rowOf(widest), 0);
+  QVERIFY(index.row() > 1000);
+  QVERIFY2(details->header()->sectionSize(0) >= details->sizeHintForIndex(index).width(),
+           qPrintable(QStringLiteral("%1 < %2")
+                          .arg(details->header()->sectionSize(0))
+                          .arg(details->sizeHintForIndex(index).width())));
 }
 
 void FileListModelTest::aListingIsOneResetAndClearsTheSelection() {
