@@ -4,25 +4,8 @@
 bits 16
 cpu 8086
 section .text start=0 vstart=0
-header:
-  db 'MZ'
-  dw (image_end - header) % 512
-  dw (image_end - header + 511) / 512
-  dw 0                         ; relocations
-  dw (header_end - header) / 16           ; header size in paragraphs
-  dw 0x1000                    ; minimum extra paragraphs: room for the stack
-  dw 0xFFFF
-  dw 0                         ; SS relative to the load segment
-  dw 0xFFFE                    ; SP
-  dw 0                         ; checksum
-  dw start - header_end        ; IP
-  dw 0                         ; CS relative to the load segment
-  dw 0x1C                      ; relocation table offset
-  dw 0                         ; overlay
-  times 32 - ($ - $$) db 0
-header_end:
-
-%define OFS(label) (label - header_end)
+%include "DosMzHeader.inc"
+mz_header 0x1000                ; room for the stack
 
 start:
   mov ax, cs
