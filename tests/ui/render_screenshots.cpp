@@ -17,16 +17,15 @@
 #include "launch/EmulatorStart.h"
 #include "platform/Sha1Digester.h"
 #include "support/SoftwareDatabaseText.h"
-#include "ui/look/QtText.h"
-
-#include "ui/support/TestServices.h"
 #include "ui/dialogs/ManualWindow.h"
 #include "ui/dialogs/ShellProgressWindow.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
 #include "ui/dialogs/Unitbr.h"
+#include "ui/look/QtText.h"
 #include "ui/mainwindow/Unit1.h"
 #include "ui/qt/MessageBoxes.h"
+#include "ui/support/TestServices.h"
 
 namespace {
 
