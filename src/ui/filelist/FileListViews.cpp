@@ -266,22 +266,21 @@ void FileListViews::fitColumnsWhenShown() {
   }
 }
 
-// "Name", "Full PathName" and "TimeStamp" take the width of their texts. The header measures
-// only a thousand rows, which holds for the time stamps, all of one form; the name and the full
-// path also take the width of the widest caption, wherever it lies.
+// "Name", "Full PathName" and "TimeStamp" take the width of their texts, or of their header if
+// wider. The time stamps, all of one form, are measured by the header over a thousand rows; the
+// name and the full path by the widest caption of the folder, wherever it lies.
 void FileListViews::fitColumns() {
   QHeaderView* header = detailsView_->header();
-  for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath, ListColumn::TimeStamp}) {
-    detailsView_->resizeColumnToContents(columnIndex(column));
-  }
-  if (model_.list().count() > 0) {
-    const QFontMetrics metrics(detailsView_->font());
-    const int widest = widestCaptionRow(estimatedCaptions(detailsView_->font()), metrics);
-    for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath}) {
-      const int section = columnIndex(column);
-      const int width = detailsView_->sizeHintForIndex(model_.index(widest, section)).width();
-      header->resizeSection(section, std::max(header->sectionSize(section), width));
-    }
+  detailsView_->resizeColumnToContents(columnIndex(ListColumn::TimeStamp));
+  const int widest = model_.list().count() > 0
+                         ? widestCaptionRow(estimatedCaptions(detailsView_->font()),
+                                            QFontMetrics(detailsView_->font()))
+                         : -1;
+  for (const ListColumn column : {ListColumn::Name, ListColumn::FullPath}) {
+    const int section = columnIndex(column);
+    const int text =
+        widest < 0 ? 0 : detailsView_->sizeHintForIndex(model_.index(widest, section)).width();
+    header->resizeSection(section, std::max(header->sectionSizeHint(section), text));
   }
   header->resizeSection(columnIndex(ListColumn::Size), kSizeColumnWidth);
 }
