@@ -58,8 +58,6 @@ esac
 toolchain_version="$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix) \
 $($host-g++-posix -dumpfullversion)"
 
-# Only what the program and its tests use; the Direct2D platform plugin, which compiles the
-# windows platform plugin a second time, is never loaded.
 configure=(
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
@@ -69,7 +67,6 @@ configure=(
   -DFEATURE_jpeg=OFF -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_zstd=OFF
-  -DFEATURE_direct2d=OFF
 )
 stamp="qt6-base $source_version
 toolchain $toolchain_version
