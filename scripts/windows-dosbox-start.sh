@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # In a fresh Wine prefix with code page 932: a recording stand-in for DOSBox installed where
 # DOSBox 0.74-3's installer puts it, an MS-DOS BRMSX.EXE and a ROM image in a folder with a
-# Japanese name whose code-page bytes hold a "\" ("ソフト表"), and a Vorlent.ini naming them
-# with the ROM in slot 1. Starting brMSX must start DOSBox with the emulator's folder as C:, the
-# ROM's as D:, both by their 8.3 paths, and brMSX's command line on C:; the command DOSBox is
+# Japanese name whose code-page bytes end in that of "\" ("ソフト表"), and a Vorlent.ini naming
+# them with the ROM in slot 1. Starting brMSX must start DOSBox with the emulator's folder as C:,
+# by its 8.3 path (DOSBox cannot mount that folder by its own), the launcher's staging folder as
+# D:, holding the ROM's bytes as M1.ROM, and brMSX's command line on C:; the command DOSBox is
 # given is compared byte for byte.
 #
 #   scripts/windows-dosbox-start.sh cli PATH/TO/vorlent-cli.exe RECORDER
@@ -67,8 +68,10 @@ write_settings() {
 }
 
 record=$scratch/record.txt
-export VORLENT_RECORD_TO
+export VORLENT_RECORD_TO VORLENT_RECORD_HOLD
 VORLENT_RECORD_TO=$(winepath -w "$record")
+# The stand-in runs on, holding its staging folder, until this file is made.
+VORLENT_RECORD_HOLD=$(winepath -w "$scratch/hold")
 
 # Waits until the command holds, for at most the seconds given, or until the program ends.
 wait_until() {
@@ -144,13 +147,19 @@ case $mode in
 esac
 
 line=$(head -n 1 "$record" | tr -d '\r')
-# The 8.3 name Wine gave the Japanese folder is not known beforehand: it is taken from the
-# command and must name that folder; the rest is compared byte for byte.
+# The 8.3 name Wine gave the Japanese folder and the staging folder's name are not known
+# beforehand: they are taken from the command and must name those folders; the rest is compared
+# byte for byte.
 short=$(sed -n 's/.*"@mount c C:\\MSX\\\([A-Z0-9_~]\{1,8\}\) >nul".*/\1/p' <<<"$line")
 [ -n "$short" ] || fail "DOSBox was given no 8.3 folder for C: in: $line"
 [ "$(winepath -u "C:\\MSX\\$short")" -ef "$emulator_folder" ] ||
   fail "C:\\MSX\\$short is not the emulator's folder, in: $line"
+staging=$(sed -n 's/.*"@mount d \(C:\\users\\[^\\"]*\\AppData\\Local\\Vorlent\\DOSBox\\run-[0-9a-f]*\) >nul".*/\1/p' <<<"$line")
+[ -n "$staging" ] || fail "DOSBox was given no staging folder for D: in: $line"
+cmp -s "$(winepath -u "$staging\\M1.ROM")" "$emulator_folder/GAME.ROM" ||
+  fail "the staging folder $staging holds no M1.ROM with the ROM's bytes"
+touch "$scratch/hold"
 dosbox='"C:\Program Files\DOSBox-0.74-3\dosbox.exe"'
-expected="$dosbox -c \"@mount -u c >nul\" -c \"@mount c C:\\MSX\\$short >nul\" -c \"@mount -u d >nul\" -c \"@mount d C:\\MSX\\$short >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"@if errorlevel 1 pause\" -c \"@exit\""
+expected="$dosbox -c \"@mount -u c >nul\" -c \"@mount c C:\\MSX\\$short >nul\" -c \"@mount -u d >nul\" -c \"@mount d $staging >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\M1.ROM\" -c \"@if errorlevel 1 pause\" -c \"@exit\""
 [ "$line" = "$expected" ] || fail "DOSBox was given: $line, not: $expected"
 echo "dosbox start ($mode): DOSBox was given: $line"

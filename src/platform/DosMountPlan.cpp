@@ -27,48 +27,89 @@ std::string unheard(std::string_view command) { return unseen(command) + " >nul"
 
 }  // namespace
 
+bool mountsByItsPath(std::string_view folder, const CommandLineBytes& toBytes) {
+  const std::string bytes = toBytes(folder);
+  const bool endsInATrailByte =
+      !bytes.empty() && bytes.back() == '\\' && (folder.empty() || folder.back() != '\\');
+  return !endsInATrailByte && !dosShellReadsAnyOf(bytes);
+}
+
 DosMountPlan planDosMounts(std::string_view programHostPath,
-                           const std::vector<std::string>& arguments,
-                           const HostFileOf& hostFileOf) {
+                           const std::vector<std::string>& arguments, const HostFileOf& hostFileOf,
+                           const CommandLineBytes& toBytes) {
   DosMountPlan plan;
+  std::size_t stagedMedia = 0;
   const auto refuse = [&plan](std::string_view word) {
     if (!plan.run.refusedWord) {
       plan.run.refusedWord = std::string(word);
     }
   };
-  plan.mounts.push_back({'C', folderPart(programHostPath, PathStyle::Windows)});
-  plan.run.program = fileNamePart(programHostPath, PathStyle::Windows);
-  if (dosShellReadsProgramName(plan.run.program)) {
-    refuse(plan.run.program);
+  // The next free drive letter, or nothing beyond Z:.
+  const auto nextDrive = [&plan]() -> std::optional<char> {
+    const std::size_t taken = plan.mounts.size() - 1 + (plan.stagingDrive ? 1 : 0);
+    const char drive = static_cast<char>(kFirstArgumentDrive + taken);
+    return drive <= kLastDrive ? std::optional<char>(drive) : std::nullopt;
+  };
+  // The file's path on the staging drive: the name it was given before, or the stem numbered by
+  // the files staged under that stem so far.
+  const auto staged = [&](const std::string& hostPath,
+                          std::string_view stem) -> std::optional<std::string> {
+    auto file = std::find_if(plan.run.stagedFiles.begin(), plan.run.stagedFiles.end(),
+                             [&](const StagedFile& known) { return known.hostPath == hostPath; });
+    if (file == plan.run.stagedFiles.end()) {
+      if (!plan.stagingDrive && !(plan.stagingDrive = nextDrive())) {
+        return std::nullopt;
+      }
+      const std::size_t number = stem == kStagedProgramStem ? 0 : ++stagedMedia;
+      plan.run.stagedFiles.push_back(
+          {stagedDosName(stem, number, fileNamePart(hostPath, PathStyle::Windows)), hostPath});
+      file = plan.run.stagedFiles.end() - 1;
+    }
+    return std::string(1, *plan.stagingDrive) + ":\\" + file->dosName;
+  };
+  const std::string programFolder = folderPart(programHostPath, PathStyle::Windows);
+  plan.mounts.push_back({'C', programFolder});
+  if (!mountsByItsPath(programFolder, toBytes)) {
+    refuse(programFolder);
   }
-  if (dosShellReadsAnyOf(plan.mounts.front().hostFolder)) {
-    refuse(plan.mounts.front().hostFolder);
+  const std::string programName = fileNamePart(programHostPath, PathStyle::Windows);
+  if (isPlainDosProgramName(toBytes(programName))) {
+    plan.run.program = programName;
+  } else {
+    plan.run.program = staged(std::string(programHostPath), kStagedProgramStem).value();
   }
   for (const std::string& argument : arguments) {
     const std::optional<std::string> hostPath = hostFileOf(argument);
-    const std::string folder = hostPath ? folderPart(*hostPath, PathStyle::Windows) : "";
-    const std::string name = hostPath ? fileNamePart(*hostPath, PathStyle::Windows) : "";
-    if (!hostPath || dosShellReadsAnyOf(folder) || dosShellReadsAnyOf(name)) {
-      if (!passesAsItStands(argument)) {
+    if (!hostPath) {
+      if (!passesAsItStands(toBytes(argument))) {
         refuse(argument);
       }
       plan.run.arguments.push_back(argument);
       continue;
     }
-    auto mount =
-        std::find_if(plan.mounts.begin() + 1, plan.mounts.end(),
-                     [&](const DosMount& existing) { return existing.hostFolder == folder; });
-    if (mount == plan.mounts.end()) {
-      const char drive = static_cast<char>(kFirstArgumentDrive + plan.mounts.size() - 1);
-      if (drive > kLastDrive) {
-        refuse(argument);
-        plan.run.arguments.push_back(argument);
-        continue;
+    const std::string folder = folderPart(*hostPath, PathStyle::Windows);
+    const std::string name = fileNamePart(*hostPath, PathStyle::Windows);
+    std::optional<std::string> dosPath;
+    if (mountsByItsPath(folder, toBytes) && isDosShortName(toBytes(name))) {
+      auto mount =
+          std::find_if(plan.mounts.begin() + 1, plan.mounts.end(),
+                       [&](const DosMount& existing) { return existing.hostFolder == folder; });
+      if (mount == plan.mounts.end()) {
+        if (const std::optional<char> drive = nextDrive()) {
+          plan.mounts.push_back({*drive, folder});
+          mount = plan.mounts.end() - 1;
+        }
       }
-      plan.mounts.push_back({drive, folder});
-      mount = plan.mounts.end() - 1;
+      if (mount != plan.mounts.end()) {
+        dosPath = std::string(1, mount->drive) + ":\\" + name;
+      }
+    } else {
+      dosPath = staged(*hostPath, kStagedMediumStem);
     }
-    plan.run.arguments.push_back(std::string(1, mount->drive) + ":\\" + name);
+    if (!dosPath) {
+      refuse(argument);
+    }
+    plan.run.arguments.push_back(dosPath.value_or(argument));
   }
   return plan;
 }

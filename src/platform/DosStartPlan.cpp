@@ -94,7 +94,7 @@ DosStartPlan planDosStart(std::string_view programHostPath,
   if (isPlainDosProgramName(programName)) {
     plan.program = programName;
   } else {
-    const std::string dosName = stagedDosName("RUN", 0, programName);
+    const std::string dosName = stagedDosName(kStagedProgramStem, 0, programName);
     plan.stagedFiles.push_back({dosName, std::string(programHostPath)});
     plan.program = stagingPath(dosName);
   }
@@ -115,7 +115,7 @@ DosStartPlan planDosStart(std::string_view programHostPath,
       plan.arguments.push_back(stagingPath(staged->dosName));
       continue;
     }
-    const std::string dosName = stagedDosName("M", ++mediaCount, *hostPath);
+    const std::string dosName = stagedDosName(kStagedMediumStem, ++mediaCount, *hostPath);
     plan.stagedFiles.push_back({dosName, *hostPath});
     plan.arguments.push_back(stagingPath(dosName));
   }

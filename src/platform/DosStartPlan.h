@@ -59,6 +59,10 @@ bool isPlainDosProgramName(std::string_view name);
 // Whether the name is a valid MS-DOS 8.3 file name that needs no translation.
 bool isDosShortName(std::string_view name);
 
+// The stems of the names a staged program ("RUN0.EXE") and the staged media ("M1.DSK") get.
+inline constexpr std::string_view kStagedProgramStem = "RUN";
+inline constexpr std::string_view kStagedMediumStem = "M";
+
 // The 8.3 name a host file gets on the staging drive: the stem and the number, then the host
 // name's extension in upper case when it can stand in an 8.3 name ("M1.DSK").
 std::string stagedDosName(std::string_view stem, std::size_t number, std::string_view hostName);

@@ -12,6 +12,23 @@ namespace {
 
 std::string sameBytes(std::string_view utf8) { return std::string(utf8); }
 
+// "ソフト表" in code page 932: both "ソ" and "表" end in the byte of "\"; "ポ" ends in that of "|".
+constexpr std::string_view kSoftwareTable = "\x83\x5C\x83\x74\x83\x67\x95\x5C";
+const std::string kSoftwareTableUtf8 = "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8";
+const std::string kPoUtf8 = "\xE3\x83\x9D";
+
+std::string toCodePage(std::string_view utf8) {
+  std::string bytes(utf8);
+  for (const auto& [from, to] :
+       {std::pair<std::string_view, std::string_view>{kSoftwareTableUtf8, kSoftwareTable},
+        {kPoUtf8, "\x83\x7C"}}) {
+    for (std::size_t at; (at = bytes.find(from)) != std::string::npos;) {
+      bytes.replace(at, from.size(), to);
+    }
+  }
+  return bytes;
+}
+
 // The host files that exist for these tests.
 HostFileOf hostFiles(std::set<std::string> files) {
   return [files = std::move(files)](std::string_view argument) -> std::optional<std::string> {
@@ -29,6 +46,7 @@ TEST(DosMountPlanTest, MountsTheProgramFolderAndEachFolderOfAnArgumentFile) {
     std::vector<std::string> arguments;
     std::vector<DosMount> mounts;
     std::string shellLine;
+    std::vector<StagedFile> staged = {};
   } cases[] = {
       {"no arguments", "C:\\EMU\\FMSX-DOS.EXE", {}, {{'C', "C:\\EMU"}}, "FMSX-DOS.EXE"},
       {"a drive's root", "E:\\BRMSX.EXE", {"-msx2"}, {{'C', "E:\\"}}, "BRMSX.EXE -msx2"},
@@ -48,20 +66,49 @@ TEST(DosMountPlanTest, MountsTheProgramFolderAndEachFolderOfAnArgumentFile) {
        {"C:\\GONE\\A.ROM"},
        {{'C', "C:\\EMU"}},
        "BRMSX.EXE C:\\GONE\\A.ROM"},
+      {"a long name goes on the staging drive, the next free one, under a name of its own",
+       "C:\\EMU\\BRMSX.EXE",
+       {"C:\\DISKS\\B.DSK", "D:\\Games\\Space Manbow.rom", "D:\\ROMS\\A.ROM",
+        "D:\\Games\\Space Manbow.rom", "D:\\Games\\penguin adventure"},
+       {{'C', "C:\\EMU"}, {'D', "C:\\DISKS"}, {'F', "D:\\ROMS"}},
+       "BRMSX.EXE D:\\B.DSK E:\\M1.ROM F:\\A.ROM E:\\M1.ROM E:\\M2",
+       {{"M1.ROM", "D:\\Games\\Space Manbow.rom"}, {"M2", "D:\\Games\\penguin adventure"}}},
+      {"a program with a long name is staged as well",
+       "C:\\EMU\\My Emulator.exe",
+       {"D:\\Games\\Space Manbow.rom"},
+       {{'C', "C:\\EMU"}},
+       "D:\\RUN0.EXE D:\\M1.ROM",
+       {{"RUN0.EXE", "C:\\EMU\\My Emulator.exe"}, {"M1.ROM", "D:\\Games\\Space Manbow.rom"}}},
+      {"a folder that cannot mount by its path, or a name the shell would read, is staged",
+       "C:\\EMU\\IT'S.EXE",
+       {"C:\\MSX\\" + kSoftwareTableUtf8 + "\\A.ROM", "C:\\" + kPoUtf8 + "\\B.ROM",
+        "C:\\O'NEIL\\A.ROM", "C:\\OK\\100%.ROM"},
+       {{'C', "C:\\EMU"}},
+       "D:\\RUN0.EXE D:\\M1.ROM D:\\M2.ROM D:\\M3.ROM D:\\M4.ROM",
+       {{"RUN0.EXE", "C:\\EMU\\IT'S.EXE"},
+        {"M1.ROM", "C:\\MSX\\" + kSoftwareTableUtf8 + "\\A.ROM"},
+        {"M2.ROM", "C:\\" + kPoUtf8 + "\\B.ROM"},
+        {"M3.ROM", "C:\\O'NEIL\\A.ROM"},
+        {"M4.ROM", "C:\\OK\\100%.ROM"}}},
   };
   const HostFileOf files =
-      hostFiles({"C:\\DISKS\\GAME~1.DSK", "C:\\DISKS\\B.DSK", "D:\\ROMS\\A.ROM", "C:\\EMU\\A.ROM"});
+      hostFiles({"C:\\DISKS\\GAME~1.DSK", "C:\\DISKS\\B.DSK", "D:\\ROMS\\A.ROM", "C:\\EMU\\A.ROM",
+                 "D:\\Games\\Space Manbow.rom", "D:\\Games\\penguin adventure",
+                 "C:\\MSX\\" + kSoftwareTableUtf8 + "\\A.ROM", "C:\\" + kPoUtf8 + "\\B.ROM",
+                 "C:\\O'NEIL\\A.ROM", "C:\\OK\\100%.ROM"});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const DosMountPlan plan = planDosMounts(c.program, c.arguments, files);
+    const DosMountPlan plan = planDosMounts(c.program, c.arguments, files, toCodePage);
     EXPECT_EQ(plan.mounts, c.mounts);
     EXPECT_EQ(plan.run.shellLine(), c.shellLine);
-    EXPECT_TRUE(plan.run.stagedFiles.empty());
+    EXPECT_EQ(plan.run.stagedFiles, c.staged);
+    EXPECT_EQ(plan.stagingDrive.has_value(), !c.staged.empty());
   }
 }
 
-// The line runs in DOSBox's shell on Windows too, where "'" is read as a quote; a file or folder
-// whose name brings such a character into the line is refused, as is a path to no file.
+// The line runs in DOSBox's shell on Windows too, where "'" is read as a quote: an argument that
+// names no file and brings such a character into the line is refused, as is a program folder
+// that DOSBox cannot mount by its path (the one drive that cannot be staged).
 TEST(DosMountPlanTest, WordsDosBoxsShellWouldReadAreRefused) {
   const struct {
     std::string program;
@@ -69,21 +116,19 @@ TEST(DosMountPlanTest, WordsDosBoxsShellWouldReadAreRefused) {
     std::optional<std::string> refused;
   } cases[] = {
       {"C:\\EMU\\BRMSX.EXE", {"-res", "0", "C:\\OK\\A.ROM", "a:"}, std::nullopt},
-      {"C:\\EMU\\BRMSX.EXE", {"C:\\GONE\\A.ROM"}, "C:\\GONE\\A.ROM"},
-      {"C:\\EMU\\BRMSX.EXE", {"C:\\O'NEIL\\A.ROM"}, "C:\\O'NEIL\\A.ROM"},
-      {"C:\\EMU\\BRMSX.EXE", {"C:\\OK\\100%.ROM"}, "C:\\OK\\100%.ROM"},
+      {"C:\\EMU\\BRMSX.EXE", {"C:\\GONE\\A'.ROM"}, "C:\\GONE\\A'.ROM"},
       {"C:\\EMU\\BRMSX.EXE", {"%PATH%"}, "%PATH%"},
       {"C:\\EMU\\BRMSX.EXE", {"x>y"}, "x>y"},
-      {"C:\\EMU\\IT'S.EXE", {}, "IT'S.EXE"},
-      {"C:\\EMU\\@X.EXE", {}, "@X.EXE"},
       {"C:\\100%\\BRMSX.EXE", {}, "C:\\100%"},
+      {"C:\\MSX\\" + kSoftwareTableUtf8 + "\\BRMSX.EXE", {}, "C:\\MSX\\" + kSoftwareTableUtf8},
+      {"C:\\" + kPoUtf8 + "\\BRMSX.EXE", {}, "C:\\" + kPoUtf8},
   };
-  const HostFileOf files = hostFiles({"C:\\OK\\A.ROM", "C:\\O'NEIL\\A.ROM", "C:\\OK\\100%.ROM"});
+  const HostFileOf files = hostFiles({"C:\\OK\\A.ROM"});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.program + " " + (c.arguments.empty() ? "" : c.arguments.front()));
-    const DosMountPlan plan = planDosMounts(c.program, c.arguments, files);
+    const DosMountPlan plan = planDosMounts(c.program, c.arguments, files, toCodePage);
     EXPECT_EQ(plan.run.refusedWord, c.refused);
-    EXPECT_EQ(dosBoxCommandLine("D.EXE", plan, sameBytes).has_value(), !c.refused);
+    EXPECT_EQ(dosBoxCommandLine("D.EXE", plan, toCodePage).has_value(), !c.refused);
   }
 }
 
@@ -94,7 +139,8 @@ TEST(DosMountPlanTest, FilesBeyondDriveZAreRefused) {
     arguments.push_back("C:\\F" + std::to_string(i) + "\\A.DSK");
     existing.insert(arguments.back());
   }
-  const DosMountPlan plan = planDosMounts("C:\\EMU\\X.EXE", arguments, hostFiles(existing));
+  const DosMountPlan plan =
+      planDosMounts("C:\\EMU\\X.EXE", arguments, hostFiles(existing), sameBytes);
   ASSERT_EQ(plan.mounts.size(), 24u);
   EXPECT_EQ(plan.mounts.back(), (DosMount{'Z', "C:\\F22"}));
   EXPECT_EQ(plan.run.arguments[22], "Z:\\A.DSK");
@@ -124,9 +170,6 @@ std::vector<std::string> splitBytewise(std::string_view line) {
   return words;
 }
 
-// "ソフト表" in code page 932: both "ソ" and "表" end in the byte of "\".
-constexpr std::string_view kSoftwareTable = "\x83\x5C\x83\x74\x83\x67\x95\x5C";
-
 TEST(DosMountPlanTest, QuotesArgumentsAsTheCRuntimeSplitsThem) {
   const std::string japanese = "C:\\MSX\\" + std::string(kSoftwareTable);
   const struct {
@@ -152,28 +195,21 @@ TEST(DosMountPlanTest, QuotesArgumentsAsTheCRuntimeSplitsThem) {
   }
 }
 
-// The code page's bytes are quoted, not the UTF-8 text: a folder whose last byte there is that
-// of "\" still ends where its quote does.
+// The code page's bytes are quoted, not the UTF-8 text: a folder holding the byte of "\" inside
+// its characters keeps it, and ends where its quote does.
 TEST(DosMountPlanTest, TheCommandLineIsQuotedInTheCodePagesBytes) {
-  const std::string utf8 = "\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88\xE8\xA1\xA8";
-  const CommandLineBytes toCodePage = [&](std::string_view text) {
-    std::string bytes(text);
-    for (std::size_t at; (at = bytes.find(utf8)) != std::string::npos;) {
-      bytes.replace(at, utf8.size(), kSoftwareTable);
-    }
-    return bytes;
-  };
-  const DosMountPlan plan = planDosMounts("C:\\MSX " + utf8 + "\\BRMSX.EXE", {}, hostFiles({}));
+  const DosMountPlan plan = planDosMounts("C:\\MSX " + kSoftwareTableUtf8 + "\\EMU\\BRMSX.EXE", {},
+                                          hostFiles({}), toCodePage);
   const std::vector<std::string> words =
       splitBytewise(dosBoxCommandLine("C:\\DOSBox\\dosbox.exe", plan, toCodePage).value());
   ASSERT_EQ(words.size(), 13u);
-  EXPECT_EQ(words[4], "@mount c \"C:\\MSX " + std::string(kSoftwareTable) + "\" >nul");
+  EXPECT_EQ(words[4], "@mount c \"C:\\MSX " + std::string(kSoftwareTable) + "\\EMU\" >nul");
   EXPECT_EQ(words[8], "@BRMSX.EXE");
 }
 
 TEST(DosMountPlanTest, DosBoxCommandLineMountsRunsAndExits) {
   DosMountPlan plan = planDosMounts("C:\\My Emu\\FMSX-DOS.EXE", {"-diska", "D:\\DISKS\\A.DSK"},
-                                    hostFiles({"D:\\DISKS\\A.DSK"}));
+                                    hostFiles({"D:\\DISKS\\A.DSK"}), sameBytes);
   const std::string commands =
       R"( -c "@mount -u c >nul" -c "@mount c \"C:\My Emu\" >nul" -c "@mount -u d >nul")"
       R"( -c "@mount d D:\DISKS >nul" -c "@c:" -c "@FMSX-DOS.EXE -diska D:\A.DSK")"
@@ -191,7 +227,7 @@ TEST(DosMountPlanTest, NoCommandLineForATailLongerThanMsDosTakes) {
   for (const std::size_t length : {125u, 126u, 127u}) {
     SCOPED_TRACE(length);
     const DosMountPlan plan =
-        planDosMounts("C:\\EMU\\X.EXE", {std::string(length - 1, 'a')}, hostFiles({}));
+        planDosMounts("C:\\EMU\\X.EXE", {std::string(length - 1, 'a')}, hostFiles({}), sameBytes);
     ASSERT_EQ(plan.run.commandTail().size(), length);
     EXPECT_EQ(dosBoxCommandLine("D.EXE", plan, sameBytes).has_value(), length <= 126);
   }

@@ -202,7 +202,8 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   }
 
   // With DOSBox where its installer puts it, the emulator starts in it from its folder's 8.3
-  // path, so that no Japanese byte reaches DOSBox's shell.
+  // path (DOSBox cannot mount a folder whose last byte is that of "\" by its own), and the ROM
+  // image from the staging folder, so that no Japanese byte reaches DOSBox's shell.
   const std::string dosBox = programFiles + "\\DOSBox-0.74-3\\DOSBox.exe";
   ASSERT_TRUE(changes->createFolders(programFiles + "\\DOSBox-0.74-3"));
   ASSERT_NE(::CopyFileW(wide(VORLENT_RECORDER).c_str(), wide(dosBox).c_str(), FALSE), 0);
@@ -212,14 +213,21 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   EXPECT_EQ(started.status, 0u) << makeSystemTextCodec()->fromSystemText(started.err);
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
   ASSERT_TRUE(recorded.has_value());
-  const std::string folderShort = shortSystemPath(japanese);
-  EXPECT_EQ(recorded->substr(0, recorded->find('\n')),
+  const std::string dosBoxLine = recorded->substr(0, recorded->find('\n'));
+  const std::size_t stagingAt = dosBoxLine.find("@mount d ") + 9;
+  const std::string staging =
+      dosBoxLine.substr(stagingAt, dosBoxLine.find(" >nul", stagingAt) - stagingAt);
+  char localData[MAX_PATH] = {};
+  ASSERT_GT(::GetEnvironmentVariableA("LOCALAPPDATA", localData, MAX_PATH), 0u);
+  EXPECT_TRUE(staging.starts_with(std::string(localData) + "\\Vorlent\\DOSBox\\run-"))
+      << dosBoxLine;
+  EXPECT_EQ(dosBoxLine,
             "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
                 "\\DOSBox-0.74-3\\dosbox.exe\" -c \"@mount -u c >nul\" -c \"@mount c " +
-                folderShort + " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + folderShort +
-                " >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\" +
-                fileNamePart(shortSystemPath(rom), PathStyle::Windows) +
-                " -ifreq 60\" -c \"@if errorlevel 1 pause\" -c \"@exit\"");
+                shortSystemPath(japanese) + " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " +
+                staging +
+                " >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\M1.ROM -ifreq 60\" -c "
+                "\"@if errorlevel 1 pause\" -c \"@exit\"");
   std::cout << "DOSBox was given: " << *recorded;
 
   // The file list's line of the ROM image (after "..", so never the first): its caption, then

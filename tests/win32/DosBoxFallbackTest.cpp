@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/SystemTextCodec.h"
 #include "platform/win32/Win32DosBox.h"
+#include "platform/win32/Win32DosBoxStaging.h"
 #include "platform/win32/Win32ProcessStarter.h"
 #include "support/TempFolder.h"
 #include "win32/Win32TestSupport.h"
@@ -77,10 +80,10 @@ class Win32DosBoxFallbackTest : public ::testing::Test {
 
   std::unique_ptr<ProcessStarter> starter(std::optional<std::string> found) {
     return win32::makeWin32ProcessStarter(
-        [this](const char* application, std::string commandLine) {
+        [this](const char* application, std::string commandLine, HANDLE inherited) {
           calls.push_back(
               {application ? std::optional<std::string>(application) : std::nullopt, commandLine});
-          return win32::createProcess(application, std::move(commandLine));
+          return win32::createProcess(application, std::move(commandLine), inherited);
         },
         [this, found] {
           ++searches;
@@ -105,13 +108,8 @@ class Win32DosBoxFallbackTest : public ::testing::Test {
   std::unique_ptr<CurrentFolder> currentFolder = makeCurrentFolder();
 };
 
-// The 8.3 form of an existing path in the code page, as DOSBox is given it.
-std::string shortSystemPath(const std::string& path) {
-  char buffer[MAX_PATH] = {};
-  const DWORD length =
-      ::GetShortPathNameA(makeSystemTextCodec()->toSystemText(path).c_str(), buffer, MAX_PATH);
-  EXPECT_GT(length, 0u) << path;
-  return std::string(buffer, length);
+std::string systemPath(const std::string& path) {
+  return makeSystemTextCodec()->toSystemText(path);
 }
 
 TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersMounted) {
@@ -122,11 +120,10 @@ TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersM
   EXPECT_TRUE(result.started) << result.errorCode;
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].application, makeSystemTextCodec()->toSystemText(dosBox));
-  const std::string emulatorFolder = shortSystemPath(folder.at("emu dir"));
-  EXPECT_EQ(emulatorFolder.find(' '), std::string::npos);
+  ASSERT_EQ(systemPath(folder.at("disks")).find(' '), std::string::npos);
   const std::string expected = dosBoxCommands(
-      "-c \"@mount -u c >nul\" -c \"@mount c " + emulatorFolder +
-      " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + shortSystemPath(folder.at("disks")) +
+      "-c \"@mount -u c >nul\" -c \"@mount c \\\"" + systemPath(folder.at("emu dir")) +
+      "\\\" >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + systemPath(folder.at("disks")) +
       " >nul\" -c \"@c:\" -c \"@GAME.COM -msx2 -diska D:\\A.DSK -cart1 X\" -c \"@if errorlevel 1 "
       "pause\" -c \"@exit\"");
   EXPECT_EQ(calls[0].commandLine, expected);
@@ -136,18 +133,19 @@ TEST_F(Win32DosBoxFallbackTest, AnEmulatorCommandLineRunsInDosBoxWithItsFoldersM
 }
 
 // The emulator folder's dosbox.conf, in any case, is read after the user's own configuration, by
-// its 8.3 path; one that is no file is refused. Without one nothing is added (the test above).
+// its own path; one that is no file is refused. Without one nothing is added (the test above).
 TEST_F(Win32DosBoxFallbackTest, TheEmulatorFoldersDosBoxConfIsReadAfterTheUsersOwn) {
-  const std::string commands = " -c \"@mount -u c >nul\" -c \"@mount c " +
-                               shortSystemPath(folder.at("emu dir")) +
-                               " >nul\" -c \"@c:\" -c \"@GAME.COM\" -c \"@if errorlevel 1 pause\" "
-                               "-c \"@exit\"";
+  const std::string commands =
+      " -c \"@mount -u c >nul\" -c \"@mount c \\\"" + systemPath(folder.at("emu dir")) +
+      "\\\" >nul\" -c \"@c:\" -c \"@GAME.COM\" -c \"@if errorlevel 1 pause\" "
+      "-c \"@exit\"";
   const std::string conf = folder.write("emu dir\\DOSBox.Conf", "[cpu]\r\ncycles=max\r\n");
   const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
   EXPECT_TRUE(starter(dosBox)->startCommandLine("GAME.COM").started);
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].commandLine,
-            dosBoxCommands("-userconf -conf \"" + shortSystemPath(conf) + "\"" + commands));
+            dosBoxCommands("-userconf -conf \"" + systemPath(folder.at("emu dir\\dosbox.conf")) +
+                           "\"" + commands));
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
   ASSERT_TRUE(recorded.has_value());
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')), calls[0].commandLine);
@@ -161,6 +159,56 @@ TEST_F(Win32DosBoxFallbackTest, TheEmulatorFoldersDosBoxConfIsReadAfterTheUsersO
   EXPECT_TRUE(calls.empty());
 }
 
+// A file whose name MS-DOS cannot open, in a folder DOSBox cannot mount by its path, as a volume
+// without 8.3 names hands it over: it reaches DOSBox in a staging folder of the launcher's own,
+// under a name the launcher chose. The folder stays while its DOSBox runs and goes after.
+TEST_F(Win32DosBoxFallbackTest, AFileMsDosCannotNameReachesDosBoxOnTheStagingDrive) {
+  VORLENT_NEED_SHIFT_JIS();
+  const std::string rom = folder.string() + "\\ソフト表\\SpaceManbow.rom";
+  ASSERT_TRUE(makeFileChanges()->createFolders(folder.string() + "\\ソフト表"));
+  files->writeFile(rom, "ROM bytes");
+  const std::string root = folder.at("local\\Vorlent\\DOSBox");
+  ASSERT_TRUE(makeFileChanges()->createFolders(folder.at("local")));
+  char localData[MAX_PATH] = {};
+  ::GetEnvironmentVariableA("LOCALAPPDATA", localData, MAX_PATH);
+  ::SetEnvironmentVariableA("LOCALAPPDATA", systemPath(folder.at("local")).c_str());
+  ::SetEnvironmentVariableA("VORLENT_RECORD_HOLD", systemPath(folder.at("hold")).c_str());
+  const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
+  const StartResult result =
+      starter(dosBox)->startCommandLine("GAME.COM -cart1 " + rom + " -diska " + disk);
+  ::SetEnvironmentVariableA("LOCALAPPDATA", localData);
+
+  EXPECT_TRUE(result.started) << result.errorCode;
+  const std::optional<std::string> recorded = testing::awaitFile(*files, record);
+  ASSERT_TRUE(recorded.has_value());
+  const std::set<std::string> stagings = testing::namesIn(root);
+  ASSERT_EQ(stagings.size(), 1u);
+  const std::string staging = root + "\\" + *stagings.begin();
+  EXPECT_EQ(recorded->substr(0, recorded->find('\n')),
+            dosBoxCommands("-c \"@mount -u c >nul\" -c \"@mount c \\\"" +
+                           systemPath(folder.at("emu dir")) +
+                           "\\\" >nul\" -c \"@mount -u e >nul\" -c \"@mount e " +
+                           systemPath(folder.at("disks")) +
+                           " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + systemPath(staging) +
+                           " >nul\" -c \"@c:\" -c \"@GAME.COM -cart1 D:\\M1.ROM -diska E:\\A.DSK\" "
+                           "-c \"@if errorlevel 1 pause\" -c \"@exit\""));
+  EXPECT_EQ(recorded->find('~'), std::string::npos) << *recorded;
+  std::cout << "DOSBox was given: " << *recorded;
+  EXPECT_EQ(testing::namesIn(staging), (std::set<std::string>{"M1.ROM", "lock"}));
+  EXPECT_EQ(files->readRegularFile(staging + "\\M1.ROM", SIZE_MAX), "ROM bytes");
+
+  win32::removeEndedStagings(root);
+  EXPECT_TRUE(files->fileExists(staging + "\\M1.ROM"));
+  files->writeFile(folder.at("hold"), "");
+  for (int waited = 0; waited < 300 && !testing::namesIn(root).empty(); ++waited) {
+    ::Sleep(100);
+    win32::removeEndedStagings(root);
+  }
+  EXPECT_TRUE(testing::namesIn(root).empty());
+  EXPECT_EQ(files->readRegularFile(rom, SIZE_MAX), "ROM bytes");
+  ::SetEnvironmentVariableA("VORLENT_RECORD_HOLD", nullptr);
+}
+
 TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
   const std::string program = folder.at("emu dir\\DOSGAME.EXE");
   const StartResult result = starter(dosBox)->startProgram(program);
@@ -170,8 +218,8 @@ TEST_F(Win32DosBoxFallbackTest, AListedMsDosProgramRunsInDosBoxByItsName) {
   EXPECT_EQ(calls[0].application, makeSystemTextCodec()->toSystemText(dosBox));
   EXPECT_EQ(calls[0].commandLine,
             dosBoxCommands(
-                "-c \"@mount -u c >nul\" -c \"@mount c " + shortSystemPath(folder.at("emu dir")) +
-                " >nul\" -c \"@c:\" -c \"@DOSGAME.EXE\" -c \"@if errorlevel 1 pause\" -c "
+                "-c \"@mount -u c >nul\" -c \"@mount c \\\"" + systemPath(folder.at("emu dir")) +
+                "\\\" >nul\" -c \"@c:\" -c \"@DOSGAME.EXE\" -c \"@if errorlevel 1 pause\" -c "
                 "\"@exit\""));
 }
 
@@ -271,7 +319,7 @@ TEST_F(Win32DosBoxFallbackTest, ADirectlyStartedMsDosProgramGetsTheSameTailCheck
     calls.clear();
     searches = 0;
     const auto starter = win32::makeWin32ProcessStarter(
-        [this](const char* application, std::string commandLine) {
+        [this](const char* application, std::string commandLine, HANDLE) {
           calls.push_back(
               {application ? std::optional<std::string>(application) : std::nullopt, commandLine});
           return StartResult::success();

@@ -144,10 +144,9 @@ TEST(Win32DosBoxStartTest, TheRealStarterRunsBrmsxInDosBoxOrSaysWhyNot) {
   }
   EXPECT_FALSE(files->fileExists(record));
 
-  // The launcher holds the ROM image by its 8.3 path, as it was inserted.
-  char emulatorFolder[MAX_PATH] = {};
-  ::GetShortPathNameA(makeSystemTextCodec()->toSystemText(folder.at("emu dir")).c_str(),
-                      emulatorFolder, MAX_PATH);
+  // The launcher holds the ROM image by its 8.3 path, as it was inserted; the emulator's folder
+  // is mounted by its own.
+  const std::string emulatorFolder = makeSystemTextCodec()->toSystemText(folder.at("emu dir"));
   char romPath[MAX_PATH] = {};
   ::GetShortPathNameA(makeSystemTextCodec()->toSystemText(rom).c_str(), romPath, MAX_PATH);
   const std::string romFolder(romPath, std::string_view(romPath).rfind('\\'));
@@ -159,8 +158,8 @@ TEST(Win32DosBoxStartTest, TheRealStarterRunsBrmsxInDosBoxOrSaysWhyNot) {
   ASSERT_TRUE(recorded.has_value());
   EXPECT_EQ(recorded->substr(0, recorded->find('\n')),
             "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
-                "\\DOSBox-0.74-3\\dosbox.exe\" -c \"@mount -u c >nul\" -c \"@mount c " +
-                emulatorFolder + " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + romFolder +
+                "\\DOSBox-0.74-3\\dosbox.exe\" -c \"@mount -u c >nul\" -c \"@mount c \\\"" +
+                emulatorFolder + "\\\" >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + romFolder +
                 " >nul\" -c \"@c:\" -c \"@BRMSX.EXE -res 0 -roma 2 D:\\GAME.ROM\" -c \"@if "
                 "errorlevel 1 pause\" -c \"@exit\"");
 }

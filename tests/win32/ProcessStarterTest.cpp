@@ -75,7 +75,7 @@ TEST_F(Win32ProcessStarterTest, AComImageNamedExeGoesToDosBox) {
   const std::string big = folder.write("big.exe", std::string(0xFF01, '\x90'));
   std::vector<std::string> applications;
   const auto recording = win32::makeWin32ProcessStarter(
-      [&](const char* application, std::string) {
+      [&](const char* application, std::string, HANDLE) {
         applications.push_back(application);
         return StartResult::success();
       },

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the command line the program was started with (GetCommandLineA, byte for byte) and
 // its own module path, one per line, to the file that VORLENT_RECORD_TO names. The record is
-// written beside and renamed into place, so a reader never sees half of it.
+// written beside and renamed into place, so a reader never sees half of it. Where
+// VORLENT_RECORD_HOLD names a file, it then runs on until that file exists (at most a minute), as
+// a DOSBox would that holds what it was given.
 #include <windows.h>
 
 #include <string>
@@ -24,5 +26,15 @@ int main() {
   DWORD written = 0;
   ::WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
   ::CloseHandle(file);
-  return ::MoveFileExA(partial.c_str(), target, MOVEFILE_REPLACE_EXISTING) != 0 ? 0 : 1;
+  if (::MoveFileExA(partial.c_str(), target, MOVEFILE_REPLACE_EXISTING) == 0) {
+    return 1;
+  }
+  char hold[MAX_PATH] = {};
+  if (::GetEnvironmentVariableA("VORLENT_RECORD_HOLD", hold, MAX_PATH) != 0) {
+    for (int waited = 0; waited < 600 && ::GetFileAttributesA(hold) == INVALID_FILE_ATTRIBUTES;
+         ++waited) {
+      ::Sleep(100);
+    }
+  }
+  return 0;
 }

@@ -65,7 +65,7 @@ TEST(Win32TrailByteNamesTest, EveryPathFunctionTakesTheNameWhole) {
     EXPECT_EQ(makeFileChooser()->chooseToSave(0, folder), folder + "\\c.bin");
     std::vector<std::string> started;
     const auto starter = win32::makeWin32ProcessStarter(
-        [&](const char*, std::string line) {
+        [&](const char*, std::string line, HANDLE) {
           started.push_back(line);
           return StartResult::success();
         },

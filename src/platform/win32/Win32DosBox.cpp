@@ -159,7 +159,7 @@ std::optional<std::string> hostFileOf(std::string_view argument) {
   if (!hasDrive || !isFile(std::string(argument))) {
     return std::nullopt;
   }
-  return shortPathOf(std::string(argument));
+  return std::string(argument);
 }
 
 // The program folder's dosbox.conf (the file system matches any case): nothing without one, a
@@ -175,7 +175,7 @@ void addConfiguration(std::string_view programPath, DosMountPlan& plan) {
     plan.run.refusedWord = path;
     return;
   }
-  plan.configuration = shortPathOf(path);
+  plan.configuration = path;
 }
 
 }  // namespace
@@ -261,25 +261,28 @@ std::vector<std::string> recordedDosBoxPlaces() {
   return places;
 }
 
+std::optional<std::string> mountableFolder(const std::string& folder) {
+  if (mountsByItsPath(folder, ansi)) {
+    return folder;
+  }
+  const std::string shortFolder = shortPathOf(folder);
+  if (mountsByItsPath(shortFolder, ansi)) {
+    return shortFolder;
+  }
+  return std::nullopt;
+}
+
 DosMountPlan dosMountPlanFor(std::string_view programPath,
                              const std::vector<std::string>& arguments) {
-  DosMountPlan plan = planDosMounts(shortPathOf(std::string(programPath)), arguments, hostFileOf);
+  // The program's folder is the one drive that cannot be staged.
+  std::string program(programPath);
+  if (const std::optional<std::string> folder =
+          mountableFolder(folderPart(program, PathStyle::Windows))) {
+    program = joinPath(*folder, fileNamePart(program, PathStyle::Windows), PathStyle::Windows);
+  }
+  DosMountPlan plan = planDosMounts(program, arguments, hostFileOf, ansi);
   if (!plan.run.refusedWord) {
     addConfiguration(programPath, plan);
-  }
-  if (plan.run.refusedWord) {
-    return plan;
-  }
-  std::vector<std::string> words = {plan.run.program};
-  words.insert(words.end(), plan.run.arguments.begin(), plan.run.arguments.end());
-  for (const DosMount& mount : plan.mounts) {
-    words.push_back(mount.hostFolder);
-  }
-  for (const std::string& word : words) {
-    if (dosShellReadsAnyOf(ansi(word))) {
-      plan.run.refusedWord = word;
-      break;
-    }
   }
   return plan;
 }

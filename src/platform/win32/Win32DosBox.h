@@ -32,10 +32,16 @@ std::vector<std::string> recordedDosBoxPlaces();
 std::optional<std::string> findDosBox();
 
 // How the MS-DOS program runs with its arguments in DOSBox: the program's folder as C: and the
-// folders of the files the arguments name as further drives, all by their short (8.3) paths, so
-// that every name is one MS-DOS can show. The plan refuses a word that DOSBox's shell would
-// read, also where only the code page's bytes of the word hold such a character (the second
-// byte of a double-byte character may be "|").
+// folders of the files the arguments name as further drives, by their own paths, whatever short
+// names the volume keeps; a file whose name MS-DOS cannot open, or whose folder DOSBox cannot
+// mount, goes on the staging drive under a name of the launcher's own. Only the program's folder,
+// which cannot be staged, falls back to its 8.3 path where DOSBox cannot mount it by its own.
+// Every rule looks at the code page's bytes (the second byte of a double-byte character may be
+// "|" or "\").
+// The path by which DOSBox can mount the folder: its own, else its 8.3 path where the volume
+// keeps one; nothing where neither serves.
+std::optional<std::string> mountableFolder(const std::string& folder);
+
 DosMountPlan dosMountPlanFor(std::string_view programPath,
                              const std::vector<std::string>& arguments);
 

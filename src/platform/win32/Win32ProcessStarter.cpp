@@ -14,6 +14,7 @@
 #include "platform/win32/CodePage.h"
 #include "platform/win32/Handle.h"
 #include "platform/win32/Win32DosBox.h"
+#include "platform/win32/Win32DosBoxStaging.h"
 
 namespace vorlent {
 
@@ -87,14 +88,14 @@ class Win32ProcessStarter final : public ProcessStarter {
     const std::optional<std::string> program =
         words.empty() ? std::nullopt : programNamedBy(words.front());
     if (!program || !isMsDosProgram(*program)) {
-      return create_(nullptr, ansi(commandLine));
+      return create_(nullptr, ansi(commandLine), nullptr);
     }
     if (startsMsDosPrograms_) {
       const std::size_t tailLength = ansi(commandTailOf(commandLine)).size();
       if (tailLength > kDosCommandTailLimit) {
         return StartResult::commandTailTooLong(ERROR_FILENAME_EXCED_RANGE, tailLength);
       }
-      return create_(nullptr, ansi(commandLine));
+      return create_(nullptr, ansi(commandLine), nullptr);
     }
     return startInDosBox(*program, std::vector<std::string>(words.begin() + 1, words.end()));
   }
@@ -107,7 +108,7 @@ class Win32ProcessStarter final : public ProcessStarter {
       return startInDosBox(path, {});
     }
     const std::string systemPath = ansi(programPath);
-    return create_(systemPath.c_str(), "\"" + systemPath + "\"");
+    return create_(systemPath.c_str(), "\"" + systemPath + "\"", nullptr);
   }
 
  private:
@@ -136,12 +137,39 @@ class Win32ProcessStarter final : public ProcessStarter {
                                    {DosBoxPlace::PathFolders, DosBoxPlace::InstallRecords,
                                     DosBoxPlace::ProgramFilesFolders});
     }
-    const std::optional<std::string> commandLine = dosBoxCommandLine(*dosBox, plan, ansi);
+    if (plan.run.stagedFiles.empty()) {
+      return startDosBox(*dosBox, plan, tailLength, nullptr);
+    }
+    const std::optional<std::string> root = dosBoxStagingRoot();
+    if (!root) {
+      return StartResult::failure(ERROR_PATH_NOT_FOUND);
+    }
+    DosBoxStaging staging(*root);
+    if (staging.errorCode() != 0) {
+      return StartResult::failure(staging.errorCode());
+    }
+    for (const StagedFile& file : plan.run.stagedFiles) {
+      if (!staging.place(file.dosName, file.hostPath)) {
+        return StartResult::failure(staging.errorCode());
+      }
+    }
+    const std::optional<std::string> stagingFolder = mountableFolder(staging.folder());
+    if (!stagingFolder) {
+      return StartResult::refusedDosWord(ERROR_INVALID_NAME, staging.folder());
+    }
+    DosMountPlan staged = plan;
+    staged.mounts.push_back({*plan.stagingDrive, *stagingFolder});
+    return startDosBox(*dosBox, staged, tailLength, staging.lock());
+  }
+
+  StartResult startDosBox(const std::string& dosBox, const DosMountPlan& plan,
+                          std::size_t tailLength, HANDLE inherited) {
+    const std::optional<std::string> commandLine = dosBoxCommandLine(dosBox, plan, ansi);
     if (!commandLine) {
       return StartResult::commandTailTooLong(ERROR_FILENAME_EXCED_RANGE, tailLength);
     }
-    const std::string application = ansi(*dosBox);
-    return create_(application.c_str(), *commandLine);
+    const std::string application = ansi(dosBox);
+    return create_(application.c_str(), *commandLine, inherited);
   }
 
   CreateProcessCall create_;
@@ -151,14 +179,37 @@ class Win32ProcessStarter final : public ProcessStarter {
 
 }  // namespace
 
-// An independent process: its handles are closed at once and nobody waits for it.
-StartResult createProcess(const char* applicationName, std::string commandLine) {
-  STARTUPINFOA startup = startupInformation();
+// An independent process: its handles are closed at once and nobody waits for it. It inherits
+// the one handle given, and no other.
+StartResult createProcess(const char* applicationName, std::string commandLine, HANDLE inherited) {
+  STARTUPINFOEXA startup{};
+  startup.StartupInfo = startupInformation();
+  DWORD flags = CREATE_DEFAULT_ERROR_MODE;
+  std::vector<char> attributeList;
+  if (inherited != nullptr) {
+    SIZE_T size = 0;
+    ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    attributeList.resize(size);
+    startup.lpAttributeList = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributeList.data());
+    if (::InitializeProcThreadAttributeList(startup.lpAttributeList, 1, 0, &size) == 0 ||
+        ::UpdateProcThreadAttribute(startup.lpAttributeList, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
+                                    &inherited, sizeof(HANDLE), nullptr, nullptr) == 0) {
+      return StartResult::failure(static_cast<int>(::GetLastError()));
+    }
+    startup.StartupInfo.cb = sizeof(STARTUPINFOEXA);
+    flags |= EXTENDED_STARTUPINFO_PRESENT;
+  }
   PROCESS_INFORMATION process{};
   // CreateProcessA may write into the command line, so it gets a buffer of its own.
-  if (::CreateProcessA(applicationName, commandLine.data(), nullptr, nullptr, FALSE,
-                       CREATE_DEFAULT_ERROR_MODE, nullptr, nullptr, &startup, &process) == 0) {
-    return StartResult::failure(static_cast<int>(::GetLastError()));
+  const BOOL created = ::CreateProcessA(applicationName, commandLine.data(), nullptr, nullptr,
+                                        inherited != nullptr ? TRUE : FALSE, flags, nullptr,
+                                        nullptr, &startup.StartupInfo, &process);
+  const DWORD error = ::GetLastError();
+  if (startup.lpAttributeList != nullptr) {
+    ::DeleteProcThreadAttributeList(startup.lpAttributeList);
+  }
+  if (created == 0) {
+    return StartResult::failure(static_cast<int>(error));
   }
   const Handle processHandle(process.hProcess);
   const Handle threadHandle(process.hThread);
