@@ -38,6 +38,15 @@ class AtomicFiles {
   virtual std::unique_ptr<AtomicFile> create(std::string_view targetPath) = 0;
 };
 
+// The files of a system whose one kind of atomic file is made from the target's path.
+template <typename File>
+class AtomicFilesOf final : public AtomicFiles {
+ public:
+  std::unique_ptr<AtomicFile> create(std::string_view targetPath) override {
+    return std::make_unique<File>(targetPath);
+  }
+};
+
 std::unique_ptr<AtomicFiles> makeAtomicFiles();
 
 }  // namespace vorlent

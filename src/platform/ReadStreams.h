@@ -29,6 +29,15 @@ class ReadStreams {
   virtual std::unique_ptr<ReadStream> open(std::string_view path) = 0;
 };
 
+// The streams of a system whose one kind of read stream is opened from the path.
+template <typename Stream>
+class ReadStreamsOf final : public ReadStreams {
+ public:
+  std::unique_ptr<ReadStream> open(std::string_view path) override {
+    return std::make_unique<Stream>(path);
+  }
+};
+
 std::unique_ptr<ReadStreams> makeReadStreams();
 
 }  // namespace vorlent

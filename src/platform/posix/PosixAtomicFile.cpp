@@ -152,15 +152,10 @@ class PosixAtomicFile final : public AtomicFile {
   FileDescriptor file_;
 };
 
-class PosixAtomicFiles final : public AtomicFiles {
- public:
-  std::unique_ptr<AtomicFile> create(std::string_view targetPath) override {
-    return std::make_unique<PosixAtomicFile>(targetPath);
-  }
-};
-
 }  // namespace
 
-std::unique_ptr<AtomicFiles> makeAtomicFiles() { return std::make_unique<PosixAtomicFiles>(); }
+std::unique_ptr<AtomicFiles> makeAtomicFiles() {
+  return std::make_unique<AtomicFilesOf<PosixAtomicFile>>();
+}
 
 }  // namespace vorlent

@@ -76,15 +76,10 @@ class PosixReadStream final : public ReadStream {
   off_t size_ = 0;
 };
 
-class PosixReadStreams final : public ReadStreams {
- public:
-  std::unique_ptr<ReadStream> open(std::string_view path) override {
-    return std::make_unique<PosixReadStream>(path);
-  }
-};
-
 }  // namespace
 
-std::unique_ptr<ReadStreams> makeReadStreams() { return std::make_unique<PosixReadStreams>(); }
+std::unique_ptr<ReadStreams> makeReadStreams() {
+  return std::make_unique<ReadStreamsOf<PosixReadStream>>();
+}
 
 }  // namespace vorlent

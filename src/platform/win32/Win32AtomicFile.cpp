@@ -74,15 +74,10 @@ class Win32AtomicFile final : public AtomicFile {
   bool committed_ = false;
 };
 
-class Win32AtomicFiles final : public AtomicFiles {
- public:
-  std::unique_ptr<AtomicFile> create(std::string_view targetPath) override {
-    return std::make_unique<Win32AtomicFile>(targetPath);
-  }
-};
-
 }  // namespace
 
-std::unique_ptr<AtomicFiles> makeAtomicFiles() { return std::make_unique<Win32AtomicFiles>(); }
+std::unique_ptr<AtomicFiles> makeAtomicFiles() {
+  return std::make_unique<AtomicFilesOf<Win32AtomicFile>>();
+}
 
 }  // namespace vorlent

@@ -34,15 +34,10 @@ class Win32ReadStream final : public ReadStream {
   win32::Handle file_;
 };
 
-class Win32ReadStreams final : public ReadStreams {
- public:
-  std::unique_ptr<ReadStream> open(std::string_view path) override {
-    return std::make_unique<Win32ReadStream>(path);
-  }
-};
-
 }  // namespace
 
-std::unique_ptr<ReadStreams> makeReadStreams() { return std::make_unique<Win32ReadStreams>(); }
+std::unique_ptr<ReadStreams> makeReadStreams() {
+  return std::make_unique<ReadStreamsOf<Win32ReadStream>>();
+}
 
 }  // namespace vorlent
