@@ -172,7 +172,7 @@ std::optional<std::string> Win32XmlReader::read(std::string_view bytes, XmlEvent
         // saying so, and reports it again on every read (Wine's, where a document ends inside
         // a text): that is the end of input within an element.
         if (length == 0) {
-          return errorText(MX_E_INPUTEND, *reader.get());
+          return errorText(static_cast<HRESULT>(static_cast<DWORD>(MX_E_INPUTEND)), *reader.get());
         }
         events.text(utf8(text, length));
         break;
