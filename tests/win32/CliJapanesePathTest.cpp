@@ -217,10 +217,6 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   const std::size_t stagingAt = dosBoxLine.find("@mount d ") + 9;
   const std::string staging =
       dosBoxLine.substr(stagingAt, dosBoxLine.find(" >nul", stagingAt) - stagingAt);
-  char localData[MAX_PATH] = {};
-  ASSERT_GT(::GetEnvironmentVariableA("LOCALAPPDATA", localData, MAX_PATH), 0u);
-  EXPECT_TRUE(staging.starts_with(std::string(localData) + "\\Vorlent\\DOSBox\\run-"))
-      << dosBoxLine;
   EXPECT_EQ(dosBoxLine,
             "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
                 "\\DOSBox-0.74-3\\dosbox.exe\" -c \"@mount -u c >nul\" -c \"@mount c " +

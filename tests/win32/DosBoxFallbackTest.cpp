@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <iostream>
 #include <optional>
 #include <set>
 #include <string>
@@ -169,14 +168,18 @@ TEST_F(Win32DosBoxFallbackTest, AFileMsDosCannotNameReachesDosBoxOnTheStagingDri
   files->writeFile(rom, "ROM bytes");
   const std::string root = folder.at("local\\Vorlent\\DOSBox");
   ASSERT_TRUE(makeFileChanges()->createFolders(folder.at("local")));
-  char localData[MAX_PATH] = {};
+  // Without LOCALAPPDATA the staging goes to the temporary folder.
+  char localData[MAX_PATH] = {}, temporary[MAX_PATH] = {};
   ::GetEnvironmentVariableA("LOCALAPPDATA", localData, MAX_PATH);
-  ::SetEnvironmentVariableA("LOCALAPPDATA", systemPath(folder.at("local")).c_str());
+  ::GetEnvironmentVariableA("TMP", temporary, MAX_PATH);
+  ::SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
+  ::SetEnvironmentVariableA("TMP", systemPath(folder.at("local")).c_str());
   ::SetEnvironmentVariableA("VORLENT_RECORD_HOLD", systemPath(folder.at("hold")).c_str());
   const CurrentFolderScope inEmulatorFolder(*currentFolder, folder.at("emu dir"));
   const StartResult result =
       starter(dosBox)->startCommandLine("GAME.COM -cart1 " + rom + " -diska " + disk);
   ::SetEnvironmentVariableA("LOCALAPPDATA", localData);
+  ::SetEnvironmentVariableA("TMP", temporary);
 
   EXPECT_TRUE(result.started) << result.errorCode;
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
@@ -192,8 +195,6 @@ TEST_F(Win32DosBoxFallbackTest, AFileMsDosCannotNameReachesDosBoxOnTheStagingDri
                            " >nul\" -c \"@mount -u d >nul\" -c \"@mount d " + systemPath(staging) +
                            " >nul\" -c \"@c:\" -c \"@GAME.COM -cart1 D:\\M1.ROM -diska E:\\A.DSK\" "
                            "-c \"@if errorlevel 1 pause\" -c \"@exit\""));
-  EXPECT_EQ(recorded->find('~'), std::string::npos) << *recorded;
-  std::cout << "DOSBox was given: " << *recorded;
   EXPECT_EQ(testing::namesIn(staging), (std::set<std::string>{"M1.ROM", "lock"}));
   EXPECT_EQ(files->readRegularFile(staging + "\\M1.ROM", SIZE_MAX), "ROM bytes");
 

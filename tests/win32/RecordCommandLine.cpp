@@ -26,15 +26,12 @@ int main() {
   DWORD written = 0;
   ::WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
   ::CloseHandle(file);
-  if (::MoveFileExA(partial.c_str(), target, MOVEFILE_REPLACE_EXISTING) == 0) {
-    return 1;
-  }
+  const bool moved = ::MoveFileExA(partial.c_str(), target, MOVEFILE_REPLACE_EXISTING) != 0;
   char hold[MAX_PATH] = {};
-  if (::GetEnvironmentVariableA("VORLENT_RECORD_HOLD", hold, MAX_PATH) != 0) {
-    for (int waited = 0; waited < 600 && ::GetFileAttributesA(hold) == INVALID_FILE_ATTRIBUTES;
-         ++waited) {
-      ::Sleep(100);
-    }
+  const bool holds = ::GetEnvironmentVariableA("VORLENT_RECORD_HOLD", hold, MAX_PATH) != 0;
+  for (int waited = 0;
+       holds && waited < 600 && ::GetFileAttributesA(hold) == INVALID_FILE_ATTRIBUTES; ++waited) {
+    ::Sleep(100);
   }
-  return 0;
+  return moved ? 0 : 1;
 }

@@ -15,13 +15,21 @@ constexpr std::wstring_view kLockName = L"lock";
 
 std::wstring wide(std::string_view utf8) { return wideFromCodePage(utf8, CP_UTF8); }
 
+// The user's local application data, or the temporary folder where the environment names none
+// (a program started with an emptied environment).
 std::wstring localApplicationData() {
   const DWORD needed = ::GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0);
-  if (needed == 0) {
-    return {};
+  if (needed != 0) {
+    std::wstring value(needed, L'\0');
+    value.resize(::GetEnvironmentVariableW(L"LOCALAPPDATA", value.data(), needed));
+    return value;
   }
-  std::wstring value(needed, L'\0');
-  value.resize(::GetEnvironmentVariableW(L"LOCALAPPDATA", value.data(), needed));
+  wchar_t temporary[MAX_PATH + 1] = {};
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, temporary);
+  std::wstring value(temporary, length);
+  while (!value.empty() && value.back() == L'\\') {
+    value.pop_back();
+  }
   return value;
 }
 

@@ -10,8 +10,8 @@
 
 namespace vorlent::win32 {
 
-// Where the staging folders are: "Vorlent\DOSBox" in the user's local application data, made
-// where missing; nothing without it.
+// Where the staging folders are: "Vorlent\DOSBox" in the user's local application data (the
+// temporary folder where the environment names none), made where missing; nothing without it.
 std::optional<std::string> dosBoxStagingRoot();
 
 // A folder of the launcher's own for one start of DOSBox, holding the staged files under the
