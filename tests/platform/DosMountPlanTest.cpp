@@ -19,13 +19,10 @@ const std::string kPoUtf8 = "\xE3\x83\x9D";
 
 std::string toCodePage(std::string_view utf8) {
   std::string bytes(utf8);
-  for (const auto& [from, to] :
-       {std::pair<std::string_view, std::string_view>{kSoftwareTableUtf8, kSoftwareTable},
-        {kPoUtf8, "\x83\x7C"}}) {
-    for (std::size_t at; (at = bytes.find(from)) != std::string::npos;) {
+  for (const auto& [from, to] : {std::pair{kSoftwareTableUtf8, std::string(kSoftwareTable)},
+                                 std::pair{kPoUtf8, std::string("\x83\x7C")}})
+    for (std::size_t at; (at = bytes.find(from)) != std::string::npos;)
       bytes.replace(at, from.size(), to);
-    }
-  }
   return bytes;
 }
 

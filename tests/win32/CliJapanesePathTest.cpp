@@ -201,9 +201,8 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
     EXPECT_EQ(result.status, c.status);
   }
 
-  // With DOSBox where its installer puts it, the emulator starts in it from its folder's 8.3
-  // path (DOSBox cannot mount a folder whose last byte is that of "\" by its own), and the ROM
-  // image from the staging folder, so that no Japanese byte reaches DOSBox's shell.
+  // With DOSBox where its installer puts it, the emulator starts from its folder's 8.3 path and
+  // the ROM image from the staging folder, so that no Japanese byte reaches DOSBox's shell.
   const std::string dosBox = programFiles + "\\DOSBox-0.74-3\\DOSBox.exe";
   ASSERT_TRUE(changes->createFolders(programFiles + "\\DOSBox-0.74-3"));
   ASSERT_NE(::CopyFileW(wide(VORLENT_RECORDER).c_str(), wide(dosBox).c_str(), FALSE), 0);
@@ -214,9 +213,9 @@ TEST_F(CliJapanesePathTest, EverySubcommandTakesAndPrintsJapanesePaths) {
   const std::optional<std::string> recorded = testing::awaitFile(*files, record);
   ASSERT_TRUE(recorded.has_value());
   const std::string dosBoxLine = recorded->substr(0, recorded->find('\n'));
-  const std::size_t stagingAt = dosBoxLine.find("@mount d ") + 9;
+  const std::size_t mountAt = dosBoxLine.find("@mount d ") + 9;
   const std::string staging =
-      dosBoxLine.substr(stagingAt, dosBoxLine.find(" >nul", stagingAt) - stagingAt);
+      dosBoxLine.substr(mountAt, dosBoxLine.find(" >nul", mountAt) - mountAt);
   EXPECT_EQ(dosBoxLine,
             "\"" + makeSystemTextCodec()->toSystemText(programFiles) +
                 "\\DOSBox-0.74-3\\dosbox.exe\" -c \"@mount -u c >nul\" -c \"@mount c " +

@@ -144,8 +144,7 @@ TEST(Win32DosBoxStartTest, TheRealStarterRunsBrmsxInDosBoxOrSaysWhyNot) {
   }
   EXPECT_FALSE(files->fileExists(record));
 
-  // The launcher holds the ROM image by its 8.3 path, as it was inserted; the emulator's folder
-  // is mounted by its own.
+  // The launcher holds the ROM image by its 8.3 path, as it was inserted.
   const std::string emulatorFolder = makeSystemTextCodec()->toSystemText(folder.at("emu dir"));
   char romPath[MAX_PATH] = {};
   ::GetShortPathNameA(makeSystemTextCodec()->toSystemText(rom).c_str(), romPath, MAX_PATH);
