@@ -11,6 +11,7 @@
 #include <string_view>
 #include <thread>
 
+#include "platform/Failure.h"
 #include "platform/FileSystem.h"
 
 namespace vorlent::testing {
@@ -41,12 +42,16 @@ inline bool runningUnderWine() {
 }
 
 // The content of a file that a started process writes, once it is there; the process runs on
-// its own, so the test waits for it up to a generous limit.
+// its own, so the test waits for it up to a generous limit. A file that is there but cannot be
+// read yet is still held by the rename that put it there.
 inline std::optional<std::string> awaitFile(FileSystem& files, const std::string& path) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (std::chrono::steady_clock::now() < deadline) {
-    if (files.fileExists(path)) {
-      return files.readRegularFile(path, SIZE_MAX);
+    try {
+      if (files.fileExists(path)) {
+        return files.readRegularFile(path, SIZE_MAX);
+      }
+    } catch (const Failure&) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
