@@ -8,6 +8,7 @@
 #include "platform/DosMountPlan.h"
 #include "platform/PathParts.h"
 #include "platform/win32/CodePage.h"
+#include "platform/win32/Environment.h"
 #include "platform/win32/Handle.h"
 
 namespace vorlent::win32 {
@@ -63,16 +64,6 @@ std::string shortPathOf(const std::string& path) {
   }
   shortPath.resize(length);
   return codePageFromWide(shortPath, CP_UTF8);
-}
-
-std::string environmentVariable(const char* name) {
-  const DWORD needed = ::GetEnvironmentVariableA(name, nullptr, 0);
-  if (needed == 0) {
-    return {};
-  }
-  std::string value(needed, '\0');
-  value.resize(::GetEnvironmentVariableA(name, value.data(), needed));
-  return fromAnsi(value);
 }
 
 bool isDosBoxProgram(const std::string& path) {
@@ -212,13 +203,13 @@ std::optional<std::string> findDosBoxIn(std::string_view searchPath,
 
 std::optional<std::string> findDosBox() {
   std::vector<std::string> roots;
-  for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)"}) {
+  for (const wchar_t* variable : {L"ProgramFiles", L"ProgramFiles(x86)"}) {
     const std::string root = environmentVariable(variable);
     if (!root.empty() && std::find(roots.begin(), roots.end(), root) == roots.end()) {
       roots.push_back(root);
     }
   }
-  return findDosBoxIn(environmentVariable("PATH"), roots, recordedDosBoxPlaces());
+  return findDosBoxIn(environmentVariable(L"PATH"), roots, recordedDosBoxPlaces());
 }
 
 std::vector<std::string> recordedDosBoxPlaces() {

@@ -31,6 +31,10 @@ std::vector<std::string> recordedDosBoxPlaces();
 // (%ProgramFiles% and %ProgramFiles(x86)%).
 std::optional<std::string> findDosBox();
 
+// The path by which DOSBox can mount the folder: its own, else its 8.3 path where the volume
+// keeps one; nothing where neither serves.
+std::optional<std::string> mountableFolder(const std::string& folder);
+
 // How the MS-DOS program runs with its arguments in DOSBox: the program's folder as C: and the
 // folders of the files the arguments name as further drives, by their own paths, whatever short
 // names the volume keeps; a file whose name MS-DOS cannot open, or whose folder DOSBox cannot
@@ -38,10 +42,6 @@ std::optional<std::string> findDosBox();
 // which cannot be staged, falls back to its 8.3 path where DOSBox cannot mount it by its own.
 // Every rule looks at the code page's bytes (the second byte of a double-byte character may be
 // "|" or "\").
-// The path by which DOSBox can mount the folder: its own, else its 8.3 path where the volume
-// keeps one; nothing where neither serves.
-std::optional<std::string> mountableFolder(const std::string& folder);
-
 DosMountPlan dosMountPlanFor(std::string_view programPath,
                              const std::vector<std::string>& arguments);
 

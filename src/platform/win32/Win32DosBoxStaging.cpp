@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/CodePage.h"
+#include "platform/win32/Environment.h"
 
 namespace vorlent::win32 {
 
@@ -18,11 +19,8 @@ std::wstring wide(std::string_view utf8) { return wideFromCodePage(utf8, CP_UTF8
 // The user's local application data, or the temporary folder where the environment names none
 // (a program started with an emptied environment).
 std::wstring localApplicationData() {
-  const DWORD needed = ::GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0);
-  if (needed != 0) {
-    std::wstring value(needed, L'\0');
-    value.resize(::GetEnvironmentVariableW(L"LOCALAPPDATA", value.data(), needed));
-    return value;
+  if (const std::string value = environmentVariable(L"LOCALAPPDATA"); !value.empty()) {
+    return wide(value);
   }
   wchar_t temporary[MAX_PATH + 1] = {};
   const DWORD length = ::GetTempPathW(MAX_PATH + 1, temporary);

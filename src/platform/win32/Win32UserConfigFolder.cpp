@@ -5,20 +5,16 @@
 
 #include "platform/UserConfigFolder.h"
 #include "platform/win32/CodePage.h"
+#include "platform/win32/Environment.h"
 
 namespace vorlent {
 
 std::optional<std::string> userConfigFolder() {
-  const DWORD needed = ::GetEnvironmentVariableA("APPDATA", nullptr, 0);
-  if (needed == 0) {
-    return std::nullopt;
-  }
-  std::string roaming(needed, '\0');
-  roaming.resize(::GetEnvironmentVariableA("APPDATA", roaming.data(), needed));
+  const std::string roaming = win32::environmentVariable(L"APPDATA");
   if (roaming.empty()) {
     return std::nullopt;
   }
-  const std::string folder = roaming + "\\Vorlent";
+  const std::string folder = win32::ansi(roaming + "\\Vorlent");
   if (::CreateDirectoryA(folder.c_str(), nullptr) == 0 &&
       ::GetLastError() != ERROR_ALREADY_EXISTS) {
     return std::nullopt;

@@ -2,17 +2,16 @@
 #include <windows.h>
 
 #include "platform/UserHome.h"
-#include "platform/win32/CodePage.h"
+#include "platform/win32/Environment.h"
 
 namespace vorlent {
 
 std::optional<std::string> userHomeFolder() {
-  wchar_t buffer[MAX_PATH * 2];
-  const DWORD length = ::GetEnvironmentVariableW(L"USERPROFILE", buffer, MAX_PATH * 2);
-  if (length == 0 || length >= MAX_PATH * 2) {
+  std::string home = win32::environmentVariable(L"USERPROFILE");
+  if (home.empty()) {
     return std::nullopt;
   }
-  return win32::codePageFromWide(std::wstring_view(buffer, length), CP_UTF8);
+  return home;
 }
 
 }  // namespace vorlent
